@@ -1,0 +1,120 @@
+#include "platform/fake_platform.h"
+
+#include <QTextDocument>
+#include <QWidget>
+
+namespace platform {
+
+Answer FakePlatform::showMessage(QWidget*, const QString& text, Icon icon, Buttons buttons) {
+  calls << QStringLiteral("message");
+  messages.append({text, icon, buttons});
+  if (buttons == Buttons::Ok) return Answer::Ok;
+  if (answers.empty()) return Answer::No;
+  const Answer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+QString FakePlatform::openFileName(QWidget*, const FileDialogRequest& request) {
+  calls << QStringLiteral("openFile");
+  fileDialogs.append({false, request});
+  if (fileNames.empty()) return {};
+  const QString name = fileNames.front();
+  fileNames.pop_front();
+  return name;
+}
+
+QString FakePlatform::saveFileName(QWidget*, const FileDialogRequest& request) {
+  calls << QStringLiteral("saveFile");
+  fileDialogs.append({true, request});
+  if (fileNames.empty()) return {};
+  const QString name = fileNames.front();
+  fileNames.pop_front();
+  return name;
+}
+
+void FakePlatform::showModeless(QWidget* form) {
+  calls << QStringLiteral("showModeless");
+  modelessShown.append(form);
+  form->show();
+}
+
+void FakePlatform::showModal(QWidget* form) {
+  // Shown, but not waited for: the test plays the user and closes it.
+  calls << QStringLiteral("showModal");
+  modalShown.append(form);
+  form->show();
+}
+
+void FakePlatform::setFocus(QWidget* control) {
+  calls << QStringLiteral("focus");
+  focused = control;
+  control->setFocus(Qt::OtherFocusReason);
+}
+
+void FakePlatform::formLoaded(QWidget* form) { forms_.append(QPointer<QWidget>(form)); }
+
+void FakePlatform::formUnloaded(QWidget* form) { forms_.removeAll(QPointer<QWidget>(form)); }
+
+QList<QWidget*> FakePlatform::openForms() const {
+  QList<QWidget*> open;
+  for (const auto& form : forms_) {
+    if (form) open.append(form.data());
+  }
+  return open;
+}
+
+bool FakePlatform::anotherCopyRunning() { return anotherCopy; }
+
+QString FakePlatform::applicationName() const { return storedApplicationName; }
+
+QString FakePlatform::readSetting(const QString& application, const QString& section,
+                                  const QString& name) {
+  calls << QStringLiteral("readSetting");
+  return settings.value(settingKey(application, section, name));
+}
+
+void FakePlatform::writeSetting(const QString& application, const QString& section,
+                                const QString& name, const QString& value) {
+  calls << QStringLiteral("writeSetting");
+  settings.insert(settingKey(application, section, name), value);
+}
+
+void FakePlatform::openAddress(const QString& address) {
+  calls << QStringLiteral("openAddress");
+  openedAddresses << address;
+}
+
+void FakePlatform::printDocument(const QTextDocument& document) {
+  calls << QStringLiteral("printDocument");
+  printedDocuments << document.toPlainText();
+}
+
+void FakePlatform::printImage(const QImage& image) {
+  calls << QStringLiteral("printImage");
+  printedImages << image;
+}
+
+void FakePlatform::clearClipboard() {
+  calls << QStringLiteral("clearClipboard");
+  ++clipboardClears;
+}
+
+QDate FakePlatform::today() const { return todayDate; }
+
+QString FakePlatform::shortDateText(const QDate& date) const {
+  return date.toString(QStringLiteral("M/d/yyyy"));
+}
+
+std::optional<QDate> FakePlatform::readShortDate(const QString& text) const {
+  const QDate date = QDate::fromString(text, QStringLiteral("M/d/yyyy"));
+  if (!date.isValid()) return std::nullopt;
+  return date;
+}
+
+void FakePlatform::endProcess() {
+  calls << QStringLiteral("endProcess");
+  ++processEnds;
+}
+
+}  // namespace platform

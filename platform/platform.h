@@ -1,0 +1,143 @@
+// What the program asks of the desktop, as small interfaces. The desktop program
+// installs the Qt implementation (platform/qt_platform.h); the tests install the
+// scripted fake (platform/fake_platform.h), so no test blocks on a dialog, opens a
+// browser, prints or touches the user's settings. Forms reach the desktop only
+// through `platform::current()`.
+#pragma once
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class QImage;
+class QTextDocument;
+class QWidget;
+
+namespace platform {
+
+enum class Icon { Information, Critical };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+// A modal message box captioned with the application title.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  virtual Answer showMessage(QWidget* owner, const QString& text, Icon icon, Buttons buttons) = 0;
+};
+
+// Flags of the common file dialogs, with the values the dialogs of the Windows
+// desktop give them.
+namespace FileFlags {
+inline constexpr unsigned OverwritePrompt = 0x2;
+inline constexpr unsigned HideReadOnly = 0x4;
+inline constexpr unsigned PathMustExist = 0x800;
+inline constexpr unsigned FileMustExist = 0x1000;
+inline constexpr unsigned NoReadOnlyReturn = 0x8000;
+}  // namespace FileFlags
+
+struct FileDialogRequest {
+  QString filter;            // "Description|pattern", one entry
+  QString defaultExtension;  // appended when the typed name has none
+  unsigned flags = 0;        // FileFlags
+  QString title;
+  QString initialName;
+};
+
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  // The chosen path, or an empty text when the user cancelled.
+  virtual QString openFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+  virtual QString saveFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+};
+
+// Showing forms, focus, and the list of open forms in the order they were loaded.
+class Windows {
+ public:
+  virtual ~Windows() = default;
+  virtual void showModeless(QWidget* form) = 0;
+  // Returns when the form has been closed.
+  virtual void showModal(QWidget* form) = 0;
+  virtual void setFocus(QWidget* control) = 0;
+  virtual void formLoaded(QWidget* form) = 0;
+  virtual void formUnloaded(QWidget* form) = 0;
+  virtual QList<QWidget*> openForms() const = 0;
+};
+
+// Whether another copy of this program is already running. The first copy holds
+// the claim until it ends; a copy that crashed does not hold it.
+class PreviousInstance {
+ public:
+  virtual ~PreviousInstance() = default;
+  virtual bool anotherCopyRunning() = 0;
+};
+
+// The per-user settings store: texts by application, section and value name.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // The executable's file name without extension.
+  virtual QString applicationName() const = 0;
+  // An empty text when the value does not exist.
+  virtual QString readSetting(const QString& application, const QString& section,
+                              const QString& name) = 0;
+  virtual void writeSetting(const QString& application, const QString& section,
+                            const QString& name, const QString& value) = 0;
+};
+
+class WebBrowser {
+ public:
+  virtual ~WebBrowser() = default;
+  // Opens the address in the default browser; failures have no visible effect.
+  virtual void openAddress(const QString& address) = 0;
+};
+
+// The default printer. Without one, printing does nothing and shows nothing.
+class Printer {
+ public:
+  virtual ~Printer() = default;
+  virtual void printDocument(const QTextDocument& document) = 0;
+  virtual void printImage(const QImage& image) = 0;
+};
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual void clearClipboard() = 0;
+};
+
+// Today's date and the system's short date text.
+class Calendar {
+ public:
+  virtual ~Calendar() = default;
+  virtual QDate today() const = 0;
+  virtual QString shortDateText(const QDate& date) const = 0;
+  // The date a short date text stands for, or nothing when it cannot be read.
+  virtual std::optional<QDate> readShortDate(const QString& text) const = 0;
+};
+
+class Process {
+ public:
+  virtual ~Process() = default;
+  // Ends the program once control returns to its event loop.
+  virtual void endProcess() = 0;
+};
+
+// Everything at once; implementations derive from every interface.
+class Platform : public MessageBoxes,
+                 public FileDialogs,
+                 public Windows,
+                 public PreviousInstance,
+                 public SettingsStore,
+                 public WebBrowser,
+                 public Printer,
+                 public Clipboard,
+                 public Calendar,
+                 public Process {};
+
+// The platform in use. install() must come before the first form is created.
+Platform& current();
+void install(Platform* platform);
+
+}  // namespace platform

@@ -1,0 +1,217 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QUrl>
+#include <QWidget>
+
+#include "shell/application_title.h"
+
+namespace platform {
+namespace {
+
+QString Title() { return QString::fromUtf8(zentara::ApplicationTitle.data(),
+                                           static_cast<qsizetype>(zentara::ApplicationTitle.size())); }
+
+// "Description|pattern" as Qt writes a name filter: "Description (pattern)".
+QString QtNameFilter(const QString& filter) {
+  const qsizetype bar = filter.indexOf(u'|');
+  if (bar < 0) return filter;
+  const QString description = filter.left(bar).trimmed();
+  const QString pattern = filter.mid(bar + 1).trimmed();
+  if (description.contains(u'(' + pattern + u')')) return description;
+  return description + u" (" + pattern + u')';
+}
+
+QString RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(owner, request.title);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilter(QtNameFilter(request.filter));
+  dialog.setDefaultSuffix(request.defaultExtension);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite,
+                   (request.flags & FileFlags::OverwritePrompt) == 0);
+  if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles().value(0);
+}
+
+// Ends a nested event loop when the watched window is hidden or destroyed.
+class CloseWatcher : public QObject {
+ public:
+  CloseWatcher(QWidget* window, QEventLoop* loop) : loop_(loop) {
+    window->installEventFilter(this);
+    connect(window, &QObject::destroyed, loop, &QEventLoop::quit);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide) loop_->quit();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QEventLoop* loop_;
+};
+
+// The short date format of the system, always with a four-digit year: a date
+// written with two digits would read back a century early and make the update
+// reminder ask at every start.
+QString ShortDateFormat() {
+  QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+  if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+  return format;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(QString instanceName) : instanceName_(std::move(instanceName)) {
+  if (instanceName_.isEmpty()) instanceName_ = applicationName();
+}
+
+QtPlatform::~QtPlatform() = default;
+
+Answer QtPlatform::showMessage(QWidget* owner, const QString& text, Icon icon, Buttons buttons) {
+  QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                  Title(), QString(text).replace(u'\r', u'\n'),
+                  buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
+                  owner);
+  const int pressed = box.exec();
+  if (buttons == Buttons::Ok) return Answer::Ok;
+  return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtPlatform::openFileName(QWidget* owner, const FileDialogRequest& request) {
+  return RunFileDialog(owner, request, false);
+}
+
+QString QtPlatform::saveFileName(QWidget* owner, const FileDialogRequest& request) {
+  return RunFileDialog(owner, request, true);
+}
+
+void QtPlatform::showModeless(QWidget* form) {
+  form->show();
+  form->raise();
+  form->activateWindow();
+}
+
+void QtPlatform::showModal(QWidget* form) {
+  QPointer<QWidget> guard(form);
+  form->setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  CloseWatcher watcher(form, &loop);
+  form->show();
+  form->raise();
+  form->activateWindow();
+  if (guard && guard->isVisible()) loop.exec(QEventLoop::DialogExec);
+  if (guard) guard->removeEventFilter(&watcher);
+}
+
+void QtPlatform::setFocus(QWidget* control) { control->setFocus(Qt::OtherFocusReason); }
+
+void QtPlatform::formLoaded(QWidget* form) { forms_.append(QPointer<QWidget>(form)); }
+
+void QtPlatform::formUnloaded(QWidget* form) { forms_.removeAll(QPointer<QWidget>(form)); }
+
+QList<QWidget*> QtPlatform::openForms() const {
+  QList<QWidget*> open;
+  for (const auto& form : forms_) {
+    if (form) open.append(form.data());
+  }
+  return open;
+}
+
+bool QtPlatform::anotherCopyRunning() {
+  if (instanceLock_) return false;  // this copy already holds the claim
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty()) folder = QDir::tempPath();
+  auto lock = std::make_unique<QLockFile>(folder + u'/' + instanceName_ + u".lock");
+  // Held for the whole run; a lock left by a copy that crashed is recognised by
+  // its dead process and taken over.
+  lock->setStaleLockTime(0);
+  if (!lock->tryLock(0)) return lock->error() == QLockFile::LockFailedError;
+  instanceLock_ = std::move(lock);
+  return false;
+}
+
+QString QtPlatform::applicationName() const {
+  return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+QString QtPlatform::readSetting(const QString& application, const QString& section,
+                                const QString& name) {
+  QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+  return settings.value(section + u'/' + name).toString();
+}
+
+void QtPlatform::writeSetting(const QString& application, const QString& section,
+                              const QString& name, const QString& value) {
+  QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+  settings.setValue(section + u'/' + name, value);
+}
+
+void QtPlatform::openAddress(const QString& address) {
+  QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+void QtPlatform::printDocument(const QTextDocument& document) {
+  if (QPrinterInfo::defaultPrinter().isNull()) return;
+  QPrinter printer(QPrinterInfo::defaultPrinter());
+  document.print(&printer);
+}
+
+void QtPlatform::printImage(const QImage& image) {
+  if (QPrinterInfo::defaultPrinter().isNull() || image.isNull()) return;
+  QPrinter printer(QPrinterInfo::defaultPrinter());
+  QPainter painter;
+  if (!painter.begin(&printer)) return;
+  const QRect page = painter.viewport();
+  // Printed at its own size, or shrunk to the page when it is larger.
+  QSize size = image.size();
+  if (size.width() > page.width() || size.height() > page.height()) {
+    size.scale(page.size(), Qt::KeepAspectRatio);
+  }
+  painter.drawImage(QRect(page.topLeft(), size), image);
+  painter.end();
+}
+
+void QtPlatform::clearClipboard() { QApplication::clipboard()->clear(); }
+
+QDate QtPlatform::today() const { return QDate::currentDate(); }
+
+QString QtPlatform::shortDateText(const QDate& date) const {
+  return QLocale::system().toString(date, ShortDateFormat());
+}
+
+std::optional<QDate> QtPlatform::readShortDate(const QString& text) const {
+  const QDate date = QLocale::system().toDate(text.trimmed(), ShortDateFormat());
+  if (!date.isValid()) return std::nullopt;
+  return date;
+}
+
+void QtPlatform::endProcess() { QCoreApplication::exit(0); }
+
+bool DisplayAvailable() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+  // Only the X11 and Wayland platforms need a display server; an explicit
+  // QT_QPA_PLATFORM (offscreen, vnc...) is taken at its word.
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+  return true;
+#endif
+}
+
+}  // namespace platform
