@@ -1,5 +1,6 @@
 #include "numerology/number_text.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
