@@ -34,7 +34,7 @@ QString QtNameFilter(const QString& filter) {
   const QString description = filter.left(bar).trimmed();
   const QString pattern = filter.mid(bar + 1).trimmed();
   if (description.contains(u'(' + pattern + u')')) return description;
-  return description + u" (" + pattern + u')';
+  return description + QStringLiteral(" (") + pattern + u')';
 }
 
 QString RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
@@ -137,7 +137,7 @@ bool QtPlatform::anotherCopyRunning() {
   if (instanceLock_) return false;  // this copy already holds the claim
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (folder.isEmpty()) folder = QDir::tempPath();
-  auto lock = std::make_unique<QLockFile>(folder + u'/' + instanceName_ + u".lock");
+  auto lock = std::make_unique<QLockFile>(folder + u'/' + instanceName_ + QStringLiteral(".lock"));
   // Held for the whole run; a lock left by a copy that crashed is recognised by
   // its dead process and taken over.
   lock->setStaleLockTime(0);

@@ -1,0 +1,36 @@
+#include "shell/form.h"
+
+#include <QCloseEvent>
+
+#include "platform/platform.h"
+#include "shell/application_title.h"
+#include "shell/qt_text.h"
+
+namespace shell {
+
+Form::Form(const char* name, QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QString::fromLatin1(name));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(ToQt(zentara::ApplicationTitle));
+  platform::current().formLoaded(this);
+}
+
+void Form::forget() {
+  if (unloading_) return;
+  unloading_ = true;
+  platform::current().formUnloaded(this);
+}
+
+void Form::unload() {
+  if (unloading_) return;
+  forget();
+  close();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  if (!unloading_) closedByUser();
+  forget();
+  event->accept();
+}
+
+}  // namespace shell

@@ -1,0 +1,34 @@
+// The base of every window of the program.
+//
+// A form is listed among the open forms from the moment it is built until it is
+// unloaded, and it is deleted once unloaded. `unload()` is the program closing a
+// form; the user closing it (close box, system menu) calls `closedByUser()` first,
+// which the main forms use to end the program.
+#pragma once
+#include <QMainWindow>
+
+namespace shell {
+
+class Form : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `name` is the form's name, also its objectName.
+  explicit Form(const char* name, QWidget* parent = nullptr);
+
+  // Closes the form for good without treating it as the user's close. Safe to
+  // call more than once.
+  void unload();
+  bool isUnloading() const { return unloading_; }
+
+ protected:
+  // The user closed the window; the form is unloaded after this returns.
+  virtual void closedByUser() {}
+  void closeEvent(QCloseEvent* event) final;
+
+ private:
+  void forget();
+  bool unloading_ = false;
+};
+
+}  // namespace shell

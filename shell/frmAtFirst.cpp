@@ -1,0 +1,116 @@
+#include "shell/frmAtFirst.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "astro/match/frmMatch.h"
+#include "numerology/frmMain.h"
+#include "platform/platform.h"
+#include "shell/combo_box.h"
+#include "shell/control_array.h"
+#include "shell/exit_application.h"
+
+namespace shell {
+
+inline constexpr auto kDateFormatNote =
+    "This program has been designed keeping in mind date settings according to MM/DD/YYYY format";
+
+frmAtFirst::frmAtFirst(QWidget* parent) : Form("frmAtFirst", parent) {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+
+  auto* option = new QGroupBox(QStringLiteral("Option"), central);
+  auto* optionLayout = new QVBoxLayout(option);
+  auto* matchGroup = new QButtonGroup(this);
+  const char* matchCaptions[] = {"Astro Match Compatibility", "Numerology Match Compatibility"};
+  for (int i = 0; i < 2; ++i) {
+    optOptions_[i] = MakeArrayMember<QRadioButton>(option, "optOptions", i);
+    optOptions_[i]->setText(QString::fromLatin1(matchCaptions[i]));
+    matchGroup->addButton(optOptions_[i], i);
+    optionLayout->addWidget(optOptions_[i]);
+  }
+  cmdProceed_ = new QPushButton(QStringLiteral("&Proceed"), option);
+  cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
+  optionLayout->addWidget(cmdProceed_, 0, Qt::AlignRight);
+  layout->addWidget(option);
+
+  auto* details = new QGroupBox(QStringLiteral("Your Details Please"), central);
+  auto* detailsLayout = new QGridLayout(details);
+  detailsLayout->addWidget(new QLabel(QStringLiteral("Name"), details), 0, 0);
+  txtName_ = new QLineEdit(details);
+  txtName_->setObjectName(QStringLiteral("txtName"));
+  detailsLayout->addWidget(txtName_, 0, 1, 1, 3);
+  detailsLayout->addWidget(new QLabel(QStringLiteral("Birth Day"), details), 1, 0);
+  cboMonth_ = MakeDropDownCombo(details, "cboMonth", {});
+  cboDate_ = MakeDropDownCombo(details, "cboDate", {});
+  cboYear_ = MakeDropDownCombo(details, "cboYear", {});
+  detailsLayout->addWidget(cboMonth_, 1, 1);
+  detailsLayout->addWidget(cboDate_, 1, 2);
+  detailsLayout->addWidget(cboYear_, 1, 3);
+  layout->addWidget(details);
+
+  auto* sex = new QWidget(central);
+  auto* sexLayout = new QHBoxLayout(sex);
+  auto* sexGroup = new QButtonGroup(this);
+  const char* sexCaptions[] = {"Male", "Female"};
+  for (int i = 0; i < 2; ++i) {
+    auto* button = MakeArrayMember<QRadioButton>(sex, "optSex", i);
+    button->setText(QString::fromLatin1(sexCaptions[i]));
+    sexGroup->addButton(button, i);
+    sexLayout->addWidget(button);
+  }
+  layout->addWidget(sex);
+
+  auto* note = new QGroupBox(QStringLiteral("Note: "), central);
+  auto* noteLayout = new QVBoxLayout(note);
+  auto* noteText = new QLabel(QString::fromLatin1(kDateFormatNote), note);
+  noteText->setWordWrap(true);
+  noteLayout->addWidget(noteText);
+  layout->addWidget(note);
+
+  setCentralWidget(central);
+  connect(cmdProceed_, &QPushButton::clicked, this, &frmAtFirst::cmdProceed_Click);
+  Form_Load();
+}
+
+void frmAtFirst::Form_Load() {
+  cboDate_->addItems(NumberItems(1, 31));
+  cboMonth_->addItems(MonthItems());
+  cboYear_->addItems(NumberItems(1936, 2050));
+  cboDate_->setCurrentIndex(0);
+  cboMonth_->setCurrentIndex(0);
+  cboYear_->setCurrentIndex(0);
+  txtName_->setText(QStringLiteral("a"));
+}
+
+QRadioButton* frmAtFirst::optOptions(int index) const { return optOptions_[index]; }
+
+bool frmAtFirst::ValidateMatchChoice() {
+  if (optOptions_[0]->isChecked() || optOptions_[1]->isChecked()) return true;
+  auto& desktop = platform::current();
+  desktop.showMessage(this, QStringLiteral("Please Select One Option"), platform::Icon::Information,
+                      platform::Buttons::Ok);
+  desktop.setFocus(cmdProceed_);
+  return false;
+}
+
+void frmAtFirst::cmdProceed_Click() {
+  if (!ValidateMatchChoice()) return;
+  if (optOptions_[0]->isChecked()) {
+    platform::current().showModeless(new astro::frmMatch());
+  } else {
+    platform::current().showModeless(new numerology::frmMain());
+  }
+  unload();
+}
+
+void frmAtFirst::closedByUser() { ExitApplication(); }
+
+}  // namespace shell

@@ -1,0 +1,25 @@
+// zentara: the desktop program. It reads no command line.
+#include <QApplication>
+#include <cstdio>
+
+#include "platform/qt_platform.h"
+#include "shell/startup.h"
+
+int main(int argc, char** argv) {
+  if (!platform::DisplayAvailable()) {
+    std::fputs(
+        "zentara is a desktop program and found no display to open its window on; "
+        "run it in a graphical session, or under a virtual display with: xvfb-run -a zentara\n",
+        stderr);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  // Every way out goes through ExitApplication, never through the last window closing.
+  app.setQuitOnLastWindowClosed(false);
+  platform::QtPlatform desktop;
+  platform::install(&desktop);
+  if (!shell::RunStartup()) return 0;
+  const int status = app.exec();
+  platform::install(nullptr);
+  return status;
+}

@@ -1,0 +1,24 @@
+#include "shell/startup.h"
+
+#include "platform/platform.h"
+#include "shell/exit_application.h"
+#include "shell/frmAtFirst.h"
+#include "web/web_commands.h"
+
+namespace shell {
+
+bool RunStartup() {
+  auto& desktop = platform::current();
+  if (desktop.anotherCopyRunning()) {
+    // The running copy is left as it is; this one says so and ends.
+    desktop.showMessage(nullptr, QStringLiteral("Application is already running"),
+                        platform::Icon::Information, platform::Buttons::Ok);
+    ExitApplication();
+    return false;
+  }
+  web::RemindOfUpdate();
+  desktop.showModeless(new frmAtFirst());
+  return true;
+}
+
+}  // namespace shell

@@ -1,0 +1,62 @@
+#include "web/web_commands.h"
+
+#include <chrono>
+
+#include "platform/platform.h"
+#include "reports/scrambled_text.h"
+#include "shell/qt_text.h"
+#include "web/update_reminder_rule.h"
+#include "web/web_pages.h"
+
+namespace web {
+namespace {
+
+void OpenPage(std::string_view key) {
+  platform::current().openAddress(shell::ToQt(zentara::WebPageAddress(key)));
+}
+
+std::chrono::year_month_day CivilDate(const QDate& date) {
+  return std::chrono::year{date.year()} / std::chrono::month{static_cast<unsigned>(date.month())} /
+         std::chrono::day{static_cast<unsigned>(date.day())};
+}
+
+}  // namespace
+
+void OpenHelpPage() { OpenPage(zentara::HelpPageKey); }
+void OpenHomePage() { OpenPage(zentara::HomePageKey); }
+void OpenDownloadPage() { OpenPage(zentara::DownloadPageKey); }
+
+void RemindOfUpdate() {
+  auto& desktop = platform::current();
+  const QString application = desktop.applicationName();
+  const QString section = shell::ToQt(zentara::ReminderSection);
+  const QString valueName = reports::ScrambleText(shell::ToQt(zentara::ReminderValueName));
+
+  const QString stored = reports::UnscrambleText(desktop.readSetting(application, section, valueName));
+  std::optional<std::chrono::year_month_day> storedDate;
+  if (!stored.isEmpty()) {
+    if (const auto date = desktop.readShortDate(stored)) storedDate = CivilDate(*date);
+  }
+  const QDate today = desktop.today();
+  const auto storeToday = [&] {
+    desktop.writeSetting(application, section, valueName,
+                         reports::ScrambleText(desktop.shortDateText(today)));
+  };
+
+  switch (zentara::DecideReminderStep(storedDate, CivilDate(today))) {
+    case zentara::ReminderStep::Nothing:
+      return;
+    case zentara::ReminderStep::StoreToday:
+      storeToday();
+      return;
+    case zentara::ReminderStep::Ask: {
+      const auto answer = desktop.showMessage(nullptr, shell::ToQt(zentara::UpdateReminderMessage),
+                                              platform::Icon::Information, platform::Buttons::YesNo);
+      storeToday();
+      if (answer == platform::Answer::Yes) OpenDownloadPage();
+      return;
+    }
+  }
+}
+
+}  // namespace web
