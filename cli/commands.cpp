@@ -4,8 +4,11 @@ namespace zentara::cli {
 
 // One declaration and one row for each subcommand; each lives in its own file.
 
+int RunTexts(const CommandArguments& args);  // cmd_texts.cpp
+
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
+      {"texts", "every compatibility key and its paragraph, one a line", RunTexts},
   };
   return commands;
 }
