@@ -4,10 +4,12 @@ namespace zentara::cli {
 
 // One declaration and one row for each subcommand; each lives in its own file.
 
+int RunNumbers(const CommandArguments& args);  // cmd_numbers.cpp
 int RunTexts(const CommandArguments& args);  // cmd_texts.cpp
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
+      {"numbers", "life path and destiny numbers, keys and paragraphs of a pair", RunNumbers},
       {"texts", "every compatibility key and its paragraph, one a line", RunTexts},
   };
   return commands;
