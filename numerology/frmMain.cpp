@@ -1,20 +1,232 @@
 #include "numerology/frmMain.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/platform.h"
+#include "shell/combo_box.h"
 #include "shell/exit_application.h"
+#include "shell/frmAbout.h"
+#include "shell/frmAtFirst.h"
+#include "shell/qt_text.h"
+#include "web/web_commands.h"
 
 namespace numerology {
+namespace {
+
+QLineEdit* NameBox(QWidget* parent, const char* name) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  return box;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+QAction* MenuEntry(QMenu* menu, const char* name, const char* caption) {
+  QAction* action = menu->addAction(QString::fromLatin1(caption));
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+struct PartnerControls {
+  QLineEdit *first, *middle, *last;
+  QComboBox *month, *day, *year;
+};
+
+// One partner's frame: the three names, then the birth date as month, day, year.
+QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& controls) {
+  auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+  auto* grid = new QGridLayout(frame);
+  const auto name = [sex](const char* pattern) { return QString::fromLatin1(pattern).arg(QChar(sex)).toLatin1(); };
+  controls.first = NameBox(frame, name("txt%1F").constData());
+  controls.middle = NameBox(frame, name("txt%1M").constData());
+  controls.last = NameBox(frame, name("txt%1L").constData());
+  controls.month = shell::MakeDropDownCombo(frame, name("cbo%1M").constData(), {});
+  controls.day = shell::MakeDropDownCombo(frame, name("cbo%1D").constData(), {});
+  controls.year = shell::MakeDropDownCombo(frame, name("cbo%1Y").constData(), {});
+  grid->addWidget(new QLabel(QStringLiteral("* First Name"), frame), 0, 0);
+  grid->addWidget(controls.first, 0, 1, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Middle Name"), frame), 1, 0);
+  grid->addWidget(controls.middle, 1, 1, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("* Last Name"), frame), 2, 0);
+  grid->addWidget(controls.last, 2, 1, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), frame), 3, 0);
+  grid->addWidget(controls.month, 3, 1);
+  grid->addWidget(controls.day, 3, 2);
+  grid->addWidget(controls.year, 3, 3);
+  grid->setColumnStretch(1, 2);
+  return frame;
+}
+
+}  // namespace
 
 frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
-  auto* exit = new QPushButton(QStringLiteral("Exit"), central);
-  exit->setObjectName(QStringLiteral("cmdExit"));
-  layout->addWidget(exit, 0, Qt::AlignRight);
+
+  auto* title = new QLabel(QStringLiteral("QM Zentara Software"), central);
+  title->setObjectName(QStringLiteral("lblTitle"));
+  QFont titleFont = title->font();
+  titleFont.setBold(true);
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+  title->setFont(titleFont);
+  layout->addWidget(title, 0, Qt::AlignHCenter);
+
+  PartnerControls male{}, female{};
+  auto* partners = new QHBoxLayout();
+  partners->addWidget(PartnerFrame(central, "Male", 'M', male));
+  partners->addWidget(PartnerFrame(central, "Female", 'F', female));
+  layout->addLayout(partners);
+  txtMF_ = male.first, txtMM_ = male.middle, txtML_ = male.last;
+  cboMM_ = male.month, cboMD_ = male.day, cboMY_ = male.year;
+  txtFF_ = female.first, txtFM_ = female.middle, txtFL_ = female.last;
+  cboFM_ = female.month, cboFD_ = female.day, cboFY_ = female.year;
+
+  auto* marriage = new QHBoxLayout();
+  marriage->addWidget(new QLabel(QStringLiteral("Marriage Date"), central));
+  cboMMD_ = shell::MakeDropDownCombo(central, "cboMMD", {});
+  cboMMM_ = shell::MakeDropDownCombo(central, "cboMMM", {});
+  cboMMY_ = shell::MakeDropDownCombo(central, "cboMMY", {});
+  marriage->addWidget(cboMMD_);
+  marriage->addWidget(cboMMM_);
+  marriage->addWidget(cboMMY_);
+  marriage->addStretch();
+  layout->addLayout(marriage);
+
+  auto* readings = new QHBoxLayout();
+  auto* cmdLP = Button(central, "cmdLP", "LifePath Compatibility");
+  auto* cmdD = Button(central, "cmdD", "Destiny Compatibility");
+  auto* cmdCR = Button(central, "cmdCR", "Comprehensive Reading");
+  readings->addWidget(cmdLP);
+  readings->addWidget(cmdD);
+  readings->addWidget(cmdCR);
+  layout->addLayout(readings);
+
+  auto* commands = new QHBoxLayout();
+  auto* cmdOpen = Button(central, "cmdOpen", "&Open Previously Saved Reading");
+  auto* cmdBack = Button(central, "cmdBack", "&Back");
+  auto* cmdExit = Button(central, "cmdExit", "Exit");
+  auto* cmdNav = Button(central, "cmdNav", "Exit");
+  commands->addWidget(cmdOpen);
+  commands->addStretch();
+  commands->addWidget(cmdBack);
+  commands->addWidget(cmdExit);
+  commands->addWidget(cmdNav);
+  layout->addLayout(commands);
+
+  auto* note = new QGroupBox(QStringLiteral("Note: "), central);
+  auto* noteLayout = new QVBoxLayout(note);
+  auto* noteText = new QLabel(
+      QStringLiteral("This program has been designed keeping in mind date settings according to "
+                     "MM/DD/YYYY format"),
+      note);
+  noteText->setWordWrap(true);
+  noteLayout->addWidget(noteText);
+  layout->addWidget(note);
   setCentralWidget(central);
-  connect(exit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* mnuCR = MenuEntry(file, "mnuCR", "&Comprehensive Reading");
+  QAction* mnuLP = MenuEntry(file, "mnuLP", "&LifePath Compatibility");
+  QAction* mnuD = MenuEntry(file, "mnuD", "&Destiny Compatibility");
+  file->addSeparator();
+  QAction* mnuBack = MenuEntry(file, "mnuBack", "&Back");
+  file->addSeparator();
+  QAction* mnuExit = MenuEntry(file, "mnuExit", "E&xit");
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* mnuOnline = MenuEntry(help, "mnuOnline", "&Online help");
+  QAction* mnuVisit = MenuEntry(help, "mnuVisit", "&Visit us Online");
+  help->addSeparator();
+  QAction* mnuUpdate = MenuEntry(help, "mnuUpdate", "Check for Software &Update");
+  help->addSeparator();
+  QAction* mnuAbout = MenuEntry(help, "mnuAbout", "&About Software");
+
+  connect(cmdLP, &QPushButton::clicked, this, &frmMain::cmdLP_Click);
+  connect(cmdD, &QPushButton::clicked, this, &frmMain::cmdD_Click);
+  connect(cmdCR, &QPushButton::clicked, this, &frmMain::cmdCR_Click);
+  connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+  connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+  connect(cmdNav, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+  connect(mnuCR, &QAction::triggered, this, &frmMain::cmdCR_Click);
+  connect(mnuLP, &QAction::triggered, this, &frmMain::cmdLP_Click);
+  connect(mnuD, &QAction::triggered, this, &frmMain::cmdD_Click);
+  connect(mnuBack, &QAction::triggered, this, &frmMain::cmdBack_Click);
+  connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+  connect(mnuOnline, &QAction::triggered, this, [] { web::OpenHelpPage(); });
+  connect(mnuVisit, &QAction::triggered, this, [] { web::OpenHomePage(); });
+  connect(mnuUpdate, &QAction::triggered, this, [] { web::OpenDownloadPage(); });
+  connect(mnuAbout, &QAction::triggered, this, [this] { shell::frmAbout::ShowModal(this); });
+
+  Form_Load();
+}
+
+void frmMain::Form_Load() {
+  const QStringList days = shell::NumberItems(1, 31);
+  const QStringList months = shell::MonthItems();
+  const QStringList years = shell::NumberItems(1900, 2050);
+  for (QComboBox* box : {cboMD_, cboFD_, cboMMD_}) shell::AddListItems(box, days);
+  for (QComboBox* box : {cboMM_, cboFM_, cboMMM_}) shell::AddListItems(box, months);
+  for (QComboBox* box : {cboMY_, cboFY_, cboMMY_}) shell::AddListItems(box, years);
+  // The birth lists start at 1 January 1900; the marriage date stays unpicked.
+  for (QComboBox* box : {cboMM_, cboMD_, cboMY_, cboFM_, cboFD_, cboFY_}) box->setCurrentIndex(0);
+}
+
+zentara::NumerologyEntries frmMain::Entries() const {
+  using shell::ToStd;
+  return {ToStd(txtMF_->text()),       ToStd(txtMM_->text()),       ToStd(txtML_->text()),
+          ToStd(txtFF_->text()),       ToStd(txtFM_->text()),       ToStd(txtFL_->text()),
+          ToStd(cboMM_->currentText()), ToStd(cboMD_->currentText()), ToStd(cboMY_->currentText()),
+          ToStd(cboFM_->currentText()), ToStd(cboFD_->currentText()), ToStd(cboFY_->currentText())};
+}
+
+QWidget* frmMain::ControlOf(zentara::NumerologyField field) const {
+  using F = zentara::NumerologyField;
+  switch (field) {
+    case F::MaleFirst: return txtMF_;
+    case F::MaleLast: return txtML_;
+    case F::FemaleFirst: return txtFF_;
+    case F::FemaleLast: return txtFL_;
+    case F::MaleDay: return cboMD_;
+    case F::MaleMonth: return cboMM_;
+    case F::MaleYear: return cboMY_;
+    case F::FemaleDay: return cboFD_;
+    case F::FemaleMonth: return cboFM_;
+    case F::FemaleYear: return cboFY_;
+  }
+  return nullptr;
+}
+
+bool frmMain::ValidateEntries() {
+  const auto failure = zentara::CheckNumerologyEntries(Entries());
+  if (!failure) return true;
+  auto& desktop = platform::current();
+  desktop.showMessage(this, shell::ToQt(failure->message), platform::Icon::Information,
+                      platform::Buttons::Ok);
+  if (failure->focus) desktop.setFocus(ControlOf(*failure->focus));
+  return false;
+}
+
+// The readings behind the three commands are made only from entries that pass.
+void frmMain::cmdLP_Click() { ValidateEntries(); }
+void frmMain::cmdD_Click() { ValidateEntries(); }
+void frmMain::cmdCR_Click() { ValidateEntries(); }
+
+void frmMain::cmdBack_Click() {
+  platform::current().showModeless(new shell::frmAtFirst());
+  unload();
 }
 
 void frmMain::cmdExit_Click() { shell::ExitApplication(); }

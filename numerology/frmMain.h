@@ -1,6 +1,11 @@
-// The numerology entry form: both partners' names and birth dates.
+// The numerology entry form: both partners' names and birth dates, checked by
+// ValidateEntries before any reading is made.
 #pragma once
+#include "numerology/numerology_entries.h"
 #include "shell/form.h"
+
+class QComboBox;
+class QLineEdit;
 
 namespace numerology {
 
@@ -10,11 +15,30 @@ class frmMain : public shell::Form {
  public:
   explicit frmMain(QWidget* parent = nullptr);
 
+  // Checks the entries in their fixed order. On the first failure it shows that
+  // check's message, moves the focus where the check says, and returns false.
+  bool ValidateEntries();
+
+  // The twelve entries exactly as they stand in the controls.
+  zentara::NumerologyEntries Entries() const;
+
  public slots:
+  void cmdLP_Click();
+  void cmdD_Click();
+  void cmdCR_Click();
+  void cmdBack_Click();
   void cmdExit_Click();
 
  protected:
   void closedByUser() override;
+
+ private:
+  void Form_Load();
+  QWidget* ControlOf(zentara::NumerologyField field) const;
+
+  QLineEdit *txtMF_, *txtMM_, *txtML_, *txtFF_, *txtFM_, *txtFL_;
+  QComboBox *cboMM_, *cboMD_, *cboMY_, *cboFM_, *cboFD_, *cboFY_;
+  QComboBox *cboMMD_, *cboMMM_, *cboMMY_;
 };
 
 }  // namespace numerology

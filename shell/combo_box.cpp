@@ -10,10 +10,19 @@ QComboBox* MakeDropDownCombo(QWidget* parent, const char* name, const QStringLis
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
   box->setCompleter(nullptr);
-  box->addItems(items);
-  box->setCurrentIndex(-1);
-  box->setEditText(QString());
+  AddListItems(box, items);
   return box;
+}
+
+void AddListItems(QComboBox* box, const QStringList& items) {
+  const int selected = box->currentIndex();
+  const QString shown = box->currentText();
+  box->addItems(items);
+  // Qt selects the first item added to an empty list; the form decides instead.
+  if (selected < 0) {
+    box->setCurrentIndex(-1);
+    box->setEditText(shown);
+  }
 }
 
 int ListPosition(const QComboBox* box) {

@@ -12,6 +12,10 @@ namespace shell {
 // completion (a typed text stays exactly as typed).
 QComboBox* MakeDropDownCombo(QWidget* parent, const char* name, const QStringList& items);
 
+// Appends `items` to the list without changing what the box shows: a box with
+// nothing selected keeps nothing selected.
+void AddListItems(QComboBox* box, const QStringList& items);
+
 // The list position the box shows: the index of the item whose text equals the
 // box's text exactly, or -1 when the text matches no item.
 int ListPosition(const QComboBox* box);

@@ -81,9 +81,9 @@ frmAtFirst::frmAtFirst(QWidget* parent) : Form("frmAtFirst", parent) {
 }
 
 void frmAtFirst::Form_Load() {
-  cboDate_->addItems(NumberItems(1, 31));
-  cboMonth_->addItems(MonthItems());
-  cboYear_->addItems(NumberItems(1936, 2050));
+  AddListItems(cboDate_, NumberItems(1, 31));
+  AddListItems(cboMonth_, MonthItems());
+  AddListItems(cboYear_, NumberItems(1936, 2050));
   cboDate_->setCurrentIndex(0);
   cboMonth_->setCurrentIndex(0);
   cboYear_->setCurrentIndex(0);
