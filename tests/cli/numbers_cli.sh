@@ -4,26 +4,7 @@
 set -uo pipefail
 cli=$1
 data=$2
-failures=0
-passes=0
-
-check() {  # name, expected status, expected stdout file or "", expected stderr, command...
-  local name=$1 status=$2 stdout_file=$3 stderr_text=$4
-  shift 4
-  local out err actual
-  out=$(mktemp) err=$(mktemp)
-  "$@" >"$out" 2>"$err"
-  actual=$?
-  local ok=1
-  if [ "$actual" -ne "$status" ]; then echo "$name: exit status $actual, expected $status"; ok=0; fi
-  if [ -n "$stdout_file" ] && ! diff -u "$stdout_file" "$out"; then echo "$name: stdout differs"; ok=0; fi
-  if [ -z "$stdout_file" ] && [ -s "$out" ]; then echo "$name: unexpected stdout: $(cat "$out")"; ok=0; fi
-  if [ -n "$stderr_text" ] && ! grep -qxF -- "$stderr_text" "$err"; then
-    echo "$name: stderr is '$(cat "$err")', expected the line '$stderr_text'"; ok=0
-  fi
-  if [ "$ok" -eq 1 ]; then passes=$((passes + 1)); else failures=$((failures + 1)); fi
-  rm -f "$out" "$err"
-}
+source "$(dirname "$0")/cli_checks.sh"
 
 pair=(--male-first John --male-middle Paul --male-last Smith --male-month March --male-day 15
       --male-year 1988 --female-first Mary --female-middle Ann --female-last Smith
@@ -44,5 +25,4 @@ check "unknown option" 2 "" "" "$cli" numbers --male-name John
 check "option without value" 2 "" "" "$cli" numbers --male-first
 check "option given twice" 2 "" "" "$cli" numbers --male-first A --male-first B
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish
