@@ -1,0 +1,62 @@
+#include "astro/engine/planets/chart_angles.h"
+
+#include <cmath>
+
+#include "astro/engine/birth_coordinates.h"
+#include "astro/engine/planets/angles.h"
+#include "astro/engine/planets/calendar.h"
+#include "astro/engine/planets/zodiac_text.h"
+
+namespace zentara::modPlanetPosition_Western {
+
+double CenturiesSince1900(double julianDay, double universalTime) {
+  return ((julianDay - 2415020) + universalTime / 24 - 0.5) / 36525;
+}
+
+double RightAscensionOfMidheaven(double centuries, double universalTime, double longitude) {
+  const double t = centuries;
+  double sidereal = (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + universalTime) * 15 - longitude;
+  // A negative value is left as it is: only its sine, cosine and tangent are used.
+  while (sidereal >= 360) sidereal -= 360;
+  return sidereal * DegToRad;
+}
+
+double ObliquityOfEcliptic(double centuries) {
+  return (23.452294 - 0.0130125 * centuries) * DegToRad;
+}
+
+double MidheavenLongitude(double ramc, double obliquity) {
+  double m = QuadrantArcTangent(std::tan(ramc), std::cos(obliquity));
+  if (m < 0) m += Pi;
+  if (std::sin(ramc) < 0) m += Pi;
+  return m * RadToDeg;
+}
+
+double AscendantLongitude(double ramc, double obliquity, double latitude) {
+  const double x = -std::sin(ramc) * std::cos(obliquity) - std::sin(obliquity) * std::tan(latitude * DegToRad);
+  double a = QuadrantArcTangent(std::cos(ramc), x);
+  if (a < 0) a += Pi;
+  if (std::cos(ramc) < 0) a += Pi;
+  double ascendant = a * RadToDeg;
+  while (ascendant >= 360) ascendant -= 360;
+  return ascendant;
+}
+
+ChartAngles CalculateAngles(const BirthMoment& birth) {
+  const double longitude = SignedLongitude(birth);
+  const double latitude = SignedLatitude(birth);
+  const double julianDay = JulianDayNumber(birth.Month, birth.Day, birth.Year);
+
+  ChartAngles angles;
+  angles.BirthUniversalTime = UniversalTimeOfBirth(birth);
+  const double t = CenturiesSince1900(julianDay, angles.BirthUniversalTime);
+  const double ramc = RightAscensionOfMidheaven(t, angles.BirthUniversalTime, longitude);
+  const double obliquity = ObliquityOfEcliptic(t);
+  angles.Midheaven = MidheavenLongitude(ramc, obliquity);
+  angles.Ascendant = AscendantLongitude(ramc, obliquity, latitude);
+  angles.AscendantText = FormatZodiacPosition(NormalizeDegrees(angles.Ascendant));
+  angles.MidheavenText = FormatZodiacPosition(NormalizeDegrees(angles.Midheaven));
+  return angles;
+}
+
+}  // namespace zentara::modPlanetPosition_Western

@@ -1,0 +1,28 @@
+// The two text forms of a zodiac position, shared by the planetary and the
+// lunar engine.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace zentara::modPlanetPosition_Western {
+
+// The twelve three-letter sign keys in zodiac order, Aries first.
+inline constexpr std::string_view SignKeys = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// A longitude in degrees (0 to under 360; the sign of the value is dropped) as
+// whole degrees within the sign, "° ", whole arc-minutes, "' ", whole
+// arc-seconds, a quotation mark and a space, then the sign key: 15.5 gives
+// 15° 30' 0" Ari. Minutes and seconds are cut, never rounded. The degree sign is
+// UTF-8. A value of 360 or more gets no key. A value that is not a number, or
+// whose size is a million degrees or more, gives the empty text; the engines
+// never produce one.
+std::string FormatZodiacPosition(double longitude);
+
+// A zodiac position text as a slot text: two-digit degrees, a space, the sign
+// key, a space and two-digit arc-minutes, without seconds: the text of
+// 5° 7' 9" Tau gives "05 Tau 07". Degrees are the text before the first "°",
+// minutes the text between it and the first "'", and the key the last three
+// characters, each trimmed; one digit gets a leading "0".
+std::string FormatSlotText(std::string_view position);
+
+}  // namespace zentara::modPlanetPosition_Western

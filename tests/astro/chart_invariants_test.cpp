@@ -1,0 +1,122 @@
+// Properties every chart must have, over a fixed sample of births the entry
+// form accepts: dates 1901 to 2050, any zone row, and degree and minute boxes
+// of up to three digits.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "astro/engine/moon/moon_position.h"
+#include "astro/engine/planets/chart_angles.h"
+#include "astro/engine/planets/chart_table.h"
+#include "astro/engine/planets/lunar_nodes.h"
+#include "astro/engine/planets/planet_elements.h"
+#include "astro/engine/planets/planet_longitude.h"
+#include "astro/engine/planets/zodiac_text.h"
+#include "astro/match/time_zones.h"
+
+namespace {
+
+using namespace zentara::modPlanetPosition_Western;
+using zentara::BirthMoment;
+
+constexpr int SampleSize = 3000;
+constexpr std::mt19937::result_type SampleSeed = 19750815;
+
+// The last day the entry form lets through for a month: divisibility by 4 is
+// its whole leap-year rule.
+int LastAcceptedDay(int month, int year) {
+  if (month == 2) return year % 4 == 0 ? 29 : 28;
+  if (month == 4 || month == 6 || month == 9 || month == 11) return 30;
+  return 31;
+}
+
+class BirthSampler {
+ public:
+  BirthMoment Next() {
+    const auto table = zentara::LoadTimeZoneTable();
+    BirthMoment birth;
+    birth.Year = Pick(1901, 2050);
+    birth.Month = Pick(1, 12);
+    birth.Day = Pick(1, LastAcceptedDay(birth.Month, birth.Year));
+    birth.Hour = Pick(0, 23);
+    birth.Minute = Pick(0, 59);
+    const int row = Pick(0, static_cast<int>(zentara::TimeZoneRowCount) - 1);
+    birth.ZoneHours = table.TimeZoneHours[row];
+    birth.ZoneMinutes = table.TimeZoneMinutes[row];
+    birth.DaylightSaving = Pick(0, 1) == 1;
+    birth.LatitudeDegrees = Pick(0, 999);
+    birth.LatitudeMinutes = Pick(0, 999);
+    birth.SouthOfEquator = Pick(0, 1) == 1;
+    birth.LongitudeDegrees = Pick(0, 999);
+    birth.LongitudeMinutes = Pick(0, 999);
+    birth.EastOfGreenwich = Pick(0, 1) == 1;
+    return birth;
+  }
+
+ private:
+  // Raw engine output, so the sample is the same with every standard library.
+  std::int16_t Pick(int lowest, int highest) {
+    return static_cast<std::int16_t>(lowest + static_cast<int>(engine_() % (highest - lowest + 1)));
+  }
+  std::mt19937 engine_{SampleSeed};
+};
+
+std::string Describe(const BirthMoment& b) {
+  std::ostringstream out;
+  out << b.Year << "-" << b.Month << "-" << b.Day << " " << b.Hour << ":" << b.Minute << " zone "
+      << b.ZoneHours << ":" << b.ZoneMinutes << (b.DaylightSaving ? " DST" : "") << " lat "
+      << b.LatitudeDegrees << (b.SouthOfEquator ? "S" : "N") << b.LatitudeMinutes << " lon "
+      << b.LongitudeDegrees << (b.EastOfGreenwich ? "E" : "W") << b.LongitudeMinutes;
+  return out.str();
+}
+
+// The sign index 0 to 11 of a well-formed slot text "DD Key MM" (degrees 00
+// to 29, minutes 00 to 59), or -1.
+int SignOfSlotText(const std::string& text) {
+  if (text.size() != 9 || text[2] != ' ' || text[6] != ' ') return -1;
+  for (const std::size_t digit : {0u, 1u, 7u, 8u}) {
+    if (text[digit] < '0' || text[digit] > '9') return -1;
+  }
+  if (std::stoi(text.substr(0, 2)) > 29 || std::stoi(text.substr(7, 2)) > 59) return -1;
+  const auto key = SignKeys.find(text.substr(3, 3));
+  if (key == std::string_view::npos || key % 3 != 0) return -1;
+  return static_cast<int>(key / 3);
+}
+
+bool IsLongitude(double degrees) { return std::isfinite(degrees) && degrees >= 0 && degrees < 360; }
+
+TEST(ChartInvariants, SampleOfAcceptedBirths) {
+  BirthSampler sampler;
+  for (int i = 0; i < SampleSize; ++i) {
+    const BirthMoment birth = sampler.Next();
+    const std::string what = Describe(birth);
+
+    const ChartAngles angles = CalculateAngles(birth);
+    const double moon = zentara::modEphemeris_Western::MoonLongitude(birth);
+    const double d = ChartDayNumber(birth, angles.BirthUniversalTime);
+    ASSERT_TRUE(std::isfinite(angles.BirthUniversalTime)) << what;
+    ASSERT_TRUE(std::isfinite(d)) << what;
+    ASSERT_TRUE(IsLongitude(angles.Ascendant)) << what << ": ascendant " << angles.Ascendant;
+    ASSERT_TRUE(IsLongitude(angles.Midheaven)) << what << ": midheaven " << angles.Midheaven;
+    ASSERT_TRUE(IsLongitude(moon)) << what << ": Moon " << moon;
+    ASSERT_TRUE(IsLongitude(NorthNodeLongitude(d))) << what << ": Rahu " << NorthNodeLongitude(d);
+    for (int body = 0; body < PlanetBodyCount; ++body) {
+      ASSERT_TRUE(IsLongitude(PlanetLongitude(body, d))) << what << ": body " << body;
+    }
+
+    const auto& chart = CalculateChart(birth, angles, zentara::modEphemeris_Western::CalculateMoonPosition(birth),
+                                       i % 2 == 0);
+    for (std::size_t slot = 0; slot < zentara::FilledChartSlotCount; ++slot) {
+      ASSERT_NE(SignOfSlotText(chart[slot]), -1) << what << ": slot " << slot << " '" << chart[slot] << "'";
+    }
+    const int rahu = SignOfSlotText(chart[zentara::NorthNodeSlot]);
+    const int ketu = SignOfSlotText(chart[zentara::SouthNodeSlot]);
+    ASSERT_EQ((ketu - rahu + 12) % 12, 6) << what << ": Rahu " << chart[zentara::NorthNodeSlot] << ", Ketu "
+                                          << chart[zentara::SouthNodeSlot];
+  }
+}
+
+}  // namespace
