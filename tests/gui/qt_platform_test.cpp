@@ -1,0 +1,80 @@
+// The desktop program's own platform: the single-copy claim, the settings store
+// and the short date text, against Qt's test locations.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QUuid>
+
+#include "gui_test_support.h"
+#include "platform/qt_platform.h"
+
+class QtPlatformTest : public QObject {
+  Q_OBJECT
+
+  static QString uniqueName() { return "zentara-test-" + QUuid::createUuid().toString(QUuid::Id128); }
+  static QString lockPath(const QString& name) {
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/" + name + ".lock";
+  }
+
+ private slots:
+  void secondClaimOnTheSameNameIsRefused() {
+    const QString name = uniqueName();
+    platform::QtPlatform first(name);
+    platform::QtPlatform second(name);
+    platform::QtPlatform other(uniqueName());
+    QVERIFY(!first.anotherCopyRunning());
+    QVERIFY(!first.anotherCopyRunning());  // asking again does not refuse itself
+    QVERIFY(second.anotherCopyRunning());
+    QVERIFY(!other.anotherCopyRunning());
+  }
+
+  void claimIsReleasedWhenTheCopyEnds() {
+    const QString name = uniqueName();
+    { platform::QtPlatform first(name); QVERIFY(!first.anotherCopyRunning()); }
+    platform::QtPlatform next(name);
+    QVERIFY(!next.anotherCopyRunning());
+  }
+
+  void lockLeftByACrashedCopyIsTakenOver() {
+    // A lock file naming a process that no longer exists, as a crash leaves it.
+    QProcess finished;
+    finished.start("true");
+    QVERIFY(finished.waitForFinished());
+    const qint64 deadPid = finished.processId() > 0 ? finished.processId() : 999999;
+    const QString name = uniqueName();
+    QDir().mkpath(QFileInfo(lockPath(name)).path());
+    QFile lock(lockPath(name));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(deadPid) + "\nzentara\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    platform::QtPlatform next(name);
+    QVERIFY(!next.anotherCopyRunning());
+  }
+
+  void settingsRoundTripWithScrambledNames() {
+    platform::QtPlatform desktop(uniqueName());
+    const QString application = uniqueName();
+    const QString name = QString::fromUtf8("\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3");
+    const QString value = QString::fromUtf8("\u2020\u201E\u2021\u0152\u008D");
+    QCOMPARE(desktop.readSetting(application, "Settings", name), QString());
+    desktop.writeSetting(application, "Settings", name, value);
+    QCOMPARE(desktop.readSetting(application, "Settings", name), value);
+    QCOMPARE(desktop.readSetting(application, "Other", name), QString());
+  }
+
+  void shortDateTextReadsBackToTheSameDate() {
+    platform::QtPlatform desktop(uniqueName());
+    for (const QDate date : {QDate(2026, 12, 7), QDate(1999, 1, 31), QDate(2030, 2, 28)}) {
+      const QString text = desktop.shortDateText(date);
+      QVERIFY2(text.contains(QString::number(date.year())), qPrintable(text));  // four-digit year
+      QCOMPARE(desktop.readShortDate(text), std::optional<QDate>(date));
+    }
+    QVERIFY(!desktop.readShortDate("no date").has_value());
+    QVERIFY(!desktop.readShortDate("").has_value());
+  }
+};
+
+ZENTARA_GUI_TEST_MAIN(QtPlatformTest)
+#include "qt_platform_test.moc"
