@@ -15,22 +15,21 @@ Answer FakePlatform::showMessage(QWidget*, const QString& text, Icon icon, Butto
   return answer;
 }
 
-QString FakePlatform::openFileName(QWidget*, const FileDialogRequest& request) {
-  calls << QStringLiteral("openFile");
-  fileDialogs.append({false, request});
+QString FakePlatform::fileDialog(bool save, const FileDialogRequest& request) {
+  calls << (save ? QStringLiteral("saveFile") : QStringLiteral("openFile"));
+  fileDialogs.append({save, request});
   if (fileNames.empty()) return {};
   const QString name = fileNames.front();
   fileNames.pop_front();
   return name;
 }
 
+QString FakePlatform::openFileName(QWidget*, const FileDialogRequest& request) {
+  return fileDialog(false, request);
+}
+
 QString FakePlatform::saveFileName(QWidget*, const FileDialogRequest& request) {
-  calls << QStringLiteral("saveFile");
-  fileDialogs.append({true, request});
-  if (fileNames.empty()) return {};
-  const QString name = fileNames.front();
-  fileNames.pop_front();
-  return name;
+  return fileDialog(true, request);
 }
 
 void FakePlatform::showModeless(QWidget* form) {
@@ -52,17 +51,11 @@ void FakePlatform::setFocus(QWidget* control) {
   control->setFocus(Qt::OtherFocusReason);
 }
 
-void FakePlatform::formLoaded(QWidget* form) { forms_.append(QPointer<QWidget>(form)); }
+void FakePlatform::formLoaded(QWidget* form) { forms_.add(form); }
 
-void FakePlatform::formUnloaded(QWidget* form) { forms_.removeAll(QPointer<QWidget>(form)); }
+void FakePlatform::formUnloaded(QWidget* form) { forms_.remove(form); }
 
-QList<QWidget*> FakePlatform::openForms() const {
-  QList<QWidget*> open;
-  for (const auto& form : forms_) {
-    if (form) open.append(form.data());
-  }
-  return open;
-}
+QList<QWidget*> FakePlatform::openForms() const { return forms_.open(); }
 
 bool FakePlatform::anotherCopyRunning() { return anotherCopy; }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <deque>
 
+#include "platform/form_list.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -83,7 +84,8 @@ class FakePlatform final : public Platform {
   void endProcess() override;
 
  private:
-  QList<QPointer<QWidget>> forms_;
+  QString fileDialog(bool save, const FileDialogRequest& request);
+  FormList forms_;
 };
 
 }  // namespace platform

@@ -121,17 +121,11 @@ void QtPlatform::showModal(QWidget* form) {
 
 void QtPlatform::setFocus(QWidget* control) { control->setFocus(Qt::OtherFocusReason); }
 
-void QtPlatform::formLoaded(QWidget* form) { forms_.append(QPointer<QWidget>(form)); }
+void QtPlatform::formLoaded(QWidget* form) { forms_.add(form); }
 
-void QtPlatform::formUnloaded(QWidget* form) { forms_.removeAll(QPointer<QWidget>(form)); }
+void QtPlatform::formUnloaded(QWidget* form) { forms_.remove(form); }
 
-QList<QWidget*> QtPlatform::openForms() const {
-  QList<QWidget*> open;
-  for (const auto& form : forms_) {
-    if (form) open.append(form.data());
-  }
-  return open;
-}
+QList<QWidget*> QtPlatform::openForms() const { return forms_.open(); }
 
 bool QtPlatform::anotherCopyRunning() {
   if (instanceLock_) return false;  // this copy already holds the claim

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <memory>
 
+#include "platform/form_list.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -42,7 +43,7 @@ class QtPlatform final : public Platform {
  private:
   QString instanceName_;
   std::unique_ptr<QLockFile> instanceLock_;
-  QList<QPointer<QWidget>> forms_;
+  FormList forms_;
 };
 
 // Whether a window system can be reached at all. On a machine without one, the
