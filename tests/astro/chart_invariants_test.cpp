@@ -36,7 +36,6 @@ int LastAcceptedDay(int month, int year) {
 class BirthSampler {
  public:
   BirthMoment Next() {
-    const auto table = zentara::LoadTimeZoneTable();
     BirthMoment birth;
     birth.Year = Pick(1901, 2050);
     birth.Month = Pick(1, 12);
@@ -44,8 +43,8 @@ class BirthSampler {
     birth.Hour = Pick(0, 23);
     birth.Minute = Pick(0, 59);
     const int row = Pick(0, static_cast<int>(zentara::TimeZoneRowCount) - 1);
-    birth.ZoneHours = table.TimeZoneHours[row];
-    birth.ZoneMinutes = table.TimeZoneMinutes[row];
+    birth.ZoneHours = zones_.TimeZoneHours[row];
+    birth.ZoneMinutes = zones_.TimeZoneMinutes[row];
     birth.DaylightSaving = Pick(0, 1) == 1;
     birth.LatitudeDegrees = Pick(0, 999);
     birth.LatitudeMinutes = Pick(0, 999);
@@ -62,6 +61,7 @@ class BirthSampler {
     return static_cast<std::int16_t>(lowest + static_cast<int>(engine_() % (highest - lowest + 1)));
   }
   std::mt19937 engine_{SampleSeed};
+  const zentara::TimeZoneTable zones_ = zentara::LoadTimeZoneTable();
 };
 
 std::string Describe(const BirthMoment& b) {

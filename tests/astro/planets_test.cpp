@@ -1,11 +1,8 @@
 // Geocentric longitudes of the Sun, the planets and the lunar nodes.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
-#include "astro/engine/planets/angles.h"
-#include "astro/engine/planets/kepler.h"
 #include "astro/engine/planets/lunar_nodes.h"
 #include "astro/engine/planets/planet_elements.h"
 #include "astro/engine/planets/planet_longitude.h"
@@ -65,34 +62,6 @@ TEST(LunarNodes, MeanNodeJustAboveZeroDegrees) {
   EXPECT_LT(ketu, 180) << "d " << d;
   EXPECT_EQ(SlotText(rahu), "29 Pis 29") << "Rahu " << rahu;
   EXPECT_EQ(SlotText(ketu), "29 Vir 29") << "Ketu " << ketu;
-}
-
-TEST(SolveKepler, SatisfiesKeplersEquation) {
-  // The true anomaly turned back into the eccentric and mean anomalies must
-  // give the mean anomaly put in.
-  constexpr double AnomalyTolerance = 1e-11;  // radians
-  for (const double e : {0.0, 0.0167, 0.2056, 0.2488}) {
-    for (double m = 0.05; m < FullTurn; m += 0.4) {
-      const double v = SolveKepler(m, e);
-      ASSERT_GE(v, 0) << "M " << m << ", e " << e;
-      ASSERT_LT(v, FullTurn) << "M " << m << ", e " << e;
-      const double eccentricAnomaly = ReduceRadians(2 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(v / 2)));
-      const double meanAnomaly = eccentricAnomaly - e * std::sin(eccentricAnomaly);
-      EXPECT_NEAR(meanAnomaly, m, AnomalyTolerance) << "M " << m << ", e " << e << ", v " << v;
-    }
-  }
-}
-
-TEST(PlanetElements, RatesAreAppliedPerCentury) {
-  // One Julian century after the epoch each element has moved by its rate.
-  constexpr double ElementTolerance = 1e-12;
-  const OrbitalElements epoch = PlanetElements(Mars, 0);
-  const OrbitalElements century = PlanetElements(Mars, 36525);
-  EXPECT_NEAR(epoch.SemiMajorAxis, 1.52366231, ElementTolerance);
-  EXPECT_NEAR(century.SemiMajorAxis - epoch.SemiMajorAxis, -0.00007221, ElementTolerance);
-  EXPECT_NEAR(century.Eccentricity - epoch.Eccentricity, 0.00011902, ElementTolerance);
-  EXPECT_NEAR((century.Perihelion - epoch.Perihelion) / DegToRad, 1560.78 / 3600, ElementTolerance);
-  EXPECT_NEAR(epoch.MeanLongitude / DegToRad, 355.45332, ElementTolerance);
 }
 
 }  // namespace
