@@ -109,7 +109,9 @@ TEST(CheckNumerologyEntries, DateRulesForBothPartners) {
     male.maleMonth = row.month, male.maleDay = row.day, male.maleYear = row.year;
     const auto maleFailure = CheckNumerologyEntries(male);
     EXPECT_EQ(Describe(maleFailure), row.maleMessage ? row.maleMessage : "(passes)") << "male " << date;
-    if (maleFailure) EXPECT_FALSE(maleFailure->focus) << "male " << date;
+    if (maleFailure) {
+      EXPECT_FALSE(maleFailure->focus) << "male " << date;
+    }
 
     NumerologyEntries female = Valid();
     female.femaleMonth = row.month, female.femaleDay = row.day, female.femaleYear = row.year;
