@@ -1,5 +1,6 @@
 #include "cli/birth_options.h"
 
+#include <optional>
 #include <string_view>
 
 #include "astro/match/time_zones.h"
@@ -118,16 +119,6 @@ BirthMoment ReadBirthOptions(const Arguments& parsed) {
   birth.LatitudeMinutes = static_cast<std::int16_t>(latitude.minutes);
   birth.SouthOfEquator = latitude.secondDirection;
   return birth;
-}
-
-std::optional<std::string> CheckFormDate(const BirthMoment& birth) {
-  if (birth.Month == 2) {
-    const int firstRefusedDay = birth.Year % 4 == 0 ? 30 : 29;
-    if (birth.Day >= firstRefusedDay) return "Please Enter Your Correct Date Or Month!";
-  }
-  const bool thirtyDays = birth.Month == 4 || birth.Month == 6 || birth.Month == 9 || birth.Month == 11;
-  if (thirtyDays && birth.Day == 31) return "Please Enter Your Correct Date Or Month !";
-  return std::nullopt;
 }
 
 }  // namespace zentara::cli

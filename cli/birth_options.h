@@ -3,7 +3,6 @@
 // --lat DD{N|S}MM and --lon DDD{E|W}MM, with one to three digits for each
 // degree and minute number, as the form's boxes hold.
 #pragma once
-#include <optional>
 #include <string>
 
 #include "astro/engine/birth_moment.h"
@@ -16,11 +15,5 @@ namespace zentara::cli {
 // outside 1901 to 2050, an hour past 23, a zone row past 70, a malformed
 // coordinate...) throws UsageError with a plain explanation.
 BirthMoment ReadBirthOptions(const Arguments& parsed);
-
-// The entry form's own date check: the message it shows for a day that its
-// month does not have, or nothing when the date passes. February refuses the
-// 30th and 31st in a year divisible by 4 and the 29th to 31st otherwise; April,
-// June, September and November refuse the 31st.
-std::optional<std::string> CheckFormDate(const BirthMoment& birth);
 
 }  // namespace zentara::cli

@@ -7,6 +7,7 @@
 #include "astro/engine/planets/chart_angles.h"
 #include "astro/engine/planets/chart_table.h"
 #include "cli/arguments.h"
+#include "astro/match/astro_date_check.h"
 #include "cli/birth_options.h"
 #include "cli/json.h"
 
@@ -25,7 +26,7 @@ constexpr const char* SlotCaptions[FilledChartSlotCount] = {
 int ChartCommand(const CommandArguments& args, std::ostream& out, std::ostream& err) {
   const Arguments parsed(args, {"--date", "--time", "--zone", "--lat", "--lon"}, {"--dst", "--json"});
   const BirthMoment birth = ReadBirthOptions(parsed);
-  if (const auto message = CheckFormDate(birth)) {
+  if (const auto message = CheckAstroBirthDate(birth, Partner::Male)) {
     err << *message << "\n";
     return ExitRefused;
   }

@@ -6,10 +6,15 @@
 
 namespace zentara {
 
-std::optional<double> ReadDecimalNumber(std::string_view text) {
+std::string_view TrimSpaces(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::optional<double> ReadDecimalNumber(std::string_view text) {
+  text = TrimSpaces(text);
+  if (text.empty()) return std::nullopt;
 
   bool negative = false;
   if (text.front() == '+' || text.front() == '-') {

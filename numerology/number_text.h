@@ -7,6 +7,9 @@
 
 namespace zentara {
 
+// `text` without the spaces around it (only spaces: tabs are kept).
+std::string_view TrimSpaces(std::string_view text);
+
 // The value of a text written as a decimal number: spaces around it, an optional
 // sign, digits with an optional fraction, and an optional exponent ("1988",
 // " 15 ", "-3", "14.5", "2e3"). Nothing when the text is not such a number

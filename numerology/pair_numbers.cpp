@@ -2,14 +2,9 @@
 
 #include "numerology/compatibility_texts.h"
 #include "numerology/letter_values.h"
+#include "numerology/number_text.h"
 
 namespace zentara {
-
-std::string TrimSpaces(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 LifePathPair FindLifePathPair(const NumerologyEntries& e) {
   LifePathPair pair;
@@ -23,8 +18,10 @@ LifePathPair FindLifePathPair(const NumerologyEntries& e) {
 
 DestinyPair FindDestinyPair(const NumerologyEntries& e) {
   DestinyPair pair;
-  pair.MaleFullName = TrimSpaces(e.maleFirst) + TrimSpaces(e.maleMiddle) + TrimSpaces(e.maleLast);
-  pair.FemaleFullName = TrimSpaces(e.femaleFirst) + TrimSpaces(e.femaleMiddle) + TrimSpaces(e.femaleLast);
+  pair.MaleFullName = std::string(TrimSpaces(e.maleFirst)) + std::string(TrimSpaces(e.maleMiddle)) +
+                      std::string(TrimSpaces(e.maleLast));
+  pair.FemaleFullName = std::string(TrimSpaces(e.femaleFirst)) + std::string(TrimSpaces(e.femaleMiddle)) +
+                        std::string(TrimSpaces(e.femaleLast));
   pair.MaleDestiny = StringToNumber(UpperCaseLatinLetters(pair.MaleFullName));
   pair.FemaleDestiny = StringToNumber(UpperCaseLatinLetters(pair.FemaleFullName));
   pair.DestinyKey = std::to_string(pair.MaleDestiny) + std::to_string(pair.FemaleDestiny);

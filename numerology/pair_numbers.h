@@ -28,7 +28,4 @@ LifePathPair FindLifePathPair(const NumerologyEntries& entries);
 // counted as their capitals.
 DestinyPair FindDestinyPair(const NumerologyEntries& entries);
 
-// `text` without the spaces around it (only spaces: tabs are kept).
-std::string TrimSpaces(std::string_view text);
-
 }  // namespace zentara
