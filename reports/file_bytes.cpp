@@ -1,0 +1,59 @@
+#include "reports/file_bytes.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace zentara {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t maxBytes) {
+  std::error_code error;
+  if (!fs::is_regular_file(fs::path(path), error)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes(maxBytes, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
+  if (in.bad()) return std::nullopt;
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
+std::optional<std::string> ReplaceFileContents(const std::string& path, std::string_view bytes) {
+  const fs::path target(path);
+  std::error_code error;
+  if (fs::is_directory(target, error)) return path + " is a folder";
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  if (!fs::is_directory(folder, error)) return "the folder of " + path + " does not exist";
+
+  // A name of our own beside the target, so the rename stays on one file system.
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  fs::path temporary;
+  do {
+    temporary = folder / ("." + target.filename().string() + "." + std::to_string(random() % 1000000000) + ".tmp");
+  } while (fs::exists(temporary, error));
+
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return "cannot create a file in " + folder.string() + ": " + std::strerror(errno);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      fs::remove(temporary, error);
+      return "cannot write " + path;
+    }
+  }
+  fs::rename(temporary, target, error);
+  if (error) {
+    fs::remove(temporary, error);
+    return "cannot replace " + path + ": " + error.message();
+  }
+  return std::nullopt;
+}
+
+}  // namespace zentara
