@@ -1,6 +1,7 @@
 #include "numerology/frmMain.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,14 +9,24 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "numerology/reading_reports.h"
 #include "platform/platform.h"
+#include "reports/file_bytes.h"
+#include "reports/frmDisp.h"
+#include "reports/frmSaveDocument.h"
+#include "reports/modRTB.h"
+#include "reports/report_box.h"
+#include "reports/saved_reading.h"
+#include "reports/saved_reading_entries.h"
 #include "shell/combo_box.h"
 #include "shell/exit_application.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAtFirst.h"
 #include "shell/qt_text.h"
+#include "site_config.h"
 #include "web/web_commands.h"
 
 namespace numerology {
@@ -157,6 +168,7 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   connect(cmdLP, &QPushButton::clicked, this, &frmMain::cmdLP_Click);
   connect(cmdD, &QPushButton::clicked, this, &frmMain::cmdD_Click);
   connect(cmdCR, &QPushButton::clicked, this, &frmMain::cmdCR_Click);
+  connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
   connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
   connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
   connect(cmdNav, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
@@ -219,10 +231,102 @@ bool frmMain::ValidateEntries() {
   return false;
 }
 
+void frmMain::SetEntries(const zentara::NumerologyEntries& e) {
+  using shell::ToQt;
+  const std::pair<QLineEdit*, const std::string*> names[] = {
+      {txtMF_, &e.maleFirst},   {txtMM_, &e.maleMiddle},   {txtML_, &e.maleLast},
+      {txtFF_, &e.femaleFirst}, {txtFM_, &e.femaleMiddle}, {txtFL_, &e.femaleLast},
+  };
+  for (const auto& [box, text] : names) box->setText(ToQt(*text));
+  const std::pair<QComboBox*, const std::string*> dates[] = {
+      {cboMM_, &e.maleMonth},   {cboMD_, &e.maleDay},   {cboMY_, &e.maleYear},
+      {cboFM_, &e.femaleMonth}, {cboFD_, &e.femaleDay}, {cboFY_, &e.femaleYear},
+  };
+  for (const auto& [box, text] : dates) {
+    const QString value = ToQt(*text);
+    box->setCurrentIndex(box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    box->setEditText(value);
+  }
+}
+
 // The readings behind the three commands are made only from entries that pass.
-void frmMain::cmdLP_Click() { ValidateEntries(); }
-void frmMain::cmdD_Click() { ValidateEntries(); }
-void frmMain::cmdCR_Click() { ValidateEntries(); }
+void frmMain::cmdLP_Click() {
+  if (ValidateEntries()) Find_Lifepath_Number();
+}
+void frmMain::cmdD_Click() {
+  if (ValidateEntries()) Find_Destiny_Number();
+}
+void frmMain::cmdCR_Click() {
+  if (ValidateEntries()) Find_Lifepath_Destiny_Number();
+}
+
+namespace {
+
+// A single reading in a fresh window, shown modally; returns when it is closed.
+void ShowSingleReading(frmMain* form, std::string_view caption, const std::string& text) {
+  auto* window = new reports::frmDisp(form);
+  window->setWindowTitle(shell::ToQt(caption));
+  window->txtDisp()->setPlainText(shell::ToQt(text));
+  platform::current().showModal(window);
+}
+
+}  // namespace
+
+void frmMain::Find_Lifepath_Number() {
+  const zentara::NumerologyEntries entries = Entries();
+  lifePath_ = zentara::FindLifePathPair(entries);
+  modNumerologyComaptibility::SavedReadingEntries = entries;
+  ShowSingleReading(this, zentara::LifePathReadingCaption,
+                    zentara::LifePathReadingText(lifePath_, zentara::MakerSiteAddress));
+}
+
+void frmMain::Find_Destiny_Number() {
+  const zentara::NumerologyEntries entries = Entries();
+  destiny_ = zentara::FindDestinyPair(entries);
+  modNumerologyComaptibility::SavedReadingEntries = entries;
+  ShowSingleReading(this, zentara::DestinyReadingCaption,
+                    zentara::DestinyReadingText(destiny_, zentara::MakerSiteAddress));
+}
+
+void frmMain::Find_Lifepath_Destiny_Number() {
+  const zentara::NumerologyEntries entries = Entries();
+  lifePath_ = zentara::FindLifePathPair(entries);
+  destiny_ = zentara::FindDestinyPair(entries);
+  auto* window = new reports::frmSaveDocument(this);
+  for (const zentara::ReportRun& run :
+       zentara::ComprehensiveReadingRuns(lifePath_, destiny_, zentara::MakerSiteAddress)) {
+    reports::AppendAtCaret(window->RTB(), shell::ToQt(run.text), run.bold);
+  }
+  // The comprehensive reading shows its addresses as plain text.
+  modRTB::UnhookLinkClicks();
+  modNumerologyComaptibility::SavedReadingEntries = entries;
+  platform::current().showModal(window);
+}
+
+void frmMain::cmdOpen_Click() {
+  auto& desktop = platform::current();
+  const platform::FileDialogRequest request{
+      QStringLiteral("QM Velmora (*.kvz)|*.kvz"),
+      QStringLiteral("kvz"),
+      platform::FileFlags::HideReadOnly | platform::FileFlags::FileMustExist |
+          platform::FileFlags::NoReadOnlyReturn,
+      QStringLiteral("Select the source file"),
+      QString(),
+  };
+  const QString path = desktop.openFileName(this, request);
+  if (path.isEmpty()) return;
+  if (!zentara::HasSavedReadingEnding(shell::ToStd(path))) {
+    desktop.showMessage(this, QStringLiteral("Please Check The File."), platform::Icon::Critical,
+                        platform::Buttons::Ok);
+    return;
+  }
+  // A file that cannot be read gives twelve empty entries, which the reading's
+  // checks then report; only as much is read as twelve entries can fill.
+  const auto bytes = zentara::ReadFilePrefix(QFile::encodeName(path).toStdString(),
+                                             zentara::MaxSavedReadingBytes);
+  SetEntries(zentara::DecodeSavedReading(bytes.value_or(std::string())));
+  cmdCR_Click();
+}
 
 void frmMain::cmdBack_Click() {
   platform::current().showModeless(new shell::frmAtFirst());

@@ -2,6 +2,7 @@
 // ValidateEntries before any reading is made.
 #pragma once
 #include "numerology/numerology_entries.h"
+#include "numerology/pair_numbers.h"
 #include "shell/form.h"
 
 class QComboBox;
@@ -21,11 +22,20 @@ class frmMain : public shell::Form {
 
   // The twelve entries exactly as they stand in the controls.
   zentara::NumerologyEntries Entries() const;
+  // Puts `entries` into the twelve controls; a date part that is a list item
+  // selects that item.
+  void SetEntries(const zentara::NumerologyEntries& entries);
+
+  // The readings, each shown in its modal window; they return when it closes.
+  void Find_Lifepath_Number();
+  void Find_Destiny_Number();
+  void Find_Lifepath_Destiny_Number();
 
  public slots:
   void cmdLP_Click();
   void cmdD_Click();
   void cmdCR_Click();
+  void cmdOpen_Click();
   void cmdBack_Click();
   void cmdExit_Click();
 
@@ -39,6 +49,10 @@ class frmMain : public shell::Form {
   QLineEdit *txtMF_, *txtMM_, *txtML_, *txtFF_, *txtFM_, *txtFL_;
   QComboBox *cboMM_, *cboMD_, *cboMY_, *cboFM_, *cboFD_, *cboFY_;
   QComboBox *cboMMD_, *cboMMM_, *cboMMY_;
+
+  // The numbers behind the reading made last.
+  zentara::LifePathPair lifePath_;
+  zentara::DestinyPair destiny_;
 };
 
 }  // namespace numerology

@@ -1,5 +1,8 @@
 #include "platform/fake_platform.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -81,6 +84,16 @@ void FakePlatform::openAddress(const QString& address) {
 void FakePlatform::printDocument(const QTextDocument& document) {
   calls << QStringLiteral("printDocument");
   printedDocuments << document.toPlainText();
+  // Printed for real, into a PDF file in memory, whose page objects are counted.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&pdf);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    document.print(&writer);
+  }
+  static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+  printedPageCounts << static_cast<int>(QString::fromLatin1(pdf.data()).count(pageObject));
 }
 
 void FakePlatform::printImage(const QImage& image) {

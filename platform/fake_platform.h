@@ -42,6 +42,8 @@ class FakePlatform final : public Platform {
   QList<QPointer<QWidget>> modelessShown;
   QPointer<QWidget> focused;
   QStringList printedDocuments;  // the plain text of each document printed
+  // The pages each printed document filled, laid out on A4 as a PDF file.
+  QList<int> printedPageCounts;
   QList<QImage> printedImages;
   int clipboardClears = 0;
   int processEnds = 0;

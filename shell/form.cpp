@@ -19,6 +19,7 @@ void Form::forget() {
   if (unloading_) return;
   unloading_ = true;
   platform::current().formUnloaded(this);
+  Form_Unload();
 }
 
 void Form::unload() {

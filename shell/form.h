@@ -24,6 +24,8 @@ class Form : public QMainWindow {
  protected:
   // The user closed the window; the form is unloaded after this returns.
   virtual void closedByUser() {}
+  // The form is being unloaded, by the program or by the user; runs once.
+  virtual void Form_Unload() {}
   void closeEvent(QCloseEvent* event) final;
 
  private:
