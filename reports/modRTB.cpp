@@ -39,20 +39,24 @@ class LinkClickFilter : public QObject {
 // The document's character formats without any link: the link properties of
 // every fragment that has them are removed, and nothing else changes.
 void RemoveLinks(QTextDocument* document) {
+  // Collected first: changing a format merges fragments under a running iterator.
+  QList<QTextFragment> links;
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
     for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
-      const QTextFragment piece = fragment.fragment();
-      QTextCharFormat format = piece.charFormat();
-      if (!format.isAnchor() && !format.hasProperty(QTextFormat::AnchorHref)) continue;
-      for (const int property : {int(QTextFormat::IsAnchor), int(QTextFormat::AnchorHref),
-                                 int(QTextFormat::TextUnderlineStyle), int(QTextFormat::ForegroundBrush)}) {
-        format.clearProperty(property);
-      }
-      QTextCursor cursor(document);
-      cursor.setPosition(piece.position());
-      cursor.setPosition(piece.position() + piece.length(), QTextCursor::KeepAnchor);
-      cursor.setCharFormat(format);
+      const QTextCharFormat format = fragment.fragment().charFormat();
+      if (format.isAnchor() || format.hasProperty(QTextFormat::AnchorHref)) links.append(fragment.fragment());
     }
+  }
+  for (const QTextFragment& piece : links) {
+    QTextCharFormat format = piece.charFormat();
+    for (const int property : {int(QTextFormat::IsAnchor), int(QTextFormat::AnchorHref),
+                               int(QTextFormat::TextUnderlineStyle), int(QTextFormat::ForegroundBrush)}) {
+      format.clearProperty(property);
+    }
+    QTextCursor cursor(document);
+    cursor.setPosition(piece.position());
+    cursor.setPosition(piece.position() + piece.length(), QTextCursor::KeepAnchor);
+    cursor.setCharFormat(format);
   }
 }
 
