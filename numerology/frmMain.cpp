@@ -22,6 +22,7 @@
 #include "reports/saved_reading.h"
 #include "reports/saved_reading_entries.h"
 #include "shell/combo_box.h"
+#include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAtFirst.h"
@@ -36,18 +37,6 @@ QLineEdit* NameBox(QWidget* parent, const char* name) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromLatin1(name));
   return box;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
-QAction* MenuEntry(QMenu* menu, const char* name, const char* caption) {
-  QAction* action = menu->addAction(QString::fromLatin1(caption));
-  action->setObjectName(QString::fromLatin1(name));
-  return action;
 }
 
 struct PartnerControls {
@@ -116,19 +105,19 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   layout->addLayout(marriage);
 
   auto* readings = new QHBoxLayout();
-  auto* cmdLP = Button(central, "cmdLP", "LifePath Compatibility");
-  auto* cmdD = Button(central, "cmdD", "Destiny Compatibility");
-  auto* cmdCR = Button(central, "cmdCR", "Comprehensive Reading");
+  auto* cmdLP = shell::NamedButton(central, "cmdLP", "LifePath Compatibility");
+  auto* cmdD = shell::NamedButton(central, "cmdD", "Destiny Compatibility");
+  auto* cmdCR = shell::NamedButton(central, "cmdCR", "Comprehensive Reading");
   readings->addWidget(cmdLP);
   readings->addWidget(cmdD);
   readings->addWidget(cmdCR);
   layout->addLayout(readings);
 
   auto* commands = new QHBoxLayout();
-  auto* cmdOpen = Button(central, "cmdOpen", "&Open Previously Saved Reading");
-  auto* cmdBack = Button(central, "cmdBack", "&Back");
-  auto* cmdExit = Button(central, "cmdExit", "Exit");
-  auto* cmdNav = Button(central, "cmdNav", "Exit");
+  auto* cmdOpen = shell::NamedButton(central, "cmdOpen", "&Open Previously Saved Reading");
+  auto* cmdBack = shell::NamedButton(central, "cmdBack", "&Back");
+  auto* cmdExit = shell::NamedButton(central, "cmdExit", "Exit");
+  auto* cmdNav = shell::NamedButton(central, "cmdNav", "Exit");
   commands->addWidget(cmdOpen);
   commands->addStretch();
   commands->addWidget(cmdBack);
@@ -149,21 +138,21 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* mnuCR = MenuEntry(file, "mnuCR", "&Comprehensive Reading");
-  QAction* mnuLP = MenuEntry(file, "mnuLP", "&LifePath Compatibility");
-  QAction* mnuD = MenuEntry(file, "mnuD", "&Destiny Compatibility");
+  QAction* mnuCR = shell::NamedMenuEntry(file, "mnuCR", "&Comprehensive Reading");
+  QAction* mnuLP = shell::NamedMenuEntry(file, "mnuLP", "&LifePath Compatibility");
+  QAction* mnuD = shell::NamedMenuEntry(file, "mnuD", "&Destiny Compatibility");
   file->addSeparator();
-  QAction* mnuBack = MenuEntry(file, "mnuBack", "&Back");
+  QAction* mnuBack = shell::NamedMenuEntry(file, "mnuBack", "&Back");
   file->addSeparator();
-  QAction* mnuExit = MenuEntry(file, "mnuExit", "E&xit");
+  QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "E&xit");
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* mnuOnline = MenuEntry(help, "mnuOnline", "&Online help");
-  QAction* mnuVisit = MenuEntry(help, "mnuVisit", "&Visit us Online");
+  QAction* mnuOnline = shell::NamedMenuEntry(help, "mnuOnline", "&Online help");
+  QAction* mnuVisit = shell::NamedMenuEntry(help, "mnuVisit", "&Visit us Online");
   help->addSeparator();
-  QAction* mnuUpdate = MenuEntry(help, "mnuUpdate", "Check for Software &Update");
+  QAction* mnuUpdate = shell::NamedMenuEntry(help, "mnuUpdate", "Check for Software &Update");
   help->addSeparator();
-  QAction* mnuAbout = MenuEntry(help, "mnuAbout", "&About Software");
+  QAction* mnuAbout = shell::NamedMenuEntry(help, "mnuAbout", "&About Software");
 
   connect(cmdLP, &QPushButton::clicked, this, &frmMain::cmdLP_Click);
   connect(cmdD, &QPushButton::clicked, this, &frmMain::cmdD_Click);

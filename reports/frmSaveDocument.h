@@ -2,35 +2,21 @@
 // and Save. Its addresses are plain text. Any change of the text and any mouse
 // action on it empty the system clipboard, so the reading cannot be copied out.
 #pragma once
-#include <QPointer>
-
-#include "shell/form.h"
-
-class QTextEdit;
+#include "reports/report_window.h"
 
 namespace reports {
 
-class frmSaveDocument : public shell::Form {
+class frmSaveDocument : public ReportWindow {
   Q_OBJECT
 
  public:
   // `returnTo` is the form that Back shows again.
   explicit frmSaveDocument(QWidget* returnTo);
 
-  QTextEdit* RTB() const { return RTB_; }
-
- public slots:
-  void cmdPrint_Click();
-  void cmdSave_Click();
-  void cmdBack_Click();
+  QTextEdit* RTB() const { return box(); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void Form_Unload() override;
-
- private:
-  QTextEdit* RTB_;
-  QPointer<QWidget> returnTo_;
 };
 
 }  // namespace reports
