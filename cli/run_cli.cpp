@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* ExitStatusHelp =
     "Exit status: 0 success, 1 the entries fail the program's checks (its message\n"
-    "on stderr), 2 the command line is wrong.";
+    "on stderr), 2 the command line is wrong, 3 a file could not be read or written.";
 
 bool IsCommandName(const std::string& word) {
   const auto& commands = AllCommands();
@@ -29,7 +29,8 @@ bool IsCommandName(const std::string& word) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& words, Streams io) {
-  CLI::App app("Computes the numbers, texts and charts of " + std::string(ApplicationTitle) + ".",
+  CLI::App app("Computes the numbers, readings and charts of " + std::string(ApplicationTitle) +
+                   ", and saves and opens its readings.",
                "zentara-cli");
   app.set_version_flag("--version", "zentara-cli " + std::string(ProgramVersion));
   app.require_subcommand(1);
@@ -38,8 +39,9 @@ int RunCli(const std::vector<std::string>& words, Streams io) {
   std::vector<std::pair<CLI::App*, CommandAction>> actions;
   for (const Command& command : AllCommands()) {
     CLI::App* subcommand = app.add_subcommand(std::string(command.name), std::string(command.synopsis));
-    subcommand->footer(ExitStatusHelp);
     actions.emplace_back(subcommand, command.define(*subcommand, io));
+    const std::string ownFooter = subcommand->get_footer();
+    subcommand->footer(ownFooter.empty() ? ExitStatusHelp : ownFooter + "\n\n" + ExitStatusHelp);
   }
 
   if (words.empty()) {
