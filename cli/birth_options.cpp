@@ -1,5 +1,6 @@
 #include "cli/birth_options.h"
 
+#include <CLI/CLI.hpp>
 #include <optional>
 #include <string_view>
 
@@ -30,7 +31,7 @@ bool ReadCharacter(std::string_view text, std::size_t& position, char expected) 
 
 int InRange(int value, int lowest, int highest, const std::string& what) {
   if (value < lowest || value > highest) {
-    throw UsageError(what + " must be from " + std::to_string(lowest) + " to " + std::to_string(highest) +
+    throw CLI::ValidationError(what + " must be from " + std::to_string(lowest) + " to " + std::to_string(highest) +
                      ", not " + std::to_string(value));
   }
   return value;
@@ -47,9 +48,9 @@ Date ReadDate(const std::string& text) {
   const auto month = firstDash ? ReadDigits(text, at, 2, 2) : std::nullopt;
   const bool secondDash = month && ReadCharacter(text, at, '-');
   const auto day = secondDash ? ReadDigits(text, at, 2, 2) : std::nullopt;
-  if (!day || at != text.size()) throw UsageError("--date must be YYYY-MM-DD, such as 1975-08-15, not '" + text + "'");
-  return {InRange(*year, 1901, 2050, "the year of --date"), InRange(*month, 1, 12, "the month of --date"),
-          InRange(*day, 1, 31, "the day of --date")};
+  if (!day || at != text.size()) throw CLI::ValidationError("must be YYYY-MM-DD, such as 1975-08-15, not '" + text + "'");
+  return {InRange(*year, 1901, 2050, "the year"), InRange(*month, 1, 12, "the month"),
+          InRange(*day, 1, 31, "the day")};
 }
 
 struct ClockTime {
@@ -60,17 +61,19 @@ ClockTime ReadTime(const std::string& text) {
   std::size_t at = 0;
   const auto hour = ReadDigits(text, at, 1, 2);
   const auto minute = hour && ReadCharacter(text, at, ':') ? ReadDigits(text, at, 2, 2) : std::nullopt;
-  if (!minute || at != text.size()) throw UsageError("--time must be HH:MM on the 24-hour clock, such as 14:30, not '" + text + "'");
-  return {InRange(*hour, 0, 23, "the hour of --time"), InRange(*minute, 0, 59, "the minute of --time")};
+  if (!minute || at != text.size()) {
+    throw CLI::ValidationError("must be HH:MM on the 24-hour clock, such as 14:30, not '" + text + "'");
+  }
+  return {InRange(*hour, 0, 23, "the hour"), InRange(*minute, 0, 59, "the minute")};
 }
 
 int ReadZoneRow(const std::string& text) {
   std::size_t at = 0;
   const auto row = ReadDigits(text, at, 1, 2);
   if (!row || at != text.size()) {
-    throw UsageError("--zone must be a row number of the time-zone list (see 'zentara-cli zones'), not '" + text + "'");
+    throw CLI::ValidationError("must be a row number of the time-zone list (see 'zentara-cli zones'), not '" + text + "'");
   }
-  return InRange(*row, 0, static_cast<int>(TimeZoneRowCount) - 1, "--zone");
+  return InRange(*row, 0, static_cast<int>(TimeZoneRowCount) - 1, "the row");
 }
 
 struct Coordinate {
@@ -79,28 +82,51 @@ struct Coordinate {
 };
 
 // DDD, one of the two direction letters, MMM: "28N36", "77E13".
-Coordinate ReadCoordinate(const std::string& text, const std::string& option, char first, char second,
-                          const std::string& example) {
+Coordinate ReadCoordinate(const std::string& text, char first, char second, const std::string& example) {
   std::size_t at = 0;
   const auto degrees = ReadDigits(text, at, 1, 3);
   char direction = 0;
   if (degrees && at < text.size() && (text[at] == first || text[at] == second)) direction = text[at++];
   const auto minutes = direction != 0 ? ReadDigits(text, at, 1, 3) : std::nullopt;
   if (!minutes || at != text.size()) {
-    throw UsageError(option + " must be degrees, " + first + " or " + second +
+    throw CLI::ValidationError(std::string("must be degrees, ") + first + " or " + second +
                      ", then minutes, one to three digits each, such as " + example + ", not '" + text + "'");
   }
   return {*degrees, *minutes, direction == second};
 }
 
+Coordinate ReadLatitude(const std::string& text) { return ReadCoordinate(text, 'N', 'S', "28N36"); }
+Coordinate ReadLongitude(const std::string& text) { return ReadCoordinate(text, 'E', 'W', "77E13"); }
+
+// A CLI11 check that runs `read` on the option's text; its ValidationError
+// becomes the usage error.
+template <typename Reader>
+CLI::Validator Checked(Reader read) {
+  return CLI::Validator([read](std::string& text) { read(text); return std::string(); }, "");
+}
+
 }  // namespace
 
-BirthMoment ReadBirthOptions(const Arguments& parsed) {
-  const Date date = ReadDate(parsed.required("--date"));
-  const ClockTime time = ReadTime(parsed.required("--time"));
-  const int zoneRow = ReadZoneRow(parsed.required("--zone"));
-  const Coordinate latitude = ReadCoordinate(parsed.required("--lat"), "--lat", 'N', 'S', "28N36");
-  const Coordinate longitude = ReadCoordinate(parsed.required("--lon"), "--lon", 'E', 'W', "77E13");
+void AddBirthOptions(CLI::App& command, BirthOptionTexts& texts) {
+  command.add_option("--date", texts.date, "birth date, 1901-01-01 to 2050-12-31")
+      ->required()->type_name("YYYY-MM-DD")->check(Checked(ReadDate));
+  command.add_option("--time", texts.time, "local clock time of birth, 24-hour clock")
+      ->required()->type_name("HH:MM")->check(Checked(ReadTime));
+  command.add_option("--zone", texts.zone, "time zone: a row of 'zentara-cli zones', 0 to 70")
+      ->required()->type_name("ROW")->check(Checked(ReadZoneRow));
+  command.add_flag("--dst", texts.daylightSaving, "daylight saving time was in force");
+  command.add_option("--lat", texts.latitude, "latitude: degrees, N or S, minutes, such as 28N36")
+      ->required()->type_name("DD{N|S}MM")->check(Checked(ReadLatitude));
+  command.add_option("--lon", texts.longitude, "longitude: degrees, E or W, minutes, such as 77E13")
+      ->required()->type_name("DDD{E|W}MM")->check(Checked(ReadLongitude));
+}
+
+BirthMoment ToBirthMoment(const BirthOptionTexts& texts) {
+  const Date date = ReadDate(texts.date);
+  const ClockTime time = ReadTime(texts.time);
+  const int zoneRow = ReadZoneRow(texts.zone);
+  const Coordinate latitude = ReadLatitude(texts.latitude);
+  const Coordinate longitude = ReadLongitude(texts.longitude);
   const TimeZoneTable zones = LoadTimeZoneTable();
 
   BirthMoment birth;
@@ -111,7 +137,7 @@ BirthMoment ReadBirthOptions(const Arguments& parsed) {
   birth.Minute = static_cast<std::int16_t>(time.minute);
   birth.ZoneHours = zones.TimeZoneHours[zoneRow];
   birth.ZoneMinutes = zones.TimeZoneMinutes[zoneRow];
-  birth.DaylightSaving = parsed.flag("--dst");
+  birth.DaylightSaving = texts.daylightSaving;
   birth.LongitudeDegrees = static_cast<std::int16_t>(longitude.degrees);
   birth.LongitudeMinutes = static_cast<std::int16_t>(longitude.minutes);
   birth.EastOfGreenwich = !longitude.secondDirection;

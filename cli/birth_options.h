@@ -6,14 +6,27 @@
 #include <string>
 
 #include "astro/engine/birth_moment.h"
-#include "cli/arguments.h"
+
+namespace CLI {
+class App;
+}
 
 namespace zentara::cli {
 
+// The options as typed.
+struct BirthOptionTexts {
+  std::string date, time, zone, latitude, longitude;
+  bool daylightSaving = false;
+};
+
+// Adds the options to `command`, all but --dst required. Each value is checked
+// as the command line is read: one the form could not hold (a year outside 1901
+// to 2050, an hour past 23, a zone row past 70, a malformed coordinate...) is a
+// usage error with a plain explanation.
+void AddBirthOptions(CLI::App& command, BirthOptionTexts& texts);
+
 // The birth record the astro driver would fill from the same entries; the zone
-// row gives the size of its offset. A value the form could not hold (a year
-// outside 1901 to 2050, an hour past 23, a zone row past 70, a malformed
-// coordinate...) throws UsageError with a plain explanation.
-BirthMoment ReadBirthOptions(const Arguments& parsed);
+// row gives the size of its offset. `texts` must have passed those checks.
+BirthMoment ToBirthMoment(const BirthOptionTexts& texts);
 
 }  // namespace zentara::cli

@@ -1,15 +1,20 @@
-#include "cli/cmd_chart.h"
-
-#include <iostream>
+// zentara-cli chart: one partner's chart from the astro form's entries. After the
+// form's date check it runs the three engine steps for the male table and writes
+// the universal time of birth and the fourteen slot texts, as text or with
+// --json as one JSON object.
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <ostream>
 #include <string>
 
 #include "astro/engine/moon/moon_position.h"
 #include "astro/engine/planets/chart_angles.h"
 #include "astro/engine/planets/chart_table.h"
-#include "cli/arguments.h"
 #include "astro/match/astro_date_check.h"
 #include "cli/birth_options.h"
-#include "cli/json.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/json_text.h"
 
 namespace zentara::cli {
 
@@ -21,13 +26,15 @@ constexpr const char* SlotCaptions[FilledChartSlotCount] = {
     "Uranus", "Neptune", "Pluto",  "N Node", "S Node", "Asc",   "MC",
 };
 
-}  // namespace
+struct ChartOptions {
+  BirthOptionTexts birth;
+  bool json = false;
+};
 
-int ChartCommand(const CommandArguments& args, std::ostream& out, std::ostream& err) {
-  const Arguments parsed(args, {"--date", "--time", "--zone", "--lat", "--lon"}, {"--dst", "--json"});
-  const BirthMoment birth = ReadBirthOptions(parsed);
+int RunChart(const ChartOptions& options, Streams io) {
+  const BirthMoment birth = ToBirthMoment(options.birth);
   if (const auto message = CheckAstroBirthDate(birth, Partner::Male)) {
-    err << *message << "\n";
+    io.err << *message << "\n";
     return ExitRefused;
   }
 
@@ -36,24 +43,31 @@ int ChartCommand(const CommandArguments& args, std::ostream& out, std::ostream& 
   const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
   const ChartPositions& chart = planets::CalculateChart(birth, angles, moon, true);
 
-  if (parsed.flag("--json")) {
-    out << "{\"universal_time\":" << JsonNumber(angles.BirthUniversalTime)
-        << ",\"day_number\":" << JsonNumber(planets::ChartDayNumber(birth, angles.BirthUniversalTime))
-        << ",\"positions\":[";
+  if (options.json) {
+    Json positions = Json::array();
     for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
-      out << (slot == 0 ? "" : ",") << "{\"slot\":" << slot << ",\"body\":" << JsonString(SlotCaptions[slot])
-          << ",\"text\":" << JsonString(chart[slot]) << "}";
+      positions.push_back({{"slot", slot}, {"body", SlotCaptions[slot]}, {"text", chart[slot]}});
     }
-    out << "]}\n";
+    const Json result = {{"universal_time", angles.BirthUniversalTime},
+                         {"day_number", planets::ChartDayNumber(birth, angles.BirthUniversalTime)},
+                         {"positions", positions}};
+    io.out << JsonText(result) << "\n";
     return ExitSuccess;
   }
-  out << "Universal time: " << JsonNumber(angles.BirthUniversalTime) << "\n";
+  io.out << "Universal time: " << NumberText(angles.BirthUniversalTime) << "\n";
   for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
-    out << SlotCaptions[slot] << ": " << chart[slot] << "\n";
+    io.out << SlotCaptions[slot] << ": " << chart[slot] << "\n";
   }
   return ExitSuccess;
 }
 
-int RunChart(const CommandArguments& args) { return ChartCommand(args, std::cout, std::cerr); }
+}  // namespace
+
+CommandAction DefineChart(CLI::App& command, Streams io) {
+  auto options = std::make_shared<ChartOptions>();
+  AddBirthOptions(command, options->birth);
+  command.add_flag("--json", options->json, "one JSON object instead of text");
+  return [options, io] { return RunChart(*options, io); };
+}
 
 }  // namespace zentara::cli

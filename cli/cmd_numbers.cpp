@@ -1,55 +1,59 @@
 // zentara-cli numbers: both partners' life path and destiny numbers, the keys and
 // the paragraphs, from the twelve entries of the numerology form.
-#include <iostream>
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <ostream>
 
-#include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/json.h"
-#include "numerology/numerology_entries.h"
+#include "cli/entry_options.h"
+#include "cli/exit_status.h"
+#include "cli/json_text.h"
 #include "numerology/pair_numbers.h"
 
 namespace zentara::cli {
 
-int RunNumbers(const CommandArguments& args) {
-  const Arguments parsed(args,
-                         {"--male-first", "--male-middle", "--male-last", "--male-month", "--male-day",
-                          "--male-year", "--female-first", "--female-middle", "--female-last",
-                          "--female-month", "--female-day", "--female-year"},
-                         {"--json"});
-  // Each entry exactly as typed into the form; a missing option is an empty entry.
-  const auto entry = [&](const char* name) { return parsed.value(name).value_or(""); };
-  const NumerologyEntries entries{
-      entry("--male-first"),   entry("--male-middle"),   entry("--male-last"),
-      entry("--female-first"), entry("--female-middle"), entry("--female-last"),
-      entry("--male-month"),   entry("--male-day"),      entry("--male-year"),
-      entry("--female-month"), entry("--female-day"),    entry("--female-year"),
-  };
-  if (const auto failure = CheckNumerologyEntries(entries)) {
-    std::cerr << failure->message << "\n";
-    return ExitRefused;
-  }
+namespace {
 
-  const LifePathPair lifePath = FindLifePathPair(entries);
-  const DestinyPair destiny = FindDestinyPair(entries);
-  if (parsed.flag("--json")) {
-    std::cout << "{\"male\":{\"life_path\":" << lifePath.MaleLifePath
-              << ",\"destiny\":" << destiny.MaleDestiny << "},\"female\":{\"life_path\":"
-              << lifePath.FemaleLifePath << ",\"destiny\":" << destiny.FemaleDestiny
-              << "},\"life_path_key\":" << JsonString(lifePath.LifePathKey)
-              << ",\"destiny_key\":" << JsonString(destiny.DestinyKey)
-              << ",\"life_path_text\":" << JsonString(lifePath.LifePathText)
-              << ",\"destiny_text\":" << JsonString(destiny.DestinyText) << "}\n";
+struct NumbersOptions {
+  NumerologyEntries entries;
+  bool json = false;
+};
+
+int RunNumbers(const NumbersOptions& options, Streams io) {
+  if (!PassesEntryChecks(options.entries, io.err)) return ExitRefused;
+
+  const LifePathPair lifePath = FindLifePathPair(options.entries);
+  const DestinyPair destiny = FindDestinyPair(options.entries);
+  if (options.json) {
+    const Json result = {
+        {"male", {{"life_path", lifePath.MaleLifePath}, {"destiny", destiny.MaleDestiny}}},
+        {"female", {{"life_path", lifePath.FemaleLifePath}, {"destiny", destiny.FemaleDestiny}}},
+        {"life_path_key", lifePath.LifePathKey},
+        {"destiny_key", destiny.DestinyKey},
+        {"life_path_text", lifePath.LifePathText},
+        {"destiny_text", destiny.DestinyText},
+    };
+    io.out << JsonText(result) << "\n";
     return ExitSuccess;
   }
-  std::cout << "Male life path: " << lifePath.MaleLifePath << "\n"
-            << "Male destiny: " << destiny.MaleDestiny << "\n"
-            << "Female life path: " << lifePath.FemaleLifePath << "\n"
-            << "Female destiny: " << destiny.FemaleDestiny << "\n"
-            << "Life path key: " << lifePath.LifePathKey << "\n"
-            << "Life path text: " << lifePath.LifePathText << "\n"
-            << "Destiny key: " << destiny.DestinyKey << "\n"
-            << "Destiny text: " << destiny.DestinyText << "\n";
+  io.out << "Male life path: " << lifePath.MaleLifePath << "\n"
+         << "Male destiny: " << destiny.MaleDestiny << "\n"
+         << "Female life path: " << lifePath.FemaleLifePath << "\n"
+         << "Female destiny: " << destiny.FemaleDestiny << "\n"
+         << "Life path key: " << lifePath.LifePathKey << "\n"
+         << "Life path text: " << lifePath.LifePathText << "\n"
+         << "Destiny key: " << destiny.DestinyKey << "\n"
+         << "Destiny text: " << destiny.DestinyText << "\n";
   return ExitSuccess;
+}
+
+}  // namespace
+
+CommandAction DefineNumbers(CLI::App& command, Streams io) {
+  auto options = std::make_shared<NumbersOptions>();
+  AddEntryOptions(command, options->entries);
+  command.add_flag("--json", options->json, "one JSON object instead of text");
+  return [options, io] { return RunNumbers(*options, io); };
 }
 
 }  // namespace zentara::cli

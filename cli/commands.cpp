@@ -4,17 +4,23 @@ namespace zentara::cli {
 
 // One declaration and one row for each subcommand; each lives in its own file.
 
-int RunNumbers(const CommandArguments& args);  // cmd_numbers.cpp
-int RunTexts(const CommandArguments& args);  // cmd_texts.cpp
-int RunChart(const CommandArguments& args);  // cmd_chart.cpp
-int RunZones(const CommandArguments& args);  // cmd_zones.cpp
+CommandAction DefineNumbers(CLI::App& command, Streams io);  // cmd_numbers.cpp
+CommandAction DefineReading(CLI::App& command, Streams io);  // cmd_reading.cpp
+CommandAction DefineSave(CLI::App& command, Streams io);     // cmd_save.cpp
+CommandAction DefineOpen(CLI::App& command, Streams io);     // cmd_open.cpp
+CommandAction DefineTexts(CLI::App& command, Streams io);    // cmd_texts.cpp
+CommandAction DefineChart(CLI::App& command, Streams io);    // cmd_chart.cpp
+CommandAction DefineZones(CLI::App& command, Streams io);    // cmd_zones.cpp
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
-      {"numbers", "life path and destiny numbers, keys and paragraphs of a pair", RunNumbers},
-      {"texts", "every compatibility key and its paragraph, one a line", RunTexts},
-      {"chart", "one partner's chart: universal time and the fourteen positions", RunChart},
-      {"zones", "the time-zone list: row, display text, hours and minutes", RunZones},
+      {"numbers", "life path and destiny numbers, keys and paragraphs of a pair", DefineNumbers},
+      {"reading", "a pair's life path, destiny or comprehensive reading, as its window shows it", DefineReading},
+      {"save", "write a pair's entries to a saved-reading file (.kvz), as the program's Save does", DefineSave},
+      {"open", "a saved-reading file's entries and their comprehensive reading", DefineOpen},
+      {"texts", "every compatibility key and its paragraph, one a line", DefineTexts},
+      {"chart", "one partner's chart: universal time and the fourteen positions", DefineChart},
+      {"zones", "the time-zone list: row, display text, hours and minutes", DefineZones},
   };
   return commands;
 }

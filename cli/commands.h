@@ -1,22 +1,42 @@
-// The subcommands of zentara-cli. Each takes the words after its name, writes its
-// result on stdout and its complaints on stderr, and returns the exit status
-// (see cli/arguments.h).
+// The subcommands of zentara-cli and the command line that picks one. Each
+// subcommand writes its result on `out` and its complaints on `err`, and
+// returns an exit status of cli/exit_status.h.
 #pragma once
+#include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
+namespace CLI {
+class App;
+}
+
 namespace zentara::cli {
 
-using CommandArguments = std::vector<std::string>;
+struct Streams {
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// Runs a subcommand once its command line has been read; returns the exit status.
+using CommandAction = std::function<int()>;
 
 struct Command {
   std::string_view name;
   std::string_view synopsis;  // one line for --help
-  int (*run)(const CommandArguments&);
+  // Adds the subcommand's options to `command`, bound to values the returned
+  // action owns, and returns that action.
+  CommandAction (*define)(CLI::App& command, Streams io);
 };
 
 // Every subcommand, in the order --help lists them.
 const std::vector<Command>& AllCommands();
+
+// zentara-cli on `words`, the words after the program's name: reads the command
+// line, runs the subcommand it names and returns the exit status. --help (also
+// after a subcommand) and --version answer on `io.out` with status 0; a wrong
+// command line is explained on `io.err` with status 2.
+int RunCli(const std::vector<std::string>& words, Streams io);
 
 }  // namespace zentara::cli

@@ -7,6 +7,7 @@ packages=(
   g++ cmake make                     # compiler and build
   qt6-base-dev                       # Qt 6 Widgets, PrintSupport and Test
   libgtest-dev libbenchmark-dev      # GoogleTest and Google Benchmark
+  libcli11-dev nlohmann-json3-dev    # zentara-cli's command line and JSON output
   xvfb xauth xdotool                 # the end-to-end tests' X server and its driver
   fonts-dejavu-core                  # fonts for offscreen and printed text
 )

@@ -1,6 +1,7 @@
 # Runs "zentara-cli texts" (the program is passed as -DCLI=...) and checks the
 # shape of its output: 81 lines "KEY<tab>paragraph", the keys 11 to 99 without a
-# zero digit in ascending order. An extra argument must be a usage error.
+# zero digit in ascending order; --json gives the same rows as one JSON array.
+# An unknown option must be a usage error.
 execute_process(COMMAND "${CLI}" texts
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0)
@@ -33,8 +34,27 @@ foreach(male RANGE 1 9)
   endforeach()
 endforeach()
 
+# --json: one array of the same 81 rows, keys as texts.
 execute_process(COMMAND "${CLI}" texts --json
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "zentara-cli texts --json: exit status ${status}, expected 0\n${err}")
+endif()
+string(JSON count ERROR_VARIABLE json_error LENGTH "${out}")
+if(json_error OR NOT count EQUAL 81)
+  message(FATAL_ERROR "zentara-cli texts --json: ${count} rows, expected an array of 81 ${json_error}")
+endif()
+string(JSON first_key GET "${out}" 0 key)
+string(JSON last_key GET "${out}" 80 key)
+list(GET lines 0 first_line)
+string(JSON first_text GET "${out}" 0 text)
+if(NOT first_key STREQUAL "11" OR NOT last_key STREQUAL "99" OR NOT first_line STREQUAL "11\t${first_text}")
+  message(FATAL_ERROR "zentara-cli texts --json: keys ${first_key}..${last_key}, expected 11..99, "
+                      "and the first text '${first_text}' must be the text output's '${first_line}'")
+endif()
+
+execute_process(COMMAND "${CLI}" texts --csv
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 2 OR NOT out STREQUAL "" OR err STREQUAL "")
-  message(FATAL_ERROR "zentara-cli texts --json: exit status ${status}, expected 2 with a message on stderr only")
+  message(FATAL_ERROR "zentara-cli texts --csv: exit status ${status}, expected 2 with a message on stderr only")
 endif()

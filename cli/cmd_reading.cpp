@@ -1,0 +1,51 @@
+// zentara-cli reading KIND: a pair's life path, destiny or comprehensive reading
+// from the twelve entries of the numerology form, as its report window shows it.
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/entry_options.h"
+#include "cli/exit_status.h"
+#include "cli/readings.h"
+
+namespace zentara::cli {
+
+namespace {
+
+struct ReadingOptions {
+  std::string kind;
+  NumerologyEntries entries;
+  bool html = false;
+};
+
+int RunReading(const ReadingOptions& options, Streams io) {
+  if (!PassesEntryChecks(options.entries, io.err)) return ExitRefused;
+  const ReadingKind kind = options.kind == "lifepath" ? ReadingKind::LifePath
+                           : options.kind == "destiny" ? ReadingKind::Destiny
+                                                       : ReadingKind::Comprehensive;
+  const Reading reading = MakeReading(kind, options.entries);
+  io.out << (options.html ? ReportRunsToHtml(reading.runs, reading.title) : WithLineFeeds(PlainText(reading.runs)));
+  return ExitSuccess;
+}
+
+}  // namespace
+
+CommandAction DefineReading(CLI::App& command, Streams io) {
+  auto options = std::make_shared<ReadingOptions>();
+  command.add_option("KIND", options->kind, "which reading")
+      ->required()
+      ->type_name("{lifepath,destiny,comprehensive}")
+      ->check(CLI::IsMember({"lifepath", "destiny", "comprehensive"}).description(""));
+  AddEntryOptions(command, options->entries);
+  command.add_flag("--html", options->html, "an HTML page instead of text");
+  command.footer(
+      "The text is the report window's, each CR LF line break written as LF. With --html the\n"
+      "comprehensive reading has its headings and paragraphs bold; a life path or destiny reading\n"
+      "is plain, as its window shows it. The entries must pass the numerology form's checks, as\n"
+      "for 'numbers'.");
+  return [options, io] { return RunReading(*options, io); };
+}
+
+}  // namespace zentara::cli

@@ -1,0 +1,82 @@
+// The command line of zentara-cli, read by CLI11: one subcommand with its
+// options, help for the program and for each subcommand, and CLI11's own exit
+// codes replaced by the program's (cli/exit_status.h).
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <exception>
+#include <ostream>
+#include <utility>
+
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "shell/application_title.h"
+#include "site_config.h"
+
+namespace zentara::cli {
+
+namespace {
+
+constexpr const char* ExitStatusHelp =
+    "Exit status: 0 success, 1 the entries fail the program's checks (its message\n"
+    "on stderr), 2 the command line is wrong, 3 a file could not be read or written.";
+
+bool IsCommandName(const std::string& word) {
+  const auto& commands = AllCommands();
+  return std::any_of(commands.begin(), commands.end(),
+                     [&](const Command& command) { return command.name == word; });
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& words, Streams io) {
+  CLI::App app("Computes the numbers, readings and charts of " + std::string(ApplicationTitle) +
+                   ", and saves and opens its readings.",
+               "zentara-cli");
+  app.set_version_flag("--version", "zentara-cli " + std::string(ProgramVersion));
+  app.require_subcommand(1);
+  app.footer(ExitStatusHelp);
+
+  std::vector<std::pair<CLI::App*, CommandAction>> actions;
+  for (const Command& command : AllCommands()) {
+    CLI::App* subcommand = app.add_subcommand(std::string(command.name), std::string(command.synopsis));
+    actions.emplace_back(subcommand, command.define(*subcommand, io));
+    const std::string ownFooter = subcommand->get_footer();
+    subcommand->footer(ownFooter.empty() ? ExitStatusHelp : ownFooter + "\n\n" + ExitStatusHelp);
+  }
+
+  if (words.empty()) {
+    io.err << app.help();
+    return ExitUsage;
+  }
+  // CLI11 would call a misspelt subcommand an unexpected argument; say what it is.
+  if (words.front().rfind('-', 0) != 0 && !IsCommandName(words.front())) {
+    io.err << "zentara-cli: unknown subcommand '" << words.front() << "'\nTry 'zentara-cli --help'.\n";
+    return ExitUsage;
+  }
+
+  try {
+    app.parse(std::vector<std::string>(words.rbegin(), words.rend()));  // CLI11 takes them last first
+  } catch (const CLI::ParseError& error) {
+    if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {  // --help, --version
+      app.exit(error, io.out, io.err);
+      return ExitSuccess;
+    }
+    // Words before the subcommand are the program's own options.
+    const std::string who = IsCommandName(words.front()) ? "zentara-cli " + words.front() : "zentara-cli";
+    io.err << who << ": " << error.what() << "\nTry '" << who << " --help'.\n";
+    return ExitUsage;
+  }
+
+  for (const auto& [subcommand, action] : actions) {
+    if (!subcommand->parsed()) continue;
+    try {
+      return action();
+    } catch (const std::exception& error) {  // nothing foreseen throws; say so rather than abort
+      io.err << "zentara-cli " << subcommand->get_name() << ": " << error.what() << "\n";
+      return ExitUsage;
+    }
+  }
+  return ExitUsage;  // require_subcommand(1) leaves no way here
+}
+
+}  // namespace zentara::cli
