@@ -2,6 +2,7 @@
 // the user meets it, the key filters and the paste rule, the look-ups, the
 // calculation handing over to the report frame, Exit and the Help menu.
 #include <QAction>
+#include <functional>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
@@ -26,10 +27,6 @@ using namespace testing_support;
 using astro::frmMatch;
 using platform::Icon;
 
-namespace {
-const QString kSite = shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=";
-}
-
 class FrmMatchTest : public QObject {
   Q_OBJECT
   std::unique_ptr<platform::FakePlatform> holder_;
@@ -45,15 +42,12 @@ class FrmMatchTest : public QObject {
   void fillValid() {
     for (const QString sex : {"M", "F"}) {
       const std::pair<const char*, const char*> texts[] = {
-          {"Name", "Arjun"}, {"LD", "28"}, {"LM", "36"}, {"LoD", "77"}, {"LoM", "13"},
-          {"City", "New Delhi"}, {"State", "Delhi"}, {"Country", "India"}};
+          {"Name", "Arjun"}, {"LD", "28"},       {"LM", "36"},         {"LoD", "77"},
+          {"LoM", "13"},     {"City", "New Delhi"}, {"State", "Delhi"}, {"Country", "India"}};
       for (const auto& [field, value] : texts) text("txt" + sex + field)->setText(value);
-      combo("cbo" + sex + "Date")->setCurrentIndex(14);
-      combo("cbo" + sex + "Month")->setCurrentIndex(7);
-      combo("cbo" + sex + "Year")->setCurrentText("1975");
-      combo("cbo" + sex + "HH")->setCurrentIndex(14);
-      combo("cbo" + sex + "MM")->setCurrentIndex(30);
-      combo("cmb" + sex + "TimeZone")->setCurrentIndex(34);
+      const std::pair<const char*, int> lists[] = {{"cbo%1Date", 14}, {"cbo%1Month", 7}, {"cbo%1Year", 74},
+                                                   {"cbo%1HH", 14},   {"cbo%1MM", 30},   {"cmb%1TimeZone", 34}};
+      for (const auto& [list, position] : lists) combo(QString::fromLatin1(list).arg(sex))->setCurrentIndex(position);
     }
   }
   QStringList messageTexts() const {
@@ -72,49 +66,37 @@ class FrmMatchTest : public QObject {
     QCOMPARE(fake_->calls.value(0), QStringLiteral("readSetting"));  // the reminder came first
     QCOMPARE(form_->windowTitle(), QStringLiteral("QM Zentara Software v2.05"));
     QCOMPARE(Child<QLabel>(form_, "Label1")->text(), QStringLiteral("QM Orvanel Software"));
-    struct List {
-      const char* name;
-      int count;
-      const char* first;
-      const char* last;
-    };
     for (const QString sex : {"M", "F"}) {
-      const List lists[] = {{"cbo%1Date", 31, "1", "31"},       {"cbo%1Month", 12, "January", "December"},
-                            {"cbo%1Year", 150, "1901", "2050"}, {"cbo%1HH", 24, "0", "23"},
-                            {"cbo%1MM", 60, "0", "59"},
-                            {"cmb%1TimeZone", 71, "Alaska/Hawaii Daylight Time,AHDT,-9.0", "Yukon War Time,YWT,-8.0"}};
-      for (const List& list : lists) {
-        QComboBox* box = combo(QString::fromLatin1(list.name).arg(sex));
-        QVERIFY2(box && !box->isEditable(), list.name);
-        QCOMPARE(box->count(), list.count);
-        QCOMPARE(box->currentIndex(), 0);
-        QCOMPARE(box->itemText(0), QString::fromLatin1(list.first));
-        QCOMPARE(box->itemText(list.count - 1), QString::fromLatin1(list.last));
+      const std::tuple<const char*, int, const char*, const char*> lists[] = {
+          {"cbo%1Date", 31, "1", "31"}, {"cbo%1Month", 12, "January", "December"}, {"cbo%1Year", 150, "1901", "2050"},
+          {"cbo%1HH", 24, "0", "23"},   {"cbo%1MM", 60, "0", "59"},
+          {"cmb%1TimeZone", 71, "Alaska/Hawaii Daylight Time,AHDT,-9.0", "Yukon War Time,YWT,-8.0"}};
+      for (const auto& [name, count, first, last] : lists) {
+        QComboBox* box = combo(QString::fromLatin1(name).arg(sex));
+        QVERIFY2(box && !box->isEditable() && box->currentIndex() == 0, name);
+        QCOMPARE(QStringList({QString::number(box->count()), box->itemText(0), box->itemText(count - 1)}),
+                 QStringList({QString::number(count), first, last}));
       }
       for (const char* field : {"Name", "LD", "LM", "LoD", "LoM", "City", "State", "Country"}) {
         QVERIFY2(text("txt" + sex + field)->text().isEmpty(), field);
+        QCOMPARE(text("txt" + sex + field)->maxLength(), QString(field).contains('L') ? 3 : 32767);
       }
-      for (const char* field : {"LD", "LM", "LoD", "LoM"}) QCOMPARE(text("txt" + sex + field)->maxLength(), 3);
       auto* dst = form_->findChild<QCheckBox*>("chk" + sex + "DST");
-      QCOMPARE(dst->text(), QStringLiteral("Daylight Saving Time"));
-      QVERIFY(!dst->isChecked());
-      const QString latitude = "opt" + sex + "Long", longitude = "opt" + sex + "Lat";
-      QCOMPARE(option(latitude, 0)->text() + option(latitude, 1)->text(), QStringLiteral("NorthSouth"));
-      QCOMPARE(option(longitude, 0)->text() + option(longitude, 1)->text(), QStringLiteral("EastWest"));
-      QVERIFY(option(latitude, 0)->isChecked() && option(longitude, 0)->isChecked());
+      QVERIFY(dst->text() == "Daylight Saving Time" && !dst->isChecked());
+      const QString ns = "opt" + sex + "Long", ew = "opt" + sex + "Lat";
+      QCOMPARE(option(ns, 0)->text() + option(ns, 1)->text() + option(ew, 0)->text() + option(ew, 1)->text(),
+               QStringLiteral("NorthSouthEastWest"));
+      QVERIFY(option(ns, 0)->isChecked() && option(ew, 0)->isChecked());
     }
-    for (const char* name : {"Command1", "Command2"}) {
-      QCOMPARE(Child<QPushButton>(form_, name)->text(), QStringLiteral("Click here to find Latitude && Longitude"));
-    }
+    QCOMPARE(Child<QPushButton>(form_, "Command2")->text(), QStringLiteral("Click here to find Latitude && Longitude"));
     QCOMPARE(Child<QPushButton>(form_, "cmdCalculate")->text(), QStringLiteral("Analyze Compatibility"));
     QCOMPARE(shell::ArrayMember<QPushButton>(form_, "cmdNav", 1)->text(), QStringLiteral("Exit"));
-    const std::pair<const char*, const char*> menus[] = {
-        {"mnuCalculate", "&Analyze Compatibility"}, {"mnuExit", "&Exit"},
-        {"mnuOnline", "&Online Help"}, {"mnuVisit", "&Visit Us Online"},
-        {"mnuUpdate", "Check for Software &Update"}, {"mnuAbout", "&About Software"}};
-    for (const auto& [name, caption] : menus) {
-      QCOMPARE(form_->findChild<QAction*>(name)->text(), QString::fromLatin1(caption));
+    QStringList menus;
+    for (const char* name : {"mnuCalculate", "mnuExit", "mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout"}) {
+      menus << form_->findChild<QAction*>(name)->text();
     }
+    QCOMPARE(menus, (QStringList{"&Analyze Compatibility", "&Exit", "&Online Help", "&Visit Us Online",
+                                 "Check for Software &Update", "&About Software"}));
   }
 
   void tabGoesThroughBothPartnersInOrder() {
@@ -134,30 +116,23 @@ class FrmMatchTest : public QObject {
   }
 
   void failedChecksShowTheirMessageAndFocus_data() {
-    QTest::addColumn<QString>("cleared");  // a box emptied; "" for the other cases
+    QTest::addColumn<QString>("cleared");  // a box emptied; "" for the date case
     QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("critical");
-    QTest::newRow("male name") << "txtMName" << "Please Enter Male Name" << true;
-    QTest::newRow("male longitude minutes") << "txtMLoM" << "Please Enter Minute in Longitude" << true;
-    QTest::newRow("female latitude degrees") << "txtFLD" << "Please Enter Degree in Latitude" << true;
-    QTest::newRow("female longitude minutes") << "txtFLoM" << "Please Enter Minutes in Longitude" << true;
-    QTest::newRow("female country") << "txtFCountry" << "Please Enter Country" << true;
-    QTest::newRow("male 31 April") << "" << "Please Enter Your Correct Date Or Month !" << false;
+    QTest::newRow("male name") << "txtMName" << "Please Enter Male Name";
+    QTest::newRow("male longitude minutes") << "txtMLoM" << "Please Enter Minute in Longitude";
+    QTest::newRow("female longitude minutes") << "txtFLoM" << "Please Enter Minutes in Longitude";
+    QTest::newRow("female country") << "txtFCountry" << "Please Enter Country";
+    QTest::newRow("male 31 April") << "" << "Please Enter Your Correct Date Or Month !";
   }
   void failedChecksShowTheirMessageAndFocus() {
     QFETCH(QString, cleared);
     QFETCH(QString, message);
-    QFETCH(bool, critical);
     fillValid();
-    if (cleared.isEmpty()) {
-      combo("cboMMonth")->setCurrentText("April");
-      combo("cboMDate")->setCurrentText("31");
-    } else {
-      text(cleared)->clear();
-    }
+    cleared.isEmpty() ? combo("cboMMonth")->setCurrentText("April") : text(cleared)->clear();
+    combo("cboMDate")->setCurrentText("31");
     click("cmdCalculate");
     QCOMPARE(messageTexts(), QStringList{message});
-    QCOMPARE(fake_->messages[0].icon, critical ? Icon::Critical : Icon::Information);
+    QCOMPARE(fake_->messages[0].icon, cleared.isEmpty() ? Icon::Information : Icon::Critical);
     QCOMPARE(fake_->focused.data(), cleared.isEmpty() ? nullptr : static_cast<QWidget*>(text(cleared)));
     QVERIFY(form_ && fake_->openForms() == QList<QWidget*>{form_.data()});
   }
@@ -170,18 +145,14 @@ class FrmMatchTest : public QObject {
     group->setExclusive(true);
     QVERIFY(!form_->ValidateAstroEntries());
     QCOMPARE(messageTexts(), QStringList{"Please Select Direction For The Longitude"});
-    QVERIFY(option("optFLat", 0)->isChecked());
-    QVERIFY(!fake_->calls.contains("focus"));
-    QVERIFY(form_->ValidateAstroEntries());
+    QVERIFY(option("optFLat", 0)->isChecked() && !fake_->calls.contains("focus"));
   }
 
   void keyFiltersDiscardRefusedKeys() {
     QTest::keyClicks(text("txtMCity"), "Rio 2");
     QCOMPARE(text("txtMCity")->text(), QStringLiteral("Rio "));
-    QCOMPARE(messageTexts(), QStringList{"Please enter only letters"});
-    QCOMPARE(fake_->messages[0].icon, Icon::Critical);
+    QCOMPARE(fake_->messages.value(0).icon, Icon::Critical);
     QCOMPARE(fake_->focused.data(), static_cast<QWidget*>(text("txtMCity")));
-
     fake_->focused = nullptr;
     QTest::keyClicks(text("txtFLD"), "-1.23");  // the fourth digit does not fit
     QTest::keyClick(text("txtFLD"), Qt::Key_Backspace);
@@ -191,8 +162,9 @@ class FrmMatchTest : public QObject {
     QVERIFY(fake_->focused.isNull());
   }
 
-  void refusedPastesAndDropsLeaveTheBoxAsItWas_data() {
-    QTest::addColumn<QString>("box");  // holds "7" or "A", typed
+  // The box holds "7" (digits) or "A" (letters), typed, before the text comes.
+  void pastedAndDroppedTextsAreJudgedWhole_data() {
+    QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("inserted");
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("after");
@@ -200,15 +172,12 @@ class FrmMatchTest : public QObject {
     QTest::newRow("digits pasted") << "txtMLD" << "45" << "keys" << "745" << "";
     QTest::newRow("letter in digits, cut to fit") << "txtMLD" << "12a" << "keys" << "7" << "Please enter only numbers";
     QTest::newRow("minus dropped") << "txtFLoM" << "-5" << "drop" << "7" << "Please enter only numbers";
-    QTest::newRow("digits dropped") << "txtFLoM" << "5" << "drop" << "75" << "";
     QTest::newRow("place from the menu") << "txtMCity" << " New York" << "menu" << "A New York" << "";
     QTest::newRow("post code from the menu") << "txtFState" << "Delhi 110001" << "menu" << "A"
                                              << "Please enter only letters";
     QTest::newRow("any other way") << "txtMLM" << "1x" << "insert" << "7" << "Please enter only numbers";
-    QTest::newRow("accented letter") << "txtMName" << QString::fromUtf8("Jos\u00e9") << "keys" << "A"
-                                     << "Please enter only letters";
   }
-  void refusedPastesAndDropsLeaveTheBoxAsItWas() {
+  void pastedAndDroppedTextsAreJudgedWhole() {
     QFETCH(QString, box);
     QFETCH(QString, inserted);
     QFETCH(QString, how);
@@ -224,7 +193,6 @@ class FrmMatchTest : public QObject {
       QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
       QCoreApplication::sendEvent(target, &request);
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-      QVERIFY(menu);
       for (QAction* action : menu->actions()) {
         if (action->text().startsWith("&Paste")) action->trigger();
       }
@@ -235,10 +203,10 @@ class FrmMatchTest : public QObject {
     } else {
       QMimeData data;
       data.setText(inserted);
-      const QPointF at(target->width() - 2, target->height() / 2.0);
-      QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(target, &enter);
+      const QPoint at(target->width() - 2, target->height() / 2);
+      QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
       QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(target, &enter);
       QCoreApplication::sendEvent(target, &drop);
     }
     QCOMPARE(target->text(), after);
@@ -254,79 +222,54 @@ class FrmMatchTest : public QObject {
     fillValid();
     text("txtFState")->clear();
     click("Command2");
-    QCOMPARE(messageTexts().last(), QStringLiteral("Please Enter State"));
+    QCOMPARE(messageTexts().value(1), QStringLiteral("Please Enter State"));
     QCOMPARE(fake_->focused.data(), static_cast<QWidget*>(text("txtFState")));
     QCOMPARE(fake_->webLookupsMade, 0);
-
     text("txtFState")->setText("Maharashtra");
     text("txtFCity")->setText("Pune");
     click("Command1");
     click("Command2");
     QCOMPARE(fake_->webLookupsMade, 2);  // a new look-up each time
-    QCOMPARE(fake_->webLookups.size(), 2);
-    QCOMPARE(fake_->webLookups[0].searchText, QStringLiteral("New Delhi Delhi India Latitude Longitude"));
-    QCOMPARE(fake_->webLookups[1].searchText, QStringLiteral("Pune Maharashtra India Latitude Longitude"));
-    QCOMPARE(fake_->webLookups[1].pageAddress, kSite + "home-page");
-    QCOMPARE(messageTexts().size(), 2);
+    QCOMPARE(fake_->webLookups.value(0).searchText, QStringLiteral("New Delhi Delhi India Latitude Longitude"));
+    QCOMPARE(fake_->webLookups.value(1).searchText, QStringLiteral("Pune Maharashtra India Latitude Longitude"));
+    QCOMPARE(fake_->webLookups.value(1).pageAddress,
+             shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=home-page");
   }
 
-  void analyzeClosesTheFormAndShowsTheFilledReport_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("button") << false;
-    QTest::newRow("menu") << true;
-  }
   void analyzeClosesTheFormAndShowsTheFilledReport() {
-    QFETCH(bool, fromMenu);
     fillValid();
     combo("cboFYear")->setCurrentText("1979");
-    text("txtFName")->setText("Priya");
-    fromMenu ? trigger("mnuCalculate") : click("cmdCalculate");
+    trigger("mnuCalculate");
     ProcessDeletions();
-    QVERIFY(form_.isNull());
-    QVERIFY(fake_->messages.isEmpty());
+    QVERIFY(form_.isNull() && fake_->messages.isEmpty() && fake_->processEnds == 0);
     auto* frame = OpenForm<astro::MDIForm1>(*fake_);
-    QVERIFY(frame);
-    QCOMPARE(fake_->modelessShown.last().data(), static_cast<QWidget*>(frame));
-    astro::frmReport* report = frame->report();
-    QCOMPARE(Child<QLabel>(report, "mName")->text(), QStringLiteral("Arjun"));
-    QCOMPARE(Child<QLabel>(report, "fName")->text(), QStringLiteral("Priya"));
-    QCOMPARE(Child<QLabel>(report, "mDOB")->text(), QStringLiteral("August 15, 1975"));
-    QCOMPARE(Child<QLabel>(report, "fDOB")->text(), QStringLiteral("August 15, 1979"));
-    QCOMPARE(Child<QLabel>(report, "Mcountry")->text(), QStringLiteral("India"));
-    // The worked chart of the engines: Moon at 7 Sagittarius, ascendant 13 Sagittarius.
-    QCOMPARE(shell::ArrayMember<QLabel>(report, "lblPlanetPosition_Male", 1)->text(), QStringLiteral("07 Sag 42"));
-    QCOMPARE(shell::ArrayMember<QLabel>(report, "lblPlanetPosition_Male", 12)->text(), QStringLiteral("13 Sag 43"));
-    QCOMPARE(Child<QLabel>(report, "lblPower")->text(), QStringLiteral("210"));
+    QVERIFY(frame && fake_->modelessShown.last().data() == frame);
+    // The engines' worked chart for the male: Moon at 7 Sagittarius, so Power 210.
+    const auto* report = frame->report();
+    QCOMPARE(QStringList({Child<QLabel>(report, "mDOB")->text(), Child<QLabel>(report, "fDOB")->text(),
+                          shell::ArrayMember<QLabel>(report, "lblPlanetPosition_Male", 1)->text(),
+                          Child<QLabel>(report, "lblPower")->text()}),
+             QStringList({"August 15, 1975", "August 15, 1979", "07 Sag 42", "210"}));
     QVERIFY(shell::ArrayMember<QLabel>(report, "lblPlanetPosition_Female", 1)->text() != "07 Sag 42");
-    QCOMPARE(fake_->processEnds, 0);
   }
 
-  void everyExitEndsTheProgram_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Exit") << "cmdNav";
-    QTest::newRow("menu") << "mnuExit";
-    QTest::newRow("close box") << "";
-  }
   void everyExitEndsTheProgram() {
-    QFETCH(QString, how);
-    if (how.isEmpty()) {
-      form_->close();
-    } else if (how.startsWith("mnu")) {
-      trigger(qPrintable(how));
-    } else {
-      shell::ArrayMember<QPushButton>(form_, how, 1)->click();
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"close box", [this] { form_->close(); }},
+        {"menu", [this] { trigger("mnuExit"); }},
+        {"Exit", [this] { shell::ArrayMember<QPushButton>(form_, "cmdNav", 1)->click(); }}};
+    for (const auto& [name, exit] : ways) {
+      init();
+      exit();
+      QVERIFY2(fake_->openForms().isEmpty() && fake_->processEnds == 1, name);
     }
-    QVERIFY(fake_->openForms().isEmpty());
-    QCOMPARE(fake_->processEnds, 1);
   }
 
   void helpMenuOpensThePagesAndTheAboutBox() {
-    trigger("mnuOnline");
-    trigger("mnuVisit");
-    trigger("mnuUpdate");
+    for (const char* entry : {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout"}) trigger(entry);
+    const QString site = shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=";
     QCOMPARE(fake_->openedAddresses,
-             (QStringList{kSite + "help-web-page", kSite + "home-page", kSite + "download-web-page"}));
-    trigger("mnuAbout");
+             (QStringList{site + "help-web-page", site + "home-page", site + "download-web-page"}));
     QVERIFY(qobject_cast<shell::frmAbout*>(fake_->modalShown.value(0).data()));
   }
 };
