@@ -50,7 +50,7 @@ void KeyFilteredBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const QString text = event->text();
-  const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+  const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
   if (text.isEmpty() || command) {
     QLineEdit::keyPressEvent(event);
     return;

@@ -4,10 +4,10 @@
 // pasted (keys, context menu, middle button), dropped, or committed by an input
 // method - is refused as a whole when any of its characters is, before the box
 // would cut it to its maximum length, and the box keeps the text it had. Either
-// way the box reports the refusal through refused(). Keys held with Ctrl, Alt or
-// Meta are commands (copy, paste, undo, menus), not characters. Behind all of
-// this, every change of the text is judged once more as a whole, so no way of
-// editing can leave a refused character in the box.
+// way the box reports the refusal through refused(). Keys held with Ctrl or
+// Meta are commands (copy, paste, undo), not characters. Behind all of this,
+// every change of the text is judged once more as a whole, so no way of editing
+// can leave a refused character in the box.
 #pragma once
 #include <QLineEdit>
 
