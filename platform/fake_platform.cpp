@@ -81,6 +81,29 @@ void FakePlatform::openAddress(const QString& address) {
   openedAddresses << address;
 }
 
+namespace {
+
+// Records its one call on the platform that made it.
+class RecordedWebLookup final : public WebLookup {
+ public:
+  explicit RecordedWebLookup(FakePlatform& platform) : platform_(platform) {}
+  void lookUp(const QString& searchText, const QString& pageAddress) override {
+    platform_.calls << QStringLiteral("webLookup");
+    platform_.webLookups.append({searchText, pageAddress});
+  }
+
+ private:
+  FakePlatform& platform_;
+};
+
+}  // namespace
+
+std::unique_ptr<WebLookup> FakePlatform::newWebLookup() {
+  calls << QStringLiteral("newWebLookup");
+  ++webLookupsMade;
+  return std::make_unique<RecordedWebLookup>(*this);
+}
+
 void FakePlatform::printDocument(const QTextDocument& document) {
   calls << QStringLiteral("printDocument");
   printedDocuments << document.toPlainText();

@@ -20,6 +20,10 @@ class FakePlatform final : public Platform {
     Icon icon;
     Buttons buttons;
   };
+  struct WebLookupCall {
+    QString searchText;
+    QString pageAddress;
+  };
   struct FileDialogCall {
     bool save;
     FileDialogRequest request;
@@ -38,6 +42,8 @@ class FakePlatform final : public Platform {
   QList<Message> messages;
   QList<FileDialogCall> fileDialogs;
   QStringList openedAddresses;
+  int webLookupsMade = 0;
+  QList<WebLookupCall> webLookups;
   QList<QPointer<QWidget>> modalShown;
   QList<QPointer<QWidget>> modelessShown;
   QPointer<QWidget> focused;
@@ -51,7 +57,7 @@ class FakePlatform final : public Platform {
   QMap<QString, QString> settings;
   // Every call, in order, by kind: "message", "openFile", "saveFile", "showModal",
   // "showModeless", "focus", "readSetting", "writeSetting", "openAddress",
-  // "printDocument", "printImage", "clearClipboard", "endProcess".
+  // "newWebLookup", "webLookup", "printDocument", "printImage", "clearClipboard", "endProcess".
   QStringList calls;
 
   static QString settingKey(const QString& application, const QString& section,
@@ -76,6 +82,7 @@ class FakePlatform final : public Platform {
   void writeSetting(const QString& application, const QString& section, const QString& name,
                     const QString& value) override;
   void openAddress(const QString& address) override;
+  std::unique_ptr<WebLookup> newWebLookup() override;
   void printDocument(const QTextDocument& document) override;
   void printImage(const QImage& image) override;
   void clearClipboard() override;

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QImage;
@@ -93,11 +94,28 @@ class WebBrowser {
   virtual void openAddress(const QString& address) = 0;
 };
 
+// A web look-up of a place, a component outside the program: it shows the user
+// a web search for the place. A new one is made for every look-up.
+class WebLookup {
+ public:
+  virtual ~WebLookup() = default;
+  // `searchText` is what to search for; `pageAddress` is the maker's page the
+  // look-up is made from. Nothing comes back; failures have no visible effect.
+  virtual void lookUp(const QString& searchText, const QString& pageAddress) = 0;
+};
+
+class WebLookups {
+ public:
+  virtual ~WebLookups() = default;
+  virtual std::unique_ptr<WebLookup> newWebLookup() = 0;
+};
+
 // The default printer. Without one, printing does nothing and shows nothing.
 class Printer {
  public:
   virtual ~Printer() = default;
   virtual void printDocument(const QTextDocument& document) = 0;
+  // Scaled to fit the page, keeping its proportions.
   virtual void printImage(const QImage& image) = 0;
 };
 
@@ -131,6 +149,7 @@ class Platform : public MessageBoxes,
                  public PreviousInstance,
                  public SettingsStore,
                  public WebBrowser,
+                 public WebLookups,
                  public Printer,
                  public Clipboard,
                  public Calendar,

@@ -20,6 +20,8 @@
 #include <QWidget>
 
 #include "shell/application_title.h"
+#include "site_config.h"
+#include "web/place_search.h"
 
 namespace platform {
 namespace {
@@ -64,6 +66,17 @@ class CloseWatcher : public QObject {
 
  private:
   QEventLoop* loop_;
+};
+
+// Shows the place in the configured web search (PlaceSearchBaseAddress). The
+// maker's page address is not needed for that.
+class BrowserWebLookup final : public WebLookup {
+ public:
+  void lookUp(const QString& searchText, const QString& /*pageAddress*/) override {
+    const std::string address =
+        zentara::PlaceSearchAddress(zentara::PlaceSearchBaseAddress, searchText.toStdString());
+    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
+  }
 };
 
 // The short date format of the system, always with a four-digit year: a date
@@ -160,6 +173,8 @@ void QtPlatform::openAddress(const QString& address) {
   QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
+std::unique_ptr<WebLookup> QtPlatform::newWebLookup() { return std::make_unique<BrowserWebLookup>(); }
+
 void QtPlatform::printDocument(const QTextDocument& document) {
   if (QPrinterInfo::defaultPrinter().isNull()) return;
   QPrinter printer(QPrinterInfo::defaultPrinter());
@@ -172,12 +187,10 @@ void QtPlatform::printImage(const QImage& image) {
   QPainter painter;
   if (!painter.begin(&printer)) return;
   const QRect page = painter.viewport();
-  // Printed at its own size, or shrunk to the page when it is larger.
+  // As large as the page allows, in the image's own proportions.
   QSize size = image.size();
-  if (size.width() > page.width() || size.height() > page.height()) {
-    size.scale(page.size(), Qt::KeepAspectRatio);
-  }
-  painter.drawImage(QRect(page.topLeft(), size), image);
+  size.scale(page.size(), Qt::KeepAspectRatio);
+  painter.drawImage(QRect(page.topLeft(), size), image, image.rect());
   painter.end();
 }
 

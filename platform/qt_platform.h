@@ -1,5 +1,6 @@
 // The platform as the desktop program uses it: Qt's dialogs, QSettings, a lock
-// file for the single-copy test, QDesktopServices and the default printer.
+// file for the single-copy test, QDesktopServices (web pages and the place
+// look-up's web search) and the default printer.
 #pragma once
 #include <QLockFile>
 #include <QPointer>
@@ -32,6 +33,7 @@ class QtPlatform final : public Platform {
   void writeSetting(const QString& application, const QString& section, const QString& name,
                     const QString& value) override;
   void openAddress(const QString& address) override;
+  std::unique_ptr<WebLookup> newWebLookup() override;
   void printDocument(const QTextDocument& document) override;
   void printImage(const QImage& image) override;
   void clearClipboard() override;

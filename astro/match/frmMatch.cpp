@@ -1,14 +1,160 @@
 #include "astro/match/frmMatch.h"
 
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "astro/match/MDIForm1.h"
+#include "astro/match/astro_match.h"
+#include "astro/match/frmReport.h"
+#include "astro/match/key_filtered_box.h"
+#include "astro/match/time_zones.h"
+#include "platform/platform.h"
+#include "shell/combo_box.h"
 #include "shell/control_array.h"
 #include "shell/exit_application.h"
+#include "shell/frmAbout.h"
+#include "shell/qt_text.h"
 #include "web/web_commands.h"
+#include "web/web_pages.h"
 
 namespace astro {
+namespace {
+
+using zentara::AstroField;
+using zentara::KeyFilter;
+using zentara::Partner;
+
+QByteArray PartnerName(const char* pattern, char sex) {
+  return QString::fromLatin1(pattern).arg(QChar(sex)).toLatin1();
+}
+
+// A pick list: only its own items can be chosen.
+QComboBox* PickList(QWidget* parent, const QByteArray& name) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setEditable(false);
+  return box;
+}
+
+KeyFilteredBox* NumberBox(QWidget* parent, const QByteArray& name) {
+  auto* box = new KeyFilteredBox(parent, name.constData(), KeyFilter::Digits);
+  box->setMaxLength(3);
+  box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+  return box;
+}
+
+// One hemisphere choice: two options of one control array, one group.
+std::array<QRadioButton*, 2> OptionPair(QWidget* parent, const QByteArray& name, const char* first,
+                                        const char* second) {
+  auto* group = new QButtonGroup(parent);
+  group->setObjectName(QString::fromLatin1(name));
+  std::array<QRadioButton*, 2> pair{};
+  const char* captions[] = {first, second};
+  for (int i = 0; i < 2; ++i) {
+    pair[i] = shell::MakeArrayMember<QRadioButton>(parent, name.constData(), i);
+    pair[i]->setText(QString::fromLatin1(captions[i]));
+    group->addButton(pair[i], i);
+  }
+  return pair;
+}
+
+QAction* MenuEntry(QMenu* menu, const char* name, const char* caption) {
+  QAction* action = menu->addAction(QString::fromLatin1(caption));
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+QLabel* Caption(QWidget* parent, const char* text) { return new QLabel(QString::fromLatin1(text), parent); }
+
+template <class Direction>
+Direction ChosenOf(const std::array<QRadioButton*, 2>& pair, Direction first, Direction second) {
+  if (pair[0]->isChecked()) return first;
+  if (pair[1]->isChecked()) return second;
+  return Direction::Neither;
+}
+
+}  // namespace
+
+// One partner's frame, its rows from the name down to the country.
+QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& c) {
+  auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+  auto* grid = new QGridLayout(frame);
+  const auto name = [sex](const char* pattern) { return PartnerName(pattern, sex); };
+
+  c.txtName = new KeyFilteredBox(frame, name("txt%1Name").constData(), KeyFilter::Letters);
+  grid->addWidget(Caption(frame, "Name:"), 0, 0);
+  grid->addWidget(c.txtName, 0, 1, 1, 5);
+
+  c.cboDate = PickList(frame, name("cbo%1Date"));
+  c.cboMonth = PickList(frame, name("cbo%1Month"));
+  c.cboYear = PickList(frame, name("cbo%1Year"));
+  grid->addWidget(Caption(frame, "Date of Birth:"), 1, 0);
+  grid->addWidget(c.cboDate, 1, 1);
+  grid->addWidget(c.cboMonth, 1, 2, 1, 2);
+  grid->addWidget(c.cboYear, 1, 4);
+
+  c.cboHH = PickList(frame, name("cbo%1HH"));
+  c.cboMM = PickList(frame, name("cbo%1MM"));
+  grid->addWidget(Caption(frame, "Time Of Birth:"), 2, 0);
+  grid->addWidget(c.cboHH, 2, 1);
+  grid->addWidget(c.cboMM, 2, 2);
+
+  c.cmbTimeZone = PickList(frame, name("cmb%1TimeZone"));
+  c.cmbTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  c.cmbTimeZone->setMinimumContentsLength(24);
+  c.chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
+  c.chkDST->setObjectName(QString::fromLatin1(name("chk%1DST")));
+  grid->addWidget(Caption(frame, "Time Zone:"), 3, 0);
+  grid->addWidget(c.cmbTimeZone, 3, 1, 1, 5);
+  grid->addWidget(c.chkDST, 4, 1, 1, 5);
+
+  // The pair named ...Long holds North/South on the Latitude row; ...Lat holds
+  // East/West on the Longitude row.
+  c.txtLD = NumberBox(frame, name("txt%1LD"));
+  c.txtLM = NumberBox(frame, name("txt%1LM"));
+  c.optLong = OptionPair(frame, name("opt%1Long"), "North", "South");
+  grid->addWidget(Caption(frame, "Latitude:"), 5, 0);
+  grid->addWidget(c.txtLD, 5, 1);
+  grid->addWidget(c.txtLM, 5, 2);
+  grid->addWidget(Caption(frame, "DEG/MIN"), 5, 3);
+  grid->addWidget(c.optLong[0], 5, 4);
+  grid->addWidget(c.optLong[1], 5, 5);
+
+  c.txtLoD = NumberBox(frame, name("txt%1LoD"));
+  c.txtLoM = NumberBox(frame, name("txt%1LoM"));
+  c.optLat = OptionPair(frame, name("opt%1Lat"), "East", "West");
+  grid->addWidget(Caption(frame, "Longitude:"), 6, 0);
+  grid->addWidget(c.txtLoD, 6, 1);
+  grid->addWidget(c.txtLoM, 6, 2);
+  grid->addWidget(Caption(frame, "DEG/MIN"), 6, 3);
+  grid->addWidget(c.optLat[0], 6, 4);
+  grid->addWidget(c.optLat[1], 6, 5);
+
+  c.lookUp = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), frame);
+  c.lookUp->setObjectName(sex == 'M' ? QStringLiteral("Command1") : QStringLiteral("Command2"));
+  grid->addWidget(c.lookUp, 7, 0, 1, 6);
+
+  c.txtCity = new KeyFilteredBox(frame, name("txt%1City").constData(), KeyFilter::Letters);
+  c.txtState = new KeyFilteredBox(frame, name("txt%1State").constData(), KeyFilter::Letters);
+  c.txtCountry = new KeyFilteredBox(frame, name("txt%1Country").constData(), KeyFilter::Letters);
+  grid->addWidget(Caption(frame, "City:"), 8, 0);
+  grid->addWidget(c.txtCity, 8, 1, 1, 5);
+  grid->addWidget(Caption(frame, "State:"), 9, 0);
+  grid->addWidget(c.txtState, 9, 1, 1, 5);
+  grid->addWidget(Caption(frame, "Country:"), 10, 0);
+  grid->addWidget(c.txtCountry, 10, 1, 1, 5);
+  return frame;
+}
 
 frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   // The reminder runs each time the form loads, before anything is shown.
@@ -16,14 +162,213 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
+
+  auto* partners = new QHBoxLayout();
+  partners->addWidget(PartnerFrame(central, "Male", 'M', male_));
+  partners->addWidget(PartnerFrame(central, "Female", 'F', female_));
+
   auto* heading = new QLabel(QStringLiteral("QM Orvanel Software"), central);
   heading->setObjectName(QStringLiteral("Label1"));
+  QFont headingFont = heading->font();
+  headingFont.setBold(true);
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.5);
+  heading->setFont(headingFont);
   layout->addWidget(heading, 0, Qt::AlignHCenter);
-  auto* exit = shell::MakeArrayMember<QPushButton>(central, "cmdNav", 1);
-  exit->setText(QStringLiteral("Exit"));
-  layout->addWidget(exit, 0, Qt::AlignRight);
+  layout->addLayout(partners);
+
+  auto* instruction = new QLabel(
+      QStringLiteral("Enter the City, State and Country, then press the button above them to find "
+                     "the Latitude and Longitude of the place of birth."),
+      central);
+  instruction->setObjectName(QStringLiteral("lblInstruction"));
+  instruction->setWordWrap(true);
+  layout->addWidget(instruction);
+
+  auto* commands = new QHBoxLayout();
+  auto* cmdCalculate = new QPushButton(QStringLiteral("Analyze Compatibility"), central);
+  cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+  auto* cmdNav = shell::MakeArrayMember<QPushButton>(central, "cmdNav", 1);
+  cmdNav->setText(QStringLiteral("Exit"));
+  commands->addStretch();
+  commands->addWidget(cmdCalculate);
+  commands->addWidget(cmdNav);
+  layout->addLayout(commands);
   setCentralWidget(central);
-  connect(exit, &QPushButton::clicked, this, &frmMatch::cmdNav_Click);
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* mnuCalculate = MenuEntry(file, "mnuCalculate", "&Analyze Compatibility");
+  file->addSeparator();
+  QAction* mnuExit = MenuEntry(file, "mnuExit", "&Exit");
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* mnuOnline = MenuEntry(help, "mnuOnline", "&Online Help");
+  QAction* mnuVisit = MenuEntry(help, "mnuVisit", "&Visit Us Online");
+  help->addSeparator();
+  QAction* mnuUpdate = MenuEntry(help, "mnuUpdate", "Check for Software &Update");
+  help->addSeparator();
+  QAction* mnuAbout = MenuEntry(help, "mnuAbout", "&About Software");
+
+  connect(cmdCalculate, &QPushButton::clicked, this, &frmMatch::cmdCalculate_Click);
+  connect(cmdNav, &QPushButton::clicked, this, &frmMatch::cmdNav_Click);
+  connect(male_.lookUp, &QPushButton::clicked, this, &frmMatch::Command1_Click);
+  connect(female_.lookUp, &QPushButton::clicked, this, &frmMatch::Command2_Click);
+  connect(mnuCalculate, &QAction::triggered, this, &frmMatch::cmdCalculate_Click);
+  connect(mnuExit, &QAction::triggered, this, &frmMatch::cmdNav_Click);
+  connect(mnuOnline, &QAction::triggered, this, [] { web::OpenHelpPage(); });
+  connect(mnuVisit, &QAction::triggered, this, [] { web::OpenHomePage(); });
+  connect(mnuUpdate, &QAction::triggered, this, [] { web::OpenDownloadPage(); });
+  connect(mnuAbout, &QAction::triggered, this, [this] { shell::frmAbout::ShowModal(this); });
+  for (KeyFilteredBox* box : findChildren<KeyFilteredBox*>()) {
+    connect(box, &KeyFilteredBox::refused, this, [this, box] { RefuseEntry(box); });
+  }
+
+  SetTabOrder();
+  Form_Load();
+}
+
+void frmMatch::Form_Load() {
+  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  QStringList zoneItems;
+  for (std::size_t row = 0; row < zentara::TimeZoneRowCount; ++row) {
+    zoneItems << shell::ToQt(zones.TimeZoneNames[row]);
+  }
+  for (PartnerControls* c : {&male_, &female_}) {
+    c->cboDate->addItems(shell::NumberItems(1, 31));
+    c->cboMonth->addItems(shell::MonthItems());
+    c->cboYear->addItems(shell::NumberItems(zentara::AstroFirstYear, zentara::AstroLastYear));
+    c->cboHH->addItems(shell::NumberItems(0, 23));
+    c->cboMM->addItems(shell::NumberItems(0, 59));
+    c->cmbTimeZone->addItems(zoneItems);
+    for (QComboBox* list : {c->cboDate, c->cboMonth, c->cboYear, c->cboHH, c->cboMM, c->cmbTimeZone}) {
+      list->setCurrentIndex(0);
+    }
+    c->chkDST->setChecked(false);
+    c->optLong[0]->setChecked(true);  // North
+    c->optLat[0]->setChecked(true);   // East
+  }
+}
+
+// Name, date, time, coordinates and place, the male partner first; the other
+// controls follow.
+void frmMatch::SetTabOrder() {
+  QList<QWidget*> order;
+  for (const PartnerControls* c : {&male_, &female_}) {
+    order << c->txtName << c->cboDate << c->cboMonth << c->cboYear << c->cboHH << c->cboMM << c->txtLD
+          << c->txtLM << c->txtLoD << c->txtLoM << c->txtCity << c->txtState << c->txtCountry;
+  }
+  for (const PartnerControls* c : {&male_, &female_}) {
+    order << c->cmbTimeZone << c->chkDST << c->optLong[0] << c->optLong[1] << c->optLat[0] << c->optLat[1]
+          << c->lookUp;
+  }
+  order << findChild<QPushButton*>(QStringLiteral("cmdCalculate"))
+        << shell::ArrayMember<QPushButton>(this, QStringLiteral("cmdNav"), 1);
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+zentara::AstroEntries frmMatch::Entries() const {
+  const auto read = [](const PartnerControls& c) {
+    using shell::ToStd;
+    zentara::AstroPartnerEntries e;
+    e.Name = ToStd(c.txtName->text());
+    e.DayPosition = c.cboDate->currentIndex();
+    e.MonthPosition = c.cboMonth->currentIndex();
+    e.YearPosition = c.cboYear->currentIndex();
+    e.HourPosition = c.cboHH->currentIndex();
+    e.MinutePosition = c.cboMM->currentIndex();
+    e.ZoneRow = c.cmbTimeZone->currentIndex();
+    e.DaylightSaving = c.chkDST->isChecked();
+    e.LatitudeDegrees = ToStd(c.txtLD->text());
+    e.LatitudeMinutes = ToStd(c.txtLM->text());
+    e.LatitudeDirection = ChosenOf(c.optLong, zentara::NorthSouth::North, zentara::NorthSouth::South);
+    e.LongitudeDegrees = ToStd(c.txtLoD->text());
+    e.LongitudeMinutes = ToStd(c.txtLoM->text());
+    e.LongitudeDirection = ChosenOf(c.optLat, zentara::EastWest::East, zentara::EastWest::West);
+    e.City = ToStd(c.txtCity->text());
+    e.State = ToStd(c.txtState->text());
+    e.Country = ToStd(c.txtCountry->text());
+    return e;
+  };
+  return {read(male_), read(female_)};
+}
+
+const frmMatch::PartnerControls& frmMatch::ControlsOf(Partner partner) const {
+  return partner == Partner::Male ? male_ : female_;
+}
+
+QWidget* frmMatch::ControlOf(Partner partner, AstroField field) const {
+  const PartnerControls& c = ControlsOf(partner);
+  switch (field) {
+    case AstroField::Name: return c.txtName;
+    case AstroField::LatitudeDegrees: return c.txtLD;
+    case AstroField::LatitudeMinutes: return c.txtLM;
+    case AstroField::LongitudeDegrees: return c.txtLoD;
+    case AstroField::LongitudeMinutes: return c.txtLoM;
+    case AstroField::City: return c.txtCity;
+    case AstroField::State: return c.txtState;
+    case AstroField::Country: return c.txtCountry;
+  }
+  return nullptr;
+}
+
+namespace {
+
+// Shows a failed check's message and applies what it names.
+void ApplyFailure(QWidget* owner, const zentara::AstroCheckFailure& failure, QWidget* focus,
+                  QRadioButton* directionDefault) {
+  auto& desktop = platform::current();
+  desktop.showMessage(owner, shell::ToQt(failure.Message),
+                      failure.Icon == zentara::CheckIcon::Critical ? platform::Icon::Critical
+                                                                   : platform::Icon::Information,
+                      platform::Buttons::Ok);
+  if (directionDefault) directionDefault->setChecked(true);
+  if (focus) desktop.setFocus(focus);
+}
+
+}  // namespace
+
+bool frmMatch::ValidateAstroEntries() {
+  const auto failure = zentara::CheckAstroEntries(Entries());
+  if (!failure) return true;
+  const PartnerControls& c = ControlsOf(failure->Of);
+  QRadioButton* direction = nullptr;
+  if (failure->Select) direction = *failure->Select == zentara::DirectionDefault::North ? c.optLong[0] : c.optLat[0];
+  ApplyFailure(this, *failure, failure->Focus ? ControlOf(failure->Of, *failure->Focus) : nullptr, direction);
+  return false;
+}
+
+void frmMatch::cmdCalculate_Click() {
+  if (!ValidateAstroEntries()) return;
+  const zentara::AstroEntries entries = Entries();
+  // Entries that pass the checks, in boxes that hold only digits, always convert.
+  const auto match = zentara::CalculateAstroMatch(entries);
+  if (!match) return;
+  auto* report = new frmReport(entries);
+  report->Fill(*match);
+  unload();
+  platform::current().showModeless(new MDIForm1(report));
+}
+
+void frmMatch::LookUpPlace(Partner partner) {
+  const zentara::AstroEntries entries = Entries();
+  const zentara::AstroPartnerEntries& place = partner == Partner::Male ? entries.Male : entries.Female;
+  if (const auto failure = zentara::CheckPlaceEntries(place, partner)) {
+    ApplyFailure(this, *failure, ControlOf(partner, *failure->Focus), nullptr);
+    return;
+  }
+  const auto lookup = platform::current().newWebLookup();
+  lookup->lookUp(shell::ToQt(zentara::PlaceSearchText(place)),
+                 shell::ToQt(zentara::WebPageAddress(zentara::HomePageKey)));
+}
+
+void frmMatch::Command1_Click() { LookUpPlace(Partner::Male); }
+void frmMatch::Command2_Click() { LookUpPlace(Partner::Female); }
+
+void frmMatch::RefuseEntry(KeyFilteredBox* box) {
+  auto& desktop = platform::current();
+  desktop.showMessage(this, shell::ToQt(zentara::RefusalMessage(box->filter())), platform::Icon::Critical,
+                      platform::Buttons::Ok);
+  if (zentara::RefusalRefocuses(box->filter())) desktop.setFocus(box);
 }
 
 void frmMatch::cmdNav_Click() { close(); }

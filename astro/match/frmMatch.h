@@ -1,8 +1,20 @@
-// The astrological entry form: both partners' birth data.
+// The astrological entry form: both partners' names, births and places, checked
+// by ValidateAstroEntries before the match is calculated and its report shown.
 #pragma once
+#include <array>
+
+#include "astro/match/astro_entries.h"
 #include "shell/form.h"
 
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
 namespace astro {
+
+class KeyFilteredBox;
 
 class frmMatch : public shell::Form {
   Q_OBJECT
@@ -10,11 +22,44 @@ class frmMatch : public shell::Form {
  public:
   explicit frmMatch(QWidget* parent = nullptr);
 
+  // Checks the entries in their fixed order. On the first failure it shows that
+  // check's message, moves the focus or sets the direction the check names, and
+  // returns false.
+  bool ValidateAstroEntries();
+
+  // Both partners' entries exactly as the controls hold them.
+  zentara::AstroEntries Entries() const;
+
  public slots:
+  void cmdCalculate_Click();
+  void Command1_Click();
+  void Command2_Click();
   void cmdNav_Click();
 
  protected:
   void closedByUser() override;
+
+ private:
+  struct PartnerControls {
+    KeyFilteredBox* txtName;
+    QComboBox *cboDate, *cboMonth, *cboYear, *cboHH, *cboMM, *cmbTimeZone;
+    QCheckBox* chkDST;
+    KeyFilteredBox *txtLD, *txtLM, *txtLoD, *txtLoM;
+    std::array<QRadioButton*, 2> optLong;  // latitude: 0 North, 1 South
+    std::array<QRadioButton*, 2> optLat;   // longitude: 0 East, 1 West
+    QPushButton* lookUp;
+    KeyFilteredBox *txtCity, *txtState, *txtCountry;
+  };
+
+  static QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& controls);
+  void Form_Load();
+  void SetTabOrder();
+  void LookUpPlace(zentara::Partner partner);
+  void RefuseEntry(KeyFilteredBox* box);
+  const PartnerControls& ControlsOf(zentara::Partner partner) const;
+  QWidget* ControlOf(zentara::Partner partner, zentara::AstroField field) const;
+
+  PartnerControls male_{}, female_{};
 };
 
 }  // namespace astro

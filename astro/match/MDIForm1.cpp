@@ -1,0 +1,187 @@
+#include "astro/match/MDIForm1.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "astro/match/frmMatch.h"
+#include "astro/match/frmReport.h"
+#include "astro/match/report_layout.h"
+#include "platform/platform.h"
+#include "shell/exit_application.h"
+#include "shell/frmAbout.h"
+#include "web/web_commands.h"
+
+namespace astro {
+namespace {
+
+constexpr int kTopBarHeight = 44;  // pixels
+
+QPushButton* TopBarButton(QWidget* parent, const char* name, const char* caption) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->adjustSize();
+  button->move(0, (kTopBarHeight - button->height()) / 2);
+  return button;
+}
+
+QAction* MenuEntry(QMenu* menu, const char* name, const char* caption) {
+  QAction* action = menu->addAction(QString::fromLatin1(caption));
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+}  // namespace
+
+MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent), report_(report) {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  // The top bar places its controls itself, on every resize of the frame.
+  picTop_ = new QWidget(central);
+  picTop_->setObjectName(QStringLiteral("picTop"));
+  picTop_->setFixedHeight(kTopBarHeight);
+  picTop_->setAutoFillBackground(true);
+  QPalette topPalette = picTop_->palette();
+  topPalette.setColor(QPalette::Window, QColor(40, 70, 120));
+  topPalette.setColor(QPalette::WindowText, Qt::white);
+  picTop_->setPalette(topPalette);
+  lblHeading_ = new QLabel(QStringLiteral("QM Orvanel Software"), picTop_);
+  lblHeading_->setObjectName(QStringLiteral("lblHeading"));
+  QFont headingFont = lblHeading_->font();
+  headingFont.setBold(true);
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
+  lblHeading_->setFont(headingFont);
+  lblHeading_->adjustSize();
+  lblHeading_->move(0, (kTopBarHeight - lblHeading_->height()) / 2);
+  cmdPrint_ = TopBarButton(picTop_, "cmdPrint", "&Print");
+  cmdBack_ = TopBarButton(picTop_, "cmdBack", "&Back");
+  cmdExit_ = TopBarButton(picTop_, "cmdExit", "&Exit");
+  layout->addWidget(picTop_);
+  // The frame's layout sizes the top bar after the frame's own resize.
+  picTop_->installEventFilter(this);
+
+  area_ = new QMdiArea(central);
+  area_->setObjectName(QStringLiteral("mdiArea"));
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  layout->addWidget(area_, 1);
+  setCentralWidget(central);
+
+  // The report stays for the frame's whole life: its window has no close box,
+  // and a close asked of it otherwise is refused (see eventFilter).
+  reportWindow_ = area_->addSubWindow(report, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  reportWindow_->setObjectName(QStringLiteral("reportWindow"));
+  reportWindow_->installEventFilter(this);
+  reportWindow_->adjustSize();
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* mnuPrint = MenuEntry(file, "mnuPrint", "&Print");
+  file->addSeparator();
+  QAction* mnuBack = MenuEntry(file, "mnuBack", "&Back");
+  file->addSeparator();
+  QAction* mnuExit = MenuEntry(file, "mnuExit", "&Exit");
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* mnuOnline = MenuEntry(help, "mnuOnline", "&Online Help");
+  QAction* mnuVisit = MenuEntry(help, "mnuVisit", "&Visit Us Online");
+  help->addSeparator();
+  QAction* mnuUpdate = MenuEntry(help, "mnuUpdate", "Check for Software &Update");
+  help->addSeparator();
+  QAction* mnuAbout = MenuEntry(help, "mnuAbout", "&About Software");
+
+  connect(cmdPrint_, &QPushButton::clicked, this, &MDIForm1::cmdPrint_Click);
+  connect(cmdBack_, &QPushButton::clicked, this, &MDIForm1::cmdBack_Click);
+  connect(cmdExit_, &QPushButton::clicked, this, &MDIForm1::cmdExit_Click);
+  connect(mnuPrint, &QAction::triggered, this, &MDIForm1::cmdPrint_Click);
+  connect(mnuBack, &QAction::triggered, this, &MDIForm1::cmdBack_Click);
+  connect(mnuExit, &QAction::triggered, this, &MDIForm1::cmdExit_Click);
+  connect(mnuOnline, &QAction::triggered, this, [] { web::OpenHelpPage(); });
+  connect(mnuVisit, &QAction::triggered, this, [] { web::OpenHomePage(); });
+  connect(mnuUpdate, &QAction::triggered, this, [] { web::OpenDownloadPage(); });
+  connect(mnuAbout, &QAction::triggered, this, [this] { shell::frmAbout::ShowModal(this); });
+
+  // Room for the whole report where the screen allows it.
+  const QSize wanted(reportWindow_->width() + report->VScroll1()->width() + 80,
+                     reportWindow_->height() + kTopBarHeight + menuBar()->sizeHint().height() + 40);
+  const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, wanted.width(), wanted.height());
+  resize(wanted.boundedTo(available.size() * 0.95));
+}
+
+void MDIForm1::MDIForm_Activate() {
+  if (!report_) return;
+  const double dpi = logicalDpiX();
+  const double inner = zentara::TwipsFromPixels(area_->viewport()->width(), dpi);
+  const double width = zentara::TwipsFromPixels(reportWindow_->width(), dpi);
+  const double scrollBar = zentara::TwipsFromPixels(report_->VScroll1()->width(), dpi);
+  reportWindow_->move(zentara::PixelsFromTwips(zentara::ReportLeft(inner, width, scrollBar), dpi), 0);
+  reportWindow_->show();
+}
+
+void MDIForm1::MDIForm_Resize() {
+  const double dpi = logicalDpiX();
+  const auto twips = [dpi](int pixels) { return zentara::TwipsFromPixels(pixels, dpi); };
+  const zentara::TopBarLefts lefts = zentara::PlaceTopBar({
+      .Frame = twips(frameGeometry().width()),
+      .PrintButton = twips(cmdPrint_->width()),
+      .BackButton = twips(cmdBack_->width()),
+      .ExitButton = twips(cmdExit_->width()),
+      .TopBar = twips(picTop_->width()),
+      .Heading = twips(lblHeading_->width()),
+  });
+  const auto place = [dpi](QWidget* control, double left) {
+    control->move(zentara::PixelsFromTwips(left, dpi), control->y());
+  };
+  place(cmdExit_, lefts.ExitButton);
+  place(cmdBack_, lefts.BackButton);
+  place(cmdPrint_, lefts.PrintButton);
+  place(lblHeading_, lefts.Heading);
+}
+
+// The whole report, also what lies outside the frame's view, as one image.
+void MDIForm1::cmdPrint_Click() {
+  if (!report_) return;
+  platform::current().printImage(report_->grab().toImage());
+}
+
+void MDIForm1::cmdBack_Click() {
+  if (report_) report_->unload();
+  unload();
+  platform::current().showModeless(new frmMatch());
+}
+
+void MDIForm1::cmdExit_Click() { shell::ExitApplication(); }
+
+void MDIForm1::closedByUser() { shell::ExitApplication(); }
+
+bool MDIForm1::event(QEvent* event) {
+  const bool handled = Form::event(event);
+  if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
+  return handled;
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event) {
+  Form::resizeEvent(event);
+  MDIForm_Resize();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == picTop_ && event->type() == QEvent::Resize) MDIForm_Resize();
+  if (watched == reportWindow_ && event->type() == QEvent::Close && !isUnloading()) {
+    event->ignore();
+    return true;
+  }
+  return Form::eventFilter(watched, event);
+}
+
+}  // namespace astro

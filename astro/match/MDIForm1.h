@@ -1,0 +1,52 @@
+// The astro report frame: a top bar with Print, Back and Exit over a
+// multiple-document area that holds the one report, frmReport.
+#pragma once
+#include <QPointer>
+
+#include "shell/form.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+
+namespace astro {
+
+class frmReport;
+
+class MDIForm1 : public shell::Form {
+  Q_OBJECT
+
+ public:
+  // Takes the filled report as its child.
+  explicit MDIForm1(frmReport* report, QWidget* parent = nullptr);
+
+  frmReport* report() const { return report_; }
+  QMdiSubWindow* reportWindow() const { return reportWindow_; }
+  QMdiArea* area() const { return area_; }
+
+ public slots:
+  // Centres the report in the frame's inner width, at the top, and shows it.
+  void MDIForm_Activate();
+  // Places the buttons from the frame's right edge and centres the heading.
+  void MDIForm_Resize();
+  void cmdPrint_Click();
+  void cmdBack_Click();
+  void cmdExit_Click();
+
+ protected:
+  void closedByUser() override;
+  bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QPointer<frmReport> report_;
+  QMdiSubWindow* reportWindow_;
+  QMdiArea* area_;
+  QWidget* picTop_;
+  QLabel* lblHeading_;
+  QPushButton *cmdPrint_, *cmdBack_, *cmdExit_;
+};
+
+}  // namespace astro

@@ -1,0 +1,82 @@
+#include "astro/match/astro_entries.h"
+
+#include "astro/match/birth_from_entries.h"
+
+namespace zentara {
+namespace {
+
+struct RequiredText {
+  std::string AstroPartnerEntries::*text;
+  AstroField field;
+  std::string_view maleMessage;
+  std::string_view femaleMessage;
+};
+
+// In check order. The male longitude minutes say "Minute", the female "Minutes".
+constexpr RequiredText kRequired[] = {
+    {&AstroPartnerEntries::Name, AstroField::Name,
+     "Please Enter Male Name", "Please Enter Female Name"},
+    {&AstroPartnerEntries::LatitudeDegrees, AstroField::LatitudeDegrees,
+     "Please Enter Degree in Latitude", "Please Enter Degree in Latitude"},
+    {&AstroPartnerEntries::LatitudeMinutes, AstroField::LatitudeMinutes,
+     "Please Enter Minutes in Latitude", "Please Enter Minutes in Latitude"},
+    {&AstroPartnerEntries::LongitudeDegrees, AstroField::LongitudeDegrees,
+     "Please Enter Degree in Longitude", "Please Enter Degree in Longitude"},
+    {&AstroPartnerEntries::LongitudeMinutes, AstroField::LongitudeMinutes,
+     "Please Enter Minute in Longitude", "Please Enter Minutes in Longitude"},
+    {&AstroPartnerEntries::City, AstroField::City, "Please Enter City", "Please Enter City"},
+    {&AstroPartnerEntries::State, AstroField::State, "Please Enter State", "Please Enter State"},
+    {&AstroPartnerEntries::Country, AstroField::Country, "Please Enter Country", "Please Enter Country"},
+};
+constexpr std::size_t kFirstPlaceCheck = 5;  // City
+
+std::optional<AstroCheckFailure> CheckRequired(const AstroPartnerEntries& entries, Partner partner,
+                                               std::size_t first) {
+  for (std::size_t i = first; i < std::size(kRequired); ++i) {
+    const RequiredText& check = kRequired[i];
+    if ((entries.*check.text).empty()) {
+      return AstroCheckFailure{partner == Partner::Male ? check.maleMessage : check.femaleMessage,
+                               CheckIcon::Critical, partner, check.field, std::nullopt};
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<AstroCheckFailure> CheckPartner(const AstroPartnerEntries& entries, Partner partner) {
+  if (auto failure = CheckRequired(entries, partner, 0)) return failure;
+  if (entries.LatitudeDirection == NorthSouth::Neither) {
+    return AstroCheckFailure{"Please Select Direction For The Latitude", CheckIcon::Critical, partner,
+                             std::nullopt, DirectionDefault::North};
+  }
+  if (entries.LongitudeDirection == EastWest::Neither) {
+    return AstroCheckFailure{"Please Select Direction For The Longitude", CheckIcon::Critical, partner,
+                             std::nullopt, DirectionDefault::East};
+  }
+  return std::nullopt;
+}
+
+std::optional<AstroCheckFailure> CheckDate(const AstroPartnerEntries& entries, Partner partner) {
+  if (const auto message = CheckAstroBirthDate(BirthDateOfEntries(entries), partner)) {
+    return AstroCheckFailure{*message, CheckIcon::Information, partner, std::nullopt, std::nullopt};
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<AstroCheckFailure> CheckAstroEntries(const AstroEntries& entries) {
+  if (auto failure = CheckPartner(entries.Male, Partner::Male)) return failure;
+  if (auto failure = CheckPartner(entries.Female, Partner::Female)) return failure;
+  if (auto failure = CheckDate(entries.Male, Partner::Male)) return failure;
+  return CheckDate(entries.Female, Partner::Female);
+}
+
+std::optional<AstroCheckFailure> CheckPlaceEntries(const AstroPartnerEntries& entries, Partner partner) {
+  return CheckRequired(entries, partner, kFirstPlaceCheck);
+}
+
+std::string PlaceSearchText(const AstroPartnerEntries& entries) {
+  return entries.City + " " + entries.State + " " + entries.Country + " Latitude Longitude";
+}
+
+}  // namespace zentara

@@ -1,0 +1,33 @@
+#include "astro/match/astro_match.h"
+
+#include <string>
+
+#include "astro/engine/moon/moon_position.h"
+#include "astro/engine/planets/chart_angles.h"
+#include "astro/engine/planets/chart_table.h"
+#include "astro/match/birth_from_entries.h"
+#include "astro/match/time_zones.h"
+
+namespace zentara {
+
+const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale) {
+  namespace planets = modPlanetPosition_Western;
+  const planets::ChartAngles angles = planets::CalculateAngles(birth);
+  const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
+  return planets::CalculateChart(birth, angles, moon, isMale);
+}
+
+std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries) {
+  const TimeZoneTable zones = LoadTimeZoneTable();
+  const auto male = BirthMomentFromEntries(entries.Male, zones);
+  if (!male) return std::nullopt;
+  AstroMatchResult result;
+  result.Male = CalculatePartnerChart(*male, true);
+  const auto female = BirthMomentFromEntries(entries.Female, zones);
+  if (!female) return std::nullopt;
+  result.Female = CalculatePartnerChart(*female, false);
+  result.Score = ScoreCompatibility(result.Male, result.Female);
+  return result;
+}
+
+}  // namespace zentara

@@ -1,0 +1,39 @@
+// One partner's entries on the astro entry form turned into the BirthMoment the
+// engines read, and the birth date as the astro report writes it.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "astro/engine/birth_moment.h"
+#include "astro/match/astro_entries.h"
+#include "astro/match/time_zones.h"
+
+namespace zentara {
+
+// A number box's text as a whole number: one to three ASCII digits, 0 to 999.
+// Nothing for any other text (empty, signs, spaces, other characters).
+std::optional<std::int16_t> ReadBoxNumber(std::string_view text);
+
+// The birth date picked: Month = month position + 1, Day = day position + 1,
+// Year = AstroFirstYear + year position. The other fields keep their defaults.
+BirthMoment BirthDateOfEntries(const AstroPartnerEntries& entries);
+
+// The whole record:
+//   Month, Day, Year as above; Hour and Minute = their positions;
+//   ZoneHours, ZoneMinutes = the sizes of the chosen row of `zones`;
+//   DaylightSaving as checked;
+//   latitude and longitude degrees and minutes = the boxes' numbers;
+//   EastOfGreenwich when "East" is chosen, SouthOfEquator when "South" is.
+// Nothing when an entry is one the form cannot hold: a position outside its
+// list, or a number box that is not one to three digits.
+std::optional<BirthMoment> BirthMomentFromEntries(const AstroPartnerEntries& entries,
+                                                  const TimeZoneTable& zones);
+
+// The birth date as the report shows it: the month name, a space, the day,
+// ", " and the year, such as "January 1, 1901". A position outside its list
+// contributes an empty text.
+std::string AstroBirthDateText(const AstroPartnerEntries& entries);
+
+}  // namespace zentara

@@ -1,0 +1,38 @@
+// The astro report: both partners' personal data, the compatibility figures and
+// both natal charts, as a fixed form of labels. It lives inside the report
+// frame MDIForm1.
+#pragma once
+#include "astro/match/astro_entries.h"
+#include "astro/match/astro_match.h"
+#include "shell/form.h"
+
+class QLabel;
+class QScrollBar;
+
+namespace astro {
+
+class frmReport : public shell::Form {
+  Q_OBJECT
+
+ public:
+  // Loads the report, copying the personal data from the entry form's entries.
+  explicit frmReport(const zentara::AstroEntries& entries, QWidget* parent = nullptr);
+
+  // The fourteen positions of each chart, then the four figures and the comment.
+  void Fill(const zentara::AstroMatchResult& match);
+
+  // The scroll bar at the report's right edge; its width enters the report's
+  // placement in the frame.
+  QScrollBar* VScroll1() const { return VScroll1_; }
+
+ private:
+  void Form_Load(const zentara::AstroEntries& entries);
+
+  QLabel *mName_, *mDOB_, *mCity_, *mState_, *Mcountry_;
+  QLabel *fName_, *fDOB_, *fCity_, *fState_, *fCountry_;
+  QLabel *lblPower_, *lblHarmony_, *lblPH_, *lblPercentage_, *lblComment_;
+  QList<QLabel*> lblPlanetPosition_Male_, lblPlanetPosition_Female_;
+  QScrollBar* VScroll1_;
+};
+
+}  // namespace astro

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# One whole astrological match in the real program, in a private X server,
+# driven from the keyboard: the start form, the entry form (a refused key on the
+# way), Analyze Compatibility, the report frame, Back to a fresh entry form, and
+# Exit.
+set -euo pipefail
+program=$1
+
+# No setting yet, so the update reminder only stores today's date and asks nothing.
+source "$(dirname "$0")/x_session.sh"
+
+"$program" &
+app=$!
+pids+=("$app")
+
+visible() { xdotool search --onlyvisible --pid "$app" 2>/dev/null || true; }
+# Waits up to 20 s for a window of the program other than $1 - with $2 = alone,
+# for it to be the program's only window - then focuses it and prints its id.
+await_window() {
+  local windows
+  for _ in $(seq 200); do
+    windows=$(visible)
+    if [ "${2:-}" != alone ] || [ "$(grep -c . <<<"$windows")" -eq 1 ]; then
+      windows=$(grep -vx "$1" <<<"$windows" | head -n 1 || true)
+      if [ -n "$windows" ]; then
+        xdotool windowfocus --sync "$windows"
+        echo "$windows"
+        return 0
+      fi
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+type_text() { xdotool type --delay 15 "$1"; }
+keys() { xdotool key --delay 15 "$@"; }
+
+start=$(await_window none alone) || fail "no start form"
+echo "start form $start: $(xdotool getwindowname "$start")"
+# The first option is "Astro Match Compatibility"; Alt+P is Proceed.
+keys space alt+p
+entry=$(await_window "$start" alone) || fail "Proceed did not replace the start form by one window"
+entry_size=$(size_of "$entry")
+[ "$(xdotool getwindowname "$entry")" = "QM Zentara Software v2.05" ] || fail "unexpected caption of the entry form"
+echo "entry form $entry, $entry_size"
+
+# The focus starts on the male name; Tab runs name, day, month, year, hour,
+# minute, latitude, longitude, city, state, country, then the same for the female.
+type_text "Arjun"
+keys Tab Tab Tab Tab Tab Tab
+type_text "-"  # refused in a degree box with a message
+box=$(await_window "$entry") || fail "a refused key showed no message box"
+keys Return
+[ "$(await_window "$box" alone)" = "$entry" ] || fail "the message box did not return to the entry form"
+type_text "28"; keys Tab; type_text "36"; keys Tab; type_text "77"; keys Tab; type_text "13"; keys Tab
+type_text "New Delhi"; keys Tab; type_text "Delhi"; keys Tab; type_text "India"; keys Tab
+type_text "Priya"; keys Tab Down Down Tab Down Tab Down Down Down Tab Down Tab Tab
+type_text "19"; keys Tab; type_text "4"; keys Tab; type_text "72"; keys Tab; type_text "52"; keys Tab
+type_text "Mumbai"; keys Tab; type_text "Maharashtra"; keys Tab; type_text "India"
+
+# File > Analyze Compatibility: the entry form closes and the report frame is the
+# only window (a failed check would have kept the entry form and added a box).
+keys alt+f a
+frame=$(await_window "$entry" alone) || fail "Analyze did not replace the entry form by one window"
+frame_size=$(size_of "$frame")
+echo "report frame $frame, $frame_size"
+[ "$frame_size" != "$entry_size" ] || fail "the window after Analyze looks like the entry form"
+
+# Print without a printer does nothing visible.
+keys alt+p
+sleep 0.5
+[ "$(visible)" = "$frame" ] || fail "Print changed the windows"
+
+# File > Back: a fresh entry form, the frame gone.
+keys alt+f b
+fresh=$(await_window "$frame" alone) || fail "Back did not replace the frame by one window"
+[ "$(size_of "$fresh")" = "$entry_size" ] || fail "Back did not show an entry form"
+echo "fresh entry form $fresh"
+
+# File > Exit ends the program cleanly.
+keys alt+f e
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "Exit did not end the program"
+status=0
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "1 passed, 0 failed"
