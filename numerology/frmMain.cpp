@@ -24,11 +24,10 @@
 #include "shell/combo_box.h"
 #include "shell/controls.h"
 #include "shell/exit_application.h"
-#include "shell/frmAbout.h"
+#include "shell/help_menu.h"
 #include "shell/frmAtFirst.h"
 #include "shell/qt_text.h"
 #include "site_config.h"
-#include "web/web_commands.h"
 
 namespace numerology {
 namespace {
@@ -145,14 +144,7 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   QAction* mnuBack = shell::NamedMenuEntry(file, "mnuBack", "&Back");
   file->addSeparator();
   QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "E&xit");
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* mnuOnline = shell::NamedMenuEntry(help, "mnuOnline", "&Online help");
-  QAction* mnuVisit = shell::NamedMenuEntry(help, "mnuVisit", "&Visit us Online");
-  help->addSeparator();
-  QAction* mnuUpdate = shell::NamedMenuEntry(help, "mnuUpdate", "Check for Software &Update");
-  help->addSeparator();
-  QAction* mnuAbout = shell::NamedMenuEntry(help, "mnuAbout", "&About Software");
+  shell::AddHelpMenu(this, "&Online help", "&Visit us Online");
 
   connect(cmdLP, &QPushButton::clicked, this, &frmMain::cmdLP_Click);
   connect(cmdD, &QPushButton::clicked, this, &frmMain::cmdD_Click);
@@ -166,10 +158,6 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   connect(mnuD, &QAction::triggered, this, &frmMain::cmdD_Click);
   connect(mnuBack, &QAction::triggered, this, &frmMain::cmdBack_Click);
   connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
-  connect(mnuOnline, &QAction::triggered, this, [] { web::OpenHelpPage(); });
-  connect(mnuVisit, &QAction::triggered, this, [] { web::OpenHomePage(); });
-  connect(mnuUpdate, &QAction::triggered, this, [] { web::OpenDownloadPage(); });
-  connect(mnuAbout, &QAction::triggered, this, [this] { shell::frmAbout::ShowModal(this); });
 
   Form_Load();
 }

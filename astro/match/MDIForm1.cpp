@@ -15,9 +15,9 @@
 #include "astro/match/frmReport.h"
 #include "astro/match/report_layout.h"
 #include "platform/platform.h"
+#include "shell/controls.h"
 #include "shell/exit_application.h"
-#include "shell/frmAbout.h"
-#include "web/web_commands.h"
+#include "shell/help_menu.h"
 
 namespace astro {
 namespace {
@@ -30,12 +30,6 @@ QPushButton* TopBarButton(QWidget* parent, const char* name, const char* caption
   button->adjustSize();
   button->move(0, (kTopBarHeight - button->height()) / 2);
   return button;
-}
-
-QAction* MenuEntry(QMenu* menu, const char* name, const char* caption) {
-  QAction* action = menu->addAction(QString::fromLatin1(caption));
-  action->setObjectName(QString::fromLatin1(name));
-  return action;
 }
 
 }  // namespace
@@ -86,19 +80,12 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* mnuPrint = MenuEntry(file, "mnuPrint", "&Print");
+  QAction* mnuPrint = shell::NamedMenuEntry(file, "mnuPrint", "&Print");
   file->addSeparator();
-  QAction* mnuBack = MenuEntry(file, "mnuBack", "&Back");
+  QAction* mnuBack = shell::NamedMenuEntry(file, "mnuBack", "&Back");
   file->addSeparator();
-  QAction* mnuExit = MenuEntry(file, "mnuExit", "&Exit");
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* mnuOnline = MenuEntry(help, "mnuOnline", "&Online Help");
-  QAction* mnuVisit = MenuEntry(help, "mnuVisit", "&Visit Us Online");
-  help->addSeparator();
-  QAction* mnuUpdate = MenuEntry(help, "mnuUpdate", "Check for Software &Update");
-  help->addSeparator();
-  QAction* mnuAbout = MenuEntry(help, "mnuAbout", "&About Software");
+  QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "&Exit");
+  shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
 
   connect(cmdPrint_, &QPushButton::clicked, this, &MDIForm1::cmdPrint_Click);
   connect(cmdBack_, &QPushButton::clicked, this, &MDIForm1::cmdBack_Click);
@@ -106,10 +93,6 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   connect(mnuPrint, &QAction::triggered, this, &MDIForm1::cmdPrint_Click);
   connect(mnuBack, &QAction::triggered, this, &MDIForm1::cmdBack_Click);
   connect(mnuExit, &QAction::triggered, this, &MDIForm1::cmdExit_Click);
-  connect(mnuOnline, &QAction::triggered, this, [] { web::OpenHelpPage(); });
-  connect(mnuVisit, &QAction::triggered, this, [] { web::OpenHomePage(); });
-  connect(mnuUpdate, &QAction::triggered, this, [] { web::OpenDownloadPage(); });
-  connect(mnuAbout, &QAction::triggered, this, [this] { shell::frmAbout::ShowModal(this); });
 
   // Room for the whole report where the screen allows it.
   const QSize wanted(reportWindow_->width() + report->VScroll1()->width() + 80,

@@ -21,8 +21,9 @@
 #include "platform/platform.h"
 #include "shell/combo_box.h"
 #include "shell/control_array.h"
+#include "shell/controls.h"
 #include "shell/exit_application.h"
-#include "shell/frmAbout.h"
+#include "shell/help_menu.h"
 #include "shell/qt_text.h"
 #include "web/web_commands.h"
 #include "web/web_pages.h"
@@ -66,12 +67,6 @@ std::array<QRadioButton*, 2> OptionPair(QWidget* parent, const QByteArray& name,
     group->addButton(pair[i], i);
   }
   return pair;
-}
-
-QAction* MenuEntry(QMenu* menu, const char* name, const char* caption) {
-  QAction* action = menu->addAction(QString::fromLatin1(caption));
-  action->setObjectName(QString::fromLatin1(name));
-  return action;
 }
 
 QLabel* Caption(QWidget* parent, const char* text) { return new QLabel(QString::fromLatin1(text), parent); }
@@ -197,17 +192,10 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* mnuCalculate = MenuEntry(file, "mnuCalculate", "&Analyze Compatibility");
+  QAction* mnuCalculate = shell::NamedMenuEntry(file, "mnuCalculate", "&Analyze Compatibility");
   file->addSeparator();
-  QAction* mnuExit = MenuEntry(file, "mnuExit", "&Exit");
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* mnuOnline = MenuEntry(help, "mnuOnline", "&Online Help");
-  QAction* mnuVisit = MenuEntry(help, "mnuVisit", "&Visit Us Online");
-  help->addSeparator();
-  QAction* mnuUpdate = MenuEntry(help, "mnuUpdate", "Check for Software &Update");
-  help->addSeparator();
-  QAction* mnuAbout = MenuEntry(help, "mnuAbout", "&About Software");
+  QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "&Exit");
+  shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
 
   connect(cmdCalculate, &QPushButton::clicked, this, &frmMatch::cmdCalculate_Click);
   connect(cmdNav, &QPushButton::clicked, this, &frmMatch::cmdNav_Click);
@@ -215,10 +203,6 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   connect(female_.lookUp, &QPushButton::clicked, this, &frmMatch::Command2_Click);
   connect(mnuCalculate, &QAction::triggered, this, &frmMatch::cmdCalculate_Click);
   connect(mnuExit, &QAction::triggered, this, &frmMatch::cmdNav_Click);
-  connect(mnuOnline, &QAction::triggered, this, [] { web::OpenHelpPage(); });
-  connect(mnuVisit, &QAction::triggered, this, [] { web::OpenHomePage(); });
-  connect(mnuUpdate, &QAction::triggered, this, [] { web::OpenDownloadPage(); });
-  connect(mnuAbout, &QAction::triggered, this, [this] { shell::frmAbout::ShowModal(this); });
   for (KeyFilteredBox* box : findChildren<KeyFilteredBox*>()) {
     connect(box, &KeyFilteredBox::refused, this, [this, box] { RefuseEntry(box); });
   }
