@@ -15,7 +15,9 @@ class TzdbTimeZoneRules final : public TimeZoneRules {
  public:
   // `zoneFolder` holds the compiled zone files. The library reads the same
   // database; the folder is read only for the rule a zone file states for the
-  // years after its last listed change (the files list changes up to 2037).
+  // years after its last listed change (the files list changes up to 2037). A
+  // rule the library's reader cannot parse (Greenland's, whose changes fall at
+  // negative hours) leaves the last listed period in force after that.
   explicit TzdbTimeZoneRules(std::filesystem::path zoneFolder = "/usr/share/zoneinfo");
 
   std::optional<ZoneOffset> OffsetAt(std::string_view zone, const LocalDateTime& local) const override;
