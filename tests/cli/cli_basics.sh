@@ -15,7 +15,7 @@ rm -f "$version"
 
 # --help names every subcommand.
 help=$("$cli" --help)
-for subcommand in numbers texts chart zones; do
+for subcommand in numbers texts chart zones place; do
   if grep -q "^  $subcommand " <<<"$help"; then passes=$((passes + 1)); else
     echo "--help does not list $subcommand"; failures=$((failures + 1)); fi
 done

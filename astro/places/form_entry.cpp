@@ -1,0 +1,69 @@
+#include "astro/places/form_entry.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include "astro/match/time_zones.h"
+
+namespace zentara::places {
+
+namespace {
+
+FormAngle ToFormAngle(double degrees) {
+  // Whole minutes from hundred-thousandths of a degree, rounded half up.
+  const std::int64_t units = std::llround(std::abs(degrees) * 100000.0);
+  const std::int64_t totalMinutes = (units * 60 + 50000) / 100000;
+  return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60), degrees < 0};
+}
+
+std::string AngleText(const FormAngle& angle, char first, char second) {
+  std::string text = std::to_string(angle.degrees) + (angle.secondOption ? second : first);
+  if (angle.minutes < 10) text += '0';
+  return text + std::to_string(angle.minutes);
+}
+
+// The second comma-separated field of a zone row's display text, without the
+// spaces some rows put after their commas.
+std::string_view RowAbbreviation(std::string_view display) {
+  const std::size_t first = display.find(',');
+  if (first == std::string_view::npos) return {};
+  std::string_view field = display.substr(first + 1);
+  field = field.substr(0, field.find(','));
+  while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
+  while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
+  return field;
+}
+
+}  // namespace
+
+FormCoordinates ToFormCoordinates(double latitude, double longitude) {
+  return {ToFormAngle(latitude), ToFormAngle(longitude)};
+}
+
+std::string LatitudeText(const FormAngle& latitude) { return AngleText(latitude, 'N', 'S'); }
+std::string LongitudeText(const FormAngle& longitude) { return AngleText(longitude, 'E', 'W'); }
+
+bool EnginesReadEast(const FormAngle& longitude) {
+  return !longitude.secondOption && (longitude.degrees != 0 || longitude.minutes != 0);
+}
+
+std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool engineEast) {
+  if (offset.utcOffsetSeconds % 60 != 0) return std::nullopt;
+  const int offsetMinutes = offset.utcOffsetSeconds / 60;
+  const TimeZoneTable zones = LoadTimeZoneTable();
+  for (const bool box : {offset.daylightSaving, !offset.daylightSaving}) {
+    // east: offset = row + 60 * box; west: offset = -row + 60 * box
+    const int rowMinutes = engineEast ? offsetMinutes - (box ? 60 : 0) : (box ? 60 : 0) - offsetMinutes;
+    std::optional<std::size_t> firstOfSize;
+    for (std::size_t row = 0; row < TimeZoneRowCount; ++row) {
+      if (zones.TimeZoneHours[row] * 60 + zones.TimeZoneMinutes[row] != rowMinutes) continue;
+      if (RowAbbreviation(zones.TimeZoneNames[row]) == offset.abbreviation) return FormZoneEntry{row, box};
+      if (!firstOfSize) firstOfSize = row;
+    }
+    if (firstOfSize) return FormZoneEntry{*firstOfSize, box};
+  }
+  return std::nullopt;
+}
+
+}  // namespace zentara::places

@@ -1,0 +1,55 @@
+// A place's coordinates and offset as the astro entry form takes them: degree
+// and minute boxes with their direction options, a zone row and the Daylight
+// Saving Time box.
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "astro/places/time_zone_rules.h"
+
+namespace zentara::places {
+
+// One coordinate as the boxes hold it.
+struct FormAngle {
+  int degrees = 0;
+  int minutes = 0;             // 0 to 59
+  bool secondOption = false;   // South for a latitude, West for a longitude
+};
+
+struct FormCoordinates {
+  FormAngle latitude;   // North (option 0) or South (option 1)
+  FormAngle longitude;  // East (option 0) or West (option 1)
+};
+
+// Signed degrees (north and east positive) rounded to the nearest minute,
+// halves away from zero, with the direction of the coordinate's sign (0 is
+// North or East). The degrees are first taken to five decimals, the atlas's
+// precision, so the rounding is exact.
+FormCoordinates ToFormCoordinates(double latitude, double longitude);
+
+// "28N38", "77E13", "0W07": degrees, the direction letter, two-digit minutes;
+// the form zentara-cli chart takes --lat and --lon in.
+std::string LatitudeText(const FormAngle& latitude);
+std::string LongitudeText(const FormAngle& longitude);
+
+// Whether the engines treat the longitude boxes as east of Greenwich: "East"
+// chosen and not exactly 0 degrees 0 minutes (which counts as west).
+bool EnginesReadEast(const FormAngle& longitude);
+
+struct FormZoneEntry {
+  std::size_t zoneRow = 0;      // row of the time-zone list, 0 to 70
+  bool daylightSaving = false;  // the Daylight Saving Time box
+};
+
+// The zone row and box with which the engines reproduce `offset` exactly. For
+// a place the engines read as east of Greenwich the clock offset is
+// +(row + 1 hour with the box); otherwise it is -row + 1 hour with the box.
+// Of the entries that give it: the box that matches whether daylight saving
+// was in force, if any entry has it; then the row whose abbreviation (the
+// second field of its display text) is the offset's abbreviation; then the
+// first such row. Nothing when no row and box give the offset (Kathmandu's
+// +05:45; a western place whose clock is two hours ahead).
+std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool engineEast);
+
+}  // namespace zentara::places

@@ -1,0 +1,25 @@
+#include "astro/places/time_zone_rules.h"
+
+#include <chrono>
+#include <cstdlib>
+
+namespace zentara::places {
+
+std::string UtcOffsetText(int utcOffsetSeconds) {
+  const int size = std::abs(utcOffsetSeconds);
+  const auto twoDigits = [](int value) { return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)}; };
+  std::string text = utcOffsetSeconds < 0 ? "-" : "+";
+  text += twoDigits(size / 3600) + ":" + twoDigits(size / 60 % 60);
+  if (size % 60 != 0) text += ":" + twoDigits(size % 60);
+  return text;
+}
+
+bool IsValidLocalDateTime(const LocalDateTime& local) {
+  const std::chrono::year_month_day date{std::chrono::year{local.year},
+                                         std::chrono::month{static_cast<unsigned>(local.month)},
+                                         std::chrono::day{static_cast<unsigned>(local.day)}};
+  return local.month >= 1 && local.month <= 12 && local.day >= 1 && local.day <= 31 && date.ok() &&
+         local.hour >= 0 && local.hour <= 23 && local.minute >= 0 && local.minute <= 59;
+}
+
+}  // namespace zentara::places

@@ -1,0 +1,40 @@
+// Folding names for search.
+#include <gtest/gtest.h>
+
+#include "astro/places/fold_text.h"
+
+namespace {
+
+using zentara::places::FoldForSearch;
+using zentara::places::IsLatinScript;
+
+TEST(FoldForSearch, CaseAccentsLigaturesAndPunctuation) {
+  struct Case {
+    const char* text;
+    const char* folded;
+  };
+  const Case cases[] = {
+      {"São Paulo", "sao paulo"},
+      {"  SAO-PAULO ", "sao paulo"},
+      {"Straße", "strasse"},
+      {"Łódź", "lodz"},
+      {"Ærøskøbing", "aeroskobing"},
+      {"Hồ Chí Minh", "ho chi minh"},
+      {"Gəncə", "gence"},
+      {"St. John's", "st johns"},
+      {"Ṣanʿāʾ", "sana"},
+      {"Москва", "Москва"},     // other scripts are kept as they are
+      {"bad\xff\xfe byte", "bad byte"},  // bytes that are not UTF-8 are dropped
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FoldForSearch(c.text), c.folded) << "text: " << c.text;
+}
+
+TEST(FoldForSearch, LatinScriptIsWhatFoldsToAscii) {
+  EXPECT_TRUE(IsLatinScript("Bombaim"));
+  EXPECT_TRUE(IsLatinScript("Bombėjus"));
+  EXPECT_FALSE(IsLatinScript("Бомбей"));
+  EXPECT_FALSE(IsLatinScript("मुंबई"));
+}
+
+}  // namespace

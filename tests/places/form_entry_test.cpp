@@ -1,0 +1,98 @@
+// A place's coordinates and offset as the astro form's boxes, zone row and
+// Daylight Saving Time box take them.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "astro/engine/birth_coordinates.h"
+#include "astro/match/time_zones.h"
+#include "astro/places/form_entry.h"
+
+namespace {
+
+using namespace zentara::places;
+
+TEST(SuggestZoneEntry, TheRowAndBoxThatGiveTheOffset) {
+  struct Case {
+    const char* what;
+    int offsetSeconds;
+    bool daylightSaving;
+    const char* abbreviation;
+    bool east;
+    std::optional<FormZoneEntry> expected;
+  };
+  const Case cases[] = {
+      {"Delhi", 19800, false, "IST", true, FormZoneEntry{34, false}},
+      {"Berlin, winter: the row named CET, not the first of +1", 3600, false, "CET", true, FormZoneEntry{20, false}},
+      {"Berlin, summer: first +1 row, box checked", 7200, true, "CEST", true, FormZoneEntry{16, true}},
+      {"Athens: the row named EET", 7200, false, "EET", true, FormZoneEntry{26, false}},
+      {"Auckland, summer", 46800, true, "NZDT", true, FormZoneEntry{35, true}},
+      {"New York, winter", -18000, false, "EST", false, FormZoneEntry{27, false}},
+      {"New York, summer: the box matches, so a 5-hour row", -14400, true, "EDT", false, FormZoneEntry{18, true}},
+      {"Sao Paulo", -10800, false, "-03", false, FormZoneEntry{4, false}},
+      {"London, winter", 0, false, "GMT", false, FormZoneEntry{29, false}},
+      {"Madrid, winter: west but ahead, only with the box", 3600, false, "CET", false, FormZoneEntry{29, true}},
+      {"Madrid, summer: two hours ahead in the west", 7200, true, "CEST", false, std::nullopt},
+      {"London 1941, double summer time", 7200, true, "BDST", false, std::nullopt},
+      {"Kathmandu", 20700, false, "+0545", true, std::nullopt},
+      {"east of Greenwich, behind it", -3600, false, "-01", true, std::nullopt},
+      {"Madras mean time, not whole minutes", 19270, false, "MMT", true, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const auto entry = SuggestZoneEntry(ZoneOffset{c.offsetSeconds, c.daylightSaving, c.abbreviation}, c.east);
+    ASSERT_EQ(entry.has_value(), c.expected.has_value()) << c.what;
+    if (!entry) continue;
+    EXPECT_EQ(entry->zoneRow, c.expected->zoneRow) << c.what;
+    EXPECT_EQ(entry->daylightSaving, c.expected->daylightSaving) << c.what;
+  }
+}
+
+// Whatever the suggestion, the engines' own reading of the entries gives the
+// offset back: universal time = local time - offset.
+TEST(SuggestZoneEntry, TheEnginesReproduceTheOffset) {
+  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  for (int quarterHours = -12 * 4; quarterHours <= 14 * 4; ++quarterHours) {
+    for (const bool east : {true, false}) {
+      for (const bool daylight : {true, false}) {
+        const int offsetMinutes = quarterHours * 15;
+        const auto entry = SuggestZoneEntry(ZoneOffset{offsetMinutes * 60, daylight, ""}, east);
+        if (!entry) continue;
+        zentara::BirthMoment birth;
+        birth.Hour = 12;
+        birth.ZoneHours = zones.TimeZoneHours[entry->zoneRow];
+        birth.ZoneMinutes = zones.TimeZoneMinutes[entry->zoneRow];
+        birth.DaylightSaving = entry->daylightSaving;
+        birth.LongitudeDegrees = 10;
+        birth.EastOfGreenwich = east;
+        EXPECT_DOUBLE_EQ(zentara::UniversalTimeOfBirth(birth), 12.0 - offsetMinutes / 60.0)
+            << "offset " << offsetMinutes << " min, " << (east ? "east" : "west") << ", row " << entry->zoneRow;
+      }
+    }
+  }
+}
+
+TEST(FormCoordinates, NearestMinuteWithTheFormsDirections) {
+  struct Case {
+    double latitude, longitude;
+    const char* lat;
+    const char* lon;
+    bool engineEast;
+  };
+  const Case cases[] = {
+      {28.63576, 77.22445, "28N38", "77E13", true},
+      {-33.86785, 151.20732, "33S52", "151E12", true},
+      {51.50853, -0.12574, "51N31", "0W08", false},
+      {0.025, -0.025, "0N02", "0W02", false},       // 1.5 minutes: halves away from zero
+      {59.99999, 0.00833, "60N00", "0E00", false},  // carried into the degrees; 0E00 counts as west
+      {-0.00001, 179.99999, "0S00", "180E00", true},
+  };
+  for (const Case& c : cases) {
+    const FormCoordinates form = ToFormCoordinates(c.latitude, c.longitude);
+    EXPECT_EQ(LatitudeText(form.latitude), c.lat) << c.latitude;
+    EXPECT_EQ(LongitudeText(form.longitude), c.lon) << c.longitude;
+    EXPECT_EQ(EnginesReadEast(form.longitude), c.engineEast) << c.longitude;
+  }
+}
+
+}  // namespace

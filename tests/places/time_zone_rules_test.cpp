@@ -1,0 +1,89 @@
+// Offsets in force at historical local times, as the system's time-zone
+// database gives them (the expected values are zdump's for the same zones).
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "astro/places/tzdb_time_zone_rules.h"
+#include "real_atlas.h"
+
+namespace {
+
+using zentara::places::ClockChange;
+using zentara::places::LocalDateTime;
+using zentara::places::TzdbTimeZoneRules;
+using zentara::places::UtcOffsetText;
+
+TEST(TzdbTimeZoneRules, HistoricalOffsets) {
+  struct Case {
+    const char* zone;
+    LocalDateTime local;
+    int offsetSeconds;
+    bool daylightSaving;
+    const char* abbreviation;
+    ClockChange change;
+  };
+  const Case cases[] = {
+      {"Asia/Kolkata", {1975, 8, 15, 14, 30}, 19800, false, "IST", ClockChange::None},
+      {"Europe/London", {1941, 6, 1, 12, 0}, 7200, true, "BDST", ClockChange::None},   // double summer time
+      {"Europe/London", {1944, 1, 15, 12, 0}, 3600, true, "BST", ClockChange::None},   // war-time winter
+      {"America/Chicago", {1943, 6, 1, 12, 0}, -18000, true, "CWT", ClockChange::None},  // war time
+      {"Asia/Kathmandu", {1985, 6, 1, 12, 0}, 19800, false, "+0530", ClockChange::None},
+      {"Asia/Kathmandu", {1986, 6, 1, 12, 0}, 20700, false, "+0545", ClockChange::None},
+      {"Australia/Sydney", {2020, 1, 15, 12, 0}, 39600, true, "AEDT", ClockChange::None},  // southern summer
+      {"Australia/Sydney", {2020, 7, 15, 12, 0}, 36000, false, "AEST", ClockChange::None},
+      {"Europe/Madrid", {2020, 1, 15, 12, 0}, 3600, false, "CET", ClockChange::None},  // west of Greenwich, ahead
+      {"Europe/Dublin", {2020, 1, 15, 12, 0}, 0, false, "GMT", ClockChange::None},     // a negative saving
+      {"Europe/Dublin", {2020, 7, 15, 12, 0}, 3600, false, "IST", ClockChange::None},
+      {"America/New_York", {2021, 3, 14, 2, 30}, -18000, false, "EST", ClockChange::Skipped},
+      {"America/New_York", {2021, 11, 7, 1, 30}, -14400, true, "EDT", ClockChange::Repeated},
+      {"America/New_York", {2045, 7, 1, 12, 0}, -14400, true, "EDT", ClockChange::None},  // past 2037
+      {"Asia/Kolkata", {1901, 1, 1, 0, 0}, 19270, false, "MMT", ClockChange::None},     // Madras mean time
+  };
+  const TzdbTimeZoneRules rules;
+  for (const Case& c : cases) {
+    const LocalDateTime& t = c.local;
+    const std::string what = std::string(c.zone) + " " + std::to_string(t.year) + "-" + std::to_string(t.month) + "-" +
+                             std::to_string(t.day) + " " + std::to_string(t.hour) + ":" + std::to_string(t.minute);
+    const auto offset = rules.OffsetAt(c.zone, c.local);
+    ASSERT_TRUE(offset.has_value()) << what;
+    EXPECT_EQ(offset->utcOffsetSeconds, c.offsetSeconds) << what;
+    EXPECT_EQ(offset->daylightSaving, c.daylightSaving) << what;
+    EXPECT_EQ(offset->abbreviation, c.abbreviation) << what;
+    EXPECT_EQ(offset->clockChange, c.change) << what;
+  }
+}
+
+TEST(TzdbTimeZoneRules, NothingForAnUnknownZoneOrAnImpossibleTime) {
+  const TzdbTimeZoneRules rules;
+  EXPECT_FALSE(rules.OffsetAt("Nowhere/Atlantis", {2000, 1, 1, 12, 0}));
+  EXPECT_FALSE(rules.OffsetAt("", {2000, 1, 1, 12, 0}));
+  EXPECT_FALSE(rules.OffsetAt("../../etc/passwd", {2000, 1, 1, 12, 0}));
+  EXPECT_FALSE(rules.OffsetAt("Asia/Kolkata", {2021, 2, 29, 12, 0}));
+  EXPECT_FALSE(rules.OffsetAt("Asia/Kolkata", {2021, 4, 31, 12, 0}));
+  EXPECT_FALSE(rules.OffsetAt("Asia/Kolkata", {2021, 1, 1, 24, 0}));
+  EXPECT_FALSE(rules.OffsetAt("Asia/Kolkata", {2021, 13, 1, 12, 0}));
+  EXPECT_TRUE(rules.OffsetAt("Asia/Kolkata", {2020, 2, 29, 23, 59}));
+}
+
+// GeoNames and tzdata name zones independently: every zone the atlas uses must
+// be one the database knows.
+TEST(TzdbTimeZoneRules, EveryZoneOfTheAtlasIsKnown) {
+  const auto& atlas = zentara::places::testing::RealAtlas();
+  std::set<std::string> zones;
+  for (std::uint32_t i = 0; i < atlas.PlaceCount(); ++i) zones.emplace(atlas.PlaceAt(i).timeZone);
+  const TzdbTimeZoneRules rules;
+  for (const std::string& zone : zones) EXPECT_TRUE(rules.OffsetAt(zone, {1990, 6, 1, 12, 0})) << zone;
+}
+
+TEST(UtcOffsetText, SignHoursMinutesAndSecondsWhereAny) {
+  EXPECT_EQ(UtcOffsetText(19800), "+05:30");
+  EXPECT_EQ(UtcOffsetText(-14400), "-04:00");
+  EXPECT_EQ(UtcOffsetText(0), "+00:00");
+  EXPECT_EQ(UtcOffsetText(46800), "+13:00");
+  EXPECT_EQ(UtcOffsetText(19270), "+05:21:10");
+  EXPECT_EQ(UtcOffsetText(-2079), "-00:34:39");
+}
+
+}  // namespace
