@@ -1,5 +1,7 @@
 #include "astro/places/form_entry.h"
 
+#include <array>
+
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -35,6 +37,14 @@ std::string_view RowAbbreviation(std::string_view display) {
   return field;
 }
 
+// Whether a zone row's written offset, its last field, is ahead of Greenwich
+// ("+5.3"); "-9.0" and "0.0" are not.
+bool RowWrittenEast(std::string_view display) {
+  std::string_view field = display.substr(display.rfind(',') + 1);
+  while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
+  return !field.empty() && field.front() == '+';
+}
+
 }  // namespace
 
 FormCoordinates ToFormCoordinates(double latitude, double longitude) {
@@ -55,13 +65,25 @@ std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool eng
   for (const bool box : {offset.daylightSaving, !offset.daylightSaving}) {
     // east: offset = row + 60 * box; west: offset = -row + 60 * box
     const int rowMinutes = engineEast ? offsetMinutes - (box ? 60 : 0) : (box ? 60 : 0) - offsetMinutes;
-    std::optional<std::size_t> firstOfSize;
+    // The rows of that size, best first: [0] the offset's abbreviation, [1] the
+    // standard-time abbreviation, [2] the written sign of the place's side, [3] any.
+    std::array<std::optional<std::size_t>, 4> best;
     for (std::size_t row = 0; row < TimeZoneRowCount; ++row) {
       if (zones.TimeZoneHours[row] * 60 + zones.TimeZoneMinutes[row] != rowMinutes) continue;
-      if (RowAbbreviation(zones.TimeZoneNames[row]) == offset.abbreviation) return FormZoneEntry{row, box};
-      if (!firstOfSize) firstOfSize = row;
+      const std::string_view abbreviation = RowAbbreviation(zones.TimeZoneNames[row]);
+      const bool written[] = {
+          abbreviation == offset.abbreviation,
+          !offset.standardAbbreviation.empty() && abbreviation == offset.standardAbbreviation,
+          RowWrittenEast(zones.TimeZoneNames[row]) == engineEast,
+          true,
+      };
+      for (std::size_t rank = 0; rank < best.size(); ++rank) {
+        if (written[rank] && !best[rank]) best[rank] = row;
+      }
     }
-    if (firstOfSize) return FormZoneEntry{*firstOfSize, box};
+    for (const auto& row : best) {
+      if (row) return FormZoneEntry{*row, box};
+    }
   }
   return std::nullopt;
 }

@@ -47,8 +47,11 @@ struct FormZoneEntry {
 // +(row + 1 hour with the box); otherwise it is -row + 1 hour with the box.
 // Of the entries that give it: the box that matches whether daylight saving
 // was in force, if any entry has it; then the row whose abbreviation (the
-// second field of its display text) is the offset's abbreviation; then the
-// first such row. Nothing when no row and box give the offset (Kathmandu's
+// second field of its display text) is the offset's abbreviation; then the one
+// whose abbreviation is the zone's standard-time abbreviation (Sydney's summer
+// gives "AEST" and the box rather than the first row of ten hours, which is
+// Alaska's); then the first row whose written offset has the sign of the
+// place's side of Greenwich; then the first such row. Nothing when no row and box give the offset (Kathmandu's
 // +05:45; a western place whose clock is two hours ahead).
 std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool engineEast);
 

@@ -36,6 +36,10 @@ struct ZoneOffset {
   bool daylightSaving = false;
   std::string abbreviation;  // as the database gives it: "IST", "BDST", "+0545"
   ClockChange clockChange = ClockChange::None;
+  // The abbreviation of the zone's standard time then: `abbreviation` itself
+  // outside daylight saving, that of the nearest earlier standard period in it
+  // ("EST" for a summer "EDT"); empty when the database has none.
+  std::string standardAbbreviation;
 };
 
 class TimeZoneRules {

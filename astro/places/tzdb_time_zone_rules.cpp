@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <optional>
 #include <iterator>
 
 // ptz.h, the library's reader of POSIX TZ rules, names hh_mm_ss unqualified
@@ -28,28 +29,31 @@ using std::chrono::seconds;
 // A period that lasts past this has no later change listed in the zone file.
 const date::sys_seconds EndOfListedChanges = date::sys_days{date::year{2200} / 1 / 1};
 
-// True when `period` is saving time ahead of standard time: the nearest earlier
-// period without saving has a smaller offset. `periodAt` gives the period in
-// force at a universal time.
+// The nearest period without saving at or before `period`; nothing when none is
+// on record. `periodAt` gives the period in force at a universal time.
 template <typename PeriodAt>
-bool ClocksAhead(const date::sys_info& period, PeriodAt periodAt) {
-  if (period.save == minutes{0}) return false;
+std::optional<date::sys_info> StandardPeriod(const date::sys_info& period, PeriodAt periodAt) {
   date::sys_info earlier = period;
   for (int step = 0; step < 64; ++step) {
+    if (earlier.save == minutes{0}) return earlier;
     const date::sys_info before = periodAt(earlier.begin - seconds{1});
     if (before.begin >= earlier.begin) break;  // the first period on record
-    if (before.save == minutes{0}) return period.offset > before.offset;
     earlier = before;
   }
-  return true;  // no standard period on record: the database's mark stands
+  return std::nullopt;
 }
 
 template <typename PeriodAt>
 ZoneOffset Describe(const date::local_info& info, PeriodAt periodAt) {
   ZoneOffset offset;
   offset.utcOffsetSeconds = static_cast<int>(info.first.offset.count());
-  offset.daylightSaving = ClocksAhead(info.first, periodAt);
+  // Saving time counts as daylight saving when its clocks are ahead of the
+  // standard time before it; with no standard period on record the database's
+  // mark stands.
+  const auto standard = StandardPeriod(info.first, periodAt);
+  offset.daylightSaving = info.first.save != minutes{0} && (!standard || info.first.offset > standard->offset);
   offset.abbreviation = info.first.abbrev;
+  offset.standardAbbreviation = !offset.daylightSaving ? offset.abbreviation : standard ? standard->abbrev : std::string();
   offset.clockChange = info.result == date::local_info::nonexistent ? ClockChange::Skipped
                        : info.result == date::local_info::ambiguous ? ClockChange::Repeated
                                                                     : ClockChange::None;

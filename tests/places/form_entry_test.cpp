@@ -19,28 +19,32 @@ TEST(SuggestZoneEntry, TheRowAndBoxThatGiveTheOffset) {
     int offsetSeconds;
     bool daylightSaving;
     const char* abbreviation;
+    const char* standardAbbreviation;
     bool east;
     std::optional<FormZoneEntry> expected;
   };
   const Case cases[] = {
-      {"Delhi", 19800, false, "IST", true, FormZoneEntry{34, false}},
-      {"Berlin, winter: the row named CET, not the first of +1", 3600, false, "CET", true, FormZoneEntry{20, false}},
-      {"Berlin, summer: first +1 row, box checked", 7200, true, "CEST", true, FormZoneEntry{16, true}},
-      {"Athens: the row named EET", 7200, false, "EET", true, FormZoneEntry{26, false}},
-      {"Auckland, summer", 46800, true, "NZDT", true, FormZoneEntry{35, true}},
-      {"New York, winter", -18000, false, "EST", false, FormZoneEntry{27, false}},
-      {"New York, summer: the box matches, so a 5-hour row", -14400, true, "EDT", false, FormZoneEntry{18, true}},
-      {"Sao Paulo", -10800, false, "-03", false, FormZoneEntry{4, false}},
-      {"London, winter", 0, false, "GMT", false, FormZoneEntry{29, false}},
-      {"Madrid, winter: west but ahead, only with the box", 3600, false, "CET", false, FormZoneEntry{29, true}},
-      {"Madrid, summer: two hours ahead in the west", 7200, true, "CEST", false, std::nullopt},
-      {"London 1941, double summer time", 7200, true, "BDST", false, std::nullopt},
-      {"Kathmandu", 20700, false, "+0545", true, std::nullopt},
-      {"east of Greenwich, behind it", -3600, false, "-01", true, std::nullopt},
-      {"Madras mean time, not whole minutes", 19270, false, "MMT", true, std::nullopt},
+      {"Delhi", 19800, false, "IST", "IST", true, FormZoneEntry{34, false}},
+      {"Berlin, winter: the row named CET, not the first of +1", 3600, false, "CET", "CET", true, FormZoneEntry{20, false}},
+      {"Berlin, summer: standard CET, box checked", 7200, true, "CEST", "CET", true, FormZoneEntry{20, true}},
+      {"Athens: the row named EET", 7200, false, "EET", "EET", true, FormZoneEntry{26, false}},
+      {"Auckland, summer: first row written +12", 46800, true, "NZDT", "NZST", true, FormZoneEntry{35, true}},
+      {"New York, winter", -18000, false, "EST", "EST", false, FormZoneEntry{27, false}},
+      {"New York, summer: the box matches, standard EST", -14400, true, "EDT", "EST", false, FormZoneEntry{27, true}},
+      {"Sao Paulo", -10800, false, "-03", "-03", false, FormZoneEntry{4, false}},
+      {"London, winter", 0, false, "GMT", "GMT", false, FormZoneEntry{29, false}},
+      {"Sydney, summer: the standard AEST, not Alaska's first ten-hour row", 39600, true, "AEDT", "AEST", true, FormZoneEntry{8, true}},
+      {"Johannesburg: no row named SAST, the first written +2", 7200, false, "SAST", "SAST", true, FormZoneEntry{15, false}},
+      {"Madrid, winter: west but ahead, only with the box", 3600, false, "CET", "CET", false, FormZoneEntry{29, true}},
+      {"Madrid, summer: two hours ahead in the west", 7200, true, "CEST", "CET", false, std::nullopt},
+      {"London 1941, double summer time", 7200, true, "BDST", "GMT", false, std::nullopt},
+      {"Kathmandu", 20700, false, "+0545", "+0545", true, std::nullopt},
+      {"east of Greenwich, behind it", -3600, false, "-01", "-01", true, std::nullopt},
+      {"Madras mean time, not whole minutes", 19270, false, "MMT", "MMT", true, std::nullopt},
   };
   for (const Case& c : cases) {
-    const auto entry = SuggestZoneEntry(ZoneOffset{c.offsetSeconds, c.daylightSaving, c.abbreviation}, c.east);
+    const auto entry = SuggestZoneEntry(
+        ZoneOffset{c.offsetSeconds, c.daylightSaving, c.abbreviation, ClockChange::None, c.standardAbbreviation}, c.east);
     ASSERT_EQ(entry.has_value(), c.expected.has_value()) << c.what;
     if (!entry) continue;
     EXPECT_EQ(entry->zoneRow, c.expected->zoneRow) << c.what;
@@ -56,7 +60,7 @@ TEST(SuggestZoneEntry, TheEnginesReproduceTheOffset) {
     for (const bool east : {true, false}) {
       for (const bool daylight : {true, false}) {
         const int offsetMinutes = quarterHours * 15;
-        const auto entry = SuggestZoneEntry(ZoneOffset{offsetMinutes * 60, daylight, ""}, east);
+        const auto entry = SuggestZoneEntry(ZoneOffset{offsetMinutes * 60, daylight, "", ClockChange::None, ""}, east);
         if (!entry) continue;
         zentara::BirthMoment birth;
         birth.Hour = 12;

@@ -23,23 +23,24 @@ TEST(TzdbTimeZoneRules, HistoricalOffsets) {
     bool daylightSaving;
     const char* abbreviation;
     ClockChange change;
+    const char* standard;  // the standard-time abbreviation then
   };
   const Case cases[] = {
-      {"Asia/Kolkata", {1975, 8, 15, 14, 30}, 19800, false, "IST", ClockChange::None},
-      {"Europe/London", {1941, 6, 1, 12, 0}, 7200, true, "BDST", ClockChange::None},   // double summer time
-      {"Europe/London", {1944, 1, 15, 12, 0}, 3600, true, "BST", ClockChange::None},   // war-time winter
-      {"America/Chicago", {1943, 6, 1, 12, 0}, -18000, true, "CWT", ClockChange::None},  // war time
-      {"Asia/Kathmandu", {1985, 6, 1, 12, 0}, 19800, false, "+0530", ClockChange::None},
-      {"Asia/Kathmandu", {1986, 6, 1, 12, 0}, 20700, false, "+0545", ClockChange::None},
-      {"Australia/Sydney", {2020, 1, 15, 12, 0}, 39600, true, "AEDT", ClockChange::None},  // southern summer
-      {"Australia/Sydney", {2020, 7, 15, 12, 0}, 36000, false, "AEST", ClockChange::None},
-      {"Europe/Madrid", {2020, 1, 15, 12, 0}, 3600, false, "CET", ClockChange::None},  // west of Greenwich, ahead
-      {"Europe/Dublin", {2020, 1, 15, 12, 0}, 0, false, "GMT", ClockChange::None},     // a negative saving
-      {"Europe/Dublin", {2020, 7, 15, 12, 0}, 3600, false, "IST", ClockChange::None},
-      {"America/New_York", {2021, 3, 14, 2, 30}, -18000, false, "EST", ClockChange::Skipped},
-      {"America/New_York", {2021, 11, 7, 1, 30}, -14400, true, "EDT", ClockChange::Repeated},
-      {"America/New_York", {2045, 7, 1, 12, 0}, -14400, true, "EDT", ClockChange::None},  // past 2037
-      {"Asia/Kolkata", {1901, 1, 1, 0, 0}, 19270, false, "MMT", ClockChange::None},     // Madras mean time
+      {"Asia/Kolkata", {1975, 8, 15, 14, 30}, 19800, false, "IST", ClockChange::None, "IST"},
+      {"Europe/London", {1941, 6, 1, 12, 0}, 7200, true, "BDST", ClockChange::None, "GMT"},   // double summer time
+      {"Europe/London", {1944, 1, 15, 12, 0}, 3600, true, "BST", ClockChange::None, "GMT"},   // war-time winter
+      {"America/Chicago", {1943, 6, 1, 12, 0}, -18000, true, "CWT", ClockChange::None, "CST"},  // war time
+      {"Asia/Kathmandu", {1985, 6, 1, 12, 0}, 19800, false, "+0530", ClockChange::None, "+0530"},
+      {"Asia/Kathmandu", {1986, 6, 1, 12, 0}, 20700, false, "+0545", ClockChange::None, "+0545"},
+      {"Australia/Sydney", {2020, 1, 15, 12, 0}, 39600, true, "AEDT", ClockChange::None, "AEST"},  // southern summer
+      {"Australia/Sydney", {2020, 7, 15, 12, 0}, 36000, false, "AEST", ClockChange::None, "AEST"},
+      {"Europe/Madrid", {2020, 1, 15, 12, 0}, 3600, false, "CET", ClockChange::None, "CET"},  // west of Greenwich, ahead
+      {"Europe/Dublin", {2020, 1, 15, 12, 0}, 0, false, "GMT", ClockChange::None, "GMT"},     // a negative saving
+      {"Europe/Dublin", {2020, 7, 15, 12, 0}, 3600, false, "IST", ClockChange::None, "IST"},
+      {"America/New_York", {2021, 3, 14, 2, 30}, -18000, false, "EST", ClockChange::Skipped, "EST"},
+      {"America/New_York", {2021, 11, 7, 1, 30}, -14400, true, "EDT", ClockChange::Repeated, "EST"},
+      {"America/New_York", {2045, 7, 1, 12, 0}, -14400, true, "EDT", ClockChange::None, "EST"},  // past 2037
+      {"Asia/Kolkata", {1901, 1, 1, 0, 0}, 19270, false, "MMT", ClockChange::None, "MMT"},     // Madras mean time
   };
   const TzdbTimeZoneRules rules;
   for (const Case& c : cases) {
@@ -52,6 +53,7 @@ TEST(TzdbTimeZoneRules, HistoricalOffsets) {
     EXPECT_EQ(offset->daylightSaving, c.daylightSaving) << what;
     EXPECT_EQ(offset->abbreviation, c.abbreviation) << what;
     EXPECT_EQ(offset->clockChange, c.change) << what;
+    EXPECT_EQ(offset->standardAbbreviation, c.standard) << what;
   }
 }
 
