@@ -10,9 +10,10 @@
 
 namespace zentara {
 
-const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale) {
+const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale, double* universalTime) {
   namespace planets = modPlanetPosition_Western;
   const planets::ChartAngles angles = planets::CalculateAngles(birth);
+  if (universalTime != nullptr) *universalTime = angles.BirthUniversalTime;
   const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
   return planets::CalculateChart(birth, angles, moon, isMale);
 }
@@ -22,10 +23,10 @@ std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries)
   const auto male = BirthMomentFromEntries(entries.Male, zones);
   if (!male) return std::nullopt;
   AstroMatchResult result;
-  result.Male = CalculatePartnerChart(*male, true);
+  result.Male = CalculatePartnerChart(*male, true, &result.MaleUniversalTime);
   const auto female = BirthMomentFromEntries(entries.Female, zones);
   if (!female) return std::nullopt;
-  result.Female = CalculatePartnerChart(*female, false);
+  result.Female = CalculatePartnerChart(*female, false, &result.FemaleUniversalTime);
   result.Score = ScoreCompatibility(result.Male, result.Female);
   return result;
 }
