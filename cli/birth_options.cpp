@@ -109,8 +109,8 @@ Problem ReadLongitude(std::string_view text, CoordinateBoxes& boxes, bool emptyB
   return ReadCoordinate(text, 'E', 'W', "77E13", emptyBoxes, boxes);
 }
 
-CLI::Validator CheckedBy(Problem (*read)(std::string_view text)) {
-  return CLI::Validator([read](std::string& text) { return read(text).value_or(""); }, "");
+CLI::Validator CheckedBy(std::function<Problem(std::string_view text)> read) {
+  return CLI::Validator([read = std::move(read)](std::string& text) { return read(text).value_or(""); }, "");
 }
 
 namespace {

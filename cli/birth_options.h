@@ -3,6 +3,7 @@
 // DD{N|S}MM and longitude DDD{E|W}MM with at most three digits for each degree
 // and minute number, as the form's boxes hold.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,7 +48,7 @@ Problem ReadLongitude(std::string_view text, CoordinateBoxes& boxes, bool emptyB
 
 // A CLI11 check that runs `read` on the option's text and turns its problem
 // into a usage error.
-CLI::Validator CheckedBy(Problem (*read)(std::string_view text));
+CLI::Validator CheckedBy(std::function<Problem(std::string_view text)> read);
 
 // The options of chart as typed.
 struct BirthOptionTexts {

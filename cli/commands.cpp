@@ -11,6 +11,7 @@ CommandAction DefineOpen(CLI::App& command, Streams io);     // cmd_open.cpp
 CommandAction DefineTexts(CLI::App& command, Streams io);    // cmd_texts.cpp
 CommandAction DefineChart(CLI::App& command, Streams io);    // cmd_chart.cpp
 CommandAction DefineZones(CLI::App& command, Streams io);    // cmd_zones.cpp
+CommandAction DefineMatch(CLI::App& command, Streams io);    // cmd_match.cpp
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -21,6 +22,7 @@ const std::vector<Command>& AllCommands() {
       {"texts", "every compatibility key and its paragraph, one a line", DefineTexts},
       {"chart", "one partner's chart: universal time and the fourteen positions", DefineChart},
       {"zones", "the time-zone list: row, display text, hours and minutes", DefineZones},
+      {"match", "the astrological match of a couple, or of every couple of a CSV file", DefineMatch},
   };
   return commands;
 }
