@@ -15,6 +15,7 @@
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
 #include "cli/exit_status.h"
+#include "cli/visible_text.h"
 
 namespace zentara::cli {
 
@@ -128,7 +129,7 @@ class BatchMatcher final : public CsvRecordHandler {
       std::size_t found = 0;
       while (found < kPartnerColumns && names[found] != name) ++found;
       if (found == kPartnerColumns) {
-        headerProblem_ = "the header row names an unknown column '" + std::string(name) + "'; the columns are " +
+        headerProblem_ = "the header row names an unknown column '" + VisibleText(name) + "'; the columns are " +
                          JoinedNames({names.begin(), names.end()});
         return false;
       }
@@ -218,7 +219,7 @@ class BatchMatcher final : public CsvRecordHandler {
 
   void Refuse(std::size_t number, std::string_view why) {
     ++refused_;
-    io_.err << "row " << number << ": " << why << "\n";
+    io_.err << "row " << number << ": " << VisibleText(why) << "\n";  // it may quote a field
   }
 
   bool WriteBlock() { return block_.WriteTo(io_.out); }
