@@ -14,13 +14,15 @@ namespace zentara::cli {
 namespace {
 
 constexpr std::size_t kChunkBytes = 1 << 16;
-constexpr std::size_t kParserBlockBytes = 128;  // libcsv's default growth step
+static_assert(MaxCsvFieldBytes == 1048576 && MaxCsvRecordBytes == 4194304 && MaxCsvRecordFields == 1024,
+              "the messages below name the limits");
 
-// libcsv grows its field buffer through this; refusing to grow it past the
-// limit makes the parser report that field (CSV_ENOMEM) instead of holding an
-// ever longer one, such as the rest of a file after a stray opening quote.
+// libcsv grows its field buffer through this (asking for less when refused);
+// refusing to grow it past the limit makes the parser report that field
+// (CSV_ENOMEM) instead of holding an ever longer one, such as the rest of a
+// file after a stray opening quote.
 void* CappedRealloc(void* block, std::size_t size) {
-  if (size > MaxCsvFieldBytes + kParserBlockBytes) return nullptr;
+  if (size > MaxCsvFieldBytes) return nullptr;
   return std::realloc(block, size);
 }
 
