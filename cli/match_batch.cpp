@@ -178,12 +178,11 @@ class BatchMatcher final : public CsvRecordHandler {
       Refuse(number, ColumnName(failure->Of, ColumnOfCheck(*failure)) + ": " + std::string(failure->Message));
       return;
     }
-    const auto match = CalculateAstroMatch(entries_);
-    if (!match) {  // entries that pass the checks always make a birth
+    if (!CalculateAstroMatch(entries_, match_)) {  // entries that pass the checks always make a birth
       Refuse(number, "the entries do not make a birth");
       return;
     }
-    WriteRow(fields, *match);
+    WriteRow(fields, match_);
   }
 
   // The input fields, both charts and the score, as one output row.
@@ -230,6 +229,7 @@ class BatchMatcher final : public CsvRecordHandler {
   Streams io_;
   std::vector<InputColumn> columns_;  // in the input's order
   AstroEntries entries_;              // reused from row to row; every column is set for each
+  AstroMatchResult match_;            // reused from row to row
   OutputBlock block_;                 // output not yet written
   std::string headerProblem_;
   bool headerRead_ = false;

@@ -19,16 +19,21 @@ const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMal
 }
 
 std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries) {
+  AstroMatchResult result;
+  if (!CalculateAstroMatch(entries, result)) return std::nullopt;
+  return result;
+}
+
+bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result) {
   const TimeZoneTable zones = LoadTimeZoneTable();
   const auto male = BirthMomentFromEntries(entries.Male, zones);
-  if (!male) return std::nullopt;
-  AstroMatchResult result;
+  if (!male) return false;
   result.Male = CalculatePartnerChart(*male, true, &result.MaleUniversalTime);
   const auto female = BirthMomentFromEntries(entries.Female, zones);
-  if (!female) return std::nullopt;
+  if (!female) return false;
   result.Female = CalculatePartnerChart(*female, false, &result.FemaleUniversalTime);
   result.Score = ScoreCompatibility(result.Male, result.Female);
-  return result;
+  return true;
 }
 
 }  // namespace zentara

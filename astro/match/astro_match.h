@@ -33,4 +33,9 @@ const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMal
 // always can. Run the checks first: the dates are not checked here.
 std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries);
 
+// The same into `result`, whose texts keep their storage from one call to the
+// next (for matching many couples in a row); false, with `result` partly
+// written, when an entry cannot be turned into a BirthMoment.
+bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result);
+
 }  // namespace zentara
