@@ -49,7 +49,8 @@ std::vector<BirthMoment> VariedBirths(std::size_t count) {
   };
   std::vector<BirthMoment> births(count);
   for (BirthMoment& birth : births) {
-    birth = BirthMoment{.Month = static_cast<std::int16_t>(1 + next(12)), .Day = static_cast<std::int16_t>(1 + next(28)),
+    birth = BirthMoment{.Month = static_cast<std::int16_t>(1 + next(12)),
+                        .Day = static_cast<std::int16_t>(1 + next(28)),
                         .Year = static_cast<std::int16_t>(1901 + next(150)), .Hour = next(24), .Minute = next(60),
                         .ZoneHours = next(14), .ZoneMinutes = static_cast<std::int16_t>(30 * next(2)),
                         .DaylightSaving = next(10) < 3, .LongitudeDegrees = next(180), .LongitudeMinutes = next(60),

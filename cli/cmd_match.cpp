@@ -102,7 +102,8 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   AddPartnerOptions(command, Partner::Male, options->male);
   AddPartnerOptions(command, Partner::Female, options->female);
   options->jsonOption = command.add_flag("--json", options->json, "one JSON object instead of text");
-  options->batchOption = command.add_option("--batch", options->batch, "score every couple of a CSV file, '-' for stdin")
+  options->batchOption =
+      command.add_option("--batch", options->batch, "score every couple of a CSV file, '-' for stdin")
       ->type_name("FILE.csv");
   command.footer(
       "The entries are those of the astro entry form. Names, cities, states and countries take\n"

@@ -193,7 +193,9 @@ class BatchMatcher final : public CsvRecordHandler {
     std::size_t most = std::size(numbers) * (kNumberBytes + 1) + MaxCsvFieldText(match.Score.Comment.size()) + 1;
     for (const std::string_view field : fields) most += MaxCsvFieldText(field.size()) + 1;
     for (const ChartPositions* chart : charts) {
-      for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) most += MaxCsvFieldText((*chart)[slot].size()) + 1;
+      for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
+        most += MaxCsvFieldText((*chart)[slot].size()) + 1;
+      }
     }
 
     char* out = block_.Room(most);
