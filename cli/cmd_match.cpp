@@ -104,7 +104,7 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   options->jsonOption = command.add_flag("--json", options->json, "one JSON object instead of text");
   options->batchOption =
       command.add_option("--batch", options->batch, "score every couple of a CSV file, '-' for stdin")
-      ->type_name("FILE.csv");
+          ->type_name("FILE.csv");
   command.footer(
       "The entries are those of the astro entry form. Names, cities, states and countries take\n"
       "letters and spaces only: any other character is refused with \"Please enter only letters\"\n"
