@@ -1,8 +1,10 @@
 // Timing of one partner's whole chart and of zentara-cli chart's
 // read-compute-print path (command line read by CLI11, JSON written by
-// nlohmann-json), for the worked birth of 15 August 1975.
+// nlohmann-json), for the worked birth of 15 August 1975; and of the chart over
+// many different births, as a batch of couples computes it.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -35,6 +37,45 @@ void PartnerChart(benchmark::State& state) {
   }
 }
 BENCHMARK(PartnerChart);
+
+// `count` births spread as bench/match_batch_bench.sh spreads its couples: any
+// year of the list, days 1 to 28, every hour, minute and zone size, both
+// hemispheres. A fixed linear congruential sequence keeps them the same.
+std::vector<BirthMoment> VariedBirths(std::size_t count) {
+  std::uint64_t state = 20240601;
+  const auto next = [&state](int below) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<std::int16_t>((state >> 33) % static_cast<std::uint64_t>(below));
+  };
+  std::vector<BirthMoment> births(count);
+  for (BirthMoment& birth : births) {
+    birth = BirthMoment{.Month = static_cast<std::int16_t>(1 + next(12)),
+                        .Day = static_cast<std::int16_t>(1 + next(28)),
+                        .Year = static_cast<std::int16_t>(1901 + next(150)), .Hour = next(24), .Minute = next(60),
+                        .ZoneHours = next(14), .ZoneMinutes = static_cast<std::int16_t>(30 * next(2)),
+                        .DaylightSaving = next(10) < 3, .LongitudeDegrees = next(180), .LongitudeMinutes = next(60),
+                        .EastOfGreenwich = next(2) == 1, .LatitudeDegrees = next(90), .LatitudeMinutes = next(60),
+                        .SouthOfEquator = next(2) == 1};
+  }
+  return births;
+}
+
+// The three engine steps for a different birth each time: the same work as
+// PartnerChart, without one birth's branches and table look-ups learnt by the
+// processor.
+void VariedPartnerCharts(benchmark::State& state) {
+  const std::vector<BirthMoment> births = VariedBirths(4096);
+  std::size_t next = 0;
+  for (auto _ : state) {
+    const BirthMoment& birth = births[next++ % births.size()];
+    const auto angles = modPlanetPosition_Western::CalculateAngles(birth);
+    const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
+    const ChartPositions& chart = modPlanetPosition_Western::CalculateChart(birth, angles, moon, next % 2 == 0);
+    benchmark::DoNotOptimize(chart.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(VariedPartnerCharts);
 
 void ChartCommandPath(benchmark::State& state, bool json) {
   std::vector<std::string> words = {"chart", "--date", "1975-08-15", "--time", "14:30", "--zone", "34",

@@ -12,6 +12,7 @@
 #include "astro/engine/planets/chart_table.h"
 #include "astro/match/astro_date_check.h"
 #include "cli/birth_options.h"
+#include "cli/chart_output.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
@@ -19,12 +20,6 @@
 namespace zentara::cli {
 
 namespace {
-
-// The astro report's caption for each slot.
-constexpr const char* SlotCaptions[FilledChartSlotCount] = {
-    "Sun",    "Moon",   "Mercury", "Venus",  "Mars", "Jupiter", "Saturn",
-    "Uranus", "Neptune", "Pluto",  "N Node", "S Node", "Asc",   "MC",
-};
 
 struct ChartOptions {
   BirthOptionTexts birth;
@@ -44,20 +39,14 @@ int RunChart(const ChartOptions& options, Streams io) {
   const ChartPositions& chart = planets::CalculateChart(birth, angles, moon, true);
 
   if (options.json) {
-    Json positions = Json::array();
-    for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
-      positions.push_back({{"slot", slot}, {"body", SlotCaptions[slot]}, {"text", chart[slot]}});
-    }
     const Json result = {{"universal_time", angles.BirthUniversalTime},
                          {"day_number", planets::ChartDayNumber(birth, angles.BirthUniversalTime)},
-                         {"positions", positions}};
+                         {"positions", PositionsJson(chart)}};
     io.out << JsonText(result) << "\n";
     return ExitSuccess;
   }
   io.out << "Universal time: " << NumberText(angles.BirthUniversalTime) << "\n";
-  for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
-    io.out << SlotCaptions[slot] << ": " << chart[slot] << "\n";
-  }
+  WritePositions(io.out, chart);
   return ExitSuccess;
 }
 

@@ -57,13 +57,15 @@ places::LocalDateTime ChosenMoment(const PlaceOptions& options) {
   localtime_r(&now, &clock);
   places::LocalDateTime moment{clock.tm_year + 1900, clock.tm_mon + 1, clock.tm_mday, clock.tm_hour, clock.tm_min};
   if (!options.date.empty()) {
-    const CalendarDate date = ReadDate(options.date);
+    BirthDate date;
+    ReadBirthDate(options.date, date);  // checked as the command line was read
     moment.year = date.year;
     moment.month = date.month;
     moment.day = date.day;
   }
   if (!options.time.empty()) {
-    const ClockTime time = ReadTime(options.time);
+    ClockTime time;
+    ReadClockTime(options.time, time);
     moment.hour = time.hour;
     moment.minute = time.minute;
   }
@@ -178,8 +180,10 @@ CommandAction DefinePlace(CLI::App& command, Streams io) {
       ->type_name("S");
   command.add_option("--country", options->country, "only places in this country, by name or ISO code")
       ->type_name("C");
-  AddDateOption(command, options->date, "local date the offset is wanted for, 1901-01-01 to 2050-12-31 (default today)");
-  AddTimeOption(command, options->time, "local clock time the offset is wanted for (default now)");
+  command.add_option("--date", options->date, "local date the offset is wanted for, 1901-01-01 to 2050-12-31 (default today)")
+      ->type_name("YYYY-MM-DD")->check(CheckedBy([](std::string_view text) { BirthDate date; return ReadBirthDate(text, date); }));
+  command.add_option("--time", options->time, "local clock time the offset is wanted for (default now)")
+      ->type_name("HH:MM")->check(CheckedBy([](std::string_view text) { ClockTime time; return ReadClockTime(text, time); }));
   command.add_option("--limit", options->limit, "at most N places (default 10)")
       ->type_name("N")->check(CLI::Range(1, 1000));
   command.add_flag("--json", options->json, "one JSON object instead of text");

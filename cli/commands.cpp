@@ -12,6 +12,7 @@ CommandAction DefineTexts(CLI::App& command, Streams io);    // cmd_texts.cpp
 CommandAction DefineChart(CLI::App& command, Streams io);    // cmd_chart.cpp
 CommandAction DefineZones(CLI::App& command, Streams io);    // cmd_zones.cpp
 CommandAction DefinePlace(CLI::App& command, Streams io);    // cmd_place.cpp
+CommandAction DefineMatch(CLI::App& command, Streams io);    // cmd_match.cpp
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -23,6 +24,7 @@ const std::vector<Command>& AllCommands() {
       {"chart", "one partner's chart: universal time and the fourteen positions", DefineChart},
       {"zones", "the time-zone list: row, display text, hours and minutes", DefineZones},
       {"place", "look a birthplace up: coordinates, the offset at a local time, the zone row and DST box", DefinePlace},
+      {"match", "the astrological match of a couple, or of every couple of a CSV file", DefineMatch},
   };
   return commands;
 }

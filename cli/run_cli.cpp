@@ -34,7 +34,6 @@ int RunCli(const std::vector<std::string>& words, Streams io) {
                "zentara-cli");
   app.set_version_flag("--version", "zentara-cli " + std::string(ProgramVersion));
   app.require_subcommand(1);
-  app.footer(ExitStatusHelp);
 
   std::vector<std::pair<CLI::App*, CommandAction>> actions;
   for (const Command& command : AllCommands()) {
@@ -43,6 +42,8 @@ int RunCli(const std::vector<std::string>& words, Streams io) {
     const std::string ownFooter = subcommand->get_footer();
     subcommand->footer(ownFooter.empty() ? ExitStatusHelp : ownFooter + "\n\n" + ExitStatusHelp);
   }
+  // Set after the subcommands, which would otherwise inherit it as their own.
+  app.footer(ExitStatusHelp);
 
   if (words.empty()) {
     io.err << app.help();

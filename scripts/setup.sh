@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev                       # Qt 6 Widgets, PrintSupport and Test
   libgtest-dev libbenchmark-dev      # GoogleTest and Google Benchmark
   libcli11-dev nlohmann-json3-dev    # zentara-cli's command line and JSON output
+  libcsv-dev                         # zentara-cli match --batch reads CSV with libcsv
+  time                               # GNU time: peak memory in bench/match_batch_bench.sh
   xvfb xauth xdotool                 # the end-to-end tests' X server and its driver
   fonts-dejavu-core                  # fonts for offscreen and printed text
   tzdata libhowardhinnant-date-dev   # historical time zones and the library that reads them

@@ -10,24 +10,30 @@
 
 namespace zentara {
 
-const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale) {
+const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale, double* universalTime) {
   namespace planets = modPlanetPosition_Western;
   const planets::ChartAngles angles = planets::CalculateAngles(birth);
+  if (universalTime != nullptr) *universalTime = angles.BirthUniversalTime;
   const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
   return planets::CalculateChart(birth, angles, moon, isMale);
 }
 
 std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries) {
+  AstroMatchResult result;
+  if (!CalculateAstroMatch(entries, result)) return std::nullopt;
+  return result;
+}
+
+bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result) {
   const TimeZoneTable zones = LoadTimeZoneTable();
   const auto male = BirthMomentFromEntries(entries.Male, zones);
-  if (!male) return std::nullopt;
-  AstroMatchResult result;
-  result.Male = CalculatePartnerChart(*male, true);
+  if (!male) return false;
+  result.Male = CalculatePartnerChart(*male, true, &result.MaleUniversalTime);
   const auto female = BirthMomentFromEntries(entries.Female, zones);
-  if (!female) return std::nullopt;
-  result.Female = CalculatePartnerChart(*female, false);
+  if (!female) return false;
+  result.Female = CalculatePartnerChart(*female, false, &result.FemaleUniversalTime);
   result.Score = ScoreCompatibility(result.Male, result.Female);
-  return result;
+  return true;
 }
 
 }  // namespace zentara

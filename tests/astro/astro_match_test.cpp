@@ -120,9 +120,10 @@ TEST(CalculateAstroMatch, MaleThenFemaleFromTheMoonSlots) {
   EXPECT_EQ(same->Male[MoonSlot], "07 Sag 42");  // the engines' worked chart
   EXPECT_EQ(same->Score.Power, 210);
 
-  entries.Female.YearPosition = 1979 - 1901;
+  entries.Female.YearPosition = 1979 - 1901, entries.Female.HourPosition = 16;
   const auto match = CalculateAstroMatch(entries);
   ASSERT_TRUE(match);
+  EXPECT_EQ(std::make_pair(match->MaleUniversalTime, match->FemaleUniversalTime), std::make_pair(9.0, 11.0));
   EXPECT_EQ(match->Male, same->Male) << "the female run leaves the male chart alone";
   EXPECT_NE(match->Female, match->Male);
   EXPECT_EQ(match->Score.Harmony, 30 * SlotDegrees(match->Female[MoonSlot]));

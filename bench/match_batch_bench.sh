@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Times zentara-cli match --batch on generated couples and sets it against the
+# PartnerChart benchmark (one partner's three engine steps) of the same build,
+# run in the same go.
+#
+#   bash bench/match_batch_bench.sh [BUILD_DIR] [ROWS...]    (defaults: build 100000 1000000)
+#
+# For each size it writes ROWS couples of varied valid entries to a temporary
+# file, runs the batch on it with the output thrown away, and reports couples
+# per second, CPU time per couple against two PartnerChart runs, and the peak
+# resident memory (GNU time's "Maximum resident set size").
+set -euo pipefail
+
+build=${1:-build}
+shift || true
+sizes=("$@")
+if ((${#sizes[@]} == 0)); then sizes=(100000 1000000); fi
+cli=$build/bin/zentara-cli
+chart_bench=$build/bin/zentara-bench-chart
+for program in "$cli" "$chart_bench" /usr/bin/time; do
+  [ -x "$program" ] || { echo "missing $program (build the project; GNU time comes with scripts/setup.sh)" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# ROWS couples from a fixed seed: dates over the whole year list (days 1 to 28,
+# so every date passes), every hour, minute and zone row, both hemispheres.
+generate() {
+  awk -v rows="$1" 'BEGIN {
+    srand(20240601)
+    split("John Mary Amit Priya Carlos Ana Li Mei Olu Ada Ivan Olga Sam Kim", names, " ")
+    split("Delhi|New York|Sydney|Buenos Aires|Lagos|Oslo|Tokyo|Lima", cities, "|")
+    split("Delhi|New York|New South Wales|Buenos Aires|Lagos|Oslo|Tokyo|Lima", states, "|")
+    split("India|USA|Australia|Argentina|Nigeria|Norway|Japan|Peru", countries, "|")
+    header = ""
+    split("name date time zone dst lat lon city state country", columns, " ")
+    for (p = 0; p < 2; p++) for (c = 1; c <= 10; c++)
+      header = header (header == "" ? "" : ",") (p == 0 ? "male-" : "female-") columns[c]
+    print header
+    for (r = 0; r < rows; r++) {
+      line = ""
+      for (p = 0; p < 2; p++) {
+        place = 1 + int(rand() * 8)
+        line = line (p == 0 ? "" : ",") names[1 + int(rand() * 14)] \
+          sprintf(",%04d-%02d-%02d", 1901 + int(rand() * 150), 1 + int(rand() * 12), 1 + int(rand() * 28)) \
+          sprintf(",%d:%02d,%d,%d", int(rand() * 24), int(rand() * 60), int(rand() * 71), rand() < 0.3) \
+          sprintf(",%d%s%02d", int(rand() * 90), rand() < 0.5 ? "N" : "S", int(rand() * 60)) \
+          sprintf(",%d%s%02d", int(rand() * 180), rand() < 0.5 ? "E" : "W", int(rand() * 60)) \
+          "," (place == 2 ? "\"New York\"" : cities[place]) "," states[place] "," countries[place]
+      }
+      print line
+    }
+  }'
+}
+
+# Median CPU nanoseconds of one run of PartnerChart (the worked birth again
+# and again) and of VariedPartnerCharts (a different birth each run).
+"$chart_bench" --benchmark_filter='^(PartnerChart|VariedPartnerCharts)$' --benchmark_repetitions=5 \
+  --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null >"$work/charts.csv"
+median() { awk -F, -v name="\"$1_median\"" '$1 == name { print $4 }' "$work/charts.csv"; }
+chart_ns=$(median PartnerChart)
+varied_ns=$(median VariedPartnerCharts)
+echo "PartnerChart: ${chart_ns} ns CPU; VariedPartnerCharts: ${varied_ns} ns CPU (medians of 5)"
+printf '%10s %12s %14s %12s %8s %12s %8s %14s\n' rows couples/s "CPU ns/couple" "2 x chart" ratio \
+  "2 x varied" ratio "peak RSS KiB"
+
+for rows in "${sizes[@]}"; do
+  generate "$rows" >"$work/couples.csv"
+  status=0
+  /usr/bin/time -v -o "$work/time.txt" "$cli" match --batch "$work/couples.csv" >/dev/null 2>"$work/errors.txt" || status=$?
+  if [ "$status" -ne 0 ]; then
+    echo "zentara-cli match --batch ended with exit status $status:" >&2
+    head -n 5 "$work/errors.txt" >&2
+    exit 1
+  fi
+  awk -v rows="$rows" -v chart="$chart_ns" -v varied="$varied_ns" -F': ' '
+    /User time \(seconds\)/ { user = $2 }
+    /System time \(seconds\)/ { sys = $2 }
+    /Elapsed \(wall clock\) time/ { n = split($2, t, ":"); wall = 0; for (i = 1; i <= n; i++) wall = wall * 60 + t[i] }
+    /Maximum resident set size/ { rss = $2 }
+    END {
+      cpu = (user + sys) * 1e9 / rows
+      printf "%10d %12.0f %14.0f %12.0f %8.2f %12.0f %8.2f %14d\n", rows, rows / wall, cpu,
+             2 * chart, cpu / (2 * chart), 2 * varied, cpu / (2 * varied), rss
+    }' "$work/time.txt"
+done
+echo "ratio: CPU time per couple of the batch over two chart runs (target against PartnerChart: at most 1.3)"

@@ -1,0 +1,25 @@
+// zentara-cli match --batch: the astro match of many couples, one a CSV row.
+//
+// The first row names the twenty columns, male-name ... female-country (the
+// match options without their dashes), in any order; male-dst and female-dst
+// hold 1 or 0. Each later row is one couple, put into the entry form's
+// controls and checked as the form checks them. The output CSV has the input's
+// columns in its order, then male-sun ... male-mc, female-sun ... female-mc,
+// power, harmony, ph, percentage and comment, one row for each couple that
+// passes. A row that does not is left out of the output and reported on the
+// error stream as "row N: COLUMN: message" (the header is row 1), and the next
+// row is read. Rows are read, computed and written one at a time.
+#pragma once
+#include <string>
+
+#include "cli/commands.h"
+
+namespace zentara::cli {
+
+// Scores the couples of the CSV file at `path` ("-": standard input) onto
+// `io.out`. Exit status 0 when every row passed, 1 when some did not, 2 when
+// the header row is missing or names an unknown, repeated or too few columns
+// (nothing is written), 3 when the input cannot be read or the output written.
+int RunMatchBatch(const std::string& path, Streams io);
+
+}  // namespace zentara::cli

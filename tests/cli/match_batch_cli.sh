@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# zentara-cli match --batch: each row's figures as match gives them, quoted
+# fields, columns in another order, bad rows among good ones, and the header
+# row's errors.
+set -uo pipefail
+cli=$1
+source "$(dirname "$0")/cli_checks.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+columns=(name date time zone dst lat lon city state country)
+john=(John 1975-08-15 14:30 34 0 28N36 77E13 "New Delhi" Delhi India)
+mary=(Mary 1978-02-10 6:05 27 1 40N42 74W00 "New York" "New York" USA)
+ivan=(Ivan 1950-06-01 0:00 64 1 55N45 37E37 Moscow Moscow Russia)
+ana=(Ana 2001-12-31 23:59 8 0 33S52 151E12 Sydney "New South Wales" Australia)
+
+header=$(for p in male female; do for c in "${columns[@]}"; do printf '%s-%s,' "$p" "$c"; done; done)
+header=${header%,}
+# A CSV row of two partners' fields; a field with a space is quoted.
+row() { local f line=""; for f in "$@"; do [[ $f == *" "* ]] && f="\"$f\""; line+="$f,"; done; echo "${line%,}"; }
+# The figures match prints for the two partners, comma-separated: 28 positions, then the score.
+figures() {
+  local options=() i
+  for i in "${!columns[@]}"; do
+    if [ "${columns[i]}" = dst ]; then [ "${@:i+1:1}" = 1 ] && options+=(--male-dst)
+    else options+=("--male-${columns[i]}" "${@:i+1:1}"); fi
+    if [ "${columns[i]}" = dst ]; then [ "${@:i+11:1}" = 1 ] && options+=(--female-dst)
+    else options+=("--female-${columns[i]}" "${@:i+11:1}"); fi
+  done
+  "$cli" match "${options[@]}" | grep -v -e '^Universal time' -e ':$' -e '^$' | sed 's/^[^:]*: //' | paste -sd,
+}
+same() {  # same NAME EXPECTED ACTUAL
+  if [ -n "$2" ] && [ "$2" = "$3" ]; then passes=$((passes + 1)); else
+    echo "$1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
+}
+
+{ echo "$header"; row "${john[@]}" "${mary[@]}"; row "${ivan[@]}" "${ana[@]}"; } >"$work/couples.csv"
+"$cli" match --batch "$work/couples.csv" >"$work/out.csv"
+same "output header" "$header,male-sun" "$(head -n 1 "$work/out.csv" | cut -d, -f1-21)"
+same "output header end" "female-mc,power,harmony,ph,percentage,comment" "$(head -n 1 "$work/out.csv" | cut -d, -f48-)"
+same "john and mary" "$(figures "${john[@]}" "${mary[@]}")" "$(sed -n 2p "$work/out.csv" | cut -d, -f21-)"
+same "ivan and ana" "$(figures "${ivan[@]}" "${ana[@]}")" "$(sed -n 3p "$work/out.csv" | cut -d, -f21-)"
+same "input columns as read" "John,1975-08-15,14:30,34,0,28N36,77E13,New Delhi" "$(sed -n 2p "$work/out.csv" | cut -d, -f1-8)"
+
+# The columns reversed: the input columns come out reversed, the figures the same.
+awk -F, '{ for (i = NF; i > 1; i--) printf "%s,", $i; print $1 }' "$work/couples.csv" >"$work/reversed.csv"
+"$cli" match --batch "$work/reversed.csv" >"$work/reversed_out.csv"
+same "reversed header" "$(head -n 1 "$work/reversed.csv")" "$(head -n 1 "$work/reversed_out.csv" | cut -d, -f1-20)"
+same "reversed figures" "$(cut -d, -f21- "$work/out.csv")" "$(cut -d, -f21- "$work/reversed_out.csv")"
+
+# Bad rows among good ones, from standard input: each reported with its row
+# number (the header is row 1), the good rows still written, exit status 1.
+{ echo "$header"; row "${john[@]}" "${mary[@]}"; row "" "${john[@]:1}" "${mary[@]}"
+  echo "Jo\"hn,$(row "${john[@]:1}" "${mary[@]}")"; row "${john[@]}" "${mary[@]:0:7}" "New, York" "${mary[@]:8}"
+  row "${john[@]:1}" "${mary[@]}"; row " John" "${john[@]:1}" "${mary[@]}"; row "${ivan[@]}" "${ana[@]}"; } >"$work/bad.csv"
+"$cli" match --batch - <"$work/bad.csv" >"$work/bad_out.csv" 2>"$work/bad_err.txt"
+same "exit status with bad rows" 1 "$?"
+same "bad rows reported" "row 3: male-name: Please Enter Male Name|row 4: malformed quoting: a quote inside an unquoted field, or text after a closing quote|row 5: female-city: Please enter only letters|row 6: has 19 fields where the header row has 20" "$(paste -sd'|' "$work/bad_err.txt")"
+same "good rows written" "$(sed -n 2,3p "$work/out.csv" | cut -d, -f2-)" "$(sed -n '2p;4p' "$work/bad_out.csv" | cut -d, -f2-)"
+same "a leading space is kept and quoted" '" John",1975-08-15' "$(sed -n 3p "$work/bad_out.csv" | cut -d, -f1-2)"
+
+# The header row decides the columns.
+echo "${header/male-lat/male-latitude}" >"$work/unknown.csv"
+check "unknown column" 2 "" "" "$cli" match --batch "$work/unknown.csv"
+echo "${header/,female-country/}" >"$work/missing.csv"
+check "missing column" 2 "" "zentara-cli match: the header row lacks the column female-country" "$cli" match --batch "$work/missing.csv"
+echo "$header,male-name" >"$work/twice.csv"
+check "column twice" 2 "" "zentara-cli match: the header row names the column male-name twice" "$cli" match --batch "$work/twice.csv"
+check "empty input" 2 "" "" "$cli" match --batch /dev/null
+check "no such file" 3 "" "" "$cli" match --batch "$work/none.csv"
+
+finish

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# zentara-cli match: a worked couple against golden text and JSON, each
+# partner's positions against chart --json, the entry form's checks (exit
+# status 1) and entries the form could not hold (exit status 2).
+set -uo pipefail
+cli=$1
+data=$2
+source "$(dirname "$0")/cli_checks.sh"
+
+# John: the engines' worked birth (15 August 1975, 14:30, Indian Time, 28N36
+# 77E13). Mary: 10 February 1978, 6:05 Eastern Standard Time with daylight
+# saving, New York.
+declare -A entry=(
+  [male-name]=John [male-date]=1975-08-15 [male-time]=14:30 [male-zone]=34 [male-lat]=28N36 [male-lon]=77E13
+  [male-city]="New Delhi" [male-state]=Delhi [male-country]=India
+  [female-name]=Mary [female-date]=1978-02-10 [female-time]=6:05 [female-zone]=27 [female-lat]=40N42
+  [female-lon]=74W00 [female-city]="New York" [female-state]="New York" [female-country]=USA)
+
+# match on the couple, changed by NAME=VALUE arguments (an empty VALUE leaves the
+# option out); arguments starting with -- are added as they are.
+match() {
+  local -A e
+  local key arg options=(--female-dst) extra=()
+  for key in "${!entry[@]}"; do e[$key]=${entry[$key]}; done
+  for arg in "$@"; do
+    if [[ $arg == --* ]]; then extra+=("$arg"); else e[${arg%%=*}]=${arg#*=}; fi
+  done
+  for key in "${!e[@]}"; do [ -n "${e[$key]}" ] && options+=("--$key" "${e[$key]}"); done
+  "$cli" match "${options[@]}" "${extra[@]}"
+}
+
+check "worked couple, text" 0 "$data/match_john_mary.txt" "" match
+check "worked couple, json" 0 "$data/match_john_mary.json" "" match --json
+
+positions() { grep -o '"positions":\[[^]]*\]'; }
+expected=$( ("$cli" chart --date 1975-08-15 --time 14:30 --zone 34 --lat 28N36 --lon 77E13 --json
+  "$cli" chart --date 1978-02-10 --time 6:05 --zone 27 --dst --lat 40N42 --lon 74W00 --json) | positions)
+actual=$(match --json | positions)
+if [ "$(wc -l <<<"$expected")" -eq 2 ] && [ "$actual" = "$expected" ]; then passes=$((passes + 1)); else
+  echo "match --json positions differ from chart --json:"; diff <(echo "$expected") <(echo "$actual"); failures=$((failures + 1)); fi
+
+# The form's checks, in the form's order.
+check "male name empty" 1 "" "Please Enter Male Name" match male-name=
+check "female degree empty" 1 "" "Please Enter Degree in Latitude" match female-lat=N42
+check "male minutes of longitude empty" 1 "" "Please Enter Minute in Longitude" match male-lon=77E
+check "31 April, male" 1 "" "Please Enter Your Correct Date Or Month !" match male-date=1975-04-31
+check "29 February 1901, female" 1 "" "Please Enter Your Partner's Correct Date Or Month!" match female-date=1901-02-29
+check "female city before the male date" 1 "" "Please Enter City" match male-date=1975-04-31 female-city=
+check "a name of one space" 0 "-" "" match "male-name= "
+
+# What the form's boxes and lists could not hold.
+check "letters box refuses a dot" 2 "" "zentara-cli match: --female-city: Please enter only letters" \
+  match "female-city=St. Louis"
+check "letters box refuses an accent" 2 "" "zentara-cli match: --male-name: Please enter only letters" match male-name=José
+check "four digits in a box" 2 "" "" match male-lat=2800N36
+check "no direction" 2 "" "" match female-lon=7400
+check "year 2051" 2 "" "" match female-date=2051-01-01
+check "zone row 71" 2 "" "" match male-zone=71
+check "zone missing" 2 "" "zentara-cli match: --female-zone is required" match female-zone=
+check "--batch with a couple" 2 "" "" "$cli" match --batch - --male-name John
+
+finish
