@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <iomanip>
+#include <random>
+#include <vector>
 
 #include "astro/engine/planets/angles.h"
 #include "astro/engine/planets/calendar.h"
@@ -112,3 +116,25 @@ TEST(ReduceRadians, NegativeAngleWithinOneTurnGainsExactlyOneTurn) {
 }
 
 }  // namespace
+
+// The turn reductions give the very double that repeated subtraction or addition
+// of 360 gives: over a seeded sample of the engines' ranges (the Moon's mean
+// longitude reaches about 481,000 degrees a century from 2000) and the edges.
+TEST(TurnReductions, SameDoubleAsRepeatedSteps) {
+  const auto whileAbove = [](double d) { while (d > 360) d -= 360; return d; };
+  const auto whileAtLeast = [](double d) { while (d >= 360) d -= 360; return d; };
+  const auto whileBelow = [](double d) { while (d < 0) d += 360; return d; };
+  std::vector<double> values = {0.0, 360.0, 720.0, 1080.0, -360.0, -720.0, 359.99999999999994, 360.00000000000006,
+                                -1e-300, 1e-300, 481267.88134236, -481267.88134236, 36000.5, -0.5};
+  std::mt19937_64 random(20261207);
+  std::uniform_real_distribution<double> wide(-700000.0, 700000.0);
+  for (int i = 0; i < 20000; ++i) values.push_back(wide(random));
+  using namespace zentara::modPlanetPosition_Western;
+  for (const double value : values) {
+    // Bitwise, so that 0.0 and -0.0 would count as different.
+    const auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    ASSERT_TRUE(same(SubtractTurnsWhileAbove360(value), whileAbove(value))) << std::setprecision(17) << value;
+    ASSERT_TRUE(same(SubtractTurnsWhileAtLeast360(value), whileAtLeast(value))) << std::setprecision(17) << value;
+    ASSERT_TRUE(same(AddTurnsWhileBelow0(value), whileBelow(value))) << std::setprecision(17) << value;
+  }
+}

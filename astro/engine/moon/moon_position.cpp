@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/engine/birth_coordinates.h"
+#include "astro/engine/planets/angles.h"
 #include "astro/engine/planets/calendar.h"
 #include "astro/engine/planets/zodiac_text.h"
 
@@ -87,9 +88,8 @@ double MoonLongitude(const BirthMoment& birth) {
   }
 
   double longitude = meanLongitude + sum;
-  while (longitude < 0) longitude += 360;
-  while (longitude > 360) longitude -= 360;
-  return longitude;
+  return modPlanetPosition_Western::SubtractTurnsWhileAbove360(
+      modPlanetPosition_Western::AddTurnsWhileBelow0(longitude));
 }
 
 std::string CalculateMoonPosition(const BirthMoment& birth) {

@@ -32,4 +32,23 @@ double ReduceRadians(double radians) {
   return rest < 0 ? rest + FullTurn : rest;
 }
 
+double SubtractTurnsWhileAbove360(double degrees) {
+  if (!(degrees > 360)) return degrees;
+  const double rest = std::fmod(degrees, 360.0);
+  return rest == 0 ? 360.0 : rest;
+}
+
+double SubtractTurnsWhileAtLeast360(double degrees) {
+  if (!(degrees >= 360)) return degrees;
+  return std::fmod(degrees, 360.0);
+}
+
+double AddTurnsWhileBelow0(double degrees) {
+  if (!(degrees < 0)) return degrees;
+  // fmod leaves the value the repeated addition reaches just before its last
+  // step, in (-360, 0); at 0 the last step came from exactly -360.
+  const double rest = std::fmod(degrees, 360.0);
+  return rest < 0 ? rest + 360.0 : 0.0;
+}
+
 }  // namespace zentara::modPlanetPosition_Western

@@ -27,4 +27,19 @@ double NormalizeDegrees(double degrees);
 // gains one turn.
 double ReduceRadians(double radians);
 
+// What subtracting 360 while the angle is above 360 leaves: (0, 360] for an
+// angle above 360, the angle itself otherwise. Computed with one exact fmod
+// instead of the repeated subtraction, which gives the same double (each
+// subtraction of 360 is exact below 2^55) but takes over a thousand steps for
+// the Moon's mean longitude a century from 2000.
+double SubtractTurnsWhileAbove360(double degrees);
+
+// The same while the angle is 360 or more: [0, 360).
+double SubtractTurnsWhileAtLeast360(double degrees);
+
+// What adding 360 while the angle is below 0 leaves: [0, 360) for a negative
+// angle, the angle itself otherwise; the last addition is made as the repeated
+// addition makes it, so the result is the same double.
+double AddTurnsWhileBelow0(double degrees);
+
 }  // namespace zentara::modPlanetPosition_Western

@@ -17,7 +17,7 @@ double RightAscensionOfMidheaven(double centuries, double universalTime, double 
   const double t = centuries;
   double sidereal = (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + universalTime) * 15 - longitude;
   // A negative value is left as it is: only its sine, cosine and tangent are used.
-  while (sidereal >= 360) sidereal -= 360;
+  sidereal = SubtractTurnsWhileAtLeast360(sidereal);
   return sidereal * DegToRad;
 }
 

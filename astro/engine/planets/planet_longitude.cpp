@@ -43,9 +43,7 @@ double PlanetLongitude(int body, double d) {
   }
 
   double longitude = QuadrantArcTangent(y - yEarth, x - xEarth) * (180 / Pi);
-  while (longitude > 360) longitude -= 360;
-  while (longitude < 0) longitude += 360;
-  return longitude;
+  return AddTurnsWhileBelow0(SubtractTurnsWhileAbove360(longitude));
 }
 
 }  // namespace zentara::modPlanetPosition_Western
