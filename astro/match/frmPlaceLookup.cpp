@@ -80,7 +80,8 @@ frmPlaceLookup::frmPlaceLookup(zentara::Partner partner, const zentara::AstroPar
   txtCity_ = SearchBox(central, "txtLookupCity", entries.City);
   txtState_ = SearchBox(central, "txtLookupState", entries.State);
   txtCountry_ = SearchBox(central, "txtLookupCountry", entries.Country);
-  const std::pair<const char*, QLineEdit*> rows[] = {{"City:", txtCity_}, {"State:", txtState_}, {"Country:", txtCountry_}};
+  const std::pair<const char*, QLineEdit*> rows[] = {
+      {"City:", txtCity_}, {"State:", txtState_}, {"Country:", txtCountry_}};
   for (int column = 0; column < 3; ++column) {
     boxes->addWidget(new QLabel(QString::fromLatin1(rows[column].first), central), 0, 2 * column);
     boxes->addWidget(rows[column].second, 0, 2 * column + 1);

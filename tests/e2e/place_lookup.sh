@@ -20,31 +20,27 @@ keys space alt+p
 entry=$(await_window "$start" alone) || fail "Proceed did not replace the start form by one window"
 entry_size=$(size_of "$entry")
 
-# Name, then ten Tabs past the date, time and the four empty coordinate boxes
-# to the city.
+# Ten Tabs from the name past the date, time and empty coordinates to the city.
 type_text "Arjun"
 keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 type_text "Dehli"; keys Tab; type_text "Delhi"; keys Tab; type_text "India"; keys Tab
 type_text "Priya"; keys Tab Down Down Tab Down Tab Down Down Down Tab Down Tab Tab
 type_text "19"; keys Tab; type_text "4"; keys Tab; type_text "72"; keys Tab; type_text "52"; keys Tab
 type_text "Mumbai"; keys Tab; type_text "Maharashtra"; keys Tab; type_text "India"
-# After the female country: the male zone list, the DST box, the chosen North
-# and East options, then the male look-up button.
+# Past the male zone list, DST box, North and East options to his look-up button.
 keys Tab Tab Tab Tab Tab space
 lookup=$(await_window "$entry") || fail "the male look-up button opened no window"
 [ "$(xdotool getwindowname "$lookup")" = "QM Zentara Software v2.05" ] || fail "unexpected caption of the look-up window"
 [ "$(size_of "$lookup")" != "$entry_size" ] || fail "the window after the look-up button looks like the entry form"
 echo "look-up window $lookup, $(size_of "$lookup")"
 
-# "Dehli" finds nothing; the city typed over searches again, Down and Up move
-# the selection and come back to the first place, Enter fills it in.
+# "Dehli" finds nothing; typed over, the city is searched again; Enter fills in.
 keys ctrl+a
 type_text "Delhi"
 keys Down Up Return
 [ "$(await_window "$lookup" alone)" = "$entry" ] || fail "Enter did not close the look-up window"
 
-# File > Analyze Compatibility: the report frame replaces the entry form only
-# when every check passed, the male coordinates included.
+# Analyze shows the report frame only when every check passed, the coordinates' too.
 keys alt+f a
 frame=$(await_window "$entry" alone) || fail "Analyze did not replace the entry form by one window (coordinates not filled?)"
 [ "$(size_of "$frame")" != "$entry_size" ] || fail "the window after Analyze looks like the entry form"
