@@ -76,14 +76,7 @@ const char* ClockChangeName(ClockChange change) {
   return change == ClockChange::Skipped ? "skipped" : change == ClockChange::Repeated ? "repeated" : nullptr;
 }
 
-struct PlaceFacts {
-  places::Place place;
-  places::FormCoordinates form;
-  std::optional<places::ZoneOffset> offset;
-  std::optional<places::FormZoneEntry> entry;
-};
-
-Json ToJson(const PlaceFacts& facts) {
+Json ToJson(const places::PlaceEntries& facts) {
   const places::Place& place = facts.place;
   Json json = {{"name", place.name},
                {"state", place.regionName},
@@ -92,8 +85,8 @@ Json ToJson(const PlaceFacts& facts) {
                {"population", place.population},
                {"latitude", place.latitude},
                {"longitude", place.longitude},
-               {"lat", places::LatitudeText(facts.form.latitude)},
-               {"lon", places::LongitudeText(facts.form.longitude)},
+               {"lat", places::LatitudeText(facts.coordinates.latitude)},
+               {"lon", places::LongitudeText(facts.coordinates.longitude)},
                {"timezone", place.timeZone}};
   if (!facts.offset) {
     for (const char* key : {"utc_offset", "daylight_saving", "abbreviation", "clock_change", "form"}) json[key] = nullptr;
@@ -104,17 +97,18 @@ Json ToJson(const PlaceFacts& facts) {
   json["abbreviation"] = facts.offset->abbreviation;
   const char* change = ClockChangeName(facts.offset->clockChange);
   json["clock_change"] = change ? Json(change) : Json(nullptr);
-  json["form"] = facts.entry ? Json{{"zone_row", facts.entry->zoneRow}, {"dst", facts.entry->daylightSaving}}
+  json["form"] = facts.zone ? Json{{"zone_row", facts.zone->zoneRow}, {"dst", facts.zone->daylightSaving}}
                              : Json(nullptr);
   return json;
 }
 
-void WriteText(std::ostream& out, const PlaceFacts& facts) {
+void WriteText(std::ostream& out, const places::PlaceEntries& facts) {
   const places::Place& place = facts.place;
   out << place.name;
   if (!place.regionName.empty()) out << ", " << place.regionName;
   out << ", " << place.countryName << " (" << place.countryCode << ") | pop. " << place.population << " | "
-      << places::LatitudeText(facts.form.latitude) << " " << places::LongitudeText(facts.form.longitude) << " | "
+      << places::LatitudeText(facts.coordinates.latitude) << " "
+      << places::LongitudeText(facts.coordinates.longitude) << " | "
       << place.timeZone;
   if (!facts.offset) {
     out << ": not in the time-zone database\n";
@@ -123,9 +117,9 @@ void WriteText(std::ostream& out, const PlaceFacts& facts) {
   out << " UTC" << places::UtcOffsetText(facts.offset->utcOffsetSeconds) << " " << facts.offset->abbreviation;
   if (facts.offset->daylightSaving) out << ", daylight saving";
   if (const char* change = ClockChangeName(facts.offset->clockChange)) out << ", " << change << " local time";
-  if (facts.entry) {
-    out << " | zone row " << facts.entry->zoneRow << " \"" << LoadTimeZoneTable().TimeZoneNames[facts.entry->zoneRow]
-        << "\", DST box " << (facts.entry->daylightSaving ? "checked" : "clear") << "\n";
+  if (facts.zone) {
+    out << " | zone row " << facts.zone->zoneRow << " \"" << LoadTimeZoneTable().TimeZoneNames[facts.zone->zoneRow]
+        << "\", DST box " << (facts.zone->daylightSaving ? "checked" : "clear") << "\n";
   } else {
     out << " | no zone row gives UTC" << places::UtcOffsetText(facts.offset->utcOffsetSeconds) << "\n";
   }
@@ -156,10 +150,7 @@ int RunPlace(const PlaceOptions& options, Streams io) {
   const places::TzdbTimeZoneRules rules;
   Json list = Json::array();
   for (const places::PlaceMatch& match : loaded.atlas->Search(query)) {
-    PlaceFacts facts{loaded.atlas->PlaceAt(match.place), {}, {}, {}};
-    facts.form = places::ToFormCoordinates(facts.place.latitude, facts.place.longitude);
-    facts.offset = rules.OffsetAt(facts.place.timeZone, moment);
-    if (facts.offset) facts.entry = places::SuggestZoneEntry(*facts.offset, places::EnginesReadEast(facts.form.longitude));
+    const places::PlaceEntries facts = places::EntriesForPlace(loaded.atlas->PlaceAt(match.place), rules, moment);
     if (options.json) {
       list.push_back(ToJson(facts));
     } else {

@@ -15,9 +15,11 @@
 
 #include "astro/match/MDIForm1.h"
 #include "astro/match/astro_match.h"
+#include "astro/match/frmPlaceLookup.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/key_filtered_box.h"
 #include "astro/match/time_zones.h"
+#include "astro/places/atlas_location.h"
 #include "platform/platform.h"
 #include "shell/combo_box.h"
 #include "shell/control_array.h"
@@ -26,7 +28,6 @@
 #include "shell/help_menu.h"
 #include "shell/qt_text.h"
 #include "web/web_commands.h"
-#include "web/web_pages.h"
 
 namespace astro {
 namespace {
@@ -340,9 +341,30 @@ void frmMatch::LookUpPlace(Partner partner) {
     ApplyFailure(this, *failure, ControlOf(partner, *failure->Focus), nullptr);
     return;
   }
-  const auto lookup = platform::current().newWebLookup();
-  lookup->lookUp(shell::ToQt(zentara::PlaceSearchText(place)),
-                 shell::ToQt(zentara::WebPageAddress(zentara::HomePageKey)));
+  // The atlas is read the first time a look-up window opens, never at start-up.
+  auto* window = new frmPlaceLookup(partner, place, zentara::places::SharedAtlas(), this);
+  window->setWindowFlag(Qt::Dialog);
+  connect(window, &frmPlaceLookup::PlaceChosen, this,
+          [this, partner](const zentara::places::PlaceEntries& chosen) { FillPlace(partner, chosen); });
+  platform::current().showModal(window);
+}
+
+// The chosen place's coordinates, and its zone row and Daylight Saving Time box
+// where a row gives its offset, into that partner's controls; nothing else.
+void frmMatch::FillPlace(Partner partner, const zentara::places::PlaceEntries& place) {
+  const PartnerControls& c = ControlsOf(partner);
+  const zentara::places::FormAngle& latitude = place.coordinates.latitude;
+  const zentara::places::FormAngle& longitude = place.coordinates.longitude;
+  c.txtLD->setText(QString::number(latitude.degrees));
+  c.txtLM->setText(QString::number(latitude.minutes));
+  c.optLong[latitude.secondOption ? 1 : 0]->setChecked(true);
+  c.txtLoD->setText(QString::number(longitude.degrees));
+  c.txtLoM->setText(QString::number(longitude.minutes));
+  c.optLat[longitude.secondOption ? 1 : 0]->setChecked(true);
+  if (place.zone) {
+    c.cmbTimeZone->setCurrentIndex(static_cast<int>(place.zone->zoneRow));
+    c.chkDST->setChecked(place.zone->daylightSaving);
+  }
 }
 
 void frmMatch::Command1_Click() { LookUpPlace(Partner::Male); }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "astro/match/astro_entries.h"
+#include "astro/places/form_entry.h"
 #include "shell/form.h"
 
 class QCheckBox;
@@ -55,6 +56,7 @@ class frmMatch : public shell::Form {
   void Form_Load();
   void SetTabOrder();
   void LookUpPlace(zentara::Partner partner);
+  void FillPlace(zentara::Partner partner, const zentara::places::PlaceEntries& place);
   void RefuseEntry(KeyFilteredBox* box);
   const PartnerControls& ControlsOf(zentara::Partner partner) const;
   QWidget* ControlOf(zentara::Partner partner, zentara::AstroField field) const;

@@ -88,4 +88,11 @@ std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool eng
   return std::nullopt;
 }
 
+PlaceEntries EntriesForPlace(const Place& place, const TimeZoneRules& rules, const LocalDateTime& local) {
+  PlaceEntries entries{place, ToFormCoordinates(place.latitude, place.longitude), {}, {}};
+  entries.offset = rules.OffsetAt(place.timeZone, local);
+  if (entries.offset) entries.zone = SuggestZoneEntry(*entries.offset, EnginesReadEast(entries.coordinates.longitude));
+  return entries;
+}
+
 }  // namespace zentara::places

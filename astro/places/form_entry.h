@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "astro/places/atlas.h"
 #include "astro/places/time_zone_rules.h"
 
 namespace zentara::places {
@@ -54,5 +55,17 @@ struct FormZoneEntry {
 // place's side of Greenwich; then the first such row. Nothing when no row and box give the offset (Kathmandu's
 // +05:45; a western place whose clock is two hours ahead).
 std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool engineEast);
+
+// A place with what the form takes from it for a birth at `local` on the
+// place's clocks: its coordinates, the offset then in force (nothing for a zone
+// the database lacks or a date or time not on the calendar or the clock) and
+// the zone row and box that give that offset (nothing where none does).
+struct PlaceEntries {
+  Place place;
+  FormCoordinates coordinates;
+  std::optional<ZoneOffset> offset;
+  std::optional<FormZoneEntry> zone;
+};
+PlaceEntries EntriesForPlace(const Place& place, const TimeZoneRules& rules, const LocalDateTime& local);
 
 }  // namespace zentara::places

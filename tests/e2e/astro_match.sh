@@ -13,28 +13,7 @@ source "$(dirname "$0")/x_session.sh"
 app=$!
 pids+=("$app")
 
-visible() { xdotool search --onlyvisible --pid "$app" 2>/dev/null || true; }
-# Waits up to 20 s for a window of the program other than $1 - with $2 = alone,
-# for it to be the program's only window - then focuses it and prints its id.
-await_window() {
-  local windows
-  for _ in $(seq 200); do
-    windows=$(visible)
-    if [ "${2:-}" != alone ] || [ "$(grep -c . <<<"$windows")" -eq 1 ]; then
-      windows=$(grep -vx "$1" <<<"$windows" | head -n 1 || true)
-      if [ -n "$windows" ]; then
-        xdotool windowfocus --sync "$windows"
-        echo "$windows"
-        return 0
-      fi
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
-type_text() { xdotool type --delay 15 "$1"; }
-keys() { xdotool key --delay 15 "$@"; }
+source "$(dirname "$0")/program_windows.sh"
 
 start=$(await_window none alone) || fail "no start form"
 echo "start form $start: $(xdotool getwindowname "$start")"
@@ -79,10 +58,5 @@ fresh=$(await_window "$frame" alone) || fail "Back did not replace the frame by 
 echo "fresh entry form $fresh"
 
 # File > Exit ends the program cleanly.
-keys alt+f e
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "Exit did not end the program"
-status=0
-wait "$app" || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+exit_program
 echo "1 passed, 0 failed"

@@ -1,5 +1,5 @@
 // The astro entry form: its load state and tab order, ValidateAstroEntries as
-// the user meets it, the key filters and the paste rule, the look-ups, the
+// the user meets it, the key filters and the paste rule, the look-up buttons, the
 // calculation handing over to the report frame, Exit and the Help menu.
 #include <QAction>
 #include <functional>
@@ -17,6 +17,7 @@
 
 #include "astro/match/MDIForm1.h"
 #include "astro/match/frmMatch.h"
+#include "astro/match/frmPlaceLookup.h"
 #include "astro/match/frmReport.h"
 #include "gui_test_support.h"
 #include "shell/frmAbout.h"
@@ -215,7 +216,7 @@ class FrmMatchTest : public QObject {
     QCOMPARE(fake_->focused.data(), refocused ? static_cast<QWidget*>(target) : nullptr);
   }
 
-  void lookUpsCheckThePlaceThenSearch() {
+  void lookUpsCheckThePlaceThenOpenTheLookUpWindow() {
     click("Command1");
     QCOMPARE(messageTexts(), QStringList{"Please Enter City"});
     QCOMPARE(fake_->focused.data(), static_cast<QWidget*>(text("txtMCity")));
@@ -224,16 +225,13 @@ class FrmMatchTest : public QObject {
     click("Command2");
     QCOMPARE(messageTexts().value(1), QStringLiteral("Please Enter State"));
     QCOMPARE(fake_->focused.data(), static_cast<QWidget*>(text("txtFState")));
-    QCOMPARE(fake_->webLookupsMade, 0);
+    QVERIFY(fake_->modalShown.isEmpty());
     text("txtFState")->setText("Maharashtra");
-    text("txtFCity")->setText("Pune");
-    click("Command1");
     click("Command2");
-    QCOMPARE(fake_->webLookupsMade, 2);  // a new look-up each time
-    QCOMPARE(fake_->webLookups.value(0).searchText, QStringLiteral("New Delhi Delhi India Latitude Longitude"));
-    QCOMPARE(fake_->webLookups.value(1).searchText, QStringLiteral("Pune Maharashtra India Latitude Longitude"));
-    QCOMPARE(fake_->webLookups.value(1).pageAddress,
-             shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=home-page");
+    auto* window = qobject_cast<astro::frmPlaceLookup*>(fake_->modalShown.value(0).data());
+    QVERIFY(window && fake_->messages.size() == 2 && fake_->webLookupsMade == 0);
+    QCOMPARE(Child<QLabel>(window, "lblHeading")->text() + " " + Child<QLineEdit>(window, "txtLookupState")->text(),
+             QStringLiteral("Find the Place of Birth: Female Maharashtra"));
   }
 
   void analyzeClosesTheFormAndShowsTheFilledReport() {

@@ -3,6 +3,7 @@
 #pragma once
 #include <QApplication>
 #include <QLocale>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,7 +20,10 @@ namespace testing_support {
 // form still open, is dropped first.
 inline platform::FakePlatform& FreshPlatform(std::unique_ptr<platform::FakePlatform>& holder) {
   if (holder) {
-    for (QWidget* form : holder->openForms()) delete form;
+    // Guarded: a form owned by another form goes with its owner.
+    QList<QPointer<QWidget>> forms;
+    for (QWidget* form : holder->openForms()) forms << form;
+    for (const QPointer<QWidget>& form : forms) delete form.data();
   }
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   holder = std::make_unique<platform::FakePlatform>();

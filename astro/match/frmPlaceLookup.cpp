@@ -1,0 +1,210 @@
+#include "astro/match/frmPlaceLookup.h"
+
+#include <algorithm>
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "astro/match/place_lookup.h"
+#include "platform/platform.h"
+#include "shell/controls.h"
+#include "shell/qt_text.h"
+#include "web/web_pages.h"
+
+namespace astro {
+namespace {
+
+using shell::ToQt;
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setWordWrap(true);
+  return label;
+}
+
+QLineEdit* SearchBox(QWidget* parent, const char* name, const std::string& text) {
+  auto* box = new QLineEdit(ToQt(text), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  return box;
+}
+
+enum Column { Name, State, Country, Latitude, Longitude, Zone, Offset, Daylight, Change, ColumnCount };
+
+QTreeWidgetItem* RowItem(const zentara::PlaceRowTexts& row) {
+  QStringList texts(ColumnCount);
+  texts[Name] = ToQt(row.name);
+  texts[State] = ToQt(row.state);
+  texts[Country] = ToQt(row.country);
+  texts[Latitude] = ToQt(row.latitude);
+  texts[Longitude] = ToQt(row.longitude);
+  texts[Zone] = ToQt(row.timeZone);
+  texts[Offset] = ToQt(row.offset);
+  texts[Daylight] = ToQt(row.daylightSaving);
+  texts[Change] = ToQt(row.clockChange);
+  return new QTreeWidgetItem(texts);
+}
+
+}  // namespace
+
+frmPlaceLookup::frmPlaceLookup(zentara::Partner partner, const zentara::AstroPartnerEntries& entries,
+                               const zentara::places::LoadedAtlas& atlas, QWidget* parent)
+    : Form("frmPlaceLookup", parent),
+      entries_(entries),
+      birth_(zentara::LocalBirthTime(entries)),
+      atlas_(atlas.atlas) {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+
+  auto* heading = NamedLabel(central, "lblHeading",
+                             partner == zentara::Partner::Male ? QStringLiteral("Find the Place of Birth: Male")
+                                                               : QStringLiteral("Find the Place of Birth: Female"));
+  QFont headingFont = heading->font();
+  headingFont.setBold(true);
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+  heading->setFont(headingFont);
+  layout->addWidget(heading);
+  layout->addWidget(NamedLabel(central, "lblBirthTime",
+                               "Offsets at the birth date and time on the form: " +
+                                   ToQt(zentara::LocalBirthTimeText(entries))));
+
+  auto* boxes = new QGridLayout();
+  txtCity_ = SearchBox(central, "txtLookupCity", entries.City);
+  txtState_ = SearchBox(central, "txtLookupState", entries.State);
+  txtCountry_ = SearchBox(central, "txtLookupCountry", entries.Country);
+  const std::pair<const char*, QLineEdit*> rows[] = {
+      {"City:", txtCity_}, {"State:", txtState_}, {"Country:", txtCountry_}};
+  for (int column = 0; column < 3; ++column) {
+    boxes->addWidget(new QLabel(QString::fromLatin1(rows[column].first), central), 0, 2 * column);
+    boxes->addWidget(rows[column].second, 0, 2 * column + 1);
+    rows[column].second->installEventFilter(this);
+  }
+  layout->addLayout(boxes);
+
+  lstPlaces_ = new QTreeWidget(central);
+  lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
+  lstPlaces_->setHeaderLabels({"Place", "State", "Country", "Latitude", "Longitude", "Time zone", "Offset at birth",
+                               "Daylight saving", "Clock change"});
+  lstPlaces_->setRootIsDecorated(false);
+  lstPlaces_->setUniformRowHeights(true);
+  lstPlaces_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstPlaces_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  layout->addWidget(lstPlaces_, 1);
+
+  lblStatus_ = NamedLabel(central, "lblStatus", QString());
+  lblSuggestion_ = NamedLabel(central, "lblSuggestion", QString());
+  layout->addWidget(lblStatus_);
+  layout->addWidget(lblSuggestion_);
+  layout->addWidget(NamedLabel(central, "lblCredit", QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0")));
+
+  auto* commands = new QHBoxLayout();
+  QPushButton* cmdWebSearch = shell::NamedButton(central, "cmdWebSearch", "Search the &Web");
+  cmdFill_ = shell::NamedButton(central, "cmdFill", "&Fill In");
+  cmdFill_->setDefault(true);
+  QPushButton* cmdClose = shell::NamedButton(central, "cmdClose", "&Close");
+  commands->addWidget(cmdWebSearch);
+  commands->addStretch();
+  commands->addWidget(cmdFill_);
+  commands->addWidget(cmdClose);
+  layout->addLayout(commands);
+  setCentralWidget(central);
+  resize(960, 520);
+
+  connect(cmdWebSearch, &QPushButton::clicked, this, &frmPlaceLookup::cmdWebSearch_Click);
+  connect(cmdFill_, &QPushButton::clicked, this, &frmPlaceLookup::cmdFill_Click);
+  connect(cmdClose, &QPushButton::clicked, this, &frmPlaceLookup::cmdClose_Click);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &frmPlaceLookup::cmdClose_Click);
+
+  if (!atlas_) {
+    lblStatus_->setText("The atlas of places could not be loaded: " + ToQt(atlas.error));
+    lblSuggestion_->setText(QStringLiteral("Search the Web looks the place up on the web instead."));
+    for (QWidget* control : {static_cast<QWidget*>(txtCity_), static_cast<QWidget*>(txtState_),
+                             static_cast<QWidget*>(txtCountry_), static_cast<QWidget*>(lstPlaces_),
+                             static_cast<QWidget*>(cmdFill_)}) {
+      control->setEnabled(false);
+    }
+    cmdWebSearch->setFocus();
+    return;
+  }
+  for (QLineEdit* box : {txtCity_, txtState_, txtCountry_}) {
+    connect(box, &QLineEdit::textChanged, this, &frmPlaceLookup::Search);
+    connect(box, &QLineEdit::returnPressed, this, &frmPlaceLookup::cmdFill_Click);
+  }
+  connect(lstPlaces_, &QTreeWidget::currentItemChanged, this, &frmPlaceLookup::ShowSuggestion);
+  connect(lstPlaces_, &QTreeWidget::itemActivated, this, &frmPlaceLookup::cmdFill_Click);
+  Search();
+  txtCity_->setFocus();
+}
+
+// The boxes' texts searched again; the first place found is selected.
+void frmPlaceLookup::Search() {
+  const std::string city = shell::ToStd(txtCity_->text());
+  const std::string state = shell::ToStd(txtState_->text());
+  const std::string country = shell::ToStd(txtCountry_->text());
+  const zentara::PlaceLookupResult result = zentara::LookUpPlaces(*atlas_, city, state, country);
+
+  places_.clear();
+  QList<QTreeWidgetItem*> items;
+  for (const zentara::places::PlaceMatch& match : result.matches) {
+    places_.push_back(zentara::places::EntriesForPlace(atlas_->PlaceAt(match.place), rules_, birth_));
+    items << RowItem(zentara::PlaceRow(places_.back()));
+  }
+  lstPlaces_->clear();
+  lstPlaces_->addTopLevelItems(items);
+  if (!items.isEmpty()) lstPlaces_->setCurrentItem(items.first());
+  lblStatus_->setText(ToQt(zentara::PlaceLookupStatus(city, state, country, result)));
+  ShowSuggestion();
+}
+
+void frmPlaceLookup::ShowSuggestion() {
+  const int row = SelectedRow();
+  cmdFill_->setEnabled(row >= 0);
+  lblSuggestion_->setText(row >= 0 ? ToQt(zentara::ZoneSuggestionText(places_[static_cast<std::size_t>(row)], birth_))
+                                   : QString());
+}
+
+int frmPlaceLookup::SelectedRow() const {
+  const int row = lstPlaces_->indexOfTopLevelItem(lstPlaces_->currentItem());
+  return row >= 0 && static_cast<std::size_t>(row) < places_.size() ? row : -1;
+}
+
+bool frmPlaceLookup::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && lstPlaces_->topLevelItemCount() > 0) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      const int last = lstPlaces_->topLevelItemCount() - 1;
+      const int row = std::clamp(SelectedRow() + (key == Qt::Key_Up ? -1 : 1), 0, last);
+      lstPlaces_->setCurrentItem(lstPlaces_->topLevelItem(row));
+      return true;
+    }
+  }
+  return Form::eventFilter(watched, event);
+}
+
+void frmPlaceLookup::cmdWebSearch_Click() {
+  // The form's place as typed there, as the web look-up has always had it; the
+  // user then types the coordinates into the form, so the window steps aside.
+  const auto lookup = platform::current().newWebLookup();
+  lookup->lookUp(ToQt(zentara::PlaceSearchText(entries_)), ToQt(zentara::WebPageAddress(zentara::HomePageKey)));
+  unload();
+}
+
+void frmPlaceLookup::cmdFill_Click() {
+  const int row = SelectedRow();
+  if (row < 0) return;
+  emit PlaceChosen(places_[static_cast<std::size_t>(row)]);
+  unload();
+}
+
+void frmPlaceLookup::cmdClose_Click() { unload(); }
+
+}  // namespace astro

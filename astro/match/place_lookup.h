@@ -1,0 +1,67 @@
+// The astro form's look-up of a birthplace in the offline atlas: the search for
+// a partner's city, state and country, widened when the state or the country
+// rules out every place (people write both in many ways, and many places have
+// no state on record), and the texts the look-up window shows.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/match/astro_entries.h"
+#include "astro/places/atlas.h"
+#include "astro/places/form_entry.h"
+
+namespace zentara {
+
+// The most places one look-up lists.
+inline constexpr std::size_t PlaceLookupLimit = 50;
+
+// What the search left out to find any place.
+enum class Widening {
+  None,              // state and country as typed
+  WithoutState,      // the state left out, the country kept
+  WithoutCountry,    // the country left out, the state kept
+  WithoutEither,     // both left out
+};
+
+struct PlaceLookupResult {
+  std::vector<places::PlaceMatch> matches;  // best first, at most the limit
+  Widening widening = Widening::None;
+};
+
+// The places named `city`, or whose name begins with it, in `state` and
+// `country` (an empty one does not narrow). When that finds none: the same
+// without the state, then without the country, then without either, stopping
+// at the first that finds any. Nothing found at all gives Widening::None.
+PlaceLookupResult LookUpPlaces(const places::Atlas& atlas, std::string_view city, std::string_view state,
+                               std::string_view country, std::size_t limit = PlaceLookupLimit);
+
+// The status line under the list: how many places were found and what was left
+// out to find them, or why there is none ("Type the name of the city." for a
+// name that is empty once spaces and punctuation are set aside).
+std::string PlaceLookupStatus(std::string_view city, std::string_view state, std::string_view country,
+                              const PlaceLookupResult& result, std::size_t limit = PlaceLookupLimit);
+
+// The birth date and time the partner's pick lists show, on the local clock.
+places::LocalDateTime LocalBirthTime(const AstroPartnerEntries& entries);
+// The same as the window writes it: "August 15, 1975, 14:30".
+std::string LocalBirthTimeText(const AstroPartnerEntries& entries);
+
+// One row of the list of places.
+struct PlaceRowTexts {
+  std::string name, state, country;  // state empty where the atlas has no name for it
+  std::string latitude, longitude;   // as the boxes take them: "28N38", "77E13"
+  std::string timeZone;              // "Asia/Kolkata"
+  std::string offset;                // "UTC+05:30 IST"; "unknown" without an offset
+  std::string daylightSaving;        // "yes" or "no"; empty without an offset
+  std::string clockChange;           // "skipped local time", "repeated local time" or empty
+};
+PlaceRowTexts PlaceRow(const places::PlaceEntries& entries);
+
+// What Fill In will put in the zone list and the Daylight Saving Time box, or
+// why it leaves them as they are, for the birth time `birth`; with a sentence
+// on a skipped or repeated local time.
+std::string ZoneSuggestionText(const places::PlaceEntries& entries, const places::LocalDateTime& birth);
+
+}  // namespace zentara

@@ -1,0 +1,190 @@
+// The look-up window of a birthplace over the atlas the build made: opened by
+// each partner's button with the form's place, Fill In into that partner's
+// coordinates, zone and box and nowhere else, the keys, Search the Web as
+// before, and the window when the atlas cannot be loaded.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include "astro/match/frmMatch.h"
+#include "astro/match/frmPlaceLookup.h"
+#include "astro/places/atlas_location.h"
+#include "gui_test_support.h"
+#include "shell/qt_text.h"
+#include "shell/startup.h"
+#include "site_config.h"
+
+using namespace testing_support;
+using astro::frmMatch;
+using astro::frmPlaceLookup;
+
+class PlaceLookupTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<platform::FakePlatform> holder_;
+  platform::FakePlatform* fake_ = nullptr;
+  QPointer<frmMatch> form_;
+  QTemporaryDir atlasFolder_;
+
+  QLineEdit* text(const QString& name) { return form_->findChild<QLineEdit*>(name); }
+  QComboBox* combo(const QString& name) { return form_->findChild<QComboBox*>(name); }
+
+  // Every entry of the form as "control=value", the chosen option of each pair included.
+  QStringList formState() const {
+    QStringList state;
+    for (auto* box : form_->findChildren<QLineEdit*>()) state << box->objectName() + "=" + box->text();
+    for (auto* list : form_->findChildren<QComboBox*>()) {
+      state << list->objectName() + "=" + QString::number(list->currentIndex());
+    }
+    for (auto* box : form_->findChildren<QCheckBox*>()) {
+      state << box->objectName() + "=" + QString::number(box->isChecked());
+    }
+    for (auto* option : form_->findChildren<QRadioButton*>()) {
+      if (option->isChecked()) state << option->objectName() + "=" + option->text();
+    }
+    return state;
+  }
+  static QStringList withChanges(QStringList state, const QStringList& changes) {
+    for (const QString& change : changes) {
+      for (QString& entry : state) entry = entry.section('=', 0, 0) == change.section('=', 0, 0) ? change : entry;
+    }
+    return state;
+  }
+
+  // Both partners filled (zone row 5 with the box checked, South and West),
+  // one partner's birth and place typed, and its look-up button pressed.
+  frmPlaceLookup* lookUp(const QString& sex, const QStringList& place, const QStringList& birth = {}) {
+    for (const QString partner : {"M", "F"}) {
+      for (const char* field : {"Name", "City", "State", "Country"}) text("txt" + partner + field)->setText("Pune");
+      combo("cmb" + partner + "TimeZone")->setCurrentIndex(5);
+      form_->findChild<QCheckBox*>("chk" + partner + "DST")->setChecked(true);
+      for (const char* pair : {"Long", "Lat"}) {
+        shell::ArrayMember<QRadioButton>(form_, "opt" + partner + pair, 1)->setChecked(true);
+      }
+    }
+    const char* lists[] = {"Date", "Month", "Year", "HH", "MM"};
+    for (int i = 0; i < birth.size(); ++i) combo("cbo" + sex + lists[i])->setCurrentText(birth[i]);
+    for (int i = 0; i < 3; ++i) text("txt" + sex + QStringList{"City", "State", "Country"}[i])->setText(place[i]);
+    QTest::mouseClick(Child<QPushButton>(form_, sex == "M" ? "Command1" : "Command2"), Qt::LeftButton);
+    return qobject_cast<frmPlaceLookup*>(fake_->modalShown.value(0).data());
+  }
+
+ private slots:
+  void initTestCase() {
+    // Start-up and a fresh entry form run while the atlas file does not exist
+    // yet: had either read it, every look-up below would find it missing.
+    const QString atlas = atlasFolder_.filePath("atlas.bin");
+    qputenv(zentara::places::AtlasFileVariable, QFile::encodeName(atlas));
+    fake_ = &FreshPlatform(holder_);
+    QVERIFY(shell::RunStartup());
+    new frmMatch();
+    QVERIFY(QFile::link(QStringLiteral(ZENTARA_TEST_ATLAS), atlas));
+  }
+
+  void init() {
+    fake_ = &FreshPlatform(holder_);
+    form_ = new frmMatch();
+  }
+
+  void fillInSetsThatPartnersCoordinatesAndZoneOnly_data() {
+    QTest::addColumn<QString>("sex");
+    QTest::addColumn<QStringList>("place");  // city, state, country as typed on the form
+    QTest::addColumn<QStringList>("birth");  // day, month, year, hour, minute
+    QTest::addColumn<QString>("suggestion");
+    QTest::addColumn<QStringList>("changes");
+    QTest::newRow("male, Delhi") << "M" << QStringList{"Delhi", "Delhi", "India"}
+                                 << QStringList{"15", "August", "1975", "14", "30"}
+                                 << "Fill In sets the time zone \"Indian Time, IST, +5.3\" and clears Daylight Saving "
+                                    "Time."
+                                 << QStringList{"txtMLD=28", "txtMLM=39", "optMLong=North", "txtMLoD=77", "txtMLoM=14",
+                                                "optMLat=East", "cmbMTimeZone=34", "chkMDST=0"};
+    QTest::newRow("female, New York in summer")
+        << "F" << QStringList{"New York City", "New York", "United States"}
+        << QStringList{"4", "July", "1980", "10", "0"}
+        << "Fill In sets the time zone \"Eastern Standard Time,EST,-5.0\" and checks Daylight Saving Time."
+        << QStringList{"txtFLD=40", "txtFLM=43", "optFLong=North", "txtFLoD=74", "txtFLoM=0", "optFLat=West",
+                       "cmbFTimeZone=27", "chkFDST=1"};
+    QTest::newRow("male, Kathmandu: no row gives +05:45")
+        << "M" << QStringList{"Kathmandu", "Bagmati", "Nepal"} << QStringList{"1", "June", "1990", "12", "0"}
+        << "No time zone of the list gives UTC+05:45: Fill In sets the latitude and longitude only and leaves the "
+           "time zone and Daylight Saving Time as they are."
+        << QStringList{"txtMLD=27", "txtMLM=42", "optMLong=North", "txtMLoD=85", "txtMLoM=19", "optMLat=East"};
+  }
+  void fillInSetsThatPartnersCoordinatesAndZoneOnly() {
+    QFETCH(QString, sex);
+    QFETCH(QStringList, place);
+    QFETCH(QStringList, birth);
+    QFETCH(QString, suggestion);
+    QFETCH(QStringList, changes);
+    frmPlaceLookup* window = lookUp(sex, place, birth);
+    QVERIFY(window);
+    const QStringList before = formState();
+    QCOMPARE(QStringList({window->windowTitle(), Child<QLabel>(window, "lblHeading")->text(),
+                          Child<QLineEdit>(window, "txtLookupState")->text(),
+                          Child<QLabel>(window, "lblCredit")->text(),
+                          Child<QTreeWidget>(window, "lstPlaces")->currentItem()->text(0),
+                          Child<QLabel>(window, "lblSuggestion")->text()}),
+             QStringList({"QM Zentara Software v2.05",
+                          "Find the Place of Birth: " + QString(sex == "M" ? "Male" : "Female"),
+                          place[1], "Places: GeoNames (geonames.org), CC BY 4.0", place[0], suggestion}));
+    QVERIFY(Child<QLabel>(window, "lblStatus")->text().endsWith("1 place found."));
+
+    QTest::keyClick(Child<QLineEdit>(window, "txtLookupCity"), Qt::Key_Return);
+    QVERIFY(!fake_->openForms().contains(window));
+    QCOMPARE(formState(), withChanges(before, changes));
+  }
+
+  void typingSearchesAndArrowsMoveTheSelection() {
+    frmPlaceLookup* window = lookUp("F", {"Spr", "Illinois", "US"});
+    auto* city = Child<QLineEdit>(window, "txtLookupCity");
+    auto* list = Child<QTreeWidget>(window, "lstPlaces");
+    city->end(false);
+    QTest::keyClicks(city, "ingfield");  // one Springfield in Illinois
+    auto* state = Child<QLineEdit>(window, "txtLookupState");
+    QTest::keyClick(state, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(state, Qt::Key_Backspace);  // every Springfield of the country
+    QVERIFY2(list->topLevelItemCount() > 2, qPrintable(Child<QLabel>(window, "lblStatus")->text()));
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) QTest::keyClick(city, key);
+    QCOMPARE(list->indexOfTopLevelItem(list->currentItem()), 1);
+    const QString latitude = list->currentItem()->text(3), longitude = list->currentItem()->text(4);
+    QTest::keyClick(Child<QLineEdit>(window, "txtLookupCountry"), Qt::Key_Enter);
+    const auto boxes = [this](const char* degrees, const char* minutes, QChar direction) {
+      return text(degrees)->text() + direction + QString("%1").arg(text(minutes)->text().toInt(), 2, 10, QChar('0'));
+    };
+    QCOMPARE(boxes("txtFLD", "txtFLM", 'N') + boxes("txtFLoD", "txtFLoM", 'W'), latitude + longitude);
+  }
+
+  void searchTheWebMakesTheFormsWebLookUp() {
+    frmPlaceLookup* window = lookUp("M", {"New Delhi", "Delhi", "India"});
+    Child<QLineEdit>(window, "txtLookupCity")->setText("Mumbai");  // the window's boxes are its own
+    const QStringList before = formState();
+    QTest::mouseClick(Child<QPushButton>(window, "cmdWebSearch"), Qt::LeftButton);
+    QCOMPARE(fake_->webLookupsMade, 1);
+    QCOMPARE(fake_->webLookups.value(0).searchText, QStringLiteral("New Delhi Delhi India Latitude Longitude"));
+    QCOMPARE(fake_->webLookups.value(0).pageAddress,
+             shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=home-page");
+    QVERIFY(!fake_->openForms().contains(window));
+    QCOMPARE(formState(), before);
+  }
+
+  void withoutTheAtlasOnlySearchTheWebAndCloseWork() {
+    const zentara::places::LoadedAtlas missing{nullptr, "cannot open /nowhere/atlas.bin"};
+    auto* window = new frmPlaceLookup(zentara::Partner::Female, {}, missing);
+    window->show();
+    QCOMPARE(Child<QLabel>(window, "lblStatus")->text(),
+             QStringLiteral("The atlas of places could not be loaded: cannot open /nowhere/atlas.bin"));
+    for (const char* name : {"txtLookupCity", "txtLookupState", "lstPlaces", "cmdFill", "cmdWebSearch"}) {
+      QVERIFY2(Child<QWidget>(window, name)->isEnabled() == (name == QLatin1String("cmdWebSearch")), name);
+    }
+    QTest::mouseClick(Child<QPushButton>(window, "cmdClose"), Qt::LeftButton);
+    QVERIFY(!fake_->openForms().contains(window) && fake_->webLookupsMade == 0);
+  }
+};
+
+ZENTARA_GUI_TEST_MAIN(PlaceLookupTest)
+#include "place_lookup_test.moc"
