@@ -16,6 +16,10 @@ packages=(
   tzdata libhowardhinnant-date-dev   # historical time zones and the library that reads them
   iso-codes                          # country and region names for the place atlas
   openssl                            # checks the digest of the table of places
+  qt6-svg-dev                        # draws the program's icon from its SVG
+  librsvg2-bin                       # renders the icon's PNG sizes at build time
+  dpkg-dev file lintian              # the Debian package: cpack's dependencies, its checks
+  desktop-file-utils appstream       # check the desktop entry and the AppStream metainfo
 )
 
 missing=()

@@ -2,10 +2,10 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 #include "platform/platform.h"
+#include "shell/application_icon.h"
 #include "shell/application_title.h"
 #include "shell/qt_text.h"
 #include "web/web_commands.h"
@@ -19,18 +19,8 @@ inline constexpr auto kAboutText =
     "of birth while the numerology match software is based on Pythagorean system of numerology "
     "and the effect of cosmic vibrations on a person.";
 
-// The box's picture: two overlapping rings, one for each partner.
-QPixmap Emblem() {
-  QPixmap pixmap(72, 72);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(40, 90, 160), 5));
-  painter.drawEllipse(QRectF(6, 18, 38, 38));
-  painter.setPen(QPen(QColor(190, 60, 90), 5));
-  painter.drawEllipse(QRectF(28, 18, 38, 38));
-  return pixmap;
-}
+// The side of the box's picture, the program's icon, in device-independent pixels.
+inline constexpr int AboutPictureSide = 72;
 
 }  // namespace
 
@@ -40,7 +30,7 @@ frmAbout::frmAbout(QWidget* parent) : Form("frmAbout", parent) {
 
   auto* picture = new QLabel(central);
   picture->setObjectName(QStringLiteral("picIcon"));
-  picture->setPixmap(Emblem());
+  picture->setPixmap(ApplicationPicture(AboutPictureSide, devicePixelRatioF()));
   layout->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
 
   auto* title = new QLabel(ToQt(zentara::ApplicationTitle), central);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/qt_platform.h"
+#include "shell/application_icon.h"
 #include "shell/startup.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // Every way out goes through ExitApplication, never through the last window closing.
   app.setQuitOnLastWindowClosed(false);
+  // Every window and message box carries the program's icon; the desktop entry's
+  // name lets a Wayland desktop match the windows to it.
+  app.setWindowIcon(shell::ApplicationIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral(ZENTARA_APP_ID));
   platform::QtPlatform desktop;
   platform::install(&desktop);
   if (!shell::RunStartup()) return 0;

@@ -1,5 +1,6 @@
 // Start-up order, the start form and the way out of the program.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "reports/scrambled_text.h"
 #include "shell/qt_text.h"
 #include "site_config.h"
+#include "shell/application_icon.h"
 #include "shell/exit_application.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAtFirst.h"
@@ -157,6 +159,15 @@ class StartFormTest : public QObject {
     QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     QVERIFY(fake_->openForms().isEmpty());
     QCOMPARE(fake_->processEnds, 0);
+  }
+
+  void aboutBoxShowsTheProgramsIcon() {
+    auto* about = new shell::frmAbout();
+    const QImage shown = Child<QLabel>(about, "picIcon")->pixmap().toImage();
+    const QImage icon = shell::ApplicationPicture(72, about->devicePixelRatioF()).toImage();
+    QCOMPARE(shown, icon);
+    // Drawn from the built-in SVG, not left an empty square: its middle is opaque sky.
+    QCOMPARE(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2)), 255);
   }
 };
 

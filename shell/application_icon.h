@@ -1,0 +1,22 @@
+// The program's icon: the picture of desktop/zentara.svg, which the desktop
+// entry installs too. The SVG is built into the program as a Qt resource and
+// drawn with Qt SVG, so the icon needs no file at run time.
+#pragma once
+#include <QIcon>
+#include <QPixmap>
+#include <array>
+
+namespace shell {
+
+// The square sizes, in pixels, that menus, title bars and task switchers ask for;
+// the install renders the same sizes into the hicolor icon theme.
+inline constexpr std::array<int, 7> IconSides = {16, 24, 32, 48, 64, 128, 256};
+
+// The icon drawn at every size of IconSides.
+QIcon ApplicationIcon();
+
+// The icon `side` device-independent pixels square, drawn at the screen's
+// `devicePixelRatio` so it stays sharp on a high-density screen.
+QPixmap ApplicationPicture(int side, qreal devicePixelRatio = 1.0);
+
+}  // namespace shell
