@@ -163,6 +163,15 @@ class ReadingsTest : public QObject {
     QCOMPARE(fake_->clipboardClears, before + 3);  // down and up
   }
 
+  // A report window deleted outright, as at the end of a run, takes its hooked
+  // box along; the link hook must not look into the box while it is destroyed.
+  void aHookedWindowDeletedOutrightLeavesNothingHooked() {
+    click(form_, "cmdLP");
+    QVERIFY(modRTB::HookedBox() == disp()->txtDisp());
+    delete disp();
+    QVERIFY(!modRTB::HookedBox());
+  }
+
   void savedFromEitherWindowAndOpenedAgain_data() {
     QTest::addColumn<QString>("command");
     QTest::newRow("single reading") << "cmdD";
