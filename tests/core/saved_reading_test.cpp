@@ -115,6 +115,8 @@ TEST_F(FileBytes, ReadsOnlyRegularFilesAndOnlyTheirStart) {
   std::ofstream(path("big.kvz"), std::ios::binary) << std::string(5000, 'x');
   EXPECT_EQ(zentara::ReadFilePrefix(path("big.kvz"), 100), std::string(100, 'x'));
   EXPECT_EQ(zentara::ReadFilePrefix(path("big.kvz"), 9000)->size(), 5000u);
+  std::ofstream(path("blocks.kvz"), std::ios::binary) << std::string(200000, 'y');  // several blocks
+  EXPECT_EQ(zentara::ReadFilePrefix(path("blocks.kvz"), 150001), std::string(150001, 'y'));
 }
 
 TEST_F(FileBytes, ReplacesWholeOrNotAtAll) {
