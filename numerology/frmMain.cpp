@@ -35,6 +35,8 @@ namespace {
 QLineEdit* NameBox(QWidget* parent, const char* name) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromLatin1(name));
+  // Qt's default of 32767 would cut a long pasted name, and so change its number.
+  box->setMaxLength(static_cast<int>(zentara::MaxNameLength));
   return box;
 }
 

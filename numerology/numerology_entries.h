@@ -2,11 +2,17 @@
 // any reading is made.
 #pragma once
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zentara {
+
+// The most characters a name box holds: more than one command-line argument can
+// carry (128 KiB on Linux), so the form and zentara-cli read the same name whole
+// and give it the same destiny number.
+inline constexpr std::size_t MaxNameLength = std::size_t{1} << 20;
 
 // Each text exactly as it stands in its control.
 struct NumerologyEntries {

@@ -130,6 +130,9 @@ class Calendar {
  public:
   virtual ~Calendar() = default;
   virtual QDate today() const = 0;
+  // The date in the system's short date order, with Latin digits and a
+  // four-digit year (web/short_date_text.h), so that it survives the character
+  // shift of the settings store in every locale.
   virtual QString shortDateText(const QDate& date) const = 0;
   // The date a short date text stands for, or nothing when it cannot be read.
   virtual std::optional<QDate> readShortDate(const QString& text) const = 0;

@@ -20,7 +20,9 @@
 #include <QWidget>
 
 #include "shell/application_title.h"
+#include "shell/qt_text.h"
 #include "site_config.h"
+#include "web/short_date_text.h"
 #include "web/place_search.h"
 
 namespace platform {
@@ -79,13 +81,20 @@ class BrowserWebLookup final : public WebLookup {
   }
 };
 
-// The short date format of the system, always with a four-digit year: a date
-// written with two digits would read back a century early and make the update
-// reminder ask at every start.
-QString ShortDateFormat() {
-  QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+// The short date format of the locale in use: the system's, unless the program
+// set another default.
+zentara::ShortDatePattern ShortDatePattern() {
+  return zentara::ReadShortDateFormat(shell::ToStd(QLocale().dateFormat(QLocale::ShortFormat)));
+}
+
+// What earlier versions wrote: the locale's own short date text with a
+// four-digit year, month names and all.
+std::optional<QDate> ReadLocaleShortDate(const QString& text) {
+  QString format = QLocale().dateFormat(QLocale::ShortFormat);
   if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-  return format;
+  const QDate date = QLocale().toDate(text.trimmed(), format);
+  if (!date.isValid()) return std::nullopt;
+  return date;
 }
 
 }  // namespace
@@ -199,13 +208,18 @@ void QtPlatform::clearClipboard() { QApplication::clipboard()->clear(); }
 QDate QtPlatform::today() const { return QDate::currentDate(); }
 
 QString QtPlatform::shortDateText(const QDate& date) const {
-  return QLocale::system().toString(date, ShortDateFormat());
+  const std::chrono::year_month_day civil{std::chrono::year{date.year()},
+                                          std::chrono::month{static_cast<unsigned>(date.month())},
+                                          std::chrono::day{static_cast<unsigned>(date.day())}};
+  return shell::ToQt(zentara::WriteShortDate(civil, ShortDatePattern()));
 }
 
 std::optional<QDate> QtPlatform::readShortDate(const QString& text) const {
-  const QDate date = QLocale::system().toDate(text.trimmed(), ShortDateFormat());
-  if (!date.isValid()) return std::nullopt;
-  return date;
+  if (const auto date = zentara::ReadShortDate(shell::ToStd(text), ShortDatePattern())) {
+    return QDate(static_cast<int>(date->year()), static_cast<int>(static_cast<unsigned>(date->month())),
+                 static_cast<int>(static_cast<unsigned>(date->day())));
+  }
+  return ReadLocaleShortDate(text);
 }
 
 void QtPlatform::endProcess() { QCoreApplication::exit(0); }

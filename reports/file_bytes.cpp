@@ -1,5 +1,6 @@
 #include "reports/file_bytes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -16,10 +17,14 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t m
   if (!fs::is_regular_file(fs::path(path), error)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes(maxBytes, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
+  // Read a block at a time, so a small file costs no room for the whole bound.
+  std::string bytes;
+  char block[1 << 16];
+  while (bytes.size() < maxBytes && in) {
+    in.read(block, static_cast<std::streamsize>(std::min(sizeof block, maxBytes - bytes.size())));
+    bytes.append(block, static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad()) return std::nullopt;
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
   return bytes;
 }
 

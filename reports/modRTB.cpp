@@ -118,6 +118,10 @@ void UnhookLinkClicks() {
 }
 
 bool LinkClickWindowProc(QWidget* viewport, QEvent* event) {
+  // Only the pointer's moves and presses matter. The box is looked at for
+  // nothing else: the viewport also gets events while the box is being
+  // destroyed, when it is no longer a QTextEdit.
+  if (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonPress) return false;
   if (!state.box || viewport != state.box->viewport()) return false;
   if (event->type() == QEvent::MouseMove) {
     // The pointing hand over a link tells the user it can be clicked.
@@ -126,7 +130,6 @@ bool LinkClickWindowProc(QWidget* viewport, QEvent* event) {
                                                                                     : Qt::PointingHandCursor);
     return false;
   }
-  if (event->type() != QEvent::MouseButtonPress) return false;
   const auto* press = static_cast<QMouseEvent*>(event);
   if (press->button() != Qt::LeftButton) return false;
   const QString link = state.box->anchorAt(press->position().toPoint());

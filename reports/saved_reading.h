@@ -15,8 +15,9 @@ inline constexpr std::size_t SavedReadingLineCount = 12;
 inline constexpr std::string_view SavedReadingExtension = "kvz";
 
 // The longest entry a file keeps, in bytes of a line: a name box holds no more
-// characters, and bounding the line bounds what a reader must take in.
-inline constexpr std::size_t MaxSavedEntryBytes = 32767;
+// characters (each stored as one byte), and bounding the line bounds what a
+// reader must take in.
+inline constexpr std::size_t MaxSavedEntryBytes = MaxNameLength;
 // What a reader needs of a file at most: twelve longest lines and their breaks.
 // Anything after that cannot change the entries, so it is never read.
 inline constexpr std::size_t MaxSavedReadingBytes = SavedReadingLineCount * (MaxSavedEntryBytes + 2);

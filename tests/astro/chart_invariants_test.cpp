@@ -1,8 +1,10 @@
-// Properties every chart must have, over a fixed sample of births the entry
-// form accepts: dates 1901 to 2050, any zone row, and degree and minute boxes
-// of up to three digits.
+// Properties every chart and every score must have, over a fixed sample of
+// births the entry form accepts (dates 1901 to 2050, any zone row, both
+// daylight flags, all four hemispheres, degree and minute boxes of up to three
+// digits) and over the corners of those ranges.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -15,6 +17,7 @@
 #include "astro/engine/planets/planet_elements.h"
 #include "astro/engine/planets/planet_longitude.h"
 #include "astro/engine/planets/zodiac_text.h"
+#include "astro/match/compatibility_score.h"
 #include "astro/match/time_zones.h"
 
 namespace {
@@ -88,6 +91,43 @@ int SignOfSlotText(const std::string& text) {
 
 bool IsLongitude(double degrees) { return std::isfinite(degrees) && degrees >= 0 && degrees < 360; }
 
+// Fourteen well-formed slots, Rahu and Ketu six signs apart.
+void ExpectWellFormedChart(const zentara::ChartPositions& chart, const std::string& what) {
+  for (std::size_t slot = 0; slot < zentara::FilledChartSlotCount; ++slot) {
+    ASSERT_NE(SignOfSlotText(chart[slot]), -1) << what << ": slot " << slot << " '" << chart[slot] << "'";
+  }
+  const int rahu = SignOfSlotText(chart[zentara::NorthNodeSlot]);
+  const int ketu = SignOfSlotText(chart[zentara::SouthNodeSlot]);
+  ASSERT_EQ((ketu - rahu + 12) % 12, 6) << what << ": Rahu " << chart[zentara::NorthNodeSlot] << ", Ketu "
+                                        << chart[zentara::SouthNodeSlot];
+}
+
+void ExpectScoreInRange(const zentara::CompatibilityScore& score, const std::string& what) {
+  const auto describe = [&] {
+    return what + ": Power " + std::to_string(score.Power) + ", Harmony " + std::to_string(score.Harmony) +
+           ", PH " + std::to_string(score.PH) + ", Percentage " + std::to_string(score.Percentage) + ", '" +
+           std::string(score.Comment) + "'";
+  };
+  for (const std::int32_t figure : {score.Power, score.Harmony}) {
+    ASSERT_TRUE(figure >= 0 && figure <= 870 && figure % 30 == 0) << describe();
+  }
+  ASSERT_TRUE(score.PH >= 0 && score.PH <= 7569) << describe();
+  ASSERT_TRUE(score.Percentage >= 0 && score.Percentage <= 75) << describe();
+  const std::string_view comments[] = {"Very Bad", "Bad", "Average", "Good", "Very Good"};
+  ASSERT_NE(std::find(std::begin(comments), std::end(comments), score.Comment), std::end(comments)) << describe();
+}
+
+// The chart of `birth` into the male table for even `i`, the female table for
+// odd `i`; after an odd `i` the couple i - 1 and i is scored.
+void ExpectSoundChartAndScore(const BirthMoment& birth, int i, const std::string& what) {
+  const ChartAngles angles = CalculateAngles(birth);
+  ASSERT_TRUE(std::isfinite(angles.BirthUniversalTime)) << what;
+  const auto& chart = CalculateChart(birth, angles, zentara::modEphemeris_Western::CalculateMoonPosition(birth),
+                                     i % 2 == 0);
+  ExpectWellFormedChart(chart, what);
+  if (i % 2 == 1) ExpectScoreInRange(zentara::ScoreCompatibility(MaleChartPositions(), FemaleChartPositions()), what);
+}
+
 TEST(ChartInvariants, SampleOfAcceptedBirths) {
   BirthSampler sampler;
   for (int i = 0; i < SampleSize; ++i) {
@@ -97,7 +137,6 @@ TEST(ChartInvariants, SampleOfAcceptedBirths) {
     const ChartAngles angles = CalculateAngles(birth);
     const double moon = zentara::modEphemeris_Western::MoonLongitude(birth);
     const double d = ChartDayNumber(birth, angles.BirthUniversalTime);
-    ASSERT_TRUE(std::isfinite(angles.BirthUniversalTime)) << what;
     ASSERT_TRUE(std::isfinite(d)) << what;
     ASSERT_TRUE(IsLongitude(angles.Ascendant)) << what << ": ascendant " << angles.Ascendant;
     ASSERT_TRUE(IsLongitude(angles.Midheaven)) << what << ": midheaven " << angles.Midheaven;
@@ -106,16 +145,55 @@ TEST(ChartInvariants, SampleOfAcceptedBirths) {
     for (int body = 0; body < PlanetBodyCount; ++body) {
       ASSERT_TRUE(IsLongitude(PlanetLongitude(body, d))) << what << ": body " << body;
     }
+    ExpectSoundChartAndScore(birth, i, what);
+    if (HasFatalFailure()) return;
+  }
+}
 
-    const auto& chart = CalculateChart(birth, angles, zentara::modEphemeris_Western::CalculateMoonPosition(birth),
-                                       i % 2 == 0);
-    for (std::size_t slot = 0; slot < zentara::FilledChartSlotCount; ++slot) {
-      ASSERT_NE(SignOfSlotText(chart[slot]), -1) << what << ": slot " << slot << " '" << chart[slot] << "'";
+// Every combination of the ranges' ends: first and last year, day and minute,
+// zone rows 0 and 70, both daylight flags, all hemispheres, boxes 0 and 999.
+TEST(ChartInvariants, CornersOfTheEntryRanges) {
+  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  int i = 0;
+  for (const int corner : {0, 1}) {
+    BirthMoment birth;
+    birth.Year = corner ? 2050 : 1901;
+    for (const auto& [month, day] : {std::pair{1, 1}, {12, 31}}) {
+      birth.Month = static_cast<std::int16_t>(month);
+      birth.Day = static_cast<std::int16_t>(day);
+      for (const auto& [hour, minute] : {std::pair{0, 0}, {23, 59}}) {
+        birth.Hour = static_cast<std::int16_t>(hour);
+        birth.Minute = static_cast<std::int16_t>(minute);
+        for (const std::size_t row : {std::size_t{0}, zentara::TimeZoneRowCount - 1}) {
+          birth.ZoneHours = zones.TimeZoneHours[row];
+          birth.ZoneMinutes = zones.TimeZoneMinutes[row];
+          for (int flags = 0; flags < 8; ++flags) {  // daylight, south, east
+            birth.DaylightSaving = flags & 1;
+            birth.SouthOfEquator = flags & 2;
+            birth.EastOfGreenwich = flags & 4;
+            for (int boxes = 0; boxes < 16; ++boxes) {  // each box 0 or 999
+              birth.LatitudeDegrees = boxes & 1 ? 999 : 0;
+              birth.LatitudeMinutes = boxes & 2 ? 999 : 0;
+              birth.LongitudeDegrees = boxes & 4 ? 999 : 0;
+              birth.LongitudeMinutes = boxes & 8 ? 999 : 0;
+              ExpectSoundChartAndScore(birth, i++, Describe(birth));
+              if (HasFatalFailure()) return;
+            }
+          }
+        }
+      }
     }
-    const int rahu = SignOfSlotText(chart[zentara::NorthNodeSlot]);
-    const int ketu = SignOfSlotText(chart[zentara::SouthNodeSlot]);
-    ASSERT_EQ((ketu - rahu + 12) % 12, 6) << what << ": Rahu " << chart[zentara::NorthNodeSlot] << ", Ketu "
-                                          << chart[zentara::SouthNodeSlot];
+  }
+}
+
+// Every pair of the Moons' whole degrees within their signs.
+TEST(ScoreInvariants, EveryPairOfMoonDegrees) {
+  for (int male = 0; male < 30; ++male) {
+    for (int female = 0; female < 30; ++female) {
+      ExpectScoreInRange(zentara::ScoreMoonDegrees(male, female),
+                         "Moons at " + std::to_string(male) + " and " + std::to_string(female) + " degrees");
+      if (HasFatalFailure()) return;
+    }
   }
 }
 

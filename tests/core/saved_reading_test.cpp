@@ -7,7 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <tuple>
 
+#include "numerology/letter_values.h"
+#include "numerology/reading_reports.h"
+#include "reports/ansi_codepage.h"
 #include "reports/file_bytes.h"
 #include "reports/saved_reading.h"
 
@@ -81,6 +86,47 @@ TEST(SavedReading, CutsAnOverlongLineAndKeepsTheNext) {
   EXPECT_EQ(back.maleMiddle, "John");
 }
 
+// Entries made of characters the file keeps (Windows-1252 codes 0 to 170, many
+// of them capitals so the numbers vary), some dates not in the lists.
+class EntrySampler {
+ public:
+  NumerologyEntries Next() {
+    NumerologyEntries e;
+    for (std::string* name : {&e.maleFirst, &e.maleMiddle, &e.maleLast, &e.femaleFirst, &e.femaleMiddle,
+                              &e.femaleLast}) {
+      *name = Text(40);
+    }
+    for (auto [month, day, year] : {std::tuple{&e.maleMonth, &e.maleDay, &e.maleYear},
+                                    {&e.femaleMonth, &e.femaleDay, &e.femaleYear}}) {
+      *month = engine_() % 4 ? std::string(zentara::MonthNames[engine_() % 12]) : Text(10);
+      *day = engine_() % 4 ? std::to_string(1 + engine_() % 31) : Text(4);
+      *year = engine_() % 4 ? std::to_string(1900 + engine_() % 151) : Text(6);
+    }
+    return e;
+  }
+
+ private:
+  std::string Text(unsigned longest) {
+    std::string ansi(engine_() % (longest + 1), '\0');
+    for (char& c : ansi) c = static_cast<char>(engine_() % 2 ? 'A' + engine_() % 26 : engine_() % 171);
+    return zentara::AnsiToUtf8(ansi);
+  }
+  std::mt19937 engine_{19880315};  // fixed: the same entries every run
+};
+
+TEST(SavedReading, RandomEntriesComeBackWithTheSameReading) {
+  EntrySampler sampler;
+  for (int sample = 0; sample < 2000; ++sample) {
+    const NumerologyEntries entries = sampler.Next();
+    const NumerologyEntries back = zentara::DecodeSavedReading(zentara::EncodeSavedReading(entries));
+    ASSERT_EQ(InFileOrder(back), InFileOrder(entries)) << "sample " << sample;
+    const auto reading = [](const NumerologyEntries& e) {
+      return zentara::ComprehensiveReadingRuns(zentara::FindLifePathPair(e), zentara::FindDestinyPair(e), "site");
+    };
+    ASSERT_EQ(reading(back), reading(entries)) << "sample " << sample;
+  }
+}
+
 TEST(SavedReading, EndingAndDefaultExtension) {
   for (const char* path : {"a.kvz", "/x/reading.kvz", "noDotkvz", "kvz"}) {
     EXPECT_TRUE(zentara::HasSavedReadingEnding(path)) << path;
@@ -115,6 +161,8 @@ TEST_F(FileBytes, ReadsOnlyRegularFilesAndOnlyTheirStart) {
   std::ofstream(path("big.kvz"), std::ios::binary) << std::string(5000, 'x');
   EXPECT_EQ(zentara::ReadFilePrefix(path("big.kvz"), 100), std::string(100, 'x'));
   EXPECT_EQ(zentara::ReadFilePrefix(path("big.kvz"), 9000)->size(), 5000u);
+  std::ofstream(path("blocks.kvz"), std::ios::binary) << std::string(200000, 'y');  // several blocks
+  EXPECT_EQ(zentara::ReadFilePrefix(path("blocks.kvz"), 150001), std::string(150001, 'y'));
 }
 
 TEST_F(FileBytes, ReplacesWholeOrNotAtAll) {

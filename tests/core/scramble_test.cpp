@@ -2,6 +2,7 @@
 // Windows-1252 conversion it is defined over.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "reports/ansi_codepage.h"
@@ -42,6 +43,18 @@ TEST(UnscrambleField, InvertsScrambleForEveryCodeUpTo170) {
   std::string everything;
   for (int code = 0; code <= 170; ++code) everything += static_cast<char>(code);
   EXPECT_EQ(UnscrambleField(ScrambleField(everything)), everything);
+}
+
+TEST(UnscrambleField, InvertsScrambleForRandomEntriesOfCodesUpTo170) {
+  std::mt19937 engine(20261207);  // fixed: the same entries every run
+  for (int sample = 0; sample < 2000; ++sample) {
+    std::string entry(engine() % 300, '\0');
+    for (char& c : entry) c = static_cast<char>(engine() % 171);
+    const std::string scrambled = ScrambleField(entry);
+    ASSERT_EQ(scrambled.size(), entry.size()) << "sample " << sample;
+    for (const char c : scrambled) ASSERT_GE(static_cast<unsigned char>(c), 85) << "sample " << sample;
+    ASSERT_EQ(UnscrambleField(scrambled), entry) << "sample " << sample;
+  }
 }
 
 TEST(AnsiCodePage, MapsTheWindows1252BlockAndLatin1) {

@@ -9,6 +9,7 @@
 
 #include "gui_test_support.h"
 #include "platform/qt_platform.h"
+#include "reports/scrambled_text.h"
 
 class QtPlatformTest : public QObject {
   Q_OBJECT
@@ -74,6 +75,45 @@ class QtPlatformTest : public QObject {
     QVERIFY(!desktop.readShortDate("no date").has_value());
     QVERIFY(!desktop.readShortDate("").has_value());
   }
+
+  // The reminder's date goes through the settings store's character shift,
+  // which keeps only Windows-1252: in every locale it must come back whole.
+  void shortDateSurvivesTheCharacterShiftInEveryLocale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("writesAsTheLocaleDoes");  // Latin digits, plain separators
+    for (const char* name : {"ar_EG", "ar_SA", "ar_MA", "fa_IR", "bn_BD", "my_MM", "ne_NP", "mr_IN", "bg_BG"}) {
+      QTest::newRow(name) << QString::fromLatin1(name) << false;
+    }
+    for (const char* name : {"en_US", "en_GB", "de_DE", "hu_HU", "ja_JP"}) QTest::newRow(name) << QString::fromLatin1(name) << true;
+  }
+  void shortDateSurvivesTheCharacterShiftInEveryLocale() {
+    QFETCH(QString, locale);
+    QFETCH(bool, writesAsTheLocaleDoes);
+    QLocale::setDefault(QLocale(locale));
+    platform::QtPlatform desktop(uniqueName());
+    // What earlier versions wrote: the locale's text with a four-digit year.
+    QString localeFormat = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!localeFormat.contains("yyyy")) localeFormat.replace("yy", "yyyy");
+    for (const QDate date : {QDate(2026, 12, 7), QDate(1999, 1, 31), QDate(2030, 2, 28)}) {
+      const QString text = desktop.shortDateText(date);
+      const QString stored = reports::ScrambleText(text);
+      QCOMPARE(desktop.readShortDate(reports::UnscrambleText(stored)), std::optional<QDate>(date));
+      const QString earlier = QLocale().toString(date, localeFormat);
+      if (writesAsTheLocaleDoes) {
+        QCOMPARE(text, earlier);
+        QCOMPARE(desktop.readShortDate(reports::UnscrambleText(reports::ScrambleText(earlier))),
+                 std::optional<QDate>(date));
+      }
+    }
+  }
+
+  void shortDateOfEarlierVersionsWithMonthNamesIsRead() {
+    QLocale::setDefault(QLocale::c());  // short dates such as "7 Dec 2026"
+    platform::QtPlatform desktop(uniqueName());
+    QCOMPARE(desktop.readShortDate("7 Dec 2026"), std::optional<QDate>(QDate(2026, 12, 7)));
+  }
+
+  void cleanup() { QLocale::setDefault(QLocale::c()); }
 };
 
 ZENTARA_GUI_TEST_MAIN(QtPlatformTest)

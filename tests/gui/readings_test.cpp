@@ -9,8 +9,11 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QRegularExpression>
+#include <sstream>
 #include <sys/stat.h>
 
+#include "cli/commands.h"
 #include "gui_test_support.h"
 #include "numerology/frmMain.h"
 #include "reports/frmDisp.h"
@@ -163,6 +166,15 @@ class ReadingsTest : public QObject {
     QCOMPARE(fake_->clipboardClears, before + 3);  // down and up
   }
 
+  // A report window deleted outright, as at the end of a run, takes its hooked
+  // box along; the link hook must not look into the box while it is destroyed.
+  void aHookedWindowDeletedOutrightLeavesNothingHooked() {
+    click(form_, "cmdLP");
+    QVERIFY(modRTB::HookedBox() == disp()->txtDisp());
+    delete disp();
+    QVERIFY(!modRTB::HookedBox());
+  }
+
   void savedFromEitherWindowAndOpenedAgain_data() {
     QTest::addColumn<QString>("command");
     QTest::newRow("single reading") << "cmdD";
@@ -198,6 +210,41 @@ class ReadingsTest : public QObject {
     frmSaveDocument* reading = qobject_cast<frmSaveDocument*>(fake_->modalShown.last().data());
     QVERIFY(reading);
     QVERIFY(reading->RTB()->toPlainText().startsWith("LifePath Compatibility Number Combination is 8 + 1"));
+  }
+
+  // A pasted name longer than Qt's default box limit of 32767 characters counts
+  // whole: the window's destiny numbers are zentara-cli's, and the name comes
+  // back whole from a saved reading.
+  void aVeryLongNameCountsWholeAndSurvivesSaveAndOpen() {
+    const QString longName = "Mary" + QString(40000, u' ') + "Smith";  // "Smith" lies past 32767
+    Child<QLineEdit>(form_, "txtFF")->setText(longName);
+    QCOMPARE(Child<QLineEdit>(form_, "txtFF")->text().size(), longName.size());
+
+    std::ostringstream out, err;
+    const std::vector<std::string> words = {
+        "numbers", "--male-first", "John", "--male-middle", "Paul", "--male-last", "Smith",
+        "--male-month", "March", "--male-day", "15", "--male-year", "1988",
+        "--female-first", shell::ToStd(longName), "--female-middle", "Ann", "--female-last", "Smith",
+        "--female-month", "January", "--female-day", "1", "--female-year", "1970"};
+    QCOMPARE(zentara::cli::RunCli(words, {out, err}), 0);
+    const QString printed = shell::ToQt(out.str());
+    static const QRegularExpression destinyLine(QStringLiteral("^(Male|Female) destiny: (\\d+)$"),
+                                                QRegularExpression::MultilineOption);
+    QStringList numbers;
+    for (const auto& match : destinyLine.globalMatch(printed)) numbers << match.captured(2);
+    const QString destiny = numbers.join(" + ");
+    QCOMPARE(destiny, QStringLiteral("4 + 8"));  // cut at 32767 the name would give 4 + 2
+
+    click(form_, "cmdD");
+    QCOMPARE(disp()->txtDisp()->toPlainText().split(u'\n')[0], "Destiny Compatibility Combination: " + destiny);
+    fake_->fileNames = {folderHolder_->filePath("long.kvz")};
+    click(disp(), "cmdSave");
+    click(disp(), "cmdBack");
+    auto* fresh = new frmMain();
+    fake_->fileNames = {folderHolder_->filePath("long.kvz")};
+    click(fresh, "cmdOpen");
+    QCOMPARE(Child<QLineEdit>(fresh, "txtFF")->text(), longName);
+    QVERIFY(document()->RTB()->toPlainText().contains("Destiny Compatibility Combination is " + destiny));
   }
 
   // Files the program never wrote: no crash, no hang, and the reading's checks
