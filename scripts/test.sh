@@ -5,3 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+scripts/fuzz.sh 30  # each fuzz target for 30 seconds; a fault found fails the tests
