@@ -4,6 +4,7 @@
 
 #include "platform/qt_platform.h"
 #include "shell/startup.h"
+#include "shell/startup_report.h"
 
 int main(int argc, char** argv) {
   if (!platform::DisplayAvailable()) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // Every way out goes through ExitApplication, never through the last window closing.
   app.setQuitOnLastWindowClosed(false);
+  shell::ReportFirstWindowShownWhenAsked(app);
   platform::QtPlatform desktop;
   platform::install(&desktop);
   if (!shell::RunStartup()) return 0;
