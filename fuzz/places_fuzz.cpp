@@ -114,6 +114,18 @@ void CheckOffset(std::string_view zone, const LocalDateTime& local) {
   Require(std::abs(offset->utcOffsetSeconds) <= 18 * 3600 && !offset->abbreviation.empty(),
           "an offset within a day's clocks, with its abbreviation", about);
   for (const bool east : {false, true}) CheckZoneEntry(*offset, east);
+
+  // Before the first listed change the zone's first period stands, and past the
+  // last its closing rule repeats with the Gregorian calendar every 400 years:
+  // a far year has the offset of its year in 400..799 or in 2400..2799.
+  if (local.year < 800 || local.year >= 2800) {
+    LocalDateTime near = local;
+    near.year = local.year < 800 ? 400 + ((local.year % 400) + 400) % 400 : 2400 + (local.year - 2400) % 400;
+    const auto expected = Rules().OffsetAt(zone, near);
+    Require(expected && expected->utcOffsetSeconds == offset->utcOffsetSeconds &&
+                expected->abbreviation == offset->abbreviation && expected->clockChange == offset->clockChange,
+            "a far year keeps the calendar's 400-year cycle", about + " against " + std::to_string(near.year));
+  }
 }
 
 }  // namespace

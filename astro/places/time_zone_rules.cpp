@@ -15,6 +15,11 @@ std::string UtcOffsetText(int utcOffsetSeconds) {
 }
 
 bool IsValidLocalDateTime(const LocalDateTime& local) {
+  // std::chrono::year keeps 16 bits: a year beyond them would wrap round to
+  // another one (40000 to -25536) and be answered for that year.
+  const int firstYear = static_cast<int>(std::chrono::year::min());
+  const int lastYear = static_cast<int>(std::chrono::year::max());
+  if (local.year < firstYear || local.year > lastYear) return false;
   const std::chrono::year_month_day date{std::chrono::year{local.year},
                                          std::chrono::month{static_cast<unsigned>(local.month)},
                                          std::chrono::day{static_cast<unsigned>(local.day)}};

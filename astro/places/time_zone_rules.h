@@ -63,7 +63,8 @@ class TimeZoneRules {
 std::string UtcOffsetText(int utcOffsetSeconds);
 
 // True when `local` is a real date (the Gregorian calendar's month lengths and
-// leap years) with an hour of 0 to 23 and a minute of 0 to 59.
+// leap years) in the years -32767 to 32767, which the calendar arithmetic
+// holds, with an hour of 0 to 23 and a minute of 0 to 59.
 bool IsValidLocalDateTime(const LocalDateTime& local);
 
 }  // namespace zentara::places

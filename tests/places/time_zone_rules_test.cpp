@@ -67,6 +67,14 @@ TEST(TzdbTimeZoneRules, NothingForAnUnknownZoneOrAnImpossibleTime) {
   EXPECT_FALSE(rules.OffsetAt("Asia/Kolkata", {2021, 1, 1, 24, 0}));
   EXPECT_FALSE(rules.OffsetAt("Asia/Kolkata", {2021, 13, 1, 12, 0}));
   EXPECT_TRUE(rules.OffsetAt("Asia/Kolkata", {2020, 2, 29, 23, 59}));
+  // Years past what the calendar holds, which would wrap round to others
+  // (40000 to -25536, before New York kept Eastern time).
+  EXPECT_FALSE(rules.OffsetAt("America/New_York", {40000, 7, 1, 12, 0}));
+  EXPECT_FALSE(rules.OffsetAt("America/New_York", {-40000, 7, 1, 12, 0}));
+  EXPECT_FALSE(rules.OffsetAt("America/New_York", {32768, 7, 1, 12, 0}));
+  const auto last = rules.OffsetAt("America/New_York", {32767, 7, 1, 12, 0});
+  ASSERT_TRUE(last);
+  EXPECT_EQ(last->abbreviation, "EDT") << "the closing rule holds to the last year";
 }
 
 // GeoNames and tzdata name zones independently: every zone the atlas uses must
