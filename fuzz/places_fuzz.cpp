@@ -58,6 +58,30 @@ std::vector<int> Numbers(std::string_view text, std::size_t count) {
   return numbers;
 }
 
+// "+05:30", "-04:00", "+05:21:10": a sign, hours (two digits or more),
+// minutes and seconds where there are any, which read back as the offset.
+void CheckOffsetText(int seconds) {
+  const std::string text = UtcOffsetText(seconds);
+  const std::string about = std::to_string(seconds) + " -> " + text;
+  const std::size_t hoursEnd = text.find(':');
+  Require(text.size() >= 6 && (text[0] == '+' || text[0] == '-') && hoursEnd != std::string::npos &&
+              hoursEnd >= 3,
+          "an offset text is a sign, hours and minutes", about);
+  long long value = 0;
+  std::size_t fields = 0;
+  for (std::size_t at = 1; at <= text.size(); ++fields) {
+    const std::size_t end = std::min(text.find(':', at), text.size());
+    const std::string_view digits = std::string_view(text).substr(at, end - at);
+    Require(digits.size() >= 2 && digits.find_first_not_of("0123456789") == std::string_view::npos &&
+                (fields == 0 || digits.size() == 2),
+            "each field of an offset text is digits", about);
+    value = value * 60 + std::stoll(std::string(digits));
+    at = end + 1;
+  }
+  if (fields == 2) value *= 60;
+  Require(fields <= 3 && (text[0] == '-' ? -value : value) == seconds, "an offset text reads back", about);
+}
+
 void CheckSearch(const Atlas& atlas, const PlaceQuery& query, const std::vector<PlaceMatch>& matches) {
   const std::string about = query.name + " / " + query.region + " / " + query.country;
   Require(query.limit == 0 || matches.size() <= query.limit, "no more matches than the limit", about);
@@ -141,6 +165,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto fields = SplitFields<6>(input);
   const Atlas& atlas = *TheAtlas();
 
+  const std::string folded = FoldForSearch(fields[0]);
+  Require(FoldForSearch(folded) == folded, "folding a folded text changes nothing", fields[0]);
   const PlaceQuery query{std::string(fields[0]), std::string(fields[1]), std::string(fields[2]), limit};
   const std::vector<PlaceMatch> matches = atlas.Search(query);
   CheckSearch(atlas, query, matches);
@@ -155,6 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A suggestion for any offset and abbreviations, as the rules might give them.
   const auto abbreviations = SplitFields<2>(fields[5]);
   ZoneOffset offset;
+  CheckOffsetText(numbers[5]);
   offset.utcOffsetSeconds = numbers[5];
   offset.daylightSaving = numbers[5] % 2 != 0;
   offset.abbreviation = abbreviations[0];

@@ -59,7 +59,7 @@ class TimeZoneRules {
 };
 
 // An offset as "+05:30", "-04:00", "+00:00"; seconds appended where there are
-// any ("+05:21:10").
+// any ("+05:21:10"); hours past 99 in as many digits as they take.
 std::string UtcOffsetText(int utcOffsetSeconds);
 
 // True when `local` is a real date (the Gregorian calendar's month lengths and

@@ -2,6 +2,7 @@
 // database gives them (the expected values are zdump's for the same zones).
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 
@@ -94,6 +95,9 @@ TEST(UtcOffsetText, SignHoursMinutesAndSecondsWhereAny) {
   EXPECT_EQ(UtcOffsetText(46800), "+13:00");
   EXPECT_EQ(UtcOffsetText(19270), "+05:21:10");
   EXPECT_EQ(UtcOffsetText(-2079), "-00:34:39");
+  // No zone keeps these, but any number has its text.
+  EXPECT_EQ(UtcOffsetText(2070545), "+575:09:05");
+  EXPECT_EQ(UtcOffsetText(std::numeric_limits<int>::min()), "-596523:14:08");
 }
 
 }  // namespace
