@@ -39,8 +39,9 @@ for target in "${targets[@]}"; do
   if UBSAN_OPTIONS=print_stacktrace=1 "$program" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
       "${dictionary[@]}" -artifact_prefix="build-fuzz/findings/$target-" \
       "$found/$target" "fuzz/corpus/$target" >"$logs/$target.log" 2>&1; then
-    awk '/^stat::number_of_executed_units/ { runs = $2 } /^#[0-9]+.*(cov|DONE)/ { last = $0 }
-         END { print "  " runs " runs; " last }' "$logs/$target.log"
+    awk '/^stat::number_of_executed_units/ { runs = $2 }
+         /\tDONE / { for (i = 1; i < NF; i++) if ($i == "cov:") cov = $(i + 1); else if ($i == "corp:") corp = $(i + 1) }
+         END { print "  " runs " runs, " cov " edges covered, corpus " corp }' "$logs/$target.log"
   else
     failed+=("$target")
     echo "  $target found a fault:" >&2
