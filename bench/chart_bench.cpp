@@ -1,7 +1,7 @@
-// Timing of one partner's whole chart and of zentara-cli chart's
-// read-compute-print path (command line read by CLI11, JSON written by
-// nlohmann-json), for the worked birth of 15 August 1975; and of the chart over
-// many different births, as a batch of couples computes it.
+// Timing of one partner's whole chart, of a couple's whole astro match and of
+// zentara-cli chart's read-compute-print path (command line read by CLI11,
+// JSON written by nlohmann-json), for the worked birth of 15 August 1975; and
+// of the chart over many different births, as a batch of couples computes it.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include "astro/engine/moon/moon_position.h"
 #include "astro/engine/planets/chart_angles.h"
 #include "astro/engine/planets/chart_table.h"
+#include "astro/match/astro_match.h"
 #include "cli/commands.h"
 
 namespace {
@@ -37,6 +38,42 @@ void PartnerChart(benchmark::State& state) {
   }
 }
 BENCHMARK(PartnerChart);
+
+// The astro form's entries of a couple: the worked birth for him, 2 January
+// 1978, 6:05 in New York (Eastern Standard Time, row 27) for her.
+AstroEntries WorkedCouple() {
+  AstroEntries couple;
+  couple.Male = AstroPartnerEntries{.Name = "John", .DayPosition = 14, .MonthPosition = 7,
+                                    .YearPosition = 1975 - AstroFirstYear, .HourPosition = 14,
+                                    .MinutePosition = 30, .ZoneRow = 34, .LatitudeDegrees = "28",
+                                    .LatitudeMinutes = "36", .LongitudeDegrees = "77", .LongitudeMinutes = "13",
+                                    .City = "Delhi", .State = "Delhi", .Country = "India"};
+  couple.Female = AstroPartnerEntries{.Name = "Mary", .DayPosition = 1, .MonthPosition = 0,
+                                      .YearPosition = 1978 - AstroFirstYear, .HourPosition = 6,
+                                      .MinutePosition = 5, .ZoneRow = 27,
+                                      .LatitudeDegrees = "40", .LatitudeMinutes = "42",
+                                      .LongitudeDegrees = "74", .LongitudeMinutes = "0",
+                                      .LongitudeDirection = EastWest::West, .City = "New York",
+                                      .State = "New York", .Country = "USA"};
+  return couple;
+}
+
+// The whole match of a couple from the form's entries: both births made from
+// the entries, both charts and the score, into one result kept from run to run.
+void AstroMatch(benchmark::State& state) {
+  const AstroEntries couple = WorkedCouple();
+  if (CheckAstroEntries(couple)) {
+    state.SkipWithError("the worked couple fails the form's checks");
+    return;
+  }
+  AstroMatchResult result;
+  for (auto _ : state) {
+    if (!CalculateAstroMatch(couple, result)) state.SkipWithError("the worked couple makes no births");
+    benchmark::DoNotOptimize(result.Score.Percentage);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(AstroMatch);
 
 // `count` births spread as bench/match_batch_bench.sh spreads its couples: any
 // year of the list, days 1 to 28, every hour, minute and zone size, both

@@ -11,6 +11,8 @@ packages=(
   libcli11-dev nlohmann-json3-dev    # zentara-cli's command line and JSON output
   libcsv-dev                         # zentara-cli match --batch reads CSV with libcsv
   time                               # GNU time: peak memory in bench/match_batch_bench.sh
+  clang libclang-rt-14-dev           # the fuzz targets: clang with libFuzzer and the sanitizers
+  valgrind                           # instruction counts in bench/chart_floor.sh
   xvfb xauth xdotool                 # the end-to-end tests' X server and its driver
   fonts-dejavu-core                  # fonts for offscreen and printed text
   tzdata libhowardhinnant-date-dev   # historical time zones and the library that reads them

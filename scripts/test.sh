@@ -12,3 +12,4 @@ ctest --test-dir build --output-on-failure -j "$(nproc)"
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DZENTARA_WERROR=ON \
   -DZENTARA_SANITIZE=address,undefined,float-cast-overflow -DZENTARA_BUILD_BENCHMARKS=OFF
 ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+scripts/fuzz.sh 30  # each fuzz target for 30 seconds; a fault found fails the tests

@@ -5,6 +5,7 @@
 #include "platform/qt_platform.h"
 #include "shell/application_icon.h"
 #include "shell/startup.h"
+#include "shell/startup_report.h"
 
 int main(int argc, char** argv) {
   if (!platform::DisplayAvailable()) {
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   // name lets a Wayland desktop match the windows to it.
   app.setWindowIcon(shell::ApplicationIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral(ZENTARA_APP_ID));
+  shell::ReportFirstWindowShownWhenAsked(app);
   platform::QtPlatform desktop;
   platform::install(&desktop);
   if (!shell::RunStartup()) return 0;

@@ -59,11 +59,12 @@ class TimeZoneRules {
 };
 
 // An offset as "+05:30", "-04:00", "+00:00"; seconds appended where there are
-// any ("+05:21:10").
+// any ("+05:21:10"); hours past 99 in as many digits as they take.
 std::string UtcOffsetText(int utcOffsetSeconds);
 
 // True when `local` is a real date (the Gregorian calendar's month lengths and
-// leap years) with an hour of 0 to 23 and a minute of 0 to 59.
+// leap years) in the years -32767 to 32767, which the calendar arithmetic
+// holds, with an hour of 0 to 23 and a minute of 0 to 59.
 bool IsValidLocalDateTime(const LocalDateTime& local);
 
 }  // namespace zentara::places

@@ -2,6 +2,7 @@
 // database gives them (the expected values are zdump's for the same zones).
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 
@@ -67,6 +68,14 @@ TEST(TzdbTimeZoneRules, NothingForAnUnknownZoneOrAnImpossibleTime) {
   EXPECT_FALSE(rules.OffsetAt("Asia/Kolkata", {2021, 1, 1, 24, 0}));
   EXPECT_FALSE(rules.OffsetAt("Asia/Kolkata", {2021, 13, 1, 12, 0}));
   EXPECT_TRUE(rules.OffsetAt("Asia/Kolkata", {2020, 2, 29, 23, 59}));
+  // Years past what the calendar holds, which would wrap round to others
+  // (40000 to -25536, before New York kept Eastern time).
+  EXPECT_FALSE(rules.OffsetAt("America/New_York", {40000, 7, 1, 12, 0}));
+  EXPECT_FALSE(rules.OffsetAt("America/New_York", {-40000, 7, 1, 12, 0}));
+  EXPECT_FALSE(rules.OffsetAt("America/New_York", {32768, 7, 1, 12, 0}));
+  const auto last = rules.OffsetAt("America/New_York", {32767, 7, 1, 12, 0});
+  ASSERT_TRUE(last);
+  EXPECT_EQ(last->abbreviation, "EDT") << "the closing rule holds to the last year";
 }
 
 // GeoNames and tzdata name zones independently: every zone the atlas uses must
@@ -86,6 +95,9 @@ TEST(UtcOffsetText, SignHoursMinutesAndSecondsWhereAny) {
   EXPECT_EQ(UtcOffsetText(46800), "+13:00");
   EXPECT_EQ(UtcOffsetText(19270), "+05:21:10");
   EXPECT_EQ(UtcOffsetText(-2079), "-00:34:39");
+  // No zone keeps these, but any number has its text.
+  EXPECT_EQ(UtcOffsetText(2070545), "+575:09:05");
+  EXPECT_EQ(UtcOffsetText(std::numeric_limits<int>::min()), "-596523:14:08");
 }
 
 }  // namespace
