@@ -9,10 +9,13 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "gui_test_support.h"
 #include "numerology/frmMain.h"
+#include "pdf_text.h"
 #include "reports/frmDisp.h"
 #include "reports/frmSaveDocument.h"
 #include "reports/modRTB.h"
@@ -270,6 +273,57 @@ class ReadingsTest : public QObject {
     click(document(), "cmdPrint");
     QCOMPARE(fake_->printedPageCounts.size(), 2);
     QVERIFY(fake_->printedDocuments[1].startsWith("LifePath Compatibility Number Combination is 8 + 1"));
+  }
+
+  void exportedReadingsHaveThePagesPrintGives() {
+    click(form_, "cmdLP");
+    QString longText;
+    for (int line = 1; line <= 300; ++line) longText += QStringLiteral("Line %1\r\n").arg(line);
+    disp()->txtDisp()->setPlainText(longText);
+    click(disp(), "cmdPrint");
+    fake_->fileNames = {folderHolder_->filePath("long")};
+    disp()->findChild<QAction*>("mnuExportPDF")->trigger();
+    const auto& request = fake_->fileDialogs.last().request;
+    QCOMPARE(request.filter + " " + request.defaultExtension, QStringLiteral("PDF Document (*.pdf)|*.pdf pdf"));
+    const QString pdf = folderHolder_->filePath("long.pdf");
+    const int pages = PdfPageCount(pdf);
+    QCOMPARE(pages, fake_->printedPageCounts[0]);
+    const QString lastPage = PdfText(pdf, pages, pages);
+    QVERIFY2(PdfText(pdf).contains("Line 1\n") && lastPage.contains("Line 300"), qPrintable(lastPage));
+    click(disp(), "cmdBack");
+
+    click(form_, "cmdCR");
+    fake_->fileNames = {folderHolder_->filePath("comprehensive.pdf")};
+    document()->findChild<QAction*>("mnuExportPDF")->trigger();
+    QVERIFY(PdfText(folderHolder_->filePath("comprehensive.pdf"))
+                .startsWith("LifePath Compatibility Number Combination is 8 + 1"));
+    QVERIFY(fake_->messages.isEmpty());
+  }
+
+  // Files may not grow past 16 bytes: the reading's save and export both fail,
+  // the export says so, and the files written before stay whole.
+  void aFullDiskKeepsTheEarlierFiles() {
+    click(form_, "cmdD");
+    for (const char* name : {"reading.kvz", "reading.pdf"}) {
+      QFile earlier(folderHolder_->filePath(name));
+      QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    }
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{16, limit.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    fake_->fileNames = {folderHolder_->filePath("reading.kvz"), folderHolder_->filePath("reading.pdf")};
+    click(disp(), "cmdSave");
+    disp()->findChild<QAction*>("mnuExportPDF")->trigger();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+    QCOMPARE(FileBytes(folderHolder_->filePath("reading.kvz")), QByteArray("earlier"));
+    QCOMPARE(FileBytes(folderHolder_->filePath("reading.pdf")), QByteArray("earlier"));
+    QCOMPARE(fake_->messages.size(), 1);  // the save of a reading fails silently
+    QCOMPARE(fake_->messages[0].icon, platform::Icon::Critical);
+    QCOMPARE(QDir(folderHolder_->path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"reading.kvz", "reading.pdf"}));
   }
 
   void exitFromTheSingleReadingEndsTheProgram() {
