@@ -1,0 +1,252 @@
+// The chart wheel in the astro report frame: its window beside the report, the
+// Window menu, the picture against a golden one, drawing at the window's size,
+// and the frame's files: SVG (the same bytes as zentara-cli match --svg), PNG
+// and PDF, and what a failed save does.
+#include <QAction>
+#include <QImageReader>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "astro/match/MDIForm1.h"
+#include "astro/engine/planets/zodiac_text.h"
+#include "astro/match/astro_match.h"
+#include "astro/match/chart_wheel_svg.h"
+#include "astro/match/chart_wheel_view.h"
+#include "astro/match/frmReport.h"
+#include "gui_test_support.h"
+#include "pdf_text.h"
+#include "shell/control_array.h"
+#include "shell/qt_text.h"
+
+using namespace testing_support;
+using astro::MDIForm1;
+
+namespace {
+
+// A golden pixel counts as different when a channel moves by more than this
+// (of 255), and the picture fails when more than this share of pixels do.
+constexpr int kChannelTolerance = 40;
+constexpr double kDifferingShareTolerance = 0.005;
+constexpr int kGoldenSide = 480;  // pixels
+// The wheel fills 96% of the smaller side; its outer line's width and the
+// antialiasing widen it by up to this share of the side.
+constexpr double kWheelShare = 0.96;
+constexpr double kEdgeTolerance = 0.01;  // of the side
+
+// John (15 August 1975, 14:30 Indian Time, New Delhi) and Mary (10 February
+// 1978, 6:05 Eastern Standard Time with daylight saving, New York), the couple
+// of tests/cli/match_cli.sh.
+zentara::AstroEntries JohnAndMary() {
+  zentara::AstroEntries e;
+  e.Male = {"John", 14, 7, 74, 14, 30, 34, false, "28", "36", zentara::NorthSouth::North,
+            "77", "13", zentara::EastWest::East, "New Delhi", "Delhi", "India"};
+  e.Female = {"Mary", 9, 1, 77, 6, 5, 27, true, "40", "42", zentara::NorthSouth::North,
+              "74", "00", zentara::EastWest::West, "New York", "New York", "USA"};
+  return e;
+}
+
+const QStringList kJohnAndMaryOptions = {
+    "--male-name", "John", "--male-date", "1975-08-15", "--male-time", "14:30", "--male-zone", "34",
+    "--male-lat", "28N36", "--male-lon", "77E13", "--male-city", "New Delhi", "--male-state", "Delhi",
+    "--male-country", "India", "--female-name", "Mary", "--female-date", "1978-02-10", "--female-time", "6:05",
+    "--female-zone", "27", "--female-dst", "--female-lat", "40N42", "--female-lon", "74W00", "--female-city",
+    "New York", "--female-state", "New York", "--female-country", "USA"};
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The first and last column of the centre row that are not white.
+std::pair<int, int> InkedSpan(const QImage& image) {
+  const int row = image.height() / 2;
+  int first = -1, last = -1;
+  for (int x = 0; x < image.width(); ++x) {
+    if (image.pixelColor(x, row) != Qt::white) {
+      if (first < 0) first = x;
+      last = x;
+    }
+  }
+  return {first, last};
+}
+
+}  // namespace
+
+class ChartWheelTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<platform::FakePlatform> holder_;
+  platform::FakePlatform* fake_ = nullptr;
+  QPointer<MDIForm1> frame_;
+  QPointer<astro::frmReport> report_;
+  std::unique_ptr<QTemporaryDir> folder_;
+
+  void trigger(const char* name) { frame_->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
+  QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
+
+ private slots:
+  void init() {
+    fake_ = &FreshPlatform(holder_);
+    folder_ = std::make_unique<QTemporaryDir>();
+    const zentara::AstroEntries entries = JohnAndMary();
+    report_ = new astro::frmReport(entries);
+    report_->Fill(*zentara::CalculateAstroMatch(entries));
+    frame_ = new MDIForm1(report_);
+    fake_->showModeless(frame_);
+  }
+
+  void theWheelHasItsWindowAndTheReportStaysInFront() {
+    QMdiSubWindow* wheel = frame_->wheelWindow();
+    QCOMPARE(wheel->windowTitle(), QStringLiteral("Chart Wheel"));
+    QCOMPARE(frame_->area()->subWindowList(QMdiArea::StackingOrder).last(), frame_->reportWindow());
+    // The wheel shows what the report's rows show.
+    const zentara::ChartWheel& shown = frame_->wheel()->wheel();
+    QCOMPARE(shown.Male.size() + shown.Female.size(), 28u);
+    for (const auto& [points, array] : {std::pair{&shown.Male, "lblPlanetPosition_Male"},
+                                        std::pair{&shown.Female, "lblPlanetPosition_Female"}}) {
+      for (const zentara::WheelPoint& point : *points) {
+        const QString row = shell::ArrayMember<QLabel>(report_, array, static_cast<int>(point.Slot))->text();
+        const auto sign = static_cast<std::size_t>(point.Position.Sign) * 3;
+        QCOMPARE(QStringLiteral("%1 %2 %3")
+                     .arg(point.Position.Degrees, 2, 10, QChar('0'))
+                     .arg(shell::ToQt(zentara::modPlanetPosition_Western::SignKeys.substr(sign, 3)))
+                     .arg(point.Position.Minutes, 2, 10, QChar('0')),
+                 row);
+      }
+    }
+
+    wheel->move(5000, 5000);  // dragged out of view
+    trigger("mnuChartWheel");
+    QCOMPARE(frame_->area()->activeSubWindow(), wheel);
+    const QSize room = frame_->area()->viewport()->size() - wheel->size();
+    QCOMPARE(wheel->pos(), QPoint(qMax(0, room.width()), qMax(0, room.height())));  // back in view
+    trigger("mnuReport");
+    QCOMPARE(frame_->area()->activeSubWindow(), frame_->reportWindow());
+    wheel->close();
+    QVERIFY(wheel->isVisible());
+    QStringList menu;
+    for (QAction* action : frame_->findChild<QMenu*>("mnuWindow")->actions()) menu << action->text();
+    QCOMPARE(menu, (QStringList{"&Report", "Chart &Wheel"}));
+  }
+
+  void theWheelMatchesItsGoldenPicture() {
+    const QImage actual = astro::RenderChartWheel(frame_->wheel()->wheel(), kGoldenSide)
+                              .convertToFormat(QImage::Format_RGB32);
+    const QString golden = QStringLiteral(ZENTARA_TEST_DATA_DIR "/chart_wheel_john_mary.png");
+    if (qEnvironmentVariableIsSet("ZENTARA_WRITE_GOLDEN")) QVERIFY(actual.save(golden));
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(expected.size(), actual.size());
+    qsizetype differing = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+      for (int x = 0; x < actual.width(); ++x) {
+        const QRgb a = actual.pixel(x, y), e = expected.pixel(x, y);
+        if (qAbs(qRed(a) - qRed(e)) > kChannelTolerance || qAbs(qGreen(a) - qGreen(e)) > kChannelTolerance ||
+            qAbs(qBlue(a) - qBlue(e)) > kChannelTolerance) {
+          ++differing;
+        }
+      }
+    }
+    const double share = double(differing) / double(actual.width() * actual.height());
+    const QString saved = QDir::temp().filePath(QStringLiteral("chart_wheel_john_mary.actual.png"));
+    if (share > kDifferingShareTolerance) actual.save(saved);
+    QVERIFY2(share <= kDifferingShareTolerance,
+             qPrintable(QStringLiteral("%1 of %2 pixels (%3%) differ by more than %4 from %5 (at most %6% may); "
+                                       "the picture drawn is %7")
+                            .arg(differing).arg(actual.width() * actual.height()).arg(share * 100, 0, 'f', 2)
+                            .arg(kChannelTolerance).arg(golden).arg(kDifferingShareTolerance * 100).arg(saved)));
+  }
+
+  void theWheelIsDrawnAtTheSizeItIsGiven() {
+    const std::pair<QSize, qreal> sizes[] = {{{300, 300}, 1}, {{700, 460}, 1}, {{300, 300}, 2}};
+    for (const auto& [size, ratio] : sizes) {
+      QImage image;
+      if (ratio == 1) {
+        frame_->wheel()->resize(size);
+        image = frame_->wheel()->grab().toImage();
+      } else {
+        image = astro::RenderChartWheel(frame_->wheel()->wheel(), size.width(), ratio);
+      }
+      const int side = qRound(qMin(size.width(), size.height()) * ratio);
+      const auto [first, last] = InkedSpan(image);
+      const int expectedFirst = qRound((size.width() * ratio - side * kWheelShare) / 2);
+      QVERIFY2(image.width() == qRound(size.width() * ratio) && qAbs(first - expectedFirst) <= side * kEdgeTolerance &&
+                   qAbs(last - first + 1 - side * kWheelShare) <= side * kEdgeTolerance,
+               qPrintable(QStringLiteral("%1x%2 at ratio %3: image %4 wide, wheel from %5 to %6, expected from %7, "
+                                         "%8 wide")
+                              .arg(size.width()).arg(size.height()).arg(ratio).arg(image.width()).arg(first)
+                              .arg(last).arg(expectedFirst).arg(side * kWheelShare)));
+    }
+  }
+
+  void thePictureIsSvgOrPngAsTheChosenFilterSays() {
+    fake_->fileNames = {path("wheel"), path("wheel")};
+    fake_->chosenFilters = {0, 1};
+    trigger("mnuSavePicture");
+    trigger("mnuSavePicture");
+    const platform::FileDialogRequest& request = fake_->fileDialogs.last().request;
+    QCOMPARE(request.filter, QStringLiteral("SVG Picture (*.svg)|*.svg|PNG Picture (*.png)|*.png"));
+    QCOMPARE(request.defaultExtension + " " + request.title, QStringLiteral("svg Save Chart Picture"));
+    QCOMPARE(request.flags, 0x8806u);
+
+    // The desktop's SVG is zentara-cli's, byte for byte, for the same couple.
+    QProcess cli;
+    cli.start(QStringLiteral(ZENTARA_CLI), QStringList{"match"} << kJohnAndMaryOptions << "--svg" << path("cli.svg"));
+    QVERIFY(cli.waitForFinished(30000) && cli.exitCode() == 0);
+    const QByteArray svg = FileBytes(path("wheel.svg"));
+    QVERIFY2(svg.startsWith("<?xml") && svg == FileBytes(path("cli.svg")),
+             "the saved SVG differs from zentara-cli match --svg for the same couple");
+
+    QImageReader png(path("wheel.png"));
+    QCOMPARE(png.format(), QByteArray("png"));
+    QCOMPARE(png.size(), QSize(900, 900));
+    QVERIFY(fake_->messages.isEmpty());
+  }
+
+  void thePdfHoldsTheReportAndThenTheWheel() {
+    fake_->fileNames = {path("report")};
+    trigger("mnuExportPDF");
+    QCOMPARE(fake_->fileDialogs.last().request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
+    QCOMPARE(PdfPageCount(path("report.pdf")), 2);
+    const QString wheelPage = PdfText(path("report.pdf"), 2, 2);
+    for (const QString& text : {QStringLiteral("Inner: Male"), QStringLiteral("Asc"), QStringLiteral("\u2609")}) {
+      QVERIFY2(wheelPage.contains(text), qPrintable(text + " is not on the wheel's page: " + wheelPage));
+    }
+    QVERIFY(fake_->messages.isEmpty());
+  }
+
+  void aFailedSaveSaysWhyAndKeepsTheEarlierFile() {
+    // A folder that does not exist.
+    fake_->fileNames = {path("missing/report.pdf")};
+    trigger("mnuExportPDF");
+    QCOMPARE(fake_->messages.size(), 1);
+    QVERIFY(fake_->messages[0].text.startsWith("Could not save " + path("missing/report.pdf") + ": "));
+    QCOMPARE(fake_->messages[0].icon, platform::Icon::Critical);
+
+    // A disk that fills up while writing: files may not grow past 4 KiB.
+    QFile earlier(path("report.pdf"));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier export") > 0);
+    earlier.close();
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{4096, limit.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    fake_->fileNames = {path("report.pdf"), path("wheel.png")};
+    fake_->chosenFilters = {1};
+    trigger("mnuExportPDF");
+    trigger("mnuSavePicture");
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+    QCOMPARE(fake_->messages.size(), 3);
+    QVERIFY2(fake_->messages[1].text.startsWith("Could not save " + path("report.pdf") + ": "),
+             qPrintable(fake_->messages[1].text));
+    QCOMPARE(FileBytes(path("report.pdf")), QByteArray("earlier export"));
+    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"});
+  }
+};
+
+ZENTARA_GUI_TEST_MAIN(ChartWheelTest)
+#include "chart_wheel_test.moc"
