@@ -122,8 +122,20 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
                      reportWindow_->height() + kTopBarHeight + menuBar()->sizeHint().height() + 40);
   const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, wanted.width(), wanted.height());
   resize(wanted.boundedTo(available.size() * 0.95));
-  // At the frame's top right, behind the report where the frame is narrow.
-  wheelWindow_->move(qMax(0, width() - wheelWindow_->width() - 24), 0);
+}
+
+// As large as the view allows, up to the wheel's preferred size, at the top
+// right: beside the centred report where the frame is wide, behind it otherwise.
+void MDIForm1::PlaceWheel() {
+  QSize view = area_->contentsRect().size();  // the view before the area has laid it out
+  // A report taller than the view is about to bring the vertical scroll bar.
+  if (reportWindow_->height() > view.height()) view.rwidth() -= area_->verticalScrollBar()->sizeHint().width();
+  const QSize decoration = wheelWindow_->size() - wheel_->size();
+  const int side = qBound(wheel_->minimumWidth(),
+                          qMin(view.width() - decoration.width(), view.height() - decoration.height()),
+                          wheel_->sizeHint().width());
+  wheelWindow_->resize(QSize(side, side) + decoration);
+  wheelWindow_->move(qMax(0, view.width() - wheelWindow_->width()), 0);
 }
 
 void MDIForm1::MDIForm_Activate() {
@@ -197,6 +209,10 @@ void MDIForm1::closedByUser() { shell::ExitApplication(); }
 
 bool MDIForm1::event(QEvent* event) {
   const bool handled = Form::event(event);
+  if (event->type() == QEvent::Show && !wheelPlaced_) {
+    wheelPlaced_ = true;
+    PlaceWheel();
+  }
   if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
   return handled;
 }

@@ -53,10 +53,13 @@ class MDIForm1 : public shell::Form {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void PlaceWheel();
+
   QPointer<frmReport> report_;
   QMdiSubWindow* reportWindow_;
   ChartWheelView* wheel_;
   QMdiSubWindow* wheelWindow_;
+  bool wheelPlaced_ = false;  // on the frame's first showing
   QMdiArea* area_;
   QWidget* picTop_;
   QLabel* lblHeading_;

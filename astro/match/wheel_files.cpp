@@ -26,6 +26,9 @@ constexpr PictureKind kPictureKinds[] = {
     {"PNG Picture (*.png)", "png"},
 };
 constexpr int kPng = 1;
+// Qt's PNG quality 80 is zlib's fastest level: a file a few percent larger than
+// at the default level, written in about half the time.
+constexpr int kPngQuality = 80;
 
 platform::FileDialogRequest PictureRequest() {
   QStringList filter;
@@ -52,9 +55,11 @@ void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const
       zentara::WithDefaultExtension(shell::ToStd(choice.path), kPictureKinds[kind].extension));
   reports::WriteFileSafely(owner, path, [&](QIODevice& device) {
     if (kind == kPng) {
-      const QImage image = RenderChartWheel(zentara::LayoutChartWheel(male, female),
-                                            static_cast<int>(zentara::SvgWheelSide), PngWheelPixelRatio);
-      return image.save(&device, "PNG");
+      // Opaque: the wheel stands on white, and PNG then needs no alpha channel.
+      const QImage image =
+          RenderChartWheel(zentara::LayoutChartWheel(male, female), static_cast<int>(zentara::SvgWheelSide))
+              .convertToFormat(QImage::Format_RGB32);
+      return image.save(&device, "PNG", kPngQuality);
     }
     const std::string svg = zentara::ChartWheelSvg(male, female);
     return device.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());

@@ -10,13 +10,10 @@ class QWidget;
 
 namespace astro {
 
-// The PNG picture: SvgWheelSide pixels square, drawn at this many device
-// pixels to each, so it is as sharp as the SVG printed at its size.
-inline constexpr qreal PngWheelPixelRatio = 1.5;
-
 // The save dialog offers "SVG Picture (*.svg)" and "PNG Picture (*.png)"; the
 // entry chosen decides the kind, and a name typed without extension gets its
-// extension. The SVG is the one zentara-cli match --svg writes for the couple.
+// extension. The SVG is the one zentara-cli match --svg writes for the couple;
+// the PNG is the same wheel drawn by QPainter, as many pixels square as the SVG.
 void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female);
 
 // Page 1: `report` scaled to the page in its own proportions (the image Print
