@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numeric>
 #include <sstream>
+#include <tuple>
 
 #include "astro/engine/planets/zodiac_text.h"
 #include "astro/match/chart_wheel.h"
@@ -22,9 +23,6 @@ std::string Listed(const std::vector<double>& angles) {
   for (const double angle : angles) out << angle << " ";
   return out.str();
 }
-
-// Signed way from `a` to `b` around the circle, -180 to 180 degrees.
-double Between(double a, double b) { return std::remainder(b - a, 360.0); }
 
 // Checks that `spread` keeps `targets`' order around the circle (equal targets
 // in the order given), with every neighbour at least `separation` away.
@@ -59,8 +57,7 @@ TEST(ReadSlotText, ReadsWhatTheReportShowsAndRefusesTheRest) {
   for (const Case& c : good) {
     const auto position = ReadSlotText(c.text);
     ASSERT_TRUE(position) << c.text;
-    EXPECT_EQ(position->Sign * 10000 + position->Degrees * 100 + position->Minutes,
-              c.sign * 10000 + c.degrees * 100 + c.minutes)
+    EXPECT_EQ(std::tie(position->Sign, position->Degrees, position->Minutes), std::tie(c.sign, c.degrees, c.minutes))
         << c.text;
     EXPECT_NEAR(position->Longitude, 30.0 * c.sign + c.degrees + c.minutes / 60.0, kAngleTolerance) << c.text;
   }
@@ -96,8 +93,8 @@ TEST(SpreadAngles, CrowdedRings) {
   const std::vector<double> stellium = SpreadAngles({100, 101, 102, 103, 104, 105}, 12.5);
   EXPECT_NEAR(stellium.front(), 102.5 - 2.5 * 12.5, kAngleTolerance) << Listed(stellium);
   const std::vector<double> wrapped = SpreadAngles({0, 359 + 59.0 / 60}, 9);
-  EXPECT_NEAR(Between(wrapped[1], wrapped[0]), 9, kAngleTolerance) << Listed(wrapped);
-  EXPECT_NEAR(Between(0, wrapped[0]), 4.5 - 1.0 / 120, kAngleTolerance) << Listed(wrapped);
+  EXPECT_NEAR(wrapped[0] - wrapped[1] + 360, 9, kAngleTolerance) << Listed(wrapped);
+  EXPECT_NEAR(wrapped[0], 4.5 - 1.0 / 120, kAngleTolerance) << Listed(wrapped);
   // Angles with room to spare do not move.
   const std::vector<double> apart = {10, 100, 200.5, 300};
   EXPECT_EQ(SpreadAngles(apart, 12.5), apart);

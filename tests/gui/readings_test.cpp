@@ -9,13 +9,11 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "gui_test_support.h"
 #include "numerology/frmMain.h"
-#include "pdf_text.h"
+#include "file_checks.h"
 #include "reports/frmDisp.h"
 #include "reports/frmSaveDocument.h"
 #include "reports/modRTB.h"
@@ -28,11 +26,6 @@ using reports::frmDisp;
 using reports::frmSaveDocument;
 
 namespace {
-
-QByteArray FileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 const QString kSite = shell::ToQt(zentara::MakerSiteAddress);
 
@@ -308,16 +301,11 @@ class ReadingsTest : public QObject {
       QFile earlier(folderHolder_->filePath(name));
       QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     }
-    rlimit limit{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit full{16, limit.rlim_max};
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
     fake_->fileNames = {folderHolder_->filePath("reading.kvz"), folderHolder_->filePath("reading.pdf")};
-    click(disp(), "cmdSave");
-    disp()->findChild<QAction*>("mnuExportPDF")->trigger();
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, previousHandler);
+    WithFilesLimitedTo(16, [this] {
+      click(disp(), "cmdSave");
+      disp()->findChild<QAction*>("mnuExportPDF")->trigger();
+    });
     QCOMPARE(FileBytes(folderHolder_->filePath("reading.kvz")), QByteArray("earlier"));
     QCOMPARE(FileBytes(folderHolder_->filePath("reading.pdf")), QByteArray("earlier"));
     QCOMPARE(fake_->messages.size(), 1);  // the save of a reading fails silently

@@ -1,11 +1,21 @@
-// Reading a PDF file the program wrote with poppler's tools (Debian:
-// poppler-utils, installed by scripts/setup.sh).
+// Checks of the files the program writes: their bytes, PDF pages and text read
+// with poppler's tools (Debian: poppler-utils, installed by scripts/setup.sh),
+// and a disk that fills up while writing.
 #pragma once
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
 
 namespace testing_support {
+
+inline QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
 
 // The standard output of `program` with `arguments`, or "<failed: ...>".
 inline QString ToolOutput(const QString& program, const QStringList& arguments) {
@@ -28,6 +38,19 @@ inline QString PdfText(const QString& path, int first = 0, int last = 0) {
   QStringList arguments{QStringLiteral("-enc"), QStringLiteral("UTF-8")};
   if (first > 0) arguments << "-f" << QString::number(first) << "-l" << QString::number(last);
   return ToolOutput("pdftotext", arguments << path << QStringLiteral("-"));
+}
+
+// Runs `act` while no file of this process may grow past `bytes`, as on a full
+// disk: writes beyond it fail (also for root). Nothing may be printed meanwhile.
+inline void WithFilesLimitedTo(rlim_t bytes, const std::function<void()>& act) {
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit full{bytes, limit.rlim_max};
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &full);
+  act();
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previousHandler);
 }
 
 }  // namespace testing_support
