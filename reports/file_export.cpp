@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -24,7 +25,11 @@ bool WriteFileSafely(QWidget* owner, const QString& path, const FileWriter& writ
   } else {
     const QByteArray& bytes = contents.data();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+      // QSaveFile would put a plain file in place of a device or a pipe.
+      reason = QStringLiteral("it is not a regular file");
+    } else if (!file.open(QIODevice::WriteOnly)) {
       reason = file.errorString();
     } else if (file.write(bytes) != bytes.size() || !file.flush()) {
       // QSaveFile would commit a file that a short write or a failed flush

@@ -18,7 +18,8 @@ namespace reports {
 using FileWriter = std::function<bool(QIODevice& device)>;
 
 // Writes `path` with `write`. When that or the file fails, shows "Could not
-// save PATH: REASON" (critical icon) and leaves an earlier file as it was.
+// save PATH: REASON" (critical icon) and leaves an earlier file as it was. A
+// folder, device or pipe at `path` is refused.
 // Returns whether the file was written.
 bool WriteFileSafely(QWidget* owner, const QString& path, const FileWriter& write);
 

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <sys/stat.h>
 
 #include "astro/match/MDIForm1.h"
 #include "astro/engine/planets/zodiac_text.h"
@@ -192,12 +193,18 @@ class ChartWheelTest : public QObject {
   }
 
   void aFailedSaveSaysWhyAndKeepsTheEarlierFile() {
-    // A folder that does not exist.
-    fake_->fileNames = {path("missing/report.pdf")};
+    // A folder that does not exist, and a pipe, which stays a pipe.
+    QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.svg")).constData(), 0600), 0);
+    fake_->fileNames = {path("missing/report.pdf"), path("pipe.svg")};
     trigger("mnuExportPDF");
-    QCOMPARE(fake_->messages.size(), 1);
+    trigger("mnuSavePicture");
+    QCOMPARE(fake_->messages.size(), 2);
     QVERIFY(fake_->messages[0].text.startsWith("Could not save " + path("missing/report.pdf") + ": "));
+    QCOMPARE(fake_->messages[1].text, "Could not save " + path("pipe.svg") + ": it is not a regular file");
     QCOMPARE(fake_->messages[0].icon, platform::Icon::Critical);
+    struct stat pipe {};
+    QVERIFY(::stat(QFile::encodeName(path("pipe.svg")).constData(), &pipe) == 0 && S_ISFIFO(pipe.st_mode));
+    QFile::remove(path("pipe.svg"));
 
     // A disk that fills up while writing: files may not grow past 4 KiB.
     QFile earlier(path("report.pdf"));
@@ -209,9 +216,9 @@ class ChartWheelTest : public QObject {
       trigger("mnuExportPDF");
       trigger("mnuSavePicture");
     });
-    QCOMPARE(fake_->messages.size(), 3);
-    QVERIFY2(fake_->messages[1].text.startsWith("Could not save " + path("report.pdf") + ": "),
-             qPrintable(fake_->messages[1].text));
+    QCOMPARE(fake_->messages.size(), 4);
+    QVERIFY2(fake_->messages[2].text.startsWith("Could not save " + path("report.pdf") + ": "),
+             qPrintable(fake_->messages[2].text));
     QCOMPARE(FileBytes(path("report.pdf")), QByteArray("earlier export"));
     QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"});
   }
