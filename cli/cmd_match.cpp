@@ -1,20 +1,23 @@
 // zentara-cli match: the astrological match of a couple from the astro entry
 // form's entries. The entries pass the form's checks in the form's order, then
 // the male chart, the female chart and the score are computed and written as
-// text or, with --json, as one JSON object. --batch does the same for every row
-// of a CSV file (cli/match_batch.h).
+// text or, with --json, as one JSON object; --svg also writes the couple's
+// chart wheel as the desktop's "Save Chart Picture" does. --batch does the same
+// for every row of a CSV file (cli/match_batch.h).
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 #include <string>
 
 #include "astro/match/astro_match.h"
+#include "astro/match/chart_wheel_svg.h"
 #include "cli/astro_entry_options.h"
 #include "cli/chart_output.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
 #include "cli/match_batch.h"
+#include "reports/file_bytes.h"
 
 namespace zentara::cli {
 
@@ -24,19 +27,24 @@ struct MatchOptions {
   PartnerOptions male, female;
   bool json = false;
   std::string batch;
+  std::string svg;
   CLI::Option* jsonOption = nullptr;
   CLI::Option* batchOption = nullptr;
+  CLI::Option* svgOption = nullptr;
 };
 
-// The first option given that --batch leaves no room for: a couple's entries
-// or --json.
+// The first option given that --batch leaves no room for: a couple's entries,
+// --json or --svg.
 const CLI::Option* BesidesBatch(const MatchOptions& options) {
   for (const PartnerOptions* partner : {&options.male, &options.female}) {
     for (const CLI::Option* option : partner->options) {
       if (option->count() > 0) return option;
     }
   }
-  return options.jsonOption->count() > 0 ? options.jsonOption : nullptr;
+  for (const CLI::Option* option : {options.jsonOption, options.svgOption}) {
+    if (option->count() > 0) return option;
+  }
+  return nullptr;
 }
 
 void WriteText(std::ostream& out, const AstroMatchResult& match) {
@@ -87,6 +95,13 @@ int RunMatch(const MatchOptions& options, Streams io) {
     io.err << "zentara-cli match: the entries do not make a birth\n";
     return ExitUsage;
   }
+  // The whole file or nothing: a failed write leaves what was there before.
+  if (options.svgOption->count() > 0) {
+    if (const auto failure = ReplaceFileContents(options.svg, ChartWheelSvg(match->Male, match->Female))) {
+      io.err << "zentara-cli match: " << *failure << "\n";
+      return ExitFile;
+    }
+  }
   if (options.json) {
     io.out << JsonText(MatchJson(*match)) << "\n";
   } else {
@@ -105,6 +120,9 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   options->batchOption =
       command.add_option("--batch", options->batch, "score every couple of a CSV file, '-' for stdin")
           ->type_name("FILE.csv");
+  options->svgOption =
+      command.add_option("--svg", options->svg, "also write both charts' wheel as an SVG picture")
+          ->type_name("FILE");
   command.footer(
       "The entries are those of the astro entry form. Names, cities, states and countries take\n"
       "letters and spaces only: any other character is refused with \"Please enter only letters\"\n"
@@ -116,6 +134,10 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "P * H, Percentage and Comment, one \"Label: value\" line each. --json gives\n"
       "{\"male\":{\"universal_time\":H,\"positions\":[as chart --json]},\"female\":{...},\"power\":N,\n"
       "\"harmony\":N,\"ph\":N,\"percentage\":N,\"comment\":TEXT}.\n"
+      "\n"
+      "--svg FILE writes the chart wheel the desktop's \"Save Chart Picture\" saves for the couple: the\n"
+      "male chart inside, the female chart outside, the male ascendant on the left. The file is\n"
+      "replaced only once complete; one that cannot be written gives exit status 3 and no output.\n"
       "\n"
       "--batch: a CSV file whose header row names the twenty columns male-name, male-date, ...,\n"
       "female-country (the options without their dashes; male-dst and female-dst hold 1 or 0) in any\n"

@@ -35,6 +35,15 @@ QString FakePlatform::saveFileName(QWidget*, const FileDialogRequest& request) {
   return fileDialog(true, request);
 }
 
+SaveChoice FakePlatform::saveFileChoice(QWidget*, const FileDialogRequest& request) {
+  SaveChoice choice{fileDialog(true, request), 0};
+  if (!chosenFilters.empty()) {
+    choice.filterIndex = chosenFilters.front();
+    chosenFilters.pop_front();
+  }
+  return choice;
+}
+
 void FakePlatform::showModeless(QWidget* form) {
   calls << QStringLiteral("showModeless");
   modelessShown.append(form);

@@ -34,6 +34,9 @@ class FakePlatform final : public Platform {
   std::deque<Answer> answers;
   // File names the dialogs return, in order; when none is left they cancel.
   std::deque<QString> fileNames;
+  // The filter entry each save dialog reports as chosen, in order; when none
+  // is left, the first (0).
+  std::deque<int> chosenFilters;
   bool anotherCopy = false;
   QDate todayDate = QDate(2026, 12, 7);
   QString storedApplicationName = QStringLiteral("zentara");
@@ -69,6 +72,7 @@ class FakePlatform final : public Platform {
   Answer showMessage(QWidget* owner, const QString& text, Icon icon, Buttons buttons) override;
   QString openFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString saveFileName(QWidget* owner, const FileDialogRequest& request) override;
+  SaveChoice saveFileChoice(QWidget* owner, const FileDialogRequest& request) override;
   void showModeless(QWidget* form) override;
   void showModal(QWidget* form) override;
   void setFocus(QWidget* control) override;

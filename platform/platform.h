@@ -38,11 +38,20 @@ inline constexpr unsigned NoReadOnlyReturn = 0x8000;
 }  // namespace FileFlags
 
 struct FileDialogRequest {
-  QString filter;            // "Description|pattern", one entry
+  // "Description|pattern"; several entries are joined by further bars:
+  // "SVG Picture (*.svg)|*.svg|PNG Picture (*.png)|*.png".
+  QString filter;
   QString defaultExtension;  // appended when the typed name has none
   unsigned flags = 0;        // FileFlags
   QString title;
   QString initialName;
+};
+
+// What a save dialog of several filter entries returns: the chosen path (empty
+// when the user cancelled) and the entry of the filter chosen, 0 for the first.
+struct SaveChoice {
+  QString path;
+  int filterIndex = 0;
 };
 
 class FileDialogs {
@@ -51,6 +60,9 @@ class FileDialogs {
   // The chosen path, or an empty text when the user cancelled.
   virtual QString openFileName(QWidget* owner, const FileDialogRequest& request) = 0;
   virtual QString saveFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+  // The same save dialog, also telling which filter entry was chosen; the
+  // default extension follows the chosen entry's pattern.
+  virtual SaveChoice saveFileChoice(QWidget* owner, const FileDialogRequest& request) = 0;
 };
 
 // Showing forms, focus, and the list of open forms in the order they were loaded.

@@ -31,27 +31,54 @@ namespace {
 QString Title() { return QString::fromUtf8(zentara::ApplicationTitle.data(),
                                            static_cast<qsizetype>(zentara::ApplicationTitle.size())); }
 
-// "Description|pattern" as Qt writes a name filter: "Description (pattern)".
-QString QtNameFilter(const QString& filter) {
-  const qsizetype bar = filter.indexOf(u'|');
-  if (bar < 0) return filter;
-  const QString description = filter.left(bar).trimmed();
-  const QString pattern = filter.mid(bar + 1).trimmed();
-  if (description.contains(u'(' + pattern + u')')) return description;
-  return description + QStringLiteral(" (") + pattern + u')';
+// One entry of a request's filter: "Description|pattern".
+struct FilterEntry {
+  QString nameFilter;  // as Qt writes it: "Description (pattern)"
+  QString extension;   // of the pattern "*.ext", or empty
+};
+
+// The entries of "Description|pattern|Description|pattern...".
+QList<FilterEntry> FilterEntries(const QString& filter) {
+  const QStringList parts = filter.split(u'|');
+  QList<FilterEntry> entries;
+  for (qsizetype i = 0; i < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    const QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
+    FilterEntry entry;
+    if (pattern.isEmpty() || description.contains(u'(' + pattern + u')')) {
+      entry.nameFilter = description;
+    } else {
+      entry.nameFilter = description + QStringLiteral(" (") + pattern + u')';
+    }
+    if (pattern.startsWith(QLatin1String("*.")) && !pattern.contains(u';')) entry.extension = pattern.mid(2);
+    entries << entry;
+  }
+  return entries;
 }
 
-QString RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
+SaveChoice RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
   QFileDialog dialog(owner, request.title);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setNameFilter(QtNameFilter(request.filter));
+  const QList<FilterEntry> entries = FilterEntries(request.filter);
+  QStringList nameFilters;
+  for (const FilterEntry& entry : entries) nameFilters << entry.nameFilter;
+  dialog.setNameFilters(nameFilters);
   dialog.setDefaultSuffix(request.defaultExtension);
+  // With several entries, a name typed without extension gets the chosen one's.
+  if (entries.size() > 1) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, entries](const QString& chosen) {
+      for (const FilterEntry& entry : entries) {
+        if (entry.nameFilter == chosen && !entry.extension.isEmpty()) dialog.setDefaultSuffix(entry.extension);
+      }
+    });
+  }
   dialog.setOption(QFileDialog::DontConfirmOverwrite,
                    (request.flags & FileFlags::OverwritePrompt) == 0);
   if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
   if (dialog.exec() != QDialog::Accepted) return {};
-  return dialog.selectedFiles().value(0);
+  return {dialog.selectedFiles().value(0),
+          static_cast<int>(qMax<qsizetype>(0, nameFilters.indexOf(dialog.selectedNameFilter())))};
 }
 
 // Ends a nested event loop when the watched window is hidden or destroyed.
@@ -116,10 +143,14 @@ Answer QtPlatform::showMessage(QWidget* owner, const QString& text, Icon icon, B
 }
 
 QString QtPlatform::openFileName(QWidget* owner, const FileDialogRequest& request) {
-  return RunFileDialog(owner, request, false);
+  return RunFileDialog(owner, request, false).path;
 }
 
 QString QtPlatform::saveFileName(QWidget* owner, const FileDialogRequest& request) {
+  return RunFileDialog(owner, request, true).path;
+}
+
+SaveChoice QtPlatform::saveFileChoice(QWidget* owner, const FileDialogRequest& request) {
   return RunFileDialog(owner, request, true);
 }
 

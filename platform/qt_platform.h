@@ -20,6 +20,7 @@ class QtPlatform final : public Platform {
   Answer showMessage(QWidget* owner, const QString& text, Icon icon, Buttons buttons) override;
   QString openFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString saveFileName(QWidget* owner, const FileDialogRequest& request) override;
+  SaveChoice saveFileChoice(QWidget* owner, const FileDialogRequest& request) override;
   void showModeless(QWidget* form) override;
   void showModal(QWidget* form) override;
   void setFocus(QWidget* control) override;

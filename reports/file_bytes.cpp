@@ -32,6 +32,9 @@ std::optional<std::string> ReplaceFileContents(const std::string& path, std::str
   const fs::path target(path);
   std::error_code error;
   if (fs::is_directory(target, error)) return path + " is a folder";
+  // A device or a pipe would be replaced by a plain file, not written to.
+  const fs::file_status status = fs::status(target, error);
+  if (fs::exists(status) && !fs::is_regular_file(status)) return path + " is not a regular file";
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   if (!fs::is_directory(folder, error)) return "the folder of " + path + " does not exist";
 

@@ -16,7 +16,8 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t m
 
 // Writes `bytes` to a new file beside `path` and then renames it over `path`,
 // so `path` holds either its old contents or all of the new ones, never part.
-// On failure returns a plain explanation and leaves `path` as it was.
+// On failure returns a plain explanation and leaves `path` as it was; a `path`
+// that is a folder, a device or a pipe is refused.
 std::optional<std::string> ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 }  // namespace zentara

@@ -59,7 +59,10 @@ void SaveReading(QWidget* owner) {
   // write never leaves a cut file nor destroys the one it would replace.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return;
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+  // A short write or a failed flush (a full disk) would otherwise still be
+  // committed, cutting the file short.
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+      !file.flush()) {
     file.cancelWriting();
   }
   file.commit();

@@ -1,11 +1,13 @@
 #include "reports/report_window.h"
 
 #include <QHBoxLayout>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "platform/platform.h"
+#include "reports/file_export.h"
 #include "reports/modRTB.h"
 #include "reports/report_box.h"
 #include "shell/controls.h"
@@ -21,6 +23,10 @@ ReportWindow::ReportWindow(const char* name, const char* boxName, QWidget* retur
   buttons_ = new QHBoxLayout();
   layout->addLayout(buttons_);
   setCentralWidget(central);
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  connect(shell::NamedMenuEntry(file, "mnuExportPDF", "Export as &PDF..."), &QAction::triggered, this,
+          &ReportWindow::mnuExportPDF_Click);
   resize(600, 480);
   modRTB::HookLinkClicks(box_, this);
 }
@@ -34,6 +40,8 @@ QPushButton* ReportWindow::AddButton(const char* name, const char* caption) {
 void ReportWindow::cmdPrint_Click() { PrintWholeText(box_); }
 
 void ReportWindow::cmdSave_Click() { SaveReading(this); }
+
+void ReportWindow::mnuExportPDF_Click() { ExportReadingPdf(this, box_); }
 
 void ReportWindow::cmdBack_Click() {
   const QPointer<QWidget> back = returnTo_;

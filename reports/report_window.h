@@ -1,5 +1,6 @@
 // What both report windows share: one report box above a row of buttons, and
 // Print, Save and Back. Back unloads the window and shows the form it came from.
+// A small File menu exports the reading as a PDF file.
 #pragma once
 #include <QPointer>
 
@@ -23,6 +24,8 @@ class ReportWindow : public shell::Form {
   // Saves the entries behind the reading (reports/report_box.h).
   void cmdSave_Click();
   void cmdBack_Click();
+  // Writes the whole reading, laid out and paginated as Print does, to a PDF file.
+  void mnuExportPDF_Click();
 
  protected:
   // A window named `name` whose box is named `boxName`; `returnTo` is the form

@@ -15,6 +15,8 @@ packages=(
   valgrind                           # instruction counts in bench/chart_floor.sh
   xvfb xauth xdotool                 # the end-to-end tests' X server and its driver
   fonts-dejavu-core                  # fonts for offscreen and printed text
+  poppler-utils                      # pdftotext and pdfinfo: the tests read exported PDF files
+  libxml2-utils                      # xmllint: the tests parse the SVG files written
   tzdata libhowardhinnant-date-dev   # historical time zones and the library that reads them
   iso-codes                          # country and region names for the place atlas
   openssl                            # checks the digest of the table of places

@@ -11,9 +11,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "astro/match/chart_wheel_view.h"
 #include "astro/match/frmMatch.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/report_layout.h"
+#include "astro/match/wheel_files.h"
 #include "platform/platform.h"
 #include "shell/controls.h"
 #include "shell/exit_application.h"
@@ -71,6 +73,17 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   layout->addWidget(area_, 1);
   setCentralWidget(central);
 
+  // The wheel's window comes first, so the report's opens in front of it. Like
+  // the report, it stays for the frame's whole life.
+  wheel_ = new ChartWheelView(zentara::LayoutChartWheel(report->ShownPositions(zentara::Partner::Male),
+                                                        report->ShownPositions(zentara::Partner::Female)));
+  wheel_->setWindowTitle(QStringLiteral("Chart Wheel"));
+  wheelWindow_ = area_->addSubWindow(
+      wheel_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+  wheelWindow_->setObjectName(QStringLiteral("wheelWindow"));
+  wheelWindow_->installEventFilter(this);
+  wheelWindow_->adjustSize();
+
   // The report stays for the frame's whole life: its window has no close box,
   // and a close asked of it otherwise is refused (see eventFilter).
   reportWindow_ = area_->addSubWindow(report, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -81,10 +94,16 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
   QAction* mnuPrint = shell::NamedMenuEntry(file, "mnuPrint", "&Print");
+  QAction* mnuExportPDF = shell::NamedMenuEntry(file, "mnuExportPDF", "Export as &PDF...");
+  QAction* mnuSavePicture = shell::NamedMenuEntry(file, "mnuSavePicture", "Save Chart &Picture...");
   file->addSeparator();
   QAction* mnuBack = shell::NamedMenuEntry(file, "mnuBack", "&Back");
   file->addSeparator();
   QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "&Exit");
+  QMenu* windows = menuBar()->addMenu(QStringLiteral("&Window"));
+  windows->setObjectName(QStringLiteral("mnuWindow"));
+  QAction* mnuReport = shell::NamedMenuEntry(windows, "mnuReport", "&Report");
+  QAction* mnuChartWheel = shell::NamedMenuEntry(windows, "mnuChartWheel", "Chart &Wheel");
   shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
 
   connect(cmdPrint_, &QPushButton::clicked, this, &MDIForm1::cmdPrint_Click);
@@ -93,12 +112,30 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   connect(mnuPrint, &QAction::triggered, this, &MDIForm1::cmdPrint_Click);
   connect(mnuBack, &QAction::triggered, this, &MDIForm1::cmdBack_Click);
   connect(mnuExit, &QAction::triggered, this, &MDIForm1::cmdExit_Click);
+  connect(mnuExportPDF, &QAction::triggered, this, &MDIForm1::mnuExportPDF_Click);
+  connect(mnuSavePicture, &QAction::triggered, this, &MDIForm1::mnuSavePicture_Click);
+  connect(mnuReport, &QAction::triggered, this, &MDIForm1::mnuReport_Click);
+  connect(mnuChartWheel, &QAction::triggered, this, &MDIForm1::mnuChartWheel_Click);
 
   // Room for the whole report where the screen allows it.
   const QSize wanted(reportWindow_->width() + report->VScroll1()->width() + 80,
                      reportWindow_->height() + kTopBarHeight + menuBar()->sizeHint().height() + 40);
   const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, wanted.width(), wanted.height());
   resize(wanted.boundedTo(available.size() * 0.95));
+}
+
+// As large as the view allows, up to the wheel's preferred size, at the top
+// right: beside the centred report where the frame is wide, behind it otherwise.
+void MDIForm1::PlaceWheel() {
+  QSize view = area_->contentsRect().size();  // the view before the area has laid it out
+  // A report taller than the view is about to bring the vertical scroll bar.
+  if (reportWindow_->height() > view.height()) view.rwidth() -= area_->verticalScrollBar()->sizeHint().width();
+  const QSize decoration = wheelWindow_->size() - wheel_->size();
+  const int side = qBound(wheel_->minimumWidth(),
+                          qMin(view.width() - decoration.width(), view.height() - decoration.height()),
+                          wheel_->sizeHint().width());
+  wheelWindow_->resize(QSize(side, side) + decoration);
+  wheelWindow_->move(qMax(0, view.width() - wheelWindow_->width()), 0);
 }
 
 void MDIForm1::MDIForm_Activate() {
@@ -137,6 +174,29 @@ void MDIForm1::cmdPrint_Click() {
   platform::current().printImage(report_->grab().toImage());
 }
 
+void MDIForm1::mnuExportPDF_Click() {
+  if (!report_) return;
+  ExportReportPdf(this, report_->grab().toImage(), wheel_->wheel());
+}
+
+void MDIForm1::mnuSavePicture_Click() {
+  if (!report_) return;
+  SaveChartPicture(this, report_->ShownPositions(zentara::Partner::Male),
+                   report_->ShownPositions(zentara::Partner::Female));
+}
+
+void MDIForm1::mnuReport_Click() { area_->setActiveSubWindow(reportWindow_); }
+
+void MDIForm1::mnuChartWheel_Click() {
+  if (!wheelWindow_->isMaximized()) {
+    wheelWindow_->showNormal();
+    const QSize room = area_->viewport()->size() - wheelWindow_->size();
+    wheelWindow_->move(qBound(0, wheelWindow_->x(), qMax(0, room.width())),
+                       qBound(0, wheelWindow_->y(), qMax(0, room.height())));
+  }
+  area_->setActiveSubWindow(wheelWindow_);
+}
+
 void MDIForm1::cmdBack_Click() {
   if (report_) report_->unload();
   unload();
@@ -149,6 +209,10 @@ void MDIForm1::closedByUser() { shell::ExitApplication(); }
 
 bool MDIForm1::event(QEvent* event) {
   const bool handled = Form::event(event);
+  if (event->type() == QEvent::Show && !wheelPlaced_) {
+    wheelPlaced_ = true;
+    PlaceWheel();
+  }
   if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
   return handled;
 }
@@ -160,7 +224,7 @@ void MDIForm1::resizeEvent(QResizeEvent* event) {
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == picTop_ && event->type() == QEvent::Resize) MDIForm_Resize();
-  if (watched == reportWindow_ && event->type() == QEvent::Close && !isUnloading()) {
+  if ((watched == reportWindow_ || watched == wheelWindow_) && event->type() == QEvent::Close && !isUnloading()) {
     event->ignore();
     return true;
   }

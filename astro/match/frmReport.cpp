@@ -203,4 +203,14 @@ void frmReport::Fill(const zentara::AstroMatchResult& match) {
   lblComment_->setText(shell::ToQt(match.Score.Comment));
 }
 
+zentara::ChartPositions frmReport::ShownPositions(zentara::Partner partner) const {
+  const QList<QLabel*>& labels =
+      partner == zentara::Partner::Male ? lblPlanetPosition_Male_ : lblPlanetPosition_Female_;
+  zentara::ChartPositions positions;
+  for (qsizetype slot = 0; slot < labels.size(); ++slot) {
+    positions[static_cast<std::size_t>(slot)] = shell::ToStd(labels[slot]->text());
+  }
+  return positions;
+}
+
 }  // namespace astro

@@ -21,6 +21,9 @@ class frmReport : public shell::Form {
   // The fourteen positions of each chart, then the four figures and the comment.
   void Fill(const zentara::AstroMatchResult& match);
 
+  // The slot texts a partner's chart rows show now.
+  zentara::ChartPositions ShownPositions(zentara::Partner partner) const;
+
   // The scroll bar at the report's right edge; its width enters the report's
   // placement in the frame.
   QScrollBar* VScroll1() const { return VScroll1_; }

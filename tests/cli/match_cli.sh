@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # zentara-cli match: a worked couple against golden text and JSON, each
 # partner's positions against chart --json, the entry form's checks (exit
-# status 1) and entries the form could not hold (exit status 2).
+# status 1), entries the form could not hold (exit status 2) and --svg.
 set -uo pipefail
 cli=$1
 data=$2
@@ -58,5 +58,20 @@ check "year 2051" 2 "" "" match female-date=2051-01-01
 check "zone row 71" 2 "" "" match male-zone=71
 check "zone missing" 2 "" "zentara-cli match: --female-zone is required" match female-zone=
 check "--batch with a couple" 2 "" "" "$cli" match --batch - --male-name John
+check "--batch with --svg" 2 "" "" "$cli" match --batch - --svg wheel.svg
+
+# --svg: the couple's chart wheel beside the same text output, byte for byte the
+# file the desktop saves for them (tests/gui/chart_wheel_test.cpp).
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+check "worked couple, --svg" 0 "$data/match_john_mary.txt" "" match "--svg=$folder/wheel.svg"
+points=$(grep -cE '>(☉|☽|☿|♀|♂|♃|♄|♅|♆|♇|☊|☋|Asc|MC)</text>$' "$folder/wheel.svg")
+if [ "$points" = 28 ] && xmllint --noout "$folder/wheel.svg" && cmp "$data/chart_wheel_john_mary.svg" "$folder/wheel.svg"; then
+  passes=$((passes + 1)); else echo "--svg: $points point symbols (28 expected), or it does not parse or differs from the desktop's"
+  failures=$((failures + 1)); fi
+check "--svg into a folder" 3 "" "zentara-cli match: $folder is a folder" match "--svg=$folder"
+mkfifo "$folder/pipe"
+check "--svg into a pipe" 3 "" "zentara-cli match: $folder/pipe is not a regular file" match "--svg=$folder/pipe"
+[ -p "$folder/pipe" ] || { echo "--svg replaced the pipe"; failures=$((failures + 1)); }
 
 finish

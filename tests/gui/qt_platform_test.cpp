@@ -1,6 +1,11 @@
-// The desktop program's own platform: the single-copy claim, the settings store
-// and the short date text, against Qt's test locations.
+// The desktop program's own platform: the single-copy claim, the settings store,
+// the short date text and the save dialog's chosen file type, against Qt's test
+// locations.
+#include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -74,6 +79,29 @@ class QtPlatformTest : public QObject {
     }
     QVERIFY(!desktop.readShortDate("no date").has_value());
     QVERIFY(!desktop.readShortDate("").has_value());
+  }
+
+  // The user picks the second file type and types a name without extension.
+  void saveDialogTellsTheChosenFileTypeAndGivesItsExtension() {
+    platform::QtPlatform desktop(uniqueName());
+    QTemporaryDir folder;
+    QString seen;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      seen = dialog->nameFilters().join(u';');
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      QTest::keyClick(types, Qt::Key_Down);
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      name->setText(folder.filePath("wheel"));
+      QTest::keyClick(name, Qt::Key_Return);
+    });
+    const platform::SaveChoice choice = desktop.saveFileChoice(
+        nullptr, {"SVG Picture (*.svg)|*.svg|PNG Picture (*.png)|*.png", "svg", platform::FileFlags::OverwritePrompt,
+                  "Save", ""});
+    QCOMPARE(seen, QStringLiteral("SVG Picture (*.svg);PNG Picture (*.png)"));
+    QCOMPARE(choice.filterIndex, 1);
+    QCOMPARE(choice.path, folder.filePath("wheel.png"));
   }
 
   // The reminder's date goes through the settings store's character shift,

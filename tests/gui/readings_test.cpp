@@ -16,6 +16,7 @@
 #include "cli/commands.h"
 #include "gui_test_support.h"
 #include "numerology/frmMain.h"
+#include "file_checks.h"
 #include "reports/frmDisp.h"
 #include "reports/frmSaveDocument.h"
 #include "reports/modRTB.h"
@@ -28,11 +29,6 @@ using reports::frmDisp;
 using reports::frmSaveDocument;
 
 namespace {
-
-QByteArray FileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 const QString kSite = shell::ToQt(zentara::MakerSiteAddress);
 
@@ -317,6 +313,52 @@ class ReadingsTest : public QObject {
     click(document(), "cmdPrint");
     QCOMPARE(fake_->printedPageCounts.size(), 2);
     QVERIFY(fake_->printedDocuments[1].startsWith("LifePath Compatibility Number Combination is 8 + 1"));
+  }
+
+  void exportedReadingsHaveThePagesPrintGives() {
+    click(form_, "cmdLP");
+    QString longText;
+    for (int line = 1; line <= 300; ++line) longText += QStringLiteral("Line %1\r\n").arg(line);
+    disp()->txtDisp()->setPlainText(longText);
+    click(disp(), "cmdPrint");
+    fake_->fileNames = {folderHolder_->filePath("long")};
+    disp()->findChild<QAction*>("mnuExportPDF")->trigger();
+    const auto& request = fake_->fileDialogs.last().request;
+    QCOMPARE(request.filter + " " + request.defaultExtension, QStringLiteral("PDF Document (*.pdf)|*.pdf pdf"));
+    const QString pdf = folderHolder_->filePath("long.pdf");
+    const int pages = PdfPageCount(pdf);
+    QCOMPARE(pages, fake_->printedPageCounts[0]);
+    const QString lastPage = PdfText(pdf, pages, pages);
+    QVERIFY2(PdfText(pdf).contains("Line 1\n") && lastPage.contains("Line 300"), qPrintable(lastPage));
+    click(disp(), "cmdBack");
+
+    click(form_, "cmdCR");
+    fake_->fileNames = {folderHolder_->filePath("comprehensive.pdf")};
+    document()->findChild<QAction*>("mnuExportPDF")->trigger();
+    QVERIFY(PdfText(folderHolder_->filePath("comprehensive.pdf"))
+                .startsWith("LifePath Compatibility Number Combination is 8 + 1"));
+    QVERIFY(fake_->messages.isEmpty());
+  }
+
+  // Files may not grow past 16 bytes: the reading's save and export both fail,
+  // the export says so, and the files written before stay whole.
+  void aFullDiskKeepsTheEarlierFiles() {
+    click(form_, "cmdD");
+    for (const char* name : {"reading.kvz", "reading.pdf"}) {
+      QFile earlier(folderHolder_->filePath(name));
+      QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    }
+    fake_->fileNames = {folderHolder_->filePath("reading.kvz"), folderHolder_->filePath("reading.pdf")};
+    WithFilesLimitedTo(16, [this] {
+      click(disp(), "cmdSave");
+      disp()->findChild<QAction*>("mnuExportPDF")->trigger();
+    });
+    QCOMPARE(FileBytes(folderHolder_->filePath("reading.kvz")), QByteArray("earlier"));
+    QCOMPARE(FileBytes(folderHolder_->filePath("reading.pdf")), QByteArray("earlier"));
+    QCOMPARE(fake_->messages.size(), 1);  // the save of a reading fails silently
+    QCOMPARE(fake_->messages[0].icon, platform::Icon::Critical);
+    QCOMPARE(QDir(folderHolder_->path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"reading.kvz", "reading.pdf"}));
   }
 
   void exitFromTheSingleReadingEndsTheProgram() {

@@ -1,0 +1,199 @@
+#include "astro/match/chart_wheel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <numeric>
+
+#include "astro/engine/planets/zodiac_text.h"
+
+namespace zentara {
+namespace {
+
+constexpr double FullCircle = 360.0;
+// Rounding slack when the spread angles are checked against the separation.
+constexpr double AngleSlack = 1e-9;  // degrees
+
+double Normalized(double angle) {
+  const double reduced = std::fmod(angle, FullCircle);
+  return reduced < 0 ? reduced + FullCircle : reduced;
+}
+
+// One or two decimal digits, no more than `largest`.
+std::optional<int> SmallNumber(std::string_view text, int largest) {
+  if (text.empty() || text.size() > 2) return std::nullopt;
+  int value = 0;
+  for (const char digit : text) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    value = value * 10 + (digit - '0');
+  }
+  if (value > largest) return std::nullopt;
+  return value;
+}
+
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t start = text.find_first_not_of(' ', at);
+    if (start == std::string_view::npos) break;
+    const std::size_t end = std::min(text.find(' ', start), text.size());
+    words.push_back(text.substr(start, end - start));
+    at = end;
+  }
+  return words;
+}
+
+// Angles sorted around the circle and unwrapped to increase from the point
+// after the widest gap, so the cut of the circle falls where there is most room.
+std::vector<std::size_t> OrderAfterWidestGap(const std::vector<double>& angles) {
+  std::vector<std::size_t> order(angles.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return angles[a] < angles[b]; });
+  std::size_t widest = 0;
+  double widestGap = -1;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const double next = i + 1 < order.size() ? angles[order[i + 1]] : angles[order[0]] + FullCircle;
+    if (next - angles[order[i]] > widestGap) widestGap = next - angles[order[i]], widest = i;
+  }
+  std::rotate(order.begin(), order.begin() + static_cast<std::ptrdiff_t>((widest + 1) % order.size()), order.end());
+  return order;
+}
+
+}  // namespace
+
+std::optional<SlotPosition> ReadSlotText(std::string_view text) {
+  const std::vector<std::string_view> words = Words(text);
+  if (words.size() != 3 || words[1].size() != 3) return std::nullopt;
+  const std::size_t key = modPlanetPosition_Western::SignKeys.find(words[1]);
+  if (key == std::string_view::npos || key % 3 != 0) return std::nullopt;
+  const auto degrees = SmallNumber(words[0], 29);
+  const auto minutes = SmallNumber(words[2], 59);
+  if (!degrees || !minutes) return std::nullopt;
+  SlotPosition position;
+  position.Sign = static_cast<int>(key / 3);
+  position.Degrees = *degrees;
+  position.Minutes = *minutes;
+  position.Longitude = 30.0 * position.Sign + *degrees + *minutes / 60.0;
+  return position;
+}
+
+double ScreenAngle(double longitude, double ascendant) { return Normalized(180.0 + longitude - ascendant); }
+
+std::vector<double> SpreadAngles(const std::vector<double>& angles, double separation) {
+  const std::size_t count = angles.size();
+  std::vector<double> spread(count);
+  if (count == 0) return spread;
+  std::vector<double> normalized(count);
+  std::transform(angles.begin(), angles.end(), normalized.begin(), Normalized);
+  if (count == 1) return normalized;
+  const double gap = std::min(separation, FullCircle / static_cast<double>(count));
+
+  // Unwrapped targets u[j], increasing. With q[j] = u[j] - j * gap the
+  // separations become "q does not decrease", whose least-squares fit pools
+  // adjacent blocks that violate it into their mean.
+  const std::vector<std::size_t> order = OrderAfterWidestGap(normalized);
+  std::vector<double> unwrapped(count);
+  for (std::size_t j = 0; j < count; ++j) {
+    unwrapped[j] = normalized[order[j]];
+    if (j > 0 && unwrapped[j] < unwrapped[j - 1]) unwrapped[j] += FullCircle;
+  }
+  struct Block {
+    double sum;
+    std::size_t size;
+    double mean() const { return sum / static_cast<double>(size); }
+  };
+  std::vector<Block> blocks;
+  for (std::size_t j = 0; j < count; ++j) {
+    blocks.push_back({unwrapped[j] - static_cast<double>(j) * gap, 1});
+    while (blocks.size() > 1 && blocks[blocks.size() - 2].mean() > blocks.back().mean()) {
+      blocks[blocks.size() - 2].sum += blocks.back().sum;
+      blocks[blocks.size() - 2].size += blocks.back().size;
+      blocks.pop_back();
+    }
+  }
+  std::vector<double> placed(count);
+  std::size_t j = 0;
+  for (const Block& block : blocks) {
+    for (std::size_t k = 0; k < block.size; ++k, ++j) placed[j] = block.mean() + static_cast<double>(j) * gap;
+  }
+
+  // The first and last must keep the separation across the cut too; where they
+  // cannot, the whole circle is one block: evenly spaced, least moved.
+  if (placed.back() - placed.front() > FullCircle - gap + AngleSlack) {
+    const double even = FullCircle / static_cast<double>(count);
+    double offset = 0;
+    for (std::size_t i = 0; i < count; ++i) offset += unwrapped[i] - static_cast<double>(i) * even;
+    offset /= static_cast<double>(count);
+    for (std::size_t i = 0; i < count; ++i) placed[i] = offset + static_cast<double>(i) * even;
+  }
+  for (std::size_t i = 0; i < count; ++i) spread[order[i]] = Normalized(placed[i]);
+  return spread;
+}
+
+namespace {
+
+// Widths and heights of the texts in em of DejaVu Sans, a little generous:
+// its digits advance 0.636 em, its capitals stand 0.73 em high.
+constexpr double DigitWidth = 0.64, DegreeSignWidth = 0.5, PrimeWidth = 0.28;
+constexpr double GlyphWidth = 0.9, AscWidth = 1.8, MCWidth = 1.6;
+constexpr double TextHeight = 0.8;
+// Room between a tick and its symbol, and between the stacked texts.
+constexpr double TextGap = 0.008;  // share of the wheel's radius
+
+// Half the extent, along the radius at `angle`, of a box `width` by `height`.
+double HalfExtent(double width, double height, double angle) {
+  const double radians = angle * std::numbers::pi / 180.0;
+  return (width * std::abs(std::cos(radians)) + height * std::abs(std::sin(radians))) / 2;
+}
+
+// The symbol inside the tick, the degrees and minutes further in, each as
+// close to the one before as the boxes allow at the symbol's angle. Every
+// symbol gets the room of the widest, so neighbours' texts stand in the same
+// rows and the separation keeps them apart.
+void StackTexts(WheelPoint& point, const WheelRing& ring) {
+  const double angle = point.SymbolAngle;
+  const double symbol = std::max({HalfExtent(GlyphWidth * PlanetSymbolSize, TextHeight * PlanetSymbolSize, angle),
+                                  HalfExtent(AscWidth * AngleSymbolSize, TextHeight * AngleSymbolSize, angle),
+                                  HalfExtent(MCWidth * AngleSymbolSize, TextHeight * AngleSymbolSize, angle)});
+  const double degrees = HalfExtent((2 * DigitWidth + DegreeSignWidth) * NumberSize, TextHeight * NumberSize, angle);
+  const double minutes = HalfExtent((2 * DigitWidth + PrimeWidth) * NumberSize, TextHeight * NumberSize, angle);
+  point.LeaderEnd = ring.TickEnd - TextGap;
+  point.SymbolRadius = point.LeaderEnd - symbol;
+  point.DegreesRadius = point.SymbolRadius - symbol - TextGap - degrees;
+  point.MinutesRadius = point.DegreesRadius - degrees - TextGap - minutes;
+  point.InnerEdge = point.MinutesRadius - minutes;
+}
+
+std::vector<WheelPoint> RingPoints(const ChartPositions& chart, double ascendant, const WheelRing& ring) {
+  std::vector<WheelPoint> points;
+  for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
+    if (const auto position = ReadSlotText(chart[slot])) {
+      WheelPoint point;
+      point.Slot = slot;
+      point.Position = *position;
+      point.TickAngle = ScreenAngle(position->Longitude, ascendant);
+      points.push_back(point);
+    }
+  }
+  std::vector<double> longitudes;
+  for (const WheelPoint& point : points) longitudes.push_back(point.Position.Longitude);
+  const std::vector<double> spread = SpreadAngles(longitudes, ring.Separation);
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    points[i].SymbolAngle = ScreenAngle(spread[i], ascendant);
+    StackTexts(points[i], ring);
+  }
+  return points;
+}
+
+}  // namespace
+
+ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& female) {
+  ChartWheel wheel;
+  if (const auto ascendant = ReadSlotText(male[AscendantSlot])) wheel.Ascendant = ascendant->Longitude;
+  wheel.Male = RingPoints(male, wheel.Ascendant, MaleRing);
+  wheel.Female = RingPoints(female, wheel.Ascendant, FemaleRing);
+  return wheel;
+}
+
+}  // namespace zentara

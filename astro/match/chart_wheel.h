@@ -1,0 +1,96 @@
+// Where everything of a couple's chart wheel stands: the zodiac ring, the male
+// chart on the inner ring and the female chart on the outer one. The male
+// ascendant stands on the left (9 o'clock) and longitudes run counter-clockwise,
+// as chart wheels are usually drawn.
+//
+// Angles on the picture ("screen angles") are degrees counter-clockwise from
+// 3 o'clock; radii are fractions of the wheel's outer radius.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "astro/engine/birth_moment.h"
+
+namespace zentara {
+
+// A slot text ("05 Leo 07") read back: the sign (0 Aries to 11 Pisces), degrees
+// and minutes within it, and the ecliptic longitude they make.
+struct SlotPosition {
+  int Sign = 0;
+  int Degrees = 0;
+  int Minutes = 0;
+  double Longitude = 0;  // degrees, 0 to under 360
+};
+
+// Degrees (0 to 29), the three-letter sign key and minutes (0 to 59), separated
+// by spaces; one or two digits each. Nothing for an empty or malformed text.
+std::optional<SlotPosition> ReadSlotText(std::string_view text);
+
+// The screen angle of `longitude` when `ascendant` stands at 9 o'clock.
+double ScreenAngle(double longitude, double ascendant);
+
+// Moves angles (degrees, any order) as little as they must so that any two lie
+// at least `separation` apart around the circle, keeping their order around it:
+// the least-squares placement with one cut of the circle at its widest gap
+// (pool-adjacent-violators). A circle too crowded even for that gets the
+// angles evenly spaced. Results are in [0, 360), in the order given.
+std::vector<double> SpreadAngles(const std::vector<double>& angles, double separation);
+
+// A ring: its edges, the end of the tick marks that run inwards from the
+// outer edge at the true positions, and the least angle between two symbols
+// (degrees), one row a ring. Each point's symbol stands inside its tick, its
+// degrees and minutes further in, as close as their sizes allow at its angle.
+struct WheelRing {
+  double Outer, Inner;
+  double TickEnd;
+  double Separation;
+};
+inline constexpr WheelRing ZodiacRing{1.00, 0.86, 0.86, 30};
+inline constexpr WheelRing FemaleRing{0.86, 0.60, 0.835, 9};
+inline constexpr WheelRing MaleRing{0.60, 0.34, 0.575, 12.5};
+// The radius of the sign symbols on the zodiac ring.
+inline constexpr double SignSymbolRadius = 0.93;
+
+// Text sizes (em) as shares of the wheel's radius.
+inline constexpr double SignSymbolSize = 0.085;
+inline constexpr double PlanetSymbolSize = 0.062;
+inline constexpr double AngleSymbolSize = 0.040;  // "Asc", "MC"
+inline constexpr double NumberSize = 0.034;       // "05°", "07'"
+
+// The symbols of the fourteen slots (Sun to Pluto, the nodes, Asc and MC) and
+// of the twelve signs, Aries first, as UTF-8.
+inline constexpr std::array<std::string_view, FilledChartSlotCount> PointSymbols = {
+    "\u2609", "\u263D", "\u263F", "\u2640", "\u2642", "\u2643", "\u2644",
+    "\u2645", "\u2646", "\u2647", "\u260A", "\u260B", "Asc",    "MC",
+};
+inline constexpr std::array<std::string_view, 12> SignSymbols = {
+    "\u2648", "\u2649", "\u264A", "\u264B", "\u264C", "\u264D",
+    "\u264E", "\u264F", "\u2650", "\u2651", "\u2652", "\u2653",
+};
+
+struct WheelPoint {
+  std::size_t Slot = 0;
+  SlotPosition Position;
+  double TickAngle = 0;    // screen angle of the true position
+  double SymbolAngle = 0;  // screen angle of the symbol and its texts, spread
+  // Radii of the centres of the symbol, the degrees ("05°") and the minutes ("07'").
+  double SymbolRadius = 0, DegreesRadius = 0, MinutesRadius = 0;
+  // The radius where the line from the tick to a moved symbol ends, and the
+  // radius the minutes reach inwards: the point's texts stand between them.
+  double LeaderEnd = 0, InnerEdge = 0;
+};
+
+struct ChartWheel {
+  // The male ascendant's longitude; 0 (Aries on the left) when its text is unreadable.
+  double Ascendant = 0;
+  // One point a readable slot text, in slot order; unreadable texts are left out.
+  std::vector<WheelPoint> Male, Female;
+};
+
+// The wheel of both charts, read from the slot texts the report shows.
+ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& female);
+
+}  // namespace zentara

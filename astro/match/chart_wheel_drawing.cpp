@@ -1,0 +1,141 @@
+#include "astro/match/chart_wheel_drawing.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace zentara {
+namespace {
+
+// The wheel's radius as a share of the canvas side; the rest is margin.
+constexpr double WheelShare = 0.48;
+// Half the height of a capital in DejaVu Sans, in em: a text's baseline stands
+// this far below the point it is centred on.
+constexpr double HalfCapHeight = 0.36;
+
+// Sizes as shares of the wheel's radius.
+constexpr double LegendSize = 0.045;
+constexpr double ThinLine = 0.003, Line = 0.005, ThickLine = 0.008;
+// Degree marks on the zodiac ring's inner edge: every 5 degrees, longer every 10.
+constexpr double ShortMark = 0.015, LongMark = 0.03;
+// A symbol moved further than this from its tick gets a line back to it.
+constexpr double LeaderAngle = 0.5;  // degrees
+
+constexpr Colour Ink{40, 40, 40};
+constexpr Colour Faint{205, 205, 205};
+constexpr Colour White{255, 255, 255};
+constexpr Colour MaleInk{30, 70, 150};
+constexpr Colour FemaleInk{170, 40, 80};
+constexpr Colour MaleBand{240, 245, 252};
+constexpr Colour FemaleBand{252, 242, 245};
+
+// Fire, earth, air and water, the elements of the signs in turn from Aries:
+// the ring's tint and the sign symbol's colour, one row an element.
+struct ElementColours {
+  Colour Tint, Symbol;
+};
+constexpr ElementColours Elements[4] = {
+    {{251, 225, 214}, {190, 60, 40}},
+    {{228, 238, 214}, {70, 120, 40}},
+    {{250, 243, 206}, {160, 120, 10}},
+    {{216, 231, 247}, {40, 90, 170}},
+};
+
+class Canvas {
+ public:
+  explicit Canvas(double side) : centre_(side / 2), radius_(side * WheelShare) { drawing_.Side = side; }
+
+  double X(double share, double angle) const { return centre_ + share * radius_ * std::cos(Radians(angle)); }
+  double Y(double share, double angle) const { return centre_ - share * radius_ * std::sin(Radians(angle)); }
+
+  void disc(double share, std::optional<Colour> fill, Colour stroke, double width) {
+    add(WheelCircle{centre_, centre_, share * radius_, stroke, width * radius_, fill});
+  }
+  void sector(double inner, double outer, double start, double sweep, Colour fill) {
+    add(WheelSector{centre_, centre_, inner * radius_, outer * radius_, start, sweep, fill});
+  }
+  // A line from one radius to another, each at its own angle.
+  void line(double from, double fromAngle, double to, double toAngle, Colour stroke, double width) {
+    add(WheelLine{X(from, fromAngle), Y(from, fromAngle), X(to, toAngle), Y(to, toAngle), stroke, width * radius_});
+  }
+  void text(double share, double angle, std::string text, double size, Colour fill) {
+    textAt(X(share, angle), Y(share, angle), std::move(text), size, fill);
+  }
+  void textAt(double x, double y, std::string text, double size, Colour fill) {
+    add(WheelText{x, y + HalfCapHeight * size * radius_, std::move(text), size * radius_, fill});
+  }
+  WheelDrawing take() { return std::move(drawing_); }
+
+ private:
+  static double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+  void add(WheelShape shape) { drawing_.Shapes.push_back(std::move(shape)); }
+
+  double centre_, radius_;
+  WheelDrawing drawing_;
+};
+
+std::string TwoDigits(int value) {
+  return std::string(1, static_cast<char>('0' + value / 10)) + static_cast<char>('0' + value % 10);
+}
+
+void DrawZodiac(Canvas& canvas, double ascendant) {
+  for (int sign = 0; sign < 12; ++sign) {
+    const double start = ScreenAngle(30.0 * sign, ascendant);
+    const ElementColours& element = Elements[sign % 4];
+    canvas.sector(ZodiacRing.Inner, ZodiacRing.Outer, start, 30, element.Tint);
+    canvas.text(SignSymbolRadius, start + 15, std::string(SignSymbols[static_cast<std::size_t>(sign)]),
+                SignSymbolSize, element.Symbol);
+  }
+  for (int degree = 0; degree < 360; degree += 5) {
+    const double angle = ScreenAngle(degree, ascendant);
+    if (degree % 30 == 0) {
+      canvas.line(MaleRing.Inner, angle, ZodiacRing.Inner, angle, Faint, ThinLine);
+      canvas.line(ZodiacRing.Inner, angle, ZodiacRing.Outer, angle, Ink, ThinLine);
+    } else {
+      const double mark = degree % 10 == 0 ? LongMark : ShortMark;
+      canvas.line(ZodiacRing.Inner, angle, ZodiacRing.Inner + mark, angle, Ink, ThinLine);
+    }
+  }
+}
+
+void DrawRing(Canvas& canvas, const std::vector<WheelPoint>& points, const WheelRing& ring, Colour ink) {
+  for (const WheelPoint& point : points) {
+    canvas.line(ring.Outer, point.TickAngle, ring.TickEnd, point.TickAngle, ink, ThickLine);
+    const bool angleText = point.Slot == AscendantSlot || point.Slot == MidheavenSlot;
+    const double size = angleText ? AngleSymbolSize : PlanetSymbolSize;
+    if (std::abs(std::remainder(point.SymbolAngle - point.TickAngle, 360.0)) > LeaderAngle) {
+      canvas.line(ring.TickEnd, point.TickAngle, point.LeaderEnd, point.SymbolAngle, ink, ThinLine);
+    }
+    canvas.text(point.SymbolRadius, point.SymbolAngle, std::string(PointSymbols[point.Slot]), size, ink);
+    canvas.text(point.DegreesRadius, point.SymbolAngle, TwoDigits(point.Position.Degrees) + "\u00B0", NumberSize, ink);
+    canvas.text(point.MinutesRadius, point.SymbolAngle, TwoDigits(point.Position.Minutes) + "'", NumberSize, ink);
+  }
+}
+
+// The male horizon (ascendant to descendant) and meridian (MC to IC) across the centre.
+void DrawAxes(Canvas& canvas, const ChartWheel& wheel) {
+  for (const WheelPoint& point : wheel.Male) {
+    if (point.Slot != AscendantSlot && point.Slot != MidheavenSlot) continue;
+    canvas.line(MaleRing.Inner, point.TickAngle, MaleRing.Inner, point.TickAngle + 180, MaleInk, Line);
+  }
+}
+
+}  // namespace
+
+WheelDrawing DrawChartWheel(const ChartWheel& wheel, double side) {
+  Canvas canvas(side);
+  canvas.disc(FemaleRing.Outer, FemaleBand, Ink, Line);
+  canvas.disc(MaleRing.Outer, MaleBand, Ink, Line);
+  canvas.disc(MaleRing.Inner, White, Ink, Line);
+  DrawZodiac(canvas, wheel.Ascendant);
+  canvas.disc(ZodiacRing.Outer, std::nullopt, Ink, ThickLine);
+  canvas.disc(ZodiacRing.Inner, std::nullopt, Ink, Line);
+  DrawAxes(canvas, wheel);
+  DrawRing(canvas, wheel.Female, FemaleRing, FemaleInk);
+  DrawRing(canvas, wheel.Male, MaleRing, MaleInk);
+  // Which ring is whose, in the canvas's top corners.
+  canvas.textAt(side * 0.12, side * 0.04, "Inner: Male", LegendSize, MaleInk);
+  canvas.textAt(side * 0.88, side * 0.04, "Outer: Female", LegendSize, FemaleInk);
+  return canvas.take();
+}
+
+}  // namespace zentara

@@ -1,0 +1,39 @@
+// The chart wheel on the desktop: QPainter drawing of the shapes of
+// chart_wheel_drawing.h, the wheel's own window content, and its picture.
+#pragma once
+#include <QImage>
+#include <QWidget>
+
+#include "astro/match/chart_wheel_drawing.h"
+
+class QPainter;
+
+namespace astro {
+
+// Paints `drawing` with the canvas's top-left corner at the painter's origin,
+// antialiased, on white, in sizes of the painter's coordinates.
+void PaintWheelDrawing(QPainter& painter, const zentara::WheelDrawing& drawing);
+
+// The wheel in an image `side` device-independent pixels square, at
+// `pixelRatio` device pixels to each.
+QImage RenderChartWheel(const zentara::ChartWheel& wheel, int side, qreal pixelRatio = 1);
+
+// The wheel as large as the widget's smaller side, centred; drawn afresh at
+// every paint, so it is sharp at any size and pixel ratio.
+class ChartWheelView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ChartWheelView(zentara::ChartWheel wheel, QWidget* parent = nullptr);
+
+  const zentara::ChartWheel& wheel() const { return wheel_; }
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  zentara::ChartWheel wheel_;
+};
+
+}  // namespace astro

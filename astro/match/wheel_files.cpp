@@ -1,0 +1,92 @@
+#include "astro/match/wheel_files.h"
+
+#include <QBuffer>
+#include <QIODevice>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "astro/match/chart_wheel_svg.h"
+#include "astro/match/chart_wheel_view.h"
+#include "reports/file_export.h"
+#include "reports/saved_reading.h"
+#include "shell/application_title.h"
+#include "shell/qt_text.h"
+
+namespace astro {
+namespace {
+
+// The entries of the picture dialog's filter, in order, one row a kind.
+struct PictureKind {
+  const char* description;
+  const char* extension;
+};
+constexpr PictureKind kPictureKinds[] = {
+    {"SVG Picture (*.svg)", "svg"},
+    {"PNG Picture (*.png)", "png"},
+};
+constexpr int kPng = 1;
+// Qt's PNG quality 80 is zlib's fastest level: a file a few percent larger than
+// at the default level, written in about half the time.
+constexpr int kPngQuality = 80;
+
+platform::FileDialogRequest PictureRequest() {
+  QStringList filter;
+  for (const PictureKind& kind : kPictureKinds) {
+    filter << QString::fromLatin1(kind.description) << QStringLiteral("*.") + QString::fromLatin1(kind.extension);
+  }
+  return {
+      filter.join(u'|'),
+      QString::fromLatin1(kPictureKinds[0].extension),
+      platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly |
+          platform::FileFlags::PathMustExist | platform::FileFlags::NoReadOnlyReturn,
+      QStringLiteral("Save Chart Picture"),
+      QString(),
+  };
+}
+
+}  // namespace
+
+void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female) {
+  const platform::SaveChoice choice = platform::current().saveFileChoice(owner, PictureRequest());
+  if (choice.path.isEmpty()) return;
+  const int kind = choice.filterIndex == kPng ? kPng : 0;
+  const QString path = shell::ToQt(
+      zentara::WithDefaultExtension(shell::ToStd(choice.path), kPictureKinds[kind].extension));
+  reports::WriteFileSafely(owner, path, [&](QIODevice& device) {
+    if (kind == kPng) {
+      // Opaque: the wheel stands on white, and PNG then needs no alpha channel.
+      const QImage image =
+          RenderChartWheel(zentara::LayoutChartWheel(male, female), static_cast<int>(zentara::SvgWheelSide))
+              .convertToFormat(QImage::Format_RGB32);
+      return image.save(&device, "PNG", kPngQuality);
+    }
+    const std::string svg = zentara::ChartWheelSvg(male, female);
+    return device.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+  });
+}
+
+bool WriteReportPdf(QIODevice& device, const QImage& report, const zentara::ChartWheel& wheel) {
+  QPdfWriter writer(&device);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setCreator(shell::ToQt(zentara::ApplicationTitle));
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  const QRect page = painter.viewport();
+  QSize size = report.size();
+  size.scale(page.size(), Qt::KeepAspectRatio);
+  painter.drawImage(QRect(page.topLeft(), size), report, report.rect());
+  if (!writer.newPage()) return false;
+  PaintWheelDrawing(painter, zentara::DrawChartWheel(wheel, qMin(page.width(), page.height())));
+  return painter.end();
+}
+
+void ExportReportPdf(QWidget* owner, const QImage& report, const zentara::ChartWheel& wheel) {
+  const QString chosen =
+      platform::current().saveFileName(owner, reports::PdfExportRequest(QStringLiteral("Export as PDF")));
+  if (chosen.isEmpty()) return;
+  const QString path = shell::ToQt(zentara::WithDefaultExtension(shell::ToStd(chosen), "pdf"));
+  reports::WriteFileSafely(owner, path, [&](QIODevice& device) { return WriteReportPdf(device, report, wheel); });
+}
+
+}  // namespace astro

@@ -1,0 +1,115 @@
+// Timing of the chart wheel: drawing one wheel offscreen, and each file the
+// program writes from the astro report frame and the reading windows, through
+// the menu entries against the scripted platform, to a temporary folder.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include "astro/match/MDIForm1.h"
+#include "astro/match/astro_match.h"
+#include "astro/match/chart_wheel_svg.h"
+#include "astro/match/chart_wheel_view.h"
+#include "astro/match/frmReport.h"
+#include "platform/fake_platform.h"
+#include "reports/frmDisp.h"
+
+namespace {
+
+// John and Mary, the worked couple of the tests.
+zentara::AstroEntries JohnAndMary() {
+  zentara::AstroEntries e;
+  e.Male = {"John", 14, 7, 74, 14, 30, 34, false, "28", "36", zentara::NorthSouth::North,
+            "77", "13", zentara::EastWest::East, "New Delhi", "Delhi", "India"};
+  e.Female = {"Mary", 9, 1, 77, 6, 5, 27, true, "40", "42", zentara::NorthSouth::North,
+              "74", "00", zentara::EastWest::West, "New York", "New York", "USA"};
+  return e;
+}
+
+const zentara::AstroMatchResult& Match() {
+  static const zentara::AstroMatchResult match = *zentara::CalculateAstroMatch(JohnAndMary());
+  return match;
+}
+
+// Geometry and shapes of one wheel, without drawing.
+void WheelLayout(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        zentara::DrawChartWheel(zentara::LayoutChartWheel(Match().Male, Match().Female), zentara::SvgWheelSide));
+  }
+}
+BENCHMARK(WheelLayout)->Unit(benchmark::kMicrosecond);
+
+// One wheel drawn into an image `side` pixels square, as a window of that size paints it.
+void DrawWheel(benchmark::State& state) {
+  const zentara::ChartWheel wheel = zentara::LayoutChartWheel(Match().Male, Match().Female);
+  for (auto _ : state) benchmark::DoNotOptimize(astro::RenderChartWheel(wheel, static_cast<int>(state.range(0))));
+}
+BENCHMARK(DrawWheel)->Arg(480)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The report frame's File menu entries, each writing its file once an iteration.
+void FrameFile(benchmark::State& state, const char* entry, int filter, const char* name) {
+  platform::FakePlatform fake;
+  platform::install(&fake);
+  QTemporaryDir folder;
+  auto* report = new astro::frmReport(JohnAndMary());
+  report->Fill(Match());
+  auto* frame = new astro::MDIForm1(report);
+  fake.showModeless(frame);
+  QAction* action = frame->findChild<QAction*>(QString::fromLatin1(entry));
+  for (auto _ : state) {
+    fake.fileNames = {folder.filePath(QString::fromLatin1(name))};
+    fake.chosenFilters = {filter};
+    action->trigger();
+    state.PauseTiming();
+    fake.fileDialogs.clear();
+    fake.calls.clear();
+    state.ResumeTiming();
+  }
+  if (!fake.messages.isEmpty()) state.SkipWithError("a file could not be written");
+  frame->unload();
+  report->unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  platform::install(nullptr);
+}
+BENCHMARK_CAPTURE(FrameFile, svg, "mnuSavePicture", 0, "wheel.svg")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FrameFile, png, "mnuSavePicture", 1, "wheel.png")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FrameFile, report_pdf, "mnuExportPDF", 0, "report.pdf")->Unit(benchmark::kMillisecond);
+
+// A reading of 300 lines exported as PDF (six A4 pages) from its window.
+void ReadingPdf(benchmark::State& state) {
+  platform::FakePlatform fake;
+  platform::install(&fake);
+  QTemporaryDir folder;
+  auto* window = new reports::frmDisp(nullptr);
+  QString text;
+  for (int line = 1; line <= 300; ++line) text += QStringLiteral("Line %1 of a long reading\r\n").arg(line);
+  window->txtDisp()->setPlainText(text);
+  QAction* action = window->findChild<QAction*>(QStringLiteral("mnuExportPDF"));
+  for (auto _ : state) {
+    fake.fileNames = {folder.filePath(QStringLiteral("reading.pdf"))};
+    action->trigger();
+    state.PauseTiming();
+    fake.fileDialogs.clear();
+    fake.calls.clear();
+    state.ResumeTiming();
+  }
+  if (!fake.messages.isEmpty()) state.SkipWithError("a file could not be written");
+  window->unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  platform::install(nullptr);
+}
+BENCHMARK(ReadingPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

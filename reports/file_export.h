@@ -1,0 +1,38 @@
+// Files the windows export (PDF documents, pictures): written to a temporary
+// file beside the target that replaces it only once complete, so a failed
+// export never leaves a cut file nor destroys the one it would replace.
+#pragma once
+#include <QString>
+#include <functional>
+
+#include "platform/platform.h"
+
+class QIODevice;
+class QTextDocument;
+class QTextEdit;
+class QWidget;
+
+namespace reports {
+
+// Fills the open device; false when it could not.
+using FileWriter = std::function<bool(QIODevice& device)>;
+
+// Writes `path` with `write`. When that or the file fails, shows "Could not
+// save PATH: REASON" (critical icon) and leaves an earlier file as it was. A
+// folder, device or pipe at `path` is refused.
+// Returns whether the file was written.
+bool WriteFileSafely(QWidget* owner, const QString& path, const FileWriter& write);
+
+// The save dialog of a PDF export: "PDF Document (*.pdf)", extension "pdf",
+// with the overwrite prompt; `title` is the dialog's caption.
+platform::FileDialogRequest PdfExportRequest(const QString& title);
+
+// The document laid out and paginated on A4 pages as Print lays it out, as a
+// PDF file on the open `device` (a failed write shows on the device).
+void WriteDocumentPdf(const QTextDocument& document, QIODevice& device);
+
+// Asks for a file name and writes the whole reading of `box` to it as PDF.
+// Nothing happens when the user cancels.
+void ExportReadingPdf(QWidget* owner, QTextEdit* box);
+
+}  // namespace reports

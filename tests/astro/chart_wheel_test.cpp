@@ -1,0 +1,168 @@
+// The chart wheel's geometry: slot texts read back, the ascendant on the left,
+// symbols spread apart in crowded rings while the ticks keep the true places,
+// and the texts of every point inside its ring.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <sstream>
+#include <tuple>
+
+#include "astro/engine/planets/zodiac_text.h"
+#include "astro/match/chart_wheel.h"
+
+namespace {
+
+using namespace zentara;
+
+constexpr double kAngleTolerance = 1e-9;  // degrees
+
+std::string Listed(const std::vector<double>& angles) {
+  std::ostringstream out;
+  for (const double angle : angles) out << angle << " ";
+  return out.str();
+}
+
+// Checks that `spread` keeps `targets`' order around the circle (equal targets
+// in the order given), with every neighbour at least `separation` away.
+void ExpectSpreadApart(const std::vector<double>& targets, const std::vector<double>& spread, double separation) {
+  const std::string context = "targets " + Listed(targets) + "spread " + Listed(spread);
+  ASSERT_EQ(spread.size(), targets.size()) << context;
+  const auto sortedBy = [](const std::vector<double>& angles) {
+    std::vector<std::size_t> order(angles.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return angles[a] < angles[b]; });
+    return order;
+  };
+  const std::vector<std::size_t> before = sortedBy(targets);
+  std::vector<std::size_t> after = sortedBy(spread);
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    const double gap = std::fmod(spread[after[(i + 1) % after.size()]] - spread[after[i]] + 360.0, 360.0);
+    EXPECT_GE(after.size() > 1 ? gap : separation, separation - kAngleTolerance) << context;
+  }
+  if (!after.empty()) std::rotate(after.begin(), std::find(after.begin(), after.end(), before[0]), after.end());
+  EXPECT_EQ(after, before) << context;
+}
+
+TEST(ReadSlotText, ReadsWhatTheReportShowsAndRefusesTheRest) {
+  struct Case {
+    const char* text;
+    int sign, degrees, minutes;
+  };
+  const Case good[] = {
+      {"05 Leo 07", 4, 5, 7}, {"00 Ari 00", 0, 0, 0}, {"29 Pis 59", 11, 29, 59}, {"7 Sag 42", 8, 7, 42},
+      {" 13  Sag 43 ", 8, 13, 43},
+  };
+  for (const Case& c : good) {
+    const auto position = ReadSlotText(c.text);
+    ASSERT_TRUE(position) << c.text;
+    EXPECT_EQ(std::tie(position->Sign, position->Degrees, position->Minutes), std::tie(c.sign, c.degrees, c.minutes))
+        << c.text;
+    EXPECT_NEAR(position->Longitude, 30.0 * c.sign + c.degrees + c.minutes / 60.0, kAngleTolerance) << c.text;
+  }
+  for (const char* bad : {"", "30 Ari 00", "05 Leo 60", "05 leo 07", "05 iTa 07", "05 Leo", "05 Leo 07 x",
+                          "-1 Ari 00", "005 Leo 07", "05Leo07", "05 Leo 7'"}) {
+    EXPECT_FALSE(ReadSlotText(bad)) << "'" << bad << "'";
+  }
+}
+
+TEST(SpreadAngles, CrowdedRings) {
+  struct Case {
+    const char* name;
+    std::vector<double> angles;
+    double separation;
+  };
+  const Case cases[] = {
+      {"stellium of six within 5 degrees", {100, 101, 102, 103, 104, 105}, 12.5},
+      {"0 degrees and 359 59'", {0, 359 + 59.0 / 60}, 9},
+      {"stellium across 0 degrees", {358, 359.5, 0.5, 2, 3, 180}, 9},
+      {"fourteen in 20 degrees", {10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 30}, 12.5},
+      {"equal angles", {45, 45, 45}, 9},
+      {"two clusters", {10, 12, 14, 190, 192, 194, 196}, 12.5},
+      {"more than the circle holds", {0, 1, 2, 3}, 120},
+      {"too full to spread from one cut", {70, 190, 310, 170, 150}, 70},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::vector<double> spread = SpreadAngles(c.angles, c.separation);
+    ExpectSpreadApart(c.angles, spread, std::min(c.separation, 360.0 / static_cast<double>(c.angles.size())));
+    for (const double angle : spread) EXPECT_TRUE(angle >= 0 && angle < 360) << angle;
+  }
+  // Symmetric crowds stay centred where they were.
+  const std::vector<double> stellium = SpreadAngles({100, 101, 102, 103, 104, 105}, 12.5);
+  EXPECT_NEAR(stellium.front(), 102.5 - 2.5 * 12.5, kAngleTolerance) << Listed(stellium);
+  const std::vector<double> wrapped = SpreadAngles({0, 359 + 59.0 / 60}, 9);
+  EXPECT_NEAR(wrapped[0] - wrapped[1] + 360, 9, kAngleTolerance) << Listed(wrapped);
+  EXPECT_NEAR(wrapped[0], 4.5 - 1.0 / 120, kAngleTolerance) << Listed(wrapped);
+  // Angles with room to spare do not move.
+  const std::vector<double> apart = {10, 100, 200.5, 300};
+  EXPECT_EQ(SpreadAngles(apart, 12.5), apart);
+  EXPECT_TRUE(SpreadAngles({}, 10).empty());
+}
+
+// The couple of the command-line tests: John's and Mary's charts.
+const ChartPositions kJohn = {"22 Leo 15", "07 Sag 42", "05 Vir 58", "10 Vir 23", "00 Gem 40",
+                              "24 Ari 57", "26 Can 50", "29 Lib 21", "09 Sag 21", "07 Lib 45",
+                              "25 Sco 40", "25 Tau 40", "13 Sag 43", "24 Vir 56", ""};
+const ChartPositions kMary = {"21 Aqu 37", "28 Pis 22", "09 Aqu 24", "26 Aqu 14", "25 Can 10",
+                              "26 Gem 31", "27 Leo 57", "16 Sco 41", "18 Sag 13", "16 Lib 52",
+                              "07 Lib 29", "07 Ari 29", "15 Cap 07", "09 Sco 47", ""};
+
+TEST(LayoutChartWheel, TheMaleAscendantStandsOnTheLeftAndTicksKeepTheTruePlaces) {
+  const ChartWheel wheel = LayoutChartWheel(kJohn, kMary);
+  ASSERT_EQ(wheel.Male.size(), 14u);
+  ASSERT_EQ(wheel.Female.size(), 14u);
+  EXPECT_NEAR(wheel.Male[AscendantSlot].TickAngle, 180, kAngleTolerance);
+  // Counter-clockwise: the Sun, 22 Leo 15, is 111 28' before the ascendant, 13 Sag 43.
+  EXPECT_NEAR(wheel.Male[SunSlot].TickAngle, 180 - (253 + 43.0 / 60 - 142.25), kAngleTolerance);
+  // Mary's ascendant, 15 Cap 07, is 31 24' after his.
+  EXPECT_NEAR(wheel.Female[AscendantSlot].TickAngle, 180 + 31.4, kAngleTolerance);
+
+  // Everything in one stellium: the symbols fan out, the ticks do not move.
+  ChartPositions crowded = kJohn;
+  for (std::size_t slot = 0; slot < 12; ++slot) crowded[slot] = "1" + std::to_string(slot % 10) + " Sag 00";
+  const ChartWheel fanned = LayoutChartWheel(crowded, kMary);
+  std::vector<double> ticks, symbols;
+  for (const WheelPoint& point : fanned.Male) {
+    EXPECT_NEAR(point.TickAngle, ScreenAngle(point.Position.Longitude, fanned.Ascendant), kAngleTolerance);
+    ticks.push_back(point.TickAngle);
+    symbols.push_back(point.SymbolAngle);
+  }
+  ExpectSpreadApart(ticks, symbols, MaleRing.Separation);
+}
+
+TEST(LayoutChartWheel, UnreadableTextsAreLeftOutAndAriesStandsLeftWithoutAnAscendant) {
+  ChartPositions male = kJohn, female = kMary;
+  male[AscendantSlot] = "";
+  female[MoonSlot] = "07 Xyz 42";
+  const ChartWheel wheel = LayoutChartWheel(male, female);
+  EXPECT_EQ(wheel.Ascendant, 0);
+  EXPECT_EQ(wheel.Male.size(), 13u);
+  EXPECT_EQ(wheel.Female.size(), 13u);
+  EXPECT_EQ(wheel.Female[1].Slot, MercurySlot);
+  EXPECT_NEAR(wheel.Male[SunSlot].TickAngle, 180 + 142.25, kAngleTolerance);
+}
+
+// At every angle, a point's texts stand inside its ring, symbol first.
+TEST(LayoutChartWheel, TextsStayInsideTheirRingAtEveryAngle) {
+  for (int degree = 0; degree < 360; ++degree) {
+    ChartPositions male, female;
+    const std::string text = std::to_string(degree % 30 / 10) + std::to_string(degree % 10) + " " +
+                             std::string(modPlanetPosition_Western::SignKeys.substr(degree / 30 * 3, 3)) + " 00";
+    male.fill(text);
+    female.fill(text);
+    male[AscendantSlot] = "00 Ari 00";
+    const ChartWheel wheel = LayoutChartWheel(male, female);
+    for (const auto& [points, ring] : {std::pair{&wheel.Male, &MaleRing}, std::pair{&wheel.Female, &FemaleRing}}) {
+      for (const WheelPoint& p : *points) {
+        EXPECT_TRUE(ring->TickEnd > p.LeaderEnd && p.LeaderEnd > p.SymbolRadius && p.SymbolRadius > p.DegreesRadius &&
+                    p.DegreesRadius > p.MinutesRadius && p.MinutesRadius > p.InnerEdge && p.InnerEdge >= ring->Inner)
+            << text << " slot " << p.Slot << " at " << p.SymbolAngle << ": " << p.LeaderEnd << " " << p.SymbolRadius
+            << " " << p.DegreesRadius << " " << p.MinutesRadius << " " << p.InnerEdge;
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,228 @@
+// The chart wheel in the astro report frame: its window beside the report, the
+// Window menu, the picture against a golden one, drawing at the window's size,
+// and the frame's files: SVG (the golden file zentara-cli match --svg also
+// writes), PNG and PDF, and what a failed save does.
+#include <QAction>
+#include <QImageReader>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <sys/stat.h>
+
+#include "astro/match/MDIForm1.h"
+#include "astro/engine/planets/zodiac_text.h"
+#include "astro/match/astro_match.h"
+#include "astro/match/chart_wheel_svg.h"
+#include "astro/match/chart_wheel_view.h"
+#include "astro/match/frmReport.h"
+#include "gui_test_support.h"
+#include "file_checks.h"
+#include "shell/control_array.h"
+
+using namespace testing_support;
+using astro::MDIForm1;
+
+namespace {
+
+// A golden pixel counts as different when a channel moves by more than this
+// (of 255), and the picture fails when more than this share of pixels do.
+constexpr int kChannelTolerance = 40;
+constexpr double kDifferingShareTolerance = 0.005;
+constexpr int kGoldenSide = 480;  // pixels
+// The wheel fills 96% of the smaller side; its outer line's width and the
+// antialiasing widen it by up to this share of the side.
+constexpr double kWheelShare = 0.96;
+constexpr double kEdgeTolerance = 0.01;  // of the side
+
+// John (15 August 1975, 14:30 Indian Time, New Delhi) and Mary (10 February
+// 1978, 6:05 Eastern Standard Time with daylight saving, New York), the couple
+// of tests/cli/match_cli.sh.
+zentara::AstroEntries JohnAndMary() {
+  zentara::AstroEntries e;
+  e.Male = {"John", 14, 7, 74, 14, 30, 34, false, "28", "36", zentara::NorthSouth::North,
+            "77", "13", zentara::EastWest::East, "New Delhi", "Delhi", "India"};
+  e.Female = {"Mary", 9, 1, 77, 6, 5, 27, true, "40", "42", zentara::NorthSouth::North,
+              "74", "00", zentara::EastWest::West, "New York", "New York", "USA"};
+  return e;
+}
+
+// The first and last column of the centre row that are not white.
+std::pair<int, int> InkedSpan(const QImage& image) {
+  const int row = image.height() / 2;
+  int first = -1, last = -1;
+  for (int x = 0; x < image.width(); ++x) {
+    if (image.pixelColor(x, row) != Qt::white) {
+      if (first < 0) first = x;
+      last = x;
+    }
+  }
+  return {first, last};
+}
+
+}  // namespace
+
+class ChartWheelTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<platform::FakePlatform> holder_;
+  platform::FakePlatform* fake_ = nullptr;
+  QPointer<MDIForm1> frame_;
+  QPointer<astro::frmReport> report_;
+  std::unique_ptr<QTemporaryDir> folder_;
+
+  void trigger(const char* name) { frame_->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
+  QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
+
+ private slots:
+  void init() {
+    fake_ = &FreshPlatform(holder_);
+    folder_ = std::make_unique<QTemporaryDir>();
+    const zentara::AstroEntries entries = JohnAndMary();
+    report_ = new astro::frmReport(entries);
+    report_->Fill(*zentara::CalculateAstroMatch(entries));
+    frame_ = new MDIForm1(report_);
+    fake_->showModeless(frame_);
+  }
+
+  void theWheelHasItsWindowAndTheReportStaysInFront() {
+    QMdiSubWindow* wheel = frame_->wheelWindow();
+    QCOMPARE(wheel->windowTitle(), QStringLiteral("Chart Wheel"));
+    QCOMPARE(frame_->area()->subWindowList(QMdiArea::StackingOrder).last(), frame_->reportWindow());
+    // At the top right of the view, whole, once the area has laid out its scroll bars.
+    QCoreApplication::processEvents();
+    const QRect view = frame_->area()->viewport()->rect();
+    QVERIFY2(view.contains(wheel->geometry()) && wheel->y() == 0 && wheel->geometry().right() == view.right(),
+             qPrintable(QStringLiteral("wheel at %1,%2 %3x%4 in a view %5x%6").arg(wheel->x()).arg(wheel->y())
+                            .arg(wheel->width()).arg(wheel->height()).arg(view.width()).arg(view.height())));
+    // The wheel shows what the report's rows show.
+    const zentara::ChartWheel& shown = frame_->wheel()->wheel();
+    QCOMPARE(shown.Male.size() + shown.Female.size(), 28u);
+    for (const auto& [point, array] : {std::pair{shown.Male[zentara::SunSlot], "lblPlanetPosition_Male"},
+                                       std::pair{shown.Female[zentara::MidheavenSlot], "lblPlanetPosition_Female"}}) {
+      const QString row = shell::ArrayMember<QLabel>(report_, array, static_cast<int>(point.Slot))->text();
+      QCOMPARE(QStringLiteral("%1 %2 %3").arg(point.Position.Degrees, 2, 10, QChar('0'))
+                   .arg(row.mid(3, 3)).arg(point.Position.Minutes, 2, 10, QChar('0')), row);
+      QCOMPARE(zentara::modPlanetPosition_Western::SignKeys.find(row.mid(3, 3).toStdString()),
+               static_cast<std::size_t>(point.Position.Sign) * 3);
+    }
+
+    wheel->move(5000, 5000);  // dragged out of view
+    trigger("mnuChartWheel");
+    QCOMPARE(frame_->area()->activeSubWindow(), wheel);
+    const QSize room = frame_->area()->viewport()->size() - wheel->size();
+    QCOMPARE(wheel->pos(), QPoint(qMax(0, room.width()), qMax(0, room.height())));  // back in view
+    trigger("mnuReport");
+    QCOMPARE(frame_->area()->activeSubWindow(), frame_->reportWindow());
+    wheel->close();
+    QVERIFY(wheel->isVisible());
+    QCOMPARE(frame_->findChild<QMenu*>("mnuWindow")->title(), QStringLiteral("&Window"));
+  }
+
+  void theWheelMatchesItsGoldenPicture() {
+    const QImage actual = astro::RenderChartWheel(frame_->wheel()->wheel(), kGoldenSide)
+                              .convertToFormat(QImage::Format_RGB32);
+    const QString golden = QStringLiteral(ZENTARA_TEST_DATA_DIR "/chart_wheel_john_mary.png");
+    if (qEnvironmentVariableIsSet("ZENTARA_WRITE_GOLDEN")) QVERIFY(actual.save(golden));
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(expected.size(), actual.size());
+    qsizetype differing = 0;
+    const auto apart = [](int a, int b) { return qAbs(a - b) > kChannelTolerance; };
+    for (int y = 0; y < actual.height(); ++y) {
+      for (int x = 0; x < actual.width(); ++x) {
+        const QRgb a = actual.pixel(x, y), e = expected.pixel(x, y);
+        differing += apart(qRed(a), qRed(e)) || apart(qGreen(a), qGreen(e)) || apart(qBlue(a), qBlue(e));
+      }
+    }
+    const double share = double(differing) / double(actual.width() * actual.height());
+    const QString saved = QDir::temp().filePath(QStringLiteral("chart_wheel_john_mary.actual.png"));
+    if (share > kDifferingShareTolerance) actual.save(saved);
+    QVERIFY2(share <= kDifferingShareTolerance,
+             qPrintable(QStringLiteral("%1 of %2 pixels (%3%) differ by more than %4 from %5 (at most %6% may); "
+                                       "the picture drawn is %7")
+                            .arg(differing).arg(actual.width() * actual.height()).arg(share * 100, 0, 'f', 2)
+                            .arg(kChannelTolerance).arg(golden).arg(kDifferingShareTolerance * 100).arg(saved)));
+  }
+
+  // The window's wheel, and a picture at twice the pixels, each as large as given.
+  void theWheelIsDrawnAtTheSizeItIsGiven() {
+    frame_->wheel()->resize(700, 460);
+    for (const QImage& image : {frame_->wheel()->grab().toImage(),
+                                astro::RenderChartWheel(frame_->wheel()->wheel(), 230, 2)}) {
+      const auto [first, last] = InkedSpan(image);
+      QVERIFY2(qAbs(first - (image.width() - 460 * kWheelShare) / 2) <= 460 * kEdgeTolerance &&
+                   qAbs(last - first + 1 - 460 * kWheelShare) <= 460 * kEdgeTolerance,
+               qPrintable(QStringLiteral("%1x%2 image: wheel from %3 to %4, expected %5 wide")
+                              .arg(image.width()).arg(image.height()).arg(first).arg(last).arg(460 * kWheelShare)));
+    }
+  }
+
+  void thePictureIsSvgOrPngAsTheChosenFilterSays() {
+    fake_->fileNames = {path("wheel"), path("wheel")};
+    fake_->chosenFilters = {0, 1};
+    trigger("mnuSavePicture");
+    trigger("mnuSavePicture");
+    const platform::FileDialogRequest& request = fake_->fileDialogs.last().request;
+    QCOMPARE(request.filter, QStringLiteral("SVG Picture (*.svg)|*.svg|PNG Picture (*.png)|*.png"));
+    QCOMPARE(request.defaultExtension + " " + request.title, QStringLiteral("svg Save Chart Picture"));
+    QCOMPARE(request.flags, 0x8806u);
+
+    // zentara-cli match --svg writes the same file for the couple (tests/cli/match_cli.sh).
+    const QString golden = QStringLiteral(ZENTARA_TEST_DATA_DIR "/chart_wheel_john_mary.svg");
+    if (qEnvironmentVariableIsSet("ZENTARA_WRITE_GOLDEN")) {
+      QFile::remove(golden);
+      QVERIFY(QFile::copy(path("wheel.svg"), golden));
+    }
+    QVERIFY2(FileBytes(path("wheel.svg")) == FileBytes(golden), "the saved SVG differs from " + golden.toUtf8());
+
+    QImageReader png(path("wheel.png"));
+    QCOMPARE(png.format(), QByteArray("png"));
+    QCOMPARE(png.size(), QSize(600, 600));
+    QVERIFY(fake_->messages.isEmpty());
+  }
+
+  void thePdfHoldsTheReportAndThenTheWheel() {
+    fake_->fileNames = {path("report")};
+    trigger("mnuExportPDF");
+    QCOMPARE(fake_->fileDialogs.last().request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
+    QCOMPARE(PdfPageCount(path("report.pdf")), 2);
+    const QString wheelPage = PdfText(path("report.pdf"), 2, 2);
+    for (const QString& text : {QStringLiteral("Inner: Male"), QStringLiteral("Asc"), QStringLiteral("\u2609")}) {
+      QVERIFY2(wheelPage.contains(text), qPrintable(text + " is not on the wheel's page: " + wheelPage));
+    }
+    QVERIFY(fake_->messages.isEmpty());
+  }
+
+  void aFailedSaveSaysWhyAndKeepsTheEarlierFile() {
+    // A folder that does not exist, and a pipe, which stays a pipe.
+    QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.svg")).constData(), 0600), 0);
+    fake_->fileNames = {path("missing/report.pdf"), path("pipe.svg")};
+    trigger("mnuExportPDF");
+    trigger("mnuSavePicture");
+    QCOMPARE(fake_->messages.size(), 2);
+    QVERIFY(fake_->messages[0].text.startsWith("Could not save " + path("missing/report.pdf") + ": "));
+    QCOMPARE(fake_->messages[1].text, "Could not save " + path("pipe.svg") + ": it is not a regular file");
+    QCOMPARE(fake_->messages[0].icon, platform::Icon::Critical);
+    struct stat pipe {};
+    QVERIFY(::stat(QFile::encodeName(path("pipe.svg")).constData(), &pipe) == 0 && S_ISFIFO(pipe.st_mode));
+    QFile::remove(path("pipe.svg"));
+
+    // A disk that fills up while writing: files may not grow past 4 KiB.
+    QFile earlier(path("report.pdf"));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier export") > 0);
+    earlier.close();
+    fake_->fileNames = {path("report.pdf"), path("wheel.png")};
+    fake_->chosenFilters = {1};
+    WithFilesLimitedTo(4096, [this] {
+      trigger("mnuExportPDF");
+      trigger("mnuSavePicture");
+    });
+    QCOMPARE(fake_->messages.size(), 4);
+    QVERIFY2(fake_->messages[2].text.startsWith("Could not save " + path("report.pdf") + ": "),
+             qPrintable(fake_->messages[2].text));
+    QCOMPARE(FileBytes(path("report.pdf")), QByteArray("earlier export"));
+    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"});
+  }
+};
+
+ZENTARA_GUI_TEST_MAIN(ChartWheelTest)
+#include "chart_wheel_test.moc"
