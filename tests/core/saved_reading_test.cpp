@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <tuple>
 
 #include "numerology/letter_values.h"
 #include "numerology/reading_reports.h"
@@ -86,43 +85,27 @@ TEST(SavedReading, CutsAnOverlongLineAndKeepsTheNext) {
   EXPECT_EQ(back.maleMiddle, "John");
 }
 
-// Entries made of characters the file keeps (Windows-1252 codes 0 to 170, many
-// of them capitals so the numbers vary), some dates not in the lists.
-class EntrySampler {
- public:
-  NumerologyEntries Next() {
-    NumerologyEntries e;
-    for (std::string* name : {&e.maleFirst, &e.maleMiddle, &e.maleLast, &e.femaleFirst, &e.femaleMiddle,
-                              &e.femaleLast}) {
-      *name = Text(40);
-    }
-    for (auto [month, day, year] : {std::tuple{&e.maleMonth, &e.maleDay, &e.maleYear},
-                                    {&e.femaleMonth, &e.femaleDay, &e.femaleYear}}) {
-      *month = engine_() % 4 ? std::string(zentara::MonthNames[engine_() % 12]) : Text(10);
-      *day = engine_() % 4 ? std::to_string(1 + engine_() % 31) : Text(4);
-      *year = engine_() % 4 ? std::to_string(1900 + engine_() % 151) : Text(6);
-    }
-    return e;
-  }
-
- private:
-  std::string Text(unsigned longest) {
-    std::string ansi(engine_() % (longest + 1), '\0');
-    for (char& c : ansi) c = static_cast<char>(engine_() % 2 ? 'A' + engine_() % 26 : engine_() % 171);
-    return zentara::AnsiToUtf8(ansi);
-  }
-  std::mt19937 engine_{19880315};  // fixed: the same entries every run
-};
-
+// Random entries of characters the file keeps (Windows-1252 codes 0 to 170, half
+// of them capitals so the numbers vary) come back with the same reading.
 TEST(SavedReading, RandomEntriesComeBackWithTheSameReading) {
-  EntrySampler sampler;
+  std::mt19937 engine(19880315);  // fixed: the same entries every run
+  const auto text = [&engine](unsigned longest) {
+    std::string ansi(engine() % (longest + 1), '\0');
+    for (char& c : ansi) c = static_cast<char>(engine() % 2 ? 'A' + engine() % 26 : engine() % 171);
+    return zentara::AnsiToUtf8(ansi);
+  };
+  const auto reading = [](const NumerologyEntries& e) {
+    return zentara::ComprehensiveReadingRuns(zentara::FindLifePathPair(e), zentara::FindDestinyPair(e), "site");
+  };
   for (int sample = 0; sample < 2000; ++sample) {
-    const NumerologyEntries entries = sampler.Next();
+    // The dates are list items three times in four.
+    const auto month = [&] { return engine() % 4 ? std::string(zentara::MonthNames[engine() % 12]) : text(10); };
+    const auto day = [&] { return engine() % 4 ? std::to_string(1 + engine() % 31) : text(4); };
+    const auto year = [&] { return engine() % 4 ? std::to_string(1900 + engine() % 151) : text(6); };
+    const NumerologyEntries entries{text(40), text(40), text(40), text(40), text(40), text(40),
+                                    month(),  day(),    year(),   month(),  day(),    year()};
     const NumerologyEntries back = zentara::DecodeSavedReading(zentara::EncodeSavedReading(entries));
     ASSERT_EQ(InFileOrder(back), InFileOrder(entries)) << "sample " << sample;
-    const auto reading = [](const NumerologyEntries& e) {
-      return zentara::ComprehensiveReadingRuns(zentara::FindLifePathPair(e), zentara::FindDestinyPair(e), "site");
-    };
     ASSERT_EQ(reading(back), reading(entries)) << "sample " << sample;
   }
 }
