@@ -32,6 +32,7 @@ awk -v count="$count" '
     return spec
   }
   /^ob=/ { object = name(substr($0, 4)); next }
+  /^cob=/ { name(substr($0, 5)); next }  # the object of a callee may be named here first
   /^calls=/ { skip = 1; next }
   /^[0-9+*-]/ {
     if (skip) { skip = 0; next }
