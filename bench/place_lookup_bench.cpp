@@ -94,12 +94,3 @@ BENCHMARK_CAPTURE(Keystroke, springfield,
 BENCHMARK_CAPTURE(Keystroke, one_letter, QStringList{"s", "S"})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

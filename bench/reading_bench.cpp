@@ -57,12 +57,3 @@ BENCHMARK_CAPTURE(Reading, destiny, "cmdD")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Reading, comprehensive, "cmdCR")->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
