@@ -20,6 +20,26 @@ constexpr const char* ExitStatusHelp =
     "Exit status: 0 success, 1 the entries fail the program's checks (its message\n"
     "on stderr), 2 the command line is wrong, 3 a file could not be read or written.";
 
+// CLI11 reads "--name=" as "--name" given without a value and takes the next
+// word as its value, so "--middle= --json" would swallow --json. Spelt as two
+// words, "--name" "", the value is empty, as getopt_long reads "--name=".
+// Words after "--" are arguments, never options, and stay as they are.
+std::vector<std::string> WithEmptyValuesSplit(const std::vector<std::string>& words) {
+  std::vector<std::string> split;
+  split.reserve(words.size());
+  bool options = true;
+  for (const std::string& word : words) {
+    if (word == "--") options = false;
+    if (options && word.size() > 3 && word.rfind("--", 0) == 0 && word.find('=') == word.size() - 1) {
+      split.push_back(word.substr(0, word.size() - 1));
+      split.emplace_back();
+    } else {
+      split.push_back(word);
+    }
+  }
+  return split;
+}
+
 bool IsCommandName(const std::string& word) {
   const auto& commands = AllCommands();
   return std::any_of(commands.begin(), commands.end(),
@@ -28,7 +48,8 @@ bool IsCommandName(const std::string& word) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& words, Streams io) {
+int RunCli(const std::vector<std::string>& typedWords, Streams io) {
+  const std::vector<std::string> words = WithEmptyValuesSplit(typedWords);
   CLI::App app("Computes the numbers, readings and charts of " + std::string(ApplicationTitle) +
                    ", and saves and opens its readings.",
                "zentara-cli");
