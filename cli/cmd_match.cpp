@@ -98,7 +98,7 @@ int RunMatch(const MatchOptions& options, Streams io) {
   // The whole file or nothing: a failed write leaves what was there before.
   if (options.svgOption->count() > 0) {
     if (const auto failure = ReplaceFileContents(options.svg, ChartWheelSvg(match->Male, match->Female))) {
-      io.err << "zentara-cli match: " << *failure << "\n";
+      io.err << "zentara-cli match: cannot write " << options.svg << ": " << *failure << "\n";
       return ExitFile;
     }
   }

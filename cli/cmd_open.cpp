@@ -29,6 +29,7 @@ std::string WhyUnreadable(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
+  if (error && error != std::errc::no_such_file_or_directory) return error.message();  // a link loop, no access
   if (!fs::exists(status)) return "no such file";
   if (fs::is_directory(status)) return "it is a folder";
   if (!fs::is_regular_file(status)) return "it is not a regular file";

@@ -27,12 +27,16 @@ auto AllEntries(const NumerologyEntries& e) {
 }
 
 int RunSave(const SaveOptions& options, Streams io) {
+  if (options.file.empty()) {
+    io.err << "zentara-cli save: FILE is empty; give the name of the file to write\n";
+    return ExitUsage;
+  }
   if (!PassesEntryChecks(options.entries, io.err)) return ExitRefused;
   const std::string path = WithDefaultExtension(options.file, SavedReadingExtension);
   const std::string bytes = EncodeSavedReading(options.entries);
   // The whole file or nothing: a failed write leaves what was there before.
   if (const auto failure = ReplaceFileContents(path, bytes)) {
-    io.err << "zentara-cli save: " << *failure << "\n";
+    io.err << "zentara-cli save: cannot write " << path << ": " << *failure << "\n";
     return ExitFile;
   }
   // The file format drops some characters; say so rather than lose them unseen.

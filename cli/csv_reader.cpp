@@ -17,12 +17,17 @@ constexpr std::size_t kChunkBytes = 1 << 16;
 static_assert(MaxCsvFieldBytes == 1048576 && MaxCsvRecordBytes == 4194304 && MaxCsvRecordFields == 1024,
               "the messages below name the limits");
 
-// libcsv grows its field buffer through this (asking for less when refused);
-// refusing to grow it past the limit makes the parser report that field
-// (CSV_ENOMEM) instead of holding an ever longer one, such as the rest of a
-// file after a stray opening quote.
+// libcsv grows its field buffer through this (asking for less, down to one more
+// byte, when refused); refusing to grow it past the limit makes the parser
+// report that field (CSV_ENOMEM) instead of holding an ever longer one, such as
+// the rest of a file after a stray opening quote. libcsv grows the buffer when
+// it is full before it looks at the next byte, even the comma that ends the
+// field, and keeps a closing quote in it until it knows the field has ended, so
+// a field of exactly the limit needs room for two bytes more; OnField refuses
+// the field that is longer than the limit but still fitted.
+constexpr std::size_t FieldBufferBytes = MaxCsvFieldBytes + 2;
 void* CappedRealloc(void* block, std::size_t size) {
-  if (size > MaxCsvFieldBytes) return nullptr;
+  if (size > FieldBufferBytes) return nullptr;
   return std::realloc(block, size);
 }
 
@@ -95,7 +100,9 @@ class RecordReader {
   static void OnField(void* text, std::size_t size, void* data) {
     auto& self = *static_cast<RecordReader*>(data);
     if (self.stopped_ || !self.tooBig_.empty()) return;
-    if (self.ends_.size() == MaxCsvRecordFields) {
+    if (size > MaxCsvFieldBytes) {
+      self.tooBig_ = WhyUnparsed(CSV_ENOMEM);
+    } else if (self.ends_.size() == MaxCsvRecordFields) {
       self.tooBig_ = "more than 1024 fields";
     } else if (self.bytes_.size() + size > MaxCsvRecordBytes) {
       self.tooBig_ = "a record longer than 4194304 bytes";

@@ -3,6 +3,8 @@
 // codes replaced by the program's (cli/exit_status.h).
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <ostream>
 #include <utility>
@@ -38,6 +40,24 @@ std::vector<std::string> WithEmptyValuesSplit(const std::vector<std::string>& wo
     }
   }
   return split;
+}
+
+// A subcommand's exit status once what it wrote on `out` has reached its
+// destination: output that could not be written (a full disk, /dev/full, a
+// closed stream) is a failure, never a success with the output lost.
+int AfterOutputFlushed(int status, const std::string& who, Streams io) {
+  // The reason is the last failed call's: the write that failed before now, if
+  // one did, or else the flush.
+  if (io.out) errno = 0;
+  io.out.flush();
+  if (io.out) return status;
+  const int reason = errno;
+  if (status != ExitFile) {  // a subcommand that already failed on a file has said why
+    io.err << who << ": cannot write the output";
+    if (reason != 0) io.err << ": " << std::strerror(reason);
+    io.err << "\n";
+  }
+  return ExitFile;
 }
 
 bool IsCommandName(const std::string& word) {
@@ -81,7 +101,7 @@ int RunCli(const std::vector<std::string>& typedWords, Streams io) {
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {  // --help, --version
       app.exit(error, io.out, io.err);
-      return ExitSuccess;
+      return AfterOutputFlushed(ExitSuccess, "zentara-cli", io);
     }
     // Words before the subcommand are the program's own options.
     const std::string who = IsCommandName(words.front()) ? "zentara-cli " + words.front() : "zentara-cli";
@@ -92,7 +112,7 @@ int RunCli(const std::vector<std::string>& typedWords, Streams io) {
   for (const auto& [subcommand, action] : actions) {
     if (!subcommand->parsed()) continue;
     try {
-      return action();
+      return AfterOutputFlushed(action(), "zentara-cli " + subcommand->get_name(), io);
     } catch (const std::exception& error) {  // nothing foreseen throws; say so rather than abort
       io.err << "zentara-cli " << subcommand->get_name() << ": " << error.what() << "\n";
       return ExitUsage;

@@ -66,6 +66,16 @@ TEST(CsvReader, UnreadableRecordsAreCountedAndReadingGoesOn) {
   EXPECT_EQ(c.records[1], (std::pair<std::size_t, Record>{6, {"ok", "5"}}));
 }
 
+TEST(CsvReader, AFieldOfExactlyTheLimitIsRead) {
+  const std::string longest(MaxCsvFieldBytes, 'x');
+  for (const std::string& field : {longest, "\"" + longest + "\""}) {
+    const Collected c = Read(field + ",1\n" + field + "x,2\n");
+    ASSERT_EQ(c.records.size(), 1u) << "quoted: " << (field[0] == '"');
+    EXPECT_EQ(c.records[0].second, (Record{longest, "1"}));
+    EXPECT_EQ(c.unreadable, std::vector<std::size_t>{2}) << "one byte more is refused";
+  }
+}
+
 TEST(CsvReader, RecordsAcrossReadChunksAndStopping) {
   std::string bytes;
   for (int i = 0; i < 20000; ++i) bytes += "\"row " + std::to_string(i) + "\"," + std::string(i % 13, 'z') + "\n";

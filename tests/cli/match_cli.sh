@@ -69,9 +69,9 @@ points=$(grep -cE '>(☉|☽|☿|♀|♂|♃|♄|♅|♆|♇|☊|☋|Asc|MC)</te
 if [ "$points" = 28 ] && xmllint --noout "$folder/wheel.svg" && cmp "$data/chart_wheel_john_mary.svg" "$folder/wheel.svg"; then
   passes=$((passes + 1)); else echo "--svg: $points point symbols (28 expected), or it does not parse or differs from the desktop's"
   failures=$((failures + 1)); fi
-check "--svg into a folder" 3 "" "zentara-cli match: $folder is a folder" match "--svg=$folder"
+check "--svg into a folder" 3 "" "zentara-cli match: cannot write $folder: it is a folder" match "--svg=$folder"
 mkfifo "$folder/pipe"
-check "--svg into a pipe" 3 "" "zentara-cli match: $folder/pipe is not a regular file" match "--svg=$folder/pipe"
+check "--svg into a pipe" 3 "" "zentara-cli match: cannot write $folder/pipe: it is not a regular file" match "--svg=$folder/pipe"
 [ -p "$folder/pipe" ] || { echo "--svg replaced the pipe"; failures=$((failures + 1)); }
 
 finish

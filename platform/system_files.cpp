@@ -1,0 +1,80 @@
+#include "platform/system_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <vector>
+
+namespace zentara::system {
+
+std::string ErrorText(int errorNumber) { return std::strerror(errorNumber); }
+
+void OpenMissingStandardStreams() {
+  for (int stream = 0; stream <= 2; ++stream) {
+    if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF) continue;
+    // open() takes the lowest free number, which is this one.
+    const int opened = ::open("/dev/null", O_RDONLY);
+    if (opened != -1 && opened != stream) ::close(opened);
+  }
+}
+
+void ReportFileSizeLimitAsError() { std::signal(SIGXFSZ, SIG_IGN); }
+
+std::optional<TemporaryFile> CreateTemporaryFile(const std::string& folder, const std::string& stem,
+                                                 int& errorNumber) {
+  const std::string suffix = ".tmp";
+  std::string pattern = folder + "/." + stem + ".XXXXXX" + suffix;
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  const int descriptor = ::mkstemps(name.data(), static_cast<int>(suffix.size()));
+  if (descriptor == -1) {
+    errorNumber = errno;
+    return std::nullopt;
+  }
+  return TemporaryFile{descriptor, std::string(name.data())};
+}
+
+int WriteSyncAndClose(TemporaryFile& file, std::string_view bytes, unsigned permissions) {
+  int failure = 0;
+  while (!bytes.empty() && failure == 0) {
+    const ssize_t written = ::write(file.descriptor, bytes.data(), bytes.size());
+    if (written > 0) {
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    } else if (written == -1 && errno != EINTR) {
+      failure = errno;
+    } else if (written == 0) {
+      failure = EIO;
+    }
+  }
+  if (failure == 0 && ::fchmod(file.descriptor, static_cast<mode_t>(permissions)) == -1) failure = errno;
+  if (failure == 0 && ::fsync(file.descriptor) == -1) failure = errno;
+  if (::close(file.descriptor) == -1 && failure == 0) failure = errno;
+  file.descriptor = -1;
+  return failure;
+}
+
+int RenameDurably(const std::string& from, const std::string& to, const std::string& folder) {
+  if (::rename(from.c_str(), to.c_str()) == -1) return errno;
+  // The new entry survives a power cut only once the folder itself is synced;
+  // a file system that cannot sync folders is no reason to call the save failed.
+  const int entry = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (entry != -1) {
+    ::fsync(entry);
+    ::close(entry);
+  }
+  return 0;
+}
+
+void RemoveQuietly(const std::string& path) { ::unlink(path.c_str()); }
+
+unsigned DefaultNewFilePermissions() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666u & ~static_cast<unsigned>(mask);
+}
+
+}  // namespace zentara::system
