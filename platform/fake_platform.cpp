@@ -1,5 +1,7 @@
 #include "platform/fake_platform.h"
 
+#include "platform/document_pages.h"
+
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -96,9 +98,10 @@ namespace {
 class RecordedWebLookup final : public WebLookup {
  public:
   explicit RecordedWebLookup(FakePlatform& platform) : platform_(platform) {}
-  void lookUp(const QString& searchText, const QString& pageAddress) override {
+  bool lookUp(const QString& searchText, const QString& pageAddress) override {
     platform_.calls << QStringLiteral("webLookup");
     platform_.webLookups.append({searchText, pageAddress});
+    return platform_.browserAvailable;
   }
 
  private:
@@ -113,8 +116,9 @@ std::unique_ptr<WebLookup> FakePlatform::newWebLookup() {
   return std::make_unique<RecordedWebLookup>(*this);
 }
 
-void FakePlatform::printDocument(const QTextDocument& document) {
+bool FakePlatform::printDocument(const QTextDocument& document) {
   calls << QStringLiteral("printDocument");
+  if (!printerAvailable) return false;
   printedDocuments << document.toPlainText();
   // Printed for real, into a PDF file in memory, whose page objects are counted.
   QBuffer pdf;
@@ -122,15 +126,19 @@ void FakePlatform::printDocument(const QTextDocument& document) {
   {
     QPdfWriter writer(&pdf);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    document.print(&writer);
+    PrintDocumentPages(document, writer);
   }
   static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
   printedPageCounts << static_cast<int>(QString::fromLatin1(pdf.data()).count(pageObject));
+  printedPdfs << pdf.data();
+  return true;
 }
 
-void FakePlatform::printImage(const QImage& image) {
+bool FakePlatform::printImage(const QImage& image) {
   calls << QStringLiteral("printImage");
+  if (!printerAvailable) return false;
   printedImages << image;
+  return true;
 }
 
 void FakePlatform::clearClipboard() {

@@ -38,6 +38,8 @@ class FakePlatform final : public Platform {
   // is left, the first (0).
   std::deque<int> chosenFilters;
   bool anotherCopy = false;
+  bool printerAvailable = true;  // without one, printing records nothing and fails
+  bool browserAvailable = true;  // without one, a web look-up is recorded and fails
   QDate todayDate = QDate(2026, 12, 7);
   QString storedApplicationName = QStringLiteral("zentara");
 
@@ -53,6 +55,7 @@ class FakePlatform final : public Platform {
   QStringList printedDocuments;  // the plain text of each document printed
   // The pages each printed document filled, laid out on A4 as a PDF file.
   QList<int> printedPageCounts;
+  QList<QByteArray> printedPdfs;  // each printed document as that PDF file
   QList<QImage> printedImages;
   int clipboardClears = 0;
   int processEnds = 0;
@@ -87,8 +90,8 @@ class FakePlatform final : public Platform {
                     const QString& value) override;
   void openAddress(const QString& address) override;
   std::unique_ptr<WebLookup> newWebLookup() override;
-  void printDocument(const QTextDocument& document) override;
-  void printImage(const QImage& image) override;
+  bool printDocument(const QTextDocument& document) override;
+  bool printImage(const QImage& image) override;
   void clearClipboard() override;
   QDate today() const override;
   // The fake writes short dates as M/d/yyyy.

@@ -112,8 +112,9 @@ class WebLookup {
  public:
   virtual ~WebLookup() = default;
   // `searchText` is what to search for; `pageAddress` is the maker's page the
-  // look-up is made from. Nothing comes back; failures have no visible effect.
-  virtual void lookUp(const QString& searchText, const QString& pageAddress) = 0;
+  // look-up is made from. False when no web browser could be started to show
+  // it; nothing else comes back.
+  virtual bool lookUp(const QString& searchText, const QString& pageAddress) = 0;
 };
 
 class WebLookups {
@@ -122,13 +123,15 @@ class WebLookups {
   virtual std::unique_ptr<WebLookup> newWebLookup() = 0;
 };
 
-// The default printer. Without one, printing does nothing and shows nothing.
+// The default printer. Both calls return false, having printed nothing, when
+// no printer is available; other printing errors are not reported.
 class Printer {
  public:
   virtual ~Printer() = default;
-  virtual void printDocument(const QTextDocument& document) = 0;
+  // Paginated, with nothing but the document on its pages.
+  virtual bool printDocument(const QTextDocument& document) = 0;
   // Scaled to fit the page, keeping its proportions.
-  virtual void printImage(const QImage& image) = 0;
+  virtual bool printImage(const QImage& image) = 0;
 };
 
 class Clipboard {

@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "platform/document_pages.h"
 #include "shell/application_title.h"
 #include "shell/qt_text.h"
 #include "site_config.h"
@@ -101,10 +102,10 @@ class CloseWatcher : public QObject {
 // maker's page address is not needed for that.
 class BrowserWebLookup final : public WebLookup {
  public:
-  void lookUp(const QString& searchText, const QString& /*pageAddress*/) override {
+  bool lookUp(const QString& searchText, const QString& /*pageAddress*/) override {
     const std::string address =
         zentara::PlaceSearchAddress(zentara::PlaceSearchBaseAddress, searchText.toStdString());
-    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
+    return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
   }
 };
 
@@ -215,23 +216,26 @@ void QtPlatform::openAddress(const QString& address) {
 
 std::unique_ptr<WebLookup> QtPlatform::newWebLookup() { return std::make_unique<BrowserWebLookup>(); }
 
-void QtPlatform::printDocument(const QTextDocument& document) {
-  if (QPrinterInfo::defaultPrinter().isNull()) return;
+bool QtPlatform::printDocument(const QTextDocument& document) {
+  if (QPrinterInfo::defaultPrinter().isNull()) return false;
   QPrinter printer(QPrinterInfo::defaultPrinter());
-  document.print(&printer);
+  PrintDocumentPages(document, printer);
+  return true;
 }
 
-void QtPlatform::printImage(const QImage& image) {
-  if (QPrinterInfo::defaultPrinter().isNull() || image.isNull()) return;
+bool QtPlatform::printImage(const QImage& image) {
+  if (QPrinterInfo::defaultPrinter().isNull()) return false;
+  if (image.isNull()) return true;
   QPrinter printer(QPrinterInfo::defaultPrinter());
   QPainter painter;
-  if (!painter.begin(&printer)) return;
+  if (!painter.begin(&printer)) return true;
   const QRect page = painter.viewport();
   // As large as the page allows, in the image's own proportions.
   QSize size = image.size();
   size.scale(page.size(), Qt::KeepAspectRatio);
   painter.drawImage(QRect(page.topLeft(), size), image, image.rect());
   painter.end();
+  return true;
 }
 
 void QtPlatform::clearClipboard() { QApplication::clipboard()->clear(); }

@@ -35,8 +35,8 @@ class QtPlatform final : public Platform {
                     const QString& value) override;
   void openAddress(const QString& address) override;
   std::unique_ptr<WebLookup> newWebLookup() override;
-  void printDocument(const QTextDocument& document) override;
-  void printImage(const QImage& image) override;
+  bool printDocument(const QTextDocument& document) override;
+  bool printImage(const QImage& image) override;
   void clearClipboard() override;
   QDate today() const override;
   QString shortDateText(const QDate& date) const override;

@@ -2,13 +2,15 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include "platform/document_pages.h"
+#include "reports/file_bytes.h"
 #include "reports/saved_reading.h"
 #include "shell/application_title.h"
 #include "shell/qt_text.h"
@@ -16,37 +18,29 @@
 namespace reports {
 
 bool WriteFileSafely(QWidget* owner, const QString& path, const FileWriter& write) {
-  // Made whole in memory first, then written in one piece.
+  // Made whole in memory first, then written in one piece through the one
+  // routine every saved file goes through.
   QBuffer contents;
   contents.open(QIODevice::WriteOnly);
   QString reason;
   if (!write(contents)) {
     reason = QStringLiteral("its contents could not be made");
+  } else if (const auto failure = ReplaceFileBytes(path, contents.data())) {
+    reason = *failure;
   } else {
-    const QByteArray& bytes = contents.data();
-    QSaveFile file(path);
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-      // QSaveFile would put a plain file in place of a device or a pipe.
-      reason = QStringLiteral("it is not a regular file");
-    } else if (!file.open(QIODevice::WriteOnly)) {
-      reason = file.errorString();
-    } else if (file.write(bytes) != bytes.size() || !file.flush()) {
-      // QSaveFile would commit a file that a short write or a failed flush
-      // (a full disk) cut short, so both are checked before committing.
-      reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                    : QStringLiteral("not all of it could be written");
-      file.cancelWriting();  // the temporary file goes with `file`
-    } else if (!file.commit()) {
-      reason = file.errorString();
-    } else {
-      return true;
-    }
+    return true;
   }
   platform::current().showMessage(
       owner, QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason),
       platform::Icon::Critical, platform::Buttons::Ok);
   return false;
+}
+
+std::optional<QString> ReplaceFileBytes(const QString& path, const QByteArray& bytes) {
+  const auto failure = zentara::ReplaceFileContents(QFile::encodeName(path).toStdString(),
+                                                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!failure) return std::nullopt;
+  return QString::fromLocal8Bit(failure->data(), static_cast<qsizetype>(failure->size()));
 }
 
 platform::FileDialogRequest PdfExportRequest(const QString& title) {
@@ -64,7 +58,7 @@ void WriteDocumentPdf(const QTextDocument& document, QIODevice& device) {
   QPdfWriter writer(&device);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setCreator(shell::ToQt(zentara::ApplicationTitle));
-  document.print(&writer);
+  platform::PrintDocumentPages(document, writer);
 }
 
 void ExportReadingPdf(QWidget* owner, QTextEdit* box) {

@@ -1,12 +1,15 @@
-// Files the windows export (PDF documents, pictures): written to a temporary
-// file beside the target that replaces it only once complete, so a failed
-// export never leaves a cut file nor destroys the one it would replace.
+// Files the windows save (readings, PDF documents, pictures): made in memory,
+// then written through zentara::ReplaceFileContents (reports/file_bytes.h),
+// which replaces the target only once the new file is complete, so a failed
+// save never leaves a cut file nor destroys the one it would replace.
 #pragma once
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "platform/platform.h"
 
+class QByteArray;
 class QIODevice;
 class QTextDocument;
 class QTextEdit;
@@ -22,6 +25,10 @@ using FileWriter = std::function<bool(QIODevice& device)>;
 // folder, device or pipe at `path` is refused.
 // Returns whether the file was written.
 bool WriteFileSafely(QWidget* owner, const QString& path, const FileWriter& write);
+
+// Replaces `path` with `bytes` as zentara::ReplaceFileContents does, for a
+// caller that shows no message: nothing on success, else the reason.
+std::optional<QString> ReplaceFileBytes(const QString& path, const QByteArray& bytes);
 
 // The save dialog of a PDF export: "PDF Document (*.pdf)", extension "pdf",
 // with the overwrite prompt; `title` is the dialog's caption.

@@ -1,19 +1,38 @@
 #include "reports/report_box.h"
 
+#include <QAction>
 #include <QFile>
-#include <QSaveFile>
+#include <QMenu>
+#include <QMimeData>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include "platform/platform.h"
+#include "reports/file_export.h"
 #include "reports/saved_reading.h"
 #include "reports/saved_reading_entries.h"
 #include "shell/qt_text.h"
 
 namespace reports {
 
+namespace {
+
+// The reading windows resist copying their text. The box hands out no text for
+// a selection: not to the clipboard, not to a drag, and not to the X11 primary
+// selection, which a select-all or a drag by the mouse would otherwise fill
+// for a middle click to paste.
+class ReportTextBox final : public QTextEdit {
+ public:
+  using QTextEdit::QTextEdit;
+
+ protected:
+  QMimeData* createMimeDataFromSelection() const override { return new QMimeData; }
+};
+
+}  // namespace
+
 QTextEdit* MakeReportBox(QWidget* parent, const char* name) {
-  auto* box = new QTextEdit(parent);
+  auto* box = new ReportTextBox(parent);
   box->setObjectName(QString::fromLatin1(name));
   box->setReadOnly(true);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -23,7 +42,21 @@ QTextEdit* MakeReportBox(QWidget* parent, const char* name) {
   font.setStyleHint(QFont::SansSerif);
   box->setFont(font);
   box->document()->setDefaultFont(font);
+  box->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint& at) {
+    QMenu* menu = MakeReportContextMenu(box, at);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(box->viewport()->mapToGlobal(at));
+  });
   return box;
+}
+
+QMenu* MakeReportContextMenu(QTextEdit* box, const QPoint& at) {
+  QMenu* menu = box->createStandardContextMenu(at);
+  for (QAction* action : menu->actions()) {
+    if (action->objectName() == QLatin1String("select-all")) menu->removeAction(action);
+  }
+  return menu;
 }
 
 void AppendAtCaret(QTextEdit* box, const QString& text, bool bold) {
@@ -39,7 +72,13 @@ void PrintWholeText(QTextEdit* box) {
   QTextCursor caret = box->textCursor();
   caret.clearSelection();
   box->setTextCursor(caret);
-  platform::current().printDocument(*box->document());
+  if (!platform::current().printDocument(*box->document())) SayNoPrinterIsAvailable(box->window());
+}
+
+void SayNoPrinterIsAvailable(QWidget* owner) {
+  // A print that silently does not happen would pass for one that did.
+  platform::current().showMessage(owner, QStringLiteral("No printer is available."), platform::Icon::Information,
+                                  platform::Buttons::Ok);
 }
 
 void SaveReading(QWidget* owner) {
@@ -55,17 +94,10 @@ void SaveReading(QWidget* owner) {
   if (chosen.isEmpty()) return;
   const QString path = shell::ToQt(zentara::WithDefaultExtension(shell::ToStd(chosen), zentara::SavedReadingExtension));
   const std::string bytes = zentara::EncodeSavedReading(modNumerologyComaptibility::SavedReadingEntries);
-  // Written beside the target and renamed over it only when complete, so a failed
-  // write never leaves a cut file nor destroys the one it would replace.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
-  // A short write or a failed flush (a full disk) would otherwise still be
-  // committed, cutting the file short.
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-      !file.flush()) {
-    file.cancelWriting();
-  }
-  file.commit();
+  // Replaced only once the new file is complete, so a failed save never leaves
+  // a cut file nor destroys the one it would replace; a pipe or a device is
+  // refused, not replaced by a plain file. A save shows no message either way.
+  ReplaceFileBytes(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 }  // namespace reports

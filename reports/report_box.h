@@ -3,6 +3,8 @@
 #pragma once
 #include <QString>
 
+class QMenu;
+class QPoint;
 class QTextEdit;
 class QWidget;
 
@@ -10,19 +12,30 @@ namespace reports {
 
 // A read-only box named `name` in Verdana 9 pt, or the closest installed
 // sans-serif face where Verdana is missing. Its text can be selected, not edited.
+// It gives none of its text to the clipboard, a drag or the primary selection;
+// its context menu offers no Select All (MakeReportContextMenu).
 QTextEdit* MakeReportBox(QWidget* parent, const char* name);
+
+// The box's context menu at `at` (viewport coordinates): Qt's own for a
+// read-only box, without Select All. The caller owns it.
+QMenu* MakeReportContextMenu(QTextEdit* box, const QPoint& at);
 
 // Appends `text` at the end of the box, bold or regular, and leaves the caret
 // after it, so pieces appended one after another follow each other.
 void AppendAtCaret(QTextEdit* box, const QString& text, bool bold);
 
-// Prints the box's whole text, formatted and paginated, on the default printer;
-// no dialog, no message.
+// Prints the box's whole text, formatted and paginated, on the default printer,
+// with no dialog; says "No printer is available." when there is none.
 void PrintWholeText(QTextEdit* box);
+
+// "No printer is available." (information icon), for a print that could not
+// happen because there is no printer to print on.
+void SayNoPrinterIsAvailable(QWidget* owner);
 
 // Asks for a file name and writes the entries of the reading shown to it as a
 // saved reading. Nothing is written and nothing said when the user cancels; a
-// file that cannot be written is left as it was.
+// file that cannot be written (a pipe or a device among them) is left as it was,
+// with nothing said.
 void SaveReading(QWidget* owner);
 
 }  // namespace reports

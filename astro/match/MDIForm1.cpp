@@ -17,6 +17,7 @@
 #include "astro/match/report_layout.h"
 #include "astro/match/wheel_files.h"
 #include "platform/platform.h"
+#include "reports/report_box.h"
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
@@ -171,7 +172,7 @@ void MDIForm1::MDIForm_Resize() {
 // The whole report, also what lies outside the frame's view, as one image.
 void MDIForm1::cmdPrint_Click() {
   if (!report_) return;
-  platform::current().printImage(report_->grab().toImage());
+  if (!platform::current().printImage(report_->grab().toImage())) reports::SayNoPrinterIsAvailable(this);
 }
 
 void MDIForm1::mnuExportPDF_Click() {

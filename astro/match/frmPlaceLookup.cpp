@@ -193,8 +193,13 @@ bool frmPlaceLookup::eventFilter(QObject* watched, QEvent* event) {
 void frmPlaceLookup::cmdWebSearch_Click() {
   // The form's place as typed there, as the web look-up has always had it; the
   // user then types the coordinates into the form, so the window steps aside.
+  // Without a browser to show the search the window stays, and says so.
   const auto lookup = platform::current().newWebLookup();
-  lookup->lookUp(ToQt(zentara::PlaceSearchText(entries_)), ToQt(zentara::WebPageAddress(zentara::HomePageKey)));
+  if (!lookup->lookUp(ToQt(zentara::PlaceSearchText(entries_)), ToQt(zentara::WebPageAddress(zentara::HomePageKey)))) {
+    platform::current().showMessage(this, QStringLiteral("No web browser could be started to search for the place."),
+                                    platform::Icon::Information, platform::Buttons::Ok);
+    return;
+  }
   unload();
 }
 

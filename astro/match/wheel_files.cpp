@@ -9,6 +9,7 @@
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
 #include "reports/file_export.h"
+#include "reports/file_names.h"
 #include "reports/saved_reading.h"
 #include "shell/application_title.h"
 #include "shell/qt_text.h"
@@ -19,13 +20,14 @@ namespace {
 // The entries of the picture dialog's filter, in order, one row a kind.
 struct PictureKind {
   const char* description;
-  const char* extension;
+  std::string_view extension;
 };
 constexpr PictureKind kPictureKinds[] = {
     {"SVG Picture (*.svg)", "svg"},
     {"PNG Picture (*.png)", "png"},
 };
-constexpr int kPng = 1;
+constexpr std::string_view kPictureExtensions[] = {kPictureKinds[0].extension, kPictureKinds[1].extension};
+constexpr std::size_t kPng = 1;
 // Qt's PNG quality 80 is zlib's fastest level: a file a few percent larger than
 // at the default level, written in about half the time.
 constexpr int kPngQuality = 80;
@@ -33,11 +35,11 @@ constexpr int kPngQuality = 80;
 platform::FileDialogRequest PictureRequest() {
   QStringList filter;
   for (const PictureKind& kind : kPictureKinds) {
-    filter << QString::fromLatin1(kind.description) << QStringLiteral("*.") + QString::fromLatin1(kind.extension);
+    filter << QString::fromLatin1(kind.description) << QStringLiteral("*.") + shell::ToQt(kind.extension);
   }
   return {
       filter.join(u'|'),
-      QString::fromLatin1(kPictureKinds[0].extension),
+      shell::ToQt(kPictureKinds[0].extension),
       platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly |
           platform::FileFlags::PathMustExist | platform::FileFlags::NoReadOnlyReturn,
       QStringLiteral("Save Chart Picture"),
@@ -50,9 +52,12 @@ platform::FileDialogRequest PictureRequest() {
 void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female) {
   const platform::SaveChoice choice = platform::current().saveFileChoice(owner, PictureRequest());
   if (choice.path.isEmpty()) return;
-  const int kind = choice.filterIndex == kPng ? kPng : 0;
-  const QString path = shell::ToQt(
-      zentara::WithDefaultExtension(shell::ToStd(choice.path), kPictureKinds[kind].extension));
+  // A name typed with an extension the program knows ("wheel.png") is saved as
+  // that type, whichever type the dialog shows.
+  const zentara::TypedFileName file = zentara::WithTypeExtension(
+      shell::ToStd(choice.path), kPictureExtensions, choice.filterIndex == static_cast<int>(kPng) ? kPng : 0);
+  const QString path = shell::ToQt(file.path);
+  const std::size_t kind = file.type;
   reports::WriteFileSafely(owner, path, [&](QIODevice& device) {
     if (kind == kPng) {
       // Opaque: the wheel stands on white, and PNG then needs no alpha channel.

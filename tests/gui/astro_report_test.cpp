@@ -150,6 +150,11 @@ class AstroReportTest : public QObject {
     QCOMPARE(fake_->printedImages[0].size(), whole);
     QCOMPARE(fake_->printedImages[1].size(), whole);
     QVERIFY(fake_->messages.isEmpty());
+    fake_->printerAvailable = false;
+    QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
+    QCOMPARE(fake_->messages.size(), 1);
+    QCOMPARE(fake_->messages[0].text, QStringLiteral("No printer is available."));
+    QCOMPARE(fake_->messages[0].icon, platform::Icon::Information);
   }
 
   void theReportCannotBeClosedOnItsOwn() {

@@ -30,6 +30,9 @@ namespace {
 constexpr int kChannelTolerance = 40;
 constexpr double kDifferingShareTolerance = 0.005;
 constexpr int kGoldenSide = 480;  // pixels
+// A picture in a PDF file is stored compressed (JPEG): its channels may differ
+// from the original's by this much on average (of 255).
+constexpr double kPdfPictureTolerance = 3.0;
 // The wheel fills 96% of the smaller side; its outer line's width and the
 // antialiasing widen it by up to this share of the side.
 constexpr double kWheelShare = 0.96;
@@ -180,11 +183,44 @@ class ChartWheelTest : public QObject {
     QVERIFY(fake_->messages.isEmpty());
   }
 
+  void aTypedExtensionDecidesThePictureType() {
+    // name typed, filter chosen (0 SVG, 1 PNG), file written, whether it is PNG
+    const struct {
+      const char* typed;
+      int chosen;
+      const char* written;
+      bool png;
+    } rows[] = {{"typed.png", 0, "typed.png", true},
+                {"typed.SVG", 1, "typed.SVG", false},
+                {"typed.jpg", 1, "typed.jpg.png", true},
+                {"typed.jpg", 0, "typed.jpg.svg", false}};
+    for (const auto& row : rows) {
+      fake_->fileNames = {path(row.typed)};
+      fake_->chosenFilters = {row.chosen};
+      trigger("mnuSavePicture");
+      const QByteArray start = FileBytes(path(row.written)).left(8);
+      QVERIFY2(start.startsWith(row.png ? "\x89PNG" : "<?xml"),
+               qPrintable(QStringLiteral("%1 with filter %2: %3 starts with %4")
+                              .arg(row.typed).arg(row.chosen).arg(row.written, QString::fromLatin1(start.toHex()))));
+      QFile::remove(path(row.written));
+    }
+    QVERIFY(fake_->messages.isEmpty());
+  }
+
   void thePdfHoldsTheReportAndThenTheWheel() {
     fake_->fileNames = {path("report")};
     trigger("mnuExportPDF");
     QCOMPARE(fake_->fileDialogs.last().request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
     QCOMPARE(PdfPageCount(path("report.pdf")), 2);
+    // Page 1 is the report as the frame shows it, whole.
+    const QList<QImage> firstPage = PdfPageImages(path("report.pdf"), 1);
+    QCOMPARE(firstPage.size(), 1);
+    const QImage shown = report_->grab().toImage();
+    const double difference = MeanChannelDifference(firstPage[0], shown);
+    QVERIFY2(difference < kPdfPictureTolerance,
+             qPrintable(QStringLiteral("page 1 is %1x%2, differing by %3 on average from the %4x%5 report")
+                            .arg(firstPage[0].width()).arg(firstPage[0].height()).arg(difference)
+                            .arg(shown.width()).arg(shown.height())));
     const QString wheelPage = PdfText(path("report.pdf"), 2, 2);
     for (const QString& text : {QStringLiteral("Inner: Male"), QStringLiteral("Asc"), QStringLiteral("\u2609")}) {
       QVERIFY2(wheelPage.contains(text), qPrintable(text + " is not on the wheel's page: " + wheelPage));

@@ -1,11 +1,15 @@
-// Checks of the files the program writes: their bytes, PDF pages and text read
+// Checks of the files the program writes: their bytes, PDF pages, text and pictures read
 // with poppler's tools (Debian: poppler-utils, installed by scripts/setup.sh),
 // and a disk that fills up while writing.
 #pragma once
+#include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
+#include <cmath>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
@@ -38,6 +42,35 @@ inline QString PdfText(const QString& path, int first = 0, int last = 0) {
   QStringList arguments{QStringLiteral("-enc"), QStringLiteral("UTF-8")};
   if (first > 0) arguments << "-f" << QString::number(first) << "-l" << QString::number(last);
   return ToolOutput("pdftotext", arguments << path << QStringLiteral("-"));
+}
+
+// The pictures on page `page` of a PDF file, as pdfimages extracts them.
+inline QList<QImage> PdfPageImages(const QString& path, int page) {
+  QTemporaryDir folder;
+  const QString number = QString::number(page);
+  ToolOutput("pdfimages", {"-f", number, "-l", number, "-png", path, folder.filePath("page")});
+  QList<QImage> images;
+  for (const QString& name : QDir(folder.path()).entryList({"page-*.png"}, QDir::Files, QDir::Name)) {
+    images << QImage(folder.filePath(name));
+  }
+  return images;
+}
+
+// The mean difference of two pictures of one size over their pixels' channels
+// (0 to 255); 255 when their sizes differ.
+inline double MeanChannelDifference(const QImage& a, const QImage& b) {
+  if (a.size() != b.size() || a.isNull()) return 255;
+  const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+  double total = 0;
+  for (int row = 0; row < x.height(); ++row) {
+    const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+    const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+    for (int column = 0; column < x.width(); ++column) {
+      total += std::abs(qRed(p[column]) - qRed(q[column])) + std::abs(qGreen(p[column]) - qGreen(q[column])) +
+               std::abs(qBlue(p[column]) - qBlue(q[column]));
+    }
+  }
+  return total / (3.0 * x.width() * x.height());
 }
 
 // Runs `act` while no file of this process may grow past `bytes`, as on a full

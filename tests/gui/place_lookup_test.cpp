@@ -71,7 +71,7 @@ class PlaceLookupTest : public QObject {
     for (int i = 0; i < birth.size(); ++i) combo("cbo" + sex + lists[i])->setCurrentText(birth[i]);
     for (int i = 0; i < 3; ++i) text("txt" + sex + QStringList{"City", "State", "Country"}[i])->setText(place[i]);
     QTest::mouseClick(Child<QPushButton>(form_, sex == "M" ? "Command1" : "Command2"), Qt::LeftButton);
-    return qobject_cast<frmPlaceLookup*>(fake_->modalShown.value(0).data());
+    return qobject_cast<frmPlaceLookup*>(fake_->modalShown.value(fake_->modalShown.size() - 1).data());
   }
 
  private slots:
@@ -170,6 +170,15 @@ class PlaceLookupTest : public QObject {
              shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=home-page");
     QVERIFY(!fake_->openForms().contains(window));
     QCOMPARE(formState(), before);
+
+    // Without a browser the window stays open and says why nothing showed.
+    fake_->browserAvailable = false;
+    window = lookUp("M", {"New Delhi", "Delhi", "India"});
+    QTest::mouseClick(Child<QPushButton>(window, "cmdWebSearch"), Qt::LeftButton);
+    QCOMPARE(fake_->webLookupsMade, 2);
+    QVERIFY(fake_->openForms().contains(window) && window->isVisible());
+    QCOMPARE(fake_->messages.size(), 1);
+    QCOMPARE(fake_->messages[0].text, QStringLiteral("No web browser could be started to search for the place."));
   }
 
   void withoutTheAtlasOnlySearchTheWebAndCloseWork() {

@@ -1,13 +1,18 @@
 // The numerology road from the entry form on: the three readings in their
 // windows, live and dead addresses, copy resistance, Save, Open, Print, Back and
 // Exit, played against the scripted platform.
+#include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QTextEdit>
 #include <sys/stat.h>
 
@@ -18,6 +23,7 @@
 #include "reports/frmDisp.h"
 #include "reports/frmSaveDocument.h"
 #include "reports/modRTB.h"
+#include "reports/report_box.h"
 #include "shell/qt_text.h"
 #include "site_config.h"
 
@@ -160,6 +166,23 @@ class ReadingsTest : public QObject {
     QCOMPARE(fake_->clipboardClears, before + 3);  // down and up
   }
 
+  // What a selection hands out (the clipboard, a drag, and on X11 the primary
+  // selection all take the same copy) holds none of the reading, and the
+  // context menu has no Select All.
+  void noReadingTextLeavesThroughASelection() {
+    click(form_, "cmdCR");
+    QTextEdit* box = document()->RTB();
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    box->selectAll();
+    box->copy();
+    QVERIFY2(!QApplication::clipboard()->text().contains(QStringLiteral("LifePath")),
+             qPrintable(QApplication::clipboard()->text()));
+    std::unique_ptr<QMenu> menu(reports::MakeReportContextMenu(box, QPoint(5, 5)));
+    QStringList kinds;
+    for (const QAction* action : menu->actions()) kinds << action->objectName();
+    QVERIFY2(!kinds.isEmpty() && !kinds.contains(QStringLiteral("select-all")), qPrintable(kinds.join(u',')));
+  }
+
   // A report window deleted outright, as at the end of a run, takes its hooked
   // box along; the link hook must not look into the box while it is destroyed.
   void aHookedWindowDeletedOutrightLeavesNothingHooked() {
@@ -294,11 +317,46 @@ class ReadingsTest : public QObject {
     QVERIFY2(fake_->printedPageCounts[0] >= 4 && fake_->printedPageCounts[0] <= 6,
              qPrintable(QString::number(fake_->printedPageCounts[0])));
     QVERIFY(!box->textCursor().hasSelection());
+    // Nothing but the reading on the pages: no page number at their foot.
+    QTemporaryFile printed;
+    QVERIFY(printed.open() && printed.write(fake_->printedPdfs[0]) > 0);
+    printed.close();
+    const QString lastPage = PdfText(printed.fileName(), fake_->printedPageCounts[0], fake_->printedPageCounts[0]);
+    QVERIFY2(lastPage.contains("Line 300") &&
+                 !lastPage.contains(QRegularExpression(QStringLiteral("(^|\\n)\\s*\\d+\\s*(\\n|$)"))),
+             qPrintable(lastPage));
     click(disp(), "cmdBack");
     click(form_, "cmdCR");
     click(document(), "cmdPrint");
     QCOMPARE(fake_->printedPageCounts.size(), 2);
     QVERIFY(fake_->printedDocuments[1].startsWith("LifePath Compatibility Number Combination is 8 + 1"));
+    QVERIFY(fake_->messages.isEmpty());
+
+    // Without a printer both windows say so.
+    fake_->printerAvailable = false;
+    click(document(), "cmdPrint");
+    click(document(), "cmdBack");
+    click(form_, "cmdLP");
+    click(disp(), "cmdPrint");
+    QCOMPARE(fake_->messages.size(), 2);
+    for (const auto& message : fake_->messages) {
+      QCOMPARE(message.text, QStringLiteral("No printer is available."));
+      QCOMPARE(message.icon, platform::Icon::Information);
+    }
+  }
+
+  // A save onto a pipe or a device would replace it with a plain file: it
+  // writes nothing and, as every save of a reading, says nothing.
+  void aSaveOntoAPipeLeavesThePipe() {
+    click(form_, "cmdLP");
+    const QByteArray pipe = QFile::encodeName(folderHolder_->filePath("pipe.kvz"));
+    QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+    fake_->fileNames = {folderHolder_->filePath("pipe.kvz")};
+    click(disp(), "cmdSave");
+    struct stat status {};
+    QVERIFY(::stat(pipe.constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+    QVERIFY(fake_->messages.isEmpty());
+    QCOMPARE(QDir(folderHolder_->path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"pipe.kvz"});
   }
 
   void exportedReadingsHaveThePagesPrintGives() {
