@@ -8,6 +8,7 @@
 #include "astro/engine/birth_coordinates.h"
 #include "astro/match/time_zones.h"
 #include "astro/places/form_entry.h"
+#include "astro/places/tzdb_time_zone_rules.h"
 
 namespace {
 
@@ -49,6 +50,61 @@ TEST(SuggestZoneEntry, TheRowAndBoxThatGiveTheOffset) {
     if (!entry) continue;
     EXPECT_EQ(entry->zoneRow, c.expected->zoneRow) << c.what;
     EXPECT_EQ(entry->daylightSaving, c.expected->daylightSaving) << c.what;
+  }
+}
+
+// A row's written offset ("+8.0", "-1.0", "0.0") has the sign of the place's
+// true offset wherever a row of that sign gives it: places of every continent,
+// with the offset the database gives for them then.
+TEST(SuggestZoneEntry, TheRowIsWrittenWithTheTrueOffsetsSign) {
+  struct Case {
+    const char* zone;
+    LocalDateTime local;
+    bool east;  // the side of Greenwich the engines read from the longitude
+    FormZoneEntry expected;
+  };
+  const LocalDateTime january{2020, 1, 15, 12, 0};
+  const LocalDateTime july{2020, 7, 15, 12, 0};
+  const Case cases[] = {
+      {"Africa/Lagos", january, true, {16, false}},      // WAT +1, not "West Africa Time,WAT,-1.0"
+      {"Africa/Cairo", january, true, {26, false}},      // EET
+      {"Africa/Nairobi", january, true, {12, false}},    // EAT +3
+      {"Asia/Manila", january, true, {10, false}},       // PST +8, not "Pacific Standard Time,PST,-8.0"
+      {"Asia/Manila", {1945, 7, 24, 12, 0}, true, {10, true}},  // PDT +9
+      {"Asia/Tokyo", january, true, {38, false}},        // JST
+      {"Asia/Tehran", january, true, {37, false}},       // +0330
+      {"Asia/Jakarta", january, true, {60, false}},      // WIB +7
+      {"Asia/Dubai", january, true, {63, false}},        // +04
+      {"Europe/London", january, false, {29, false}},    // GMT
+      {"Europe/Berlin", july, true, {20, true}},         // CEST
+      {"Europe/Moscow", january, true, {12, false}},     // MSK +3
+      {"Europe/Kyiv", {1990, 8, 1, 12, 0}, true, {26, true}},  // EEST
+      {"America/New_York", july, false, {27, true}},     // EDT
+      {"America/Los_Angeles", january, false, {54, false}},  // PST -8
+      {"America/Mexico_City", january, false, {21, false}},  // CST
+      {"America/Anchorage", january, false, {0, false}},     // AKST -9
+      {"Pacific/Honolulu", january, false, {1, false}},      // HST -10
+      {"America/Sao_Paulo", january, false, {4, false}},     // -03
+      {"America/Santiago", january, false, {3, true}},       // -03, summer time
+      {"Australia/Sydney", january, true, {8, true}},        // AEDT
+      {"Pacific/Auckland", july, true, {35, false}},         // NZST +12
+      {"Antarctica/McMurdo", january, true, {35, true}},     // NZDT +13
+  };
+  const TzdbTimeZoneRules rules;
+  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  const auto sign = [](auto value) { return (value > 0) - (value < 0); };
+  for (const Case& c : cases) {
+    const std::string what = std::string(c.zone) + " " + std::to_string(c.local.year) + "-" + std::to_string(c.local.month);
+    const auto offset = rules.OffsetAt(c.zone, c.local);
+    ASSERT_TRUE(offset) << what;
+    const auto entry = SuggestZoneEntry(*offset, c.east);
+    ASSERT_TRUE(entry) << what << " " << UtcOffsetText(offset->utcOffsetSeconds);
+    const std::string_view label = zones.TimeZoneNames[entry->zoneRow];
+    EXPECT_EQ(entry->zoneRow, c.expected.zoneRow) << what << ": " << label;
+    EXPECT_EQ(entry->daylightSaving, c.expected.daylightSaving) << what << ": " << label;
+    const char written = label[label.find_first_not_of(' ', label.rfind(',') + 1)];
+    EXPECT_EQ(written == '+' ? 1 : written == '-' ? -1 : 0, sign(offset->utcOffsetSeconds))
+        << what << ": " << label << " for " << UtcOffsetText(offset->utcOffsetSeconds);
   }
 }
 
