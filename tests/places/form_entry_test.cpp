@@ -38,6 +38,7 @@ TEST(SuggestZoneEntry, TheRowAndBoxThatGiveTheOffset) {
       {"Johannesburg: no row named SAST, the first written +2", 7200, false, "SAST", "SAST", true, FormZoneEntry{15, false}},
       {"Madrid, winter: west but ahead, only with the box", 3600, false, "CET", "CET", false, FormZoneEntry{29, true}},
       {"Madrid, summer: two hours ahead in the west", 7200, true, "CEST", "CET", false, std::nullopt},
+      {"Azores, summer: no row written 0 and the box, the first written west", 0, true, "+00", "-01", false, FormZoneEntry{67, true}},
       {"London 1941, double summer time", 7200, true, "BDST", "GMT", false, std::nullopt},
       {"Kathmandu", 20700, false, "+0545", "+0545", true, std::nullopt},
       {"east of Greenwich, behind it", -3600, false, "-01", "-01", true, std::nullopt},
