@@ -45,6 +45,20 @@ int RowWrittenSign(std::string_view display) {
   return field.starts_with('+') ? 1 : field.starts_with('-') ? -1 : 0;
 }
 
+// Words that name a zone row as a summer, daylight or war time. The box adds
+// the saving, so a row that already includes it reads wrongly beside a clear
+// box ("British Summer Time" for Lagos) and doubly beside a checked one.
+constexpr std::array<std::string_view, 3> SavingTimeWords = {"Daylight", "Summer", "War"};
+
+// Whether a zone row's name, its first field, names a standard time.
+bool RowNamesStandardTime(std::string_view display) {
+  const std::string_view name = display.substr(0, display.find(','));
+  for (const std::string_view word : SavingTimeWords) {
+    if (name.find(word) != std::string_view::npos) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 FormCoordinates ToFormCoordinates(double latitude, double longitude) {
@@ -68,9 +82,10 @@ std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool eng
     const int rowMinutes = engineEast ? offsetMinutes - (box ? 60 : 0) : (box ? 60 : 0) - offsetMinutes;
     // The rows of that size, best first: written with the true offset's sign
     // and [0] the offset's abbreviation, [1] the standard-time abbreviation,
-    // [2] any; then, whatever their sign, [3] the offset's abbreviation, [4]
-    // the standard-time abbreviation, [5] the sign of the place's side, [6] any.
-    std::array<std::optional<std::size_t>, 7> best;
+    // [2] naming a standard time, [3] any; then, whatever their sign, [4] the
+    // offset's abbreviation, [5] the standard-time abbreviation, [6] the sign
+    // of the place's side, [7] any.
+    std::array<std::optional<std::size_t>, 8> best;
     for (std::size_t row = 0; row < TimeZoneRowCount; ++row) {
       if (zones.TimeZoneHours[row] * 60 + zones.TimeZoneMinutes[row] != rowMinutes) continue;
       const std::string_view abbreviation = RowAbbreviation(zones.TimeZoneNames[row]);
@@ -82,6 +97,7 @@ std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool eng
       const bool fits[] = {
           trueSignWritten && sameAbbreviation,
           trueSignWritten && sameStandardAbbreviation,
+          trueSignWritten && RowNamesStandardTime(zones.TimeZoneNames[row]),
           trueSignWritten,
           sameAbbreviation,
           sameStandardAbbreviation,

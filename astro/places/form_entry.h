@@ -53,11 +53,13 @@ struct FormZoneEntry {
 // an offset of zero), and among those the row whose abbreviation (the second
 // field of its display text) is the offset's, then the one whose abbreviation
 // is the zone's standard-time abbreviation (Sydney's summer gives "AEST" and
-// the box), then the first. Where no row has that sign (a western place ahead
-// of Greenwich gets a "0.0" row and the box), the same order without the sign,
-// then the first row written with the sign of the place's side of
-// Greenwich, then the first. Nothing when no row and box give the offset
-// (Kathmandu's +05:45; a western place whose clock is two hours ahead).
+// the box), then the first that names a standard time (no "Daylight",
+// "Summer" or "War": the box adds the saving), then the first. Where no row
+// has that sign (a western place ahead of Greenwich gets a "0.0" row and the
+// box): the offset's abbreviation, the standard-time abbreviation, the first
+// row written with the sign of the place's side of Greenwich, the first row.
+// Nothing when no row and box give the offset (Kathmandu's +05:45; a western
+// place whose clock is two hours ahead).
 std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool engineEast);
 
 // A place with what the form takes from it for a birth at `local` on the
