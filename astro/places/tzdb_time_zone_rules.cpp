@@ -86,11 +86,11 @@ struct Saving {
 };
 
 // Whether `period` is daylight saving, and the standard time it is ahead of.
-// Saving time is when its clocks are ahead of the standard time before it or
-// after it (a zone may take a new standard time while it saves, as Kyiv did
-// from Moscow's to Eastern European time in 1990); behind both it is a winter
-// time. With no standard period on record nearby the mark stands. Standard time
-// between two winter times is the summer time (Ireland since 1971, Namibia
+// Saving time is daylight saving when its clocks are ahead of the standard time
+// before it or after it (a zone may take a new standard time while it saves, as
+// Kyiv did from Moscow's to Eastern European time in 1990); behind both it is a
+// winter time. With no standard period on record nearby the mark stands. Standard
+// time between two winter times is the summer time (Ireland since 1971, Namibia
 // 1994-2017: the database stores their winters as a negative saving).
 template <typename PeriodAt>
 Saving DaylightSaving(const date::sys_info& period, PeriodAt periodAt) {
