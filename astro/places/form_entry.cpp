@@ -37,12 +37,26 @@ std::string_view RowAbbreviation(std::string_view display) {
   return field;
 }
 
-// Whether a zone row's written offset, its last field, is ahead of Greenwich
-// ("+5.3"); "-9.0" and "0.0" are not.
-bool RowWrittenEast(std::string_view display) {
+// The sign of a zone row's written offset, its last field: 1 for "+5.3", -1
+// for "-9.0", 0 for "0.0".
+int RowWrittenSign(std::string_view display) {
   std::string_view field = display.substr(display.rfind(',') + 1);
   while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-  return !field.empty() && field.front() == '+';
+  return field.starts_with('+') ? 1 : field.starts_with('-') ? -1 : 0;
+}
+
+// Words that name a zone row as a summer, daylight or war time. The box adds
+// the saving, so a row that already includes it reads wrongly beside a clear
+// box ("British Summer Time" for Lagos) and doubly beside a checked one.
+constexpr std::array<std::string_view, 3> SavingTimeWords = {"Daylight", "Summer", "War"};
+
+// Whether a zone row's name, its first field, names a standard time.
+bool RowNamesStandardTime(std::string_view display) {
+  const std::string_view name = display.substr(0, display.find(','));
+  for (const std::string_view word : SavingTimeWords) {
+    if (name.find(word) != std::string_view::npos) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -61,24 +75,37 @@ bool EnginesReadEast(const FormAngle& longitude) {
 std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool engineEast) {
   if (offset.utcOffsetSeconds % 60 != 0) return std::nullopt;
   const int offsetMinutes = offset.utcOffsetSeconds / 60;
+  const int trueSign = (offsetMinutes > 0) - (offsetMinutes < 0);
   const TimeZoneTable zones = LoadTimeZoneTable();
   for (const bool box : {offset.daylightSaving, !offset.daylightSaving}) {
     // east: offset = row + 60 * box; west: offset = -row + 60 * box
     const int rowMinutes = engineEast ? offsetMinutes - (box ? 60 : 0) : (box ? 60 : 0) - offsetMinutes;
-    // The rows of that size, best first: [0] the offset's abbreviation, [1] the
-    // standard-time abbreviation, [2] the written sign of the place's side, [3] any.
-    std::array<std::optional<std::size_t>, 4> best;
+    // The rows of that size, best first: written with the true offset's sign
+    // and [0] the offset's abbreviation, [1] the standard-time abbreviation,
+    // [2] naming a standard time, [3] any; then, whatever their sign, [4] the
+    // offset's abbreviation, [5] the standard-time abbreviation, [6] the sign
+    // of the place's side, [7] any.
+    std::array<std::optional<std::size_t>, 8> best;
     for (std::size_t row = 0; row < TimeZoneRowCount; ++row) {
       if (zones.TimeZoneHours[row] * 60 + zones.TimeZoneMinutes[row] != rowMinutes) continue;
       const std::string_view abbreviation = RowAbbreviation(zones.TimeZoneNames[row]);
-      const bool written[] = {
-          abbreviation == offset.abbreviation,
-          !offset.standardAbbreviation.empty() && abbreviation == offset.standardAbbreviation,
-          RowWrittenEast(zones.TimeZoneNames[row]) == engineEast,
+      const int writtenSign = RowWrittenSign(zones.TimeZoneNames[row]);
+      const bool sameAbbreviation = abbreviation == offset.abbreviation;
+      const bool sameStandardAbbreviation =
+          !offset.standardAbbreviation.empty() && abbreviation == offset.standardAbbreviation;
+      const bool trueSignWritten = writtenSign == trueSign;
+      const bool fits[] = {
+          trueSignWritten && sameAbbreviation,
+          trueSignWritten && sameStandardAbbreviation,
+          trueSignWritten && RowNamesStandardTime(zones.TimeZoneNames[row]),
+          trueSignWritten,
+          sameAbbreviation,
+          sameStandardAbbreviation,
+          writtenSign == (engineEast ? 1 : -1),
           true,
       };
       for (std::size_t rank = 0; rank < best.size(); ++rank) {
-        if (written[rank] && !best[rank]) best[rank] = row;
+        if (fits[rank] && !best[rank]) best[rank] = row;
       }
     }
     for (const auto& row : best) {

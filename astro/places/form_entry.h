@@ -47,13 +47,19 @@ struct FormZoneEntry {
 // a place the engines read as east of Greenwich the clock offset is
 // +(row + 1 hour with the box); otherwise it is -row + 1 hour with the box.
 // Of the entries that give it: the box that matches whether daylight saving
-// was in force, if any entry has it; then the row whose abbreviation (the
-// second field of its display text) is the offset's abbreviation; then the one
-// whose abbreviation is the zone's standard-time abbreviation (Sydney's summer
-// gives "AEST" and the box rather than the first row of ten hours, which is
-// Alaska's); then the first row whose written offset has the sign of the
-// place's side of Greenwich; then the first such row. Nothing when no row and box give the offset (Kathmandu's
-// +05:45; a western place whose clock is two hours ahead).
+// was in force, if any entry has it. Then, since a user reads the row's label,
+// a row whose written offset has the sign of the true offset ("+8.0" for
+// Manila, not Pacific Standard Time's "-8.0" though both are "PST"; "0.0" for
+// an offset of zero), and among those the row whose abbreviation (the second
+// field of its display text) is the offset's, then the one whose abbreviation
+// is the zone's standard-time abbreviation (Sydney's summer gives "AEST" and
+// the box), then the first that names a standard time (no "Daylight",
+// "Summer" or "War": the box adds the saving), then the first. Where no row
+// has that sign (a western place ahead of Greenwich gets a "0.0" row and the
+// box): the offset's abbreviation, the standard-time abbreviation, the first
+// row written with the sign of the place's side of Greenwich, the first row.
+// Nothing when no row and box give the offset (Kathmandu's +05:45; a western
+// place whose clock is two hours ahead).
 std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool engineEast);
 
 // A place with what the form takes from it for a birth at `local` on the

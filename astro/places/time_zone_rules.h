@@ -28,17 +28,21 @@ struct ZoneOffset {
   // Local clock time minus universal time, in seconds (mean-time offsets of
   // the early 1900s are not whole minutes, so seconds keep them exact).
   int utcOffsetSeconds = 0;
-  // The clocks were ahead of the zone's standard time: the database marks the
-  // period as saving time and its offset is larger than that of the nearest
-  // earlier standard period. Where the database models winter time as a
-  // negative saving (Europe/Dublin since 1971, Africa/Casablanca in Ramadan)
-  // neither season counts as daylight saving, as in those countries' law.
+  // The clocks were on summer time: the database marks the period as saving
+  // time and its offset is larger than that of the nearest standard period
+  // before or after it (Kyiv kept summer time from 1 July 1990 while it moved
+  // from Moscow's to Eastern European time), or the period is standard time
+  // between two winter times that the database stores as a negative saving
+  // (Dublin's summers since 1971, Windhoek's 1994-2017). Those winter times are
+  // not daylight saving, nor is Casablanca's +01 since 2018, between weeks at
+  // +00 in Ramadan.
   bool daylightSaving = false;
   std::string abbreviation;  // as the database gives it: "IST", "BDST", "+0545"
   ClockChange clockChange = ClockChange::None;
   // The abbreviation of the zone's standard time then: `abbreviation` itself
-  // outside daylight saving, that of the nearest earlier standard period in it
-  // ("EST" for a summer "EDT"); empty when the database has none.
+  // outside daylight saving; in it, that of the period its offset is measured
+  // against ("EST" for a summer "EDT", "EET" for Kyiv's 1990 "EEST", "GMT" for
+  // Dublin's summer "IST"); empty when the database has none.
   std::string standardAbbreviation;
 };
 

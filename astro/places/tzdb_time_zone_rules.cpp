@@ -29,31 +29,95 @@ using std::chrono::seconds;
 // A period that lasts past this has no later change listed in the zone file.
 const date::sys_seconds EndOfListedChanges = date::sys_days{date::year{2200} / 1 / 1};
 
-// The nearest period without saving at or before `period`; nothing when none is
-// on record. `periodAt` gives the period in force at a universal time.
+// The calendar arithmetic's first and last years: a period reaching beyond them
+// has no neighbour on that side worth asking for.
+const date::sys_seconds FirstMoment = date::sys_days{date::year::min() / 1 / 1};
+const date::sys_seconds LastMoment = date::sys_days{date::year::max() / 1 / 1};
+
+// Winter time lasts a season; Morocco's weeks back to +00 in Ramadan (six at
+// most) are shorter and leave the rest of its year standard time.
+constexpr auto ShortestWinterTime = date::days{90};
+
+// The database marks a period as saving time with a saving that is not zero:
+// the compiled zone files keep only the mark (0 or 1 minute), a POSIX rule the
+// real amount, which is negative for a winter time.
+bool MarkedSaving(const date::sys_info& period) { return period.save != minutes{0}; }
+
+// The period just before `period` and the one just after it; nothing at either
+// end of the record. `periodAt` gives the period in force at a universal time.
 template <typename PeriodAt>
-std::optional<date::sys_info> StandardPeriod(const date::sys_info& period, PeriodAt periodAt) {
-  date::sys_info earlier = period;
-  for (int step = 0; step < 64; ++step) {
-    if (earlier.save == minutes{0}) return earlier;
-    const date::sys_info before = periodAt(earlier.begin - seconds{1});
-    if (before.begin >= earlier.begin) break;  // the first period on record
-    earlier = before;
+std::optional<date::sys_info> PeriodBefore(const date::sys_info& period, PeriodAt periodAt) {
+  if (period.begin <= FirstMoment) return std::nullopt;
+  const date::sys_info before = periodAt(period.begin - seconds{1});
+  if (before.begin >= period.begin) return std::nullopt;
+  return before;
+}
+
+template <typename PeriodAt>
+std::optional<date::sys_info> PeriodAfter(const date::sys_info& period, PeriodAt periodAt) {
+  if (period.end >= LastMoment) return std::nullopt;
+  const date::sys_info after = periodAt(period.end);
+  if (after.begin <= period.begin) return std::nullopt;
+  return after;
+}
+
+// The nearest period without the saving mark before `period` (or after it,
+// with PeriodAfter as `step`); nothing when none is on record nearby.
+template <typename PeriodAt, typename Step>
+std::optional<date::sys_info> NearestStandard(const date::sys_info& period, PeriodAt periodAt, Step step) {
+  std::optional<date::sys_info> next = step(period, periodAt);
+  for (int count = 0; count < 64 && next; ++count) {
+    if (!MarkedSaving(*next)) return next;
+    next = step(*next, periodAt);
   }
   return std::nullopt;
+}
+
+// Whether `neighbour` is a winter time stored as a negative saving beside the
+// standard-time period `period`: marked as saving, behind it, a season long.
+bool WinterTimeBeside(const std::optional<date::sys_info>& neighbour, const date::sys_info& period) {
+  return neighbour && MarkedSaving(*neighbour) && neighbour->offset < period.offset &&
+         neighbour->end - neighbour->begin >= ShortestWinterTime;
+}
+
+struct Saving {
+  bool daylightSaving = false;
+  std::optional<date::sys_info> standard;  // the period it is ahead of
+};
+
+// Whether `period` is daylight saving, and the standard time it is ahead of.
+// Saving time is daylight saving when its clocks are ahead of the standard time
+// before it or after it (a zone may take a new standard time while it saves, as
+// Kyiv did from Moscow's to Eastern European time in 1990); behind both it is a
+// winter time. With no standard period on record nearby the mark stands. Standard
+// time between two winter times is the summer time (Ireland since 1971, Namibia
+// 1994-2017: the database stores their winters as a negative saving).
+template <typename PeriodAt>
+Saving DaylightSaving(const date::sys_info& period, PeriodAt periodAt) {
+  if (MarkedSaving(period)) {
+    const auto before = NearestStandard(period, periodAt, PeriodBefore<PeriodAt>);
+    if (before && period.offset > before->offset) return {true, before};
+    const auto after = NearestStandard(period, periodAt, PeriodAfter<PeriodAt>);
+    if (after && period.offset > after->offset) return {true, after};
+    return {!before && !after, std::nullopt};
+  }
+  const auto before = PeriodBefore(period, periodAt);
+  if (WinterTimeBeside(before, period) && WinterTimeBeside(PeriodAfter(period, periodAt), period)) {
+    return {true, before};
+  }
+  return {};
 }
 
 template <typename PeriodAt>
 ZoneOffset Describe(const date::local_info& info, PeriodAt periodAt) {
   ZoneOffset offset;
   offset.utcOffsetSeconds = static_cast<int>(info.first.offset.count());
-  // Saving time counts as daylight saving when its clocks are ahead of the
-  // standard time before it; with no standard period on record the database's
-  // mark stands.
-  const auto standard = StandardPeriod(info.first, periodAt);
-  offset.daylightSaving = info.first.save != minutes{0} && (!standard || info.first.offset > standard->offset);
+  const Saving saving = DaylightSaving(info.first, periodAt);
+  offset.daylightSaving = saving.daylightSaving;
   offset.abbreviation = info.first.abbrev;
-  offset.standardAbbreviation = !offset.daylightSaving ? offset.abbreviation : standard ? standard->abbrev : std::string();
+  offset.standardAbbreviation = !saving.daylightSaving ? offset.abbreviation
+                                : saving.standard     ? saving.standard->abbrev
+                                                      : std::string();
   offset.clockChange = info.result == date::local_info::nonexistent ? ClockChange::Skipped
                        : info.result == date::local_info::ambiguous ? ClockChange::Repeated
                                                                     : ClockChange::None;

@@ -8,6 +8,7 @@
 #include "astro/engine/birth_coordinates.h"
 #include "astro/match/time_zones.h"
 #include "astro/places/form_entry.h"
+#include "astro/places/tzdb_time_zone_rules.h"
 
 namespace {
 
@@ -31,12 +32,13 @@ TEST(SuggestZoneEntry, TheRowAndBoxThatGiveTheOffset) {
       {"Auckland, summer: first row written +12", 46800, true, "NZDT", "NZST", true, FormZoneEntry{35, true}},
       {"New York, winter", -18000, false, "EST", "EST", false, FormZoneEntry{27, false}},
       {"New York, summer: the box matches, standard EST", -14400, true, "EDT", "EST", false, FormZoneEntry{27, true}},
-      {"Sao Paulo", -10800, false, "-03", "-03", false, FormZoneEntry{4, false}},
+      {"Sao Paulo: a standard time, not Atlantic War Time", -10800, false, "-03", "-03", false, FormZoneEntry{14, false}},
       {"London, winter", 0, false, "GMT", "GMT", false, FormZoneEntry{29, false}},
       {"Sydney, summer: the standard AEST, not Alaska's first ten-hour row", 39600, true, "AEDT", "AEST", true, FormZoneEntry{8, true}},
-      {"Johannesburg: no row named SAST, the first written +2", 7200, false, "SAST", "SAST", true, FormZoneEntry{15, false}},
+      {"Johannesburg: no row named SAST, the first standard time written +2", 7200, false, "SAST", "SAST", true, FormZoneEntry{26, false}},
       {"Madrid, winter: west but ahead, only with the box", 3600, false, "CET", "CET", false, FormZoneEntry{29, true}},
       {"Madrid, summer: two hours ahead in the west", 7200, true, "CEST", "CET", false, std::nullopt},
+      {"Azores, summer: no row written 0 and the box, the first written west", 0, true, "+00", "-01", false, FormZoneEntry{67, true}},
       {"London 1941, double summer time", 7200, true, "BDST", "GMT", false, std::nullopt},
       {"Kathmandu", 20700, false, "+0545", "+0545", true, std::nullopt},
       {"east of Greenwich, behind it", -3600, false, "-01", "-01", true, std::nullopt},
@@ -49,6 +51,61 @@ TEST(SuggestZoneEntry, TheRowAndBoxThatGiveTheOffset) {
     if (!entry) continue;
     EXPECT_EQ(entry->zoneRow, c.expected->zoneRow) << c.what;
     EXPECT_EQ(entry->daylightSaving, c.expected->daylightSaving) << c.what;
+  }
+}
+
+// A row's written offset ("+8.0", "-1.0", "0.0") has the sign of the place's
+// true offset wherever a row of that sign gives it: places of every continent,
+// with the offset the database gives for them then.
+TEST(SuggestZoneEntry, TheRowIsWrittenWithTheTrueOffsetsSign) {
+  struct Case {
+    const char* zone;
+    LocalDateTime local;
+    bool east;  // the side of Greenwich the engines read from the longitude
+    FormZoneEntry expected;
+  };
+  const LocalDateTime january{2020, 1, 15, 12, 0};
+  const LocalDateTime july{2020, 7, 15, 12, 0};
+  const Case cases[] = {
+      {"Africa/Lagos", january, true, {20, false}},      // WAT +1, not "West Africa Time,WAT,-1.0"
+      {"Africa/Cairo", january, true, {26, false}},      // EET
+      {"Africa/Nairobi", january, true, {12, false}},    // EAT +3
+      {"Asia/Manila", january, true, {10, false}},       // PST +8, not "Pacific Standard Time,PST,-8.0"
+      {"Asia/Manila", {1945, 7, 24, 12, 0}, true, {10, true}},  // PDT +9
+      {"Asia/Tokyo", january, true, {38, false}},        // JST
+      {"Asia/Tehran", january, true, {37, false}},       // +0330
+      {"Asia/Jakarta", january, true, {60, false}},      // WIB +7
+      {"Asia/Dubai", january, true, {63, false}},        // +04
+      {"Europe/London", january, false, {29, false}},    // GMT
+      {"Europe/Berlin", july, true, {20, true}},         // CEST
+      {"Europe/Moscow", january, true, {12, false}},     // MSK +3
+      {"Europe/Kyiv", {1990, 8, 1, 12, 0}, true, {26, true}},  // EEST
+      {"America/New_York", july, false, {27, true}},     // EDT
+      {"America/Los_Angeles", january, false, {54, false}},  // PST -8
+      {"America/Mexico_City", january, false, {21, false}},  // CST
+      {"America/Anchorage", january, false, {69, false}},    // AKST -9
+      {"Pacific/Honolulu", january, false, {1, false}},      // HST -10
+      {"America/Sao_Paulo", january, false, {14, false}},    // -03
+      {"America/Santiago", january, false, {3, true}},       // -03, summer time
+      {"Australia/Sydney", january, true, {8, true}},        // AEDT
+      {"Pacific/Auckland", july, true, {35, false}},         // NZST +12
+      {"Antarctica/McMurdo", january, true, {35, true}},     // NZDT +13
+  };
+  const TzdbTimeZoneRules rules;
+  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  const auto sign = [](auto value) { return (value > 0) - (value < 0); };
+  for (const Case& c : cases) {
+    const std::string what = std::string(c.zone) + " " + std::to_string(c.local.year) + "-" + std::to_string(c.local.month);
+    const auto offset = rules.OffsetAt(c.zone, c.local);
+    ASSERT_TRUE(offset) << what;
+    const auto entry = SuggestZoneEntry(*offset, c.east);
+    ASSERT_TRUE(entry) << what << " " << UtcOffsetText(offset->utcOffsetSeconds);
+    const std::string_view label = zones.TimeZoneNames[entry->zoneRow];
+    EXPECT_EQ(entry->zoneRow, c.expected.zoneRow) << what << ": " << label;
+    EXPECT_EQ(entry->daylightSaving, c.expected.daylightSaving) << what << ": " << label;
+    const char written = label[label.find_first_not_of(' ', label.rfind(',') + 1)];
+    EXPECT_EQ(written == '+' ? 1 : written == '-' ? -1 : 0, sign(offset->utcOffsetSeconds))
+        << what << ": " << label << " for " << UtcOffsetText(offset->utcOffsetSeconds);
   }
 }
 

@@ -36,8 +36,22 @@ TEST(TzdbTimeZoneRules, HistoricalOffsets) {
       {"Australia/Sydney", {2020, 1, 15, 12, 0}, 39600, true, "AEDT", ClockChange::None, "AEST"},  // southern summer
       {"Australia/Sydney", {2020, 7, 15, 12, 0}, 36000, false, "AEST", ClockChange::None, "AEST"},
       {"Europe/Madrid", {2020, 1, 15, 12, 0}, 3600, false, "CET", ClockChange::None, "CET"},  // west of Greenwich, ahead
-      {"Europe/Dublin", {2020, 1, 15, 12, 0}, 0, false, "GMT", ClockChange::None, "GMT"},     // a negative saving
-      {"Europe/Dublin", {2020, 7, 15, 12, 0}, 3600, false, "IST", ClockChange::None, "IST"},
+      // Winter time stored as a negative saving: the summer between two winters is the summer time.
+      {"Europe/Dublin", {2020, 1, 15, 12, 0}, 0, false, "GMT", ClockChange::None, "GMT"},
+      {"Europe/Dublin", {2020, 7, 15, 12, 0}, 3600, true, "IST", ClockChange::None, "GMT"},
+      {"Europe/Dublin", {2045, 7, 15, 12, 0}, 3600, true, "IST", ClockChange::None, "GMT"},  // past 2037
+      {"Africa/Windhoek", {1995, 7, 1, 12, 0}, 3600, false, "WAT", ClockChange::None, "WAT"},
+      {"Africa/Windhoek", {2016, 7, 1, 12, 0}, 3600, false, "WAT", ClockChange::None, "WAT"},
+      {"Africa/Windhoek", {1995, 1, 15, 12, 0}, 7200, true, "CAT", ClockChange::None, "WAT"},
+      {"Africa/Windhoek", {2020, 7, 1, 12, 0}, 7200, false, "CAT", ClockChange::None, "CAT"},  // no winter time since 2017
+      // Morocco's weeks back to +00 in Ramadan leave its +01 standard time; before 2018 +01 was its summer time.
+      {"Africa/Casablanca", {2020, 5, 1, 12, 0}, 0, false, "+00", ClockChange::None, "+00"},
+      {"Africa/Casablanca", {2020, 7, 1, 12, 0}, 3600, false, "+01", ClockChange::None, "+01"},
+      {"Africa/Casablanca", {2010, 7, 1, 12, 0}, 3600, true, "+01", ClockChange::None, "+00"},
+      // Summer time begun under one standard time and ended under another.
+      {"Europe/Kyiv", {1990, 8, 1, 12, 0}, 10800, true, "EEST", ClockChange::None, "EET"},  // from MSK to EET
+      {"Europe/Kyiv", {1991, 7, 26, 12, 0}, 10800, true, "EEST", ClockChange::None, "EET"},
+      {"Asia/Manila", {1945, 7, 24, 12, 0}, 32400, true, "PDT", ClockChange::None, "PST"},  // from JST to PST
       {"America/New_York", {2021, 3, 14, 2, 30}, -18000, false, "EST", ClockChange::Skipped, "EST"},
       {"America/New_York", {2021, 11, 7, 1, 30}, -14400, true, "EDT", ClockChange::Repeated, "EST"},
       {"America/New_York", {2045, 7, 1, 12, 0}, -14400, true, "EDT", ClockChange::None, "EST"},  // past 2037
