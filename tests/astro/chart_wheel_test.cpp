@@ -11,6 +11,7 @@
 
 #include "astro/engine/planets/zodiac_text.h"
 #include "astro/match/chart_wheel.h"
+#include "astro/match/chart_wheel_svg.h"
 
 namespace {
 
@@ -163,6 +164,17 @@ TEST(LayoutChartWheel, TextsStayInsideTheirRingAtEveryAngle) {
       }
     }
   }
+}
+
+// Text goes into the SVG with the characters XML reserves escaped, so a label
+// holding them neither breaks the file nor adds markup.
+TEST(ChartWheelSvg, TextsAreEscaped) {
+  WheelDrawing drawing;
+  drawing.Side = 100;
+  drawing.Shapes.push_back(WheelText{50, 50, "<b>Mars & Venus</b> \"40\" 1\u00b0", 10, {}});
+  const std::string svg = ChartWheelSvg(drawing);
+  EXPECT_NE(svg.find(">&lt;b&gt;Mars &amp; Venus&lt;/b&gt; \"40\" 1\u00b0</text>"), std::string::npos) << svg;
+  EXPECT_EQ(svg.find("<b>"), std::string::npos) << svg;
 }
 
 }  // namespace

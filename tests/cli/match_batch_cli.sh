@@ -69,4 +69,9 @@ check "column twice" 2 "" "zentara-cli match: the header row names the column ma
 check "empty input" 2 "" "" "$cli" match --batch /dev/null
 check "no such file" 3 "" "" "$cli" match --batch "$work/none.csv"
 
+# A spreadsheet's UTF-8 export starts with a byte order mark: the first column
+# is still named, and the output is the same.
+{ printf '\xEF\xBB\xBF'; cat "$work/couples.csv"; } >"$work/marked.csv"
+check "header with a byte order mark" 0 "$work/out.csv" "" "$cli" match --batch "$work/marked.csv"
+
 finish
