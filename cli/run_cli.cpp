@@ -20,7 +20,8 @@ namespace {
 
 constexpr const char* ExitStatusHelp =
     "Exit status: 0 success, 1 the entries fail the program's checks (its message\n"
-    "on stderr), 2 the command line is wrong, 3 a file could not be read or written.";
+    "on stderr), 2 the command line is wrong, 3 a file could not be read or written\n"
+    "(standard output included).";
 
 // CLI11 reads "--name=" as "--name" given without a value and takes the next
 // word as its value, so "--middle= --json" would swallow --json. Spelt as two
