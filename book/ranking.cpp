@@ -1,0 +1,72 @@
+#include "book/ranking.h"
+
+#include <algorithm>
+
+#include "astro/match/astro_match.h"
+#include "astro/places/fold_text.h"
+#include "book/person_entries.h"
+
+namespace zentara::book {
+
+Partner FrameTaken(Frame frame) { return frame == Frame::Female ? Partner::Female : Partner::Male; }
+
+namespace {
+
+// Why a person without a kept chart cannot be matched: the book's own reason,
+// or else the first of the astro form's checks that their entries fail.
+std::string WhyUnmatched(Book& book, std::int64_t id) {
+  const auto person = book.Get(id);
+  if (!person) return "is no longer in the book";
+  if (auto why = WhyNoAstroMatch(*person)) return *why;
+  const AstroPartnerEntries side = AstroSide(*person);
+  if (const auto failure = CheckAstroEntries(AstroEntries{side, side})) {
+    return DisplayName(*person) + ": " + std::string(failure->Message);
+  }
+  return DisplayName(*person) + " cannot be matched";
+}
+
+}  // namespace
+
+std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& problem) {
+  std::vector<PersonSummary> people = book.Summaries();
+  const auto subject = std::find_if(people.begin(), people.end(), [id](const PersonSummary& p) { return p.id == id; });
+  if (subject == people.end()) {
+    problem = "no person has the id " + std::to_string(id);
+    return std::nullopt;
+  }
+  if (!subject->moonDegrees) {
+    problem = WhyUnmatched(book, id);
+    return std::nullopt;
+  }
+  Ranking ranking;
+  ranking.id = id;
+  ranking.name = subject->name;
+  ranking.frame = FrameTaken(subject->frame);
+  const bool subjectMale = ranking.frame == Partner::Male;
+  const int own = *subject->moonDegrees;
+
+  std::vector<std::pair<std::string, RankedPartner>> ranked;  // with the folded name to order ties
+  for (const PersonSummary& other : people) {
+    if (other.id == id) continue;
+    if (!other.moonDegrees) {
+      ranking.unranked.push_back({other.id, other.name, WhyUnmatched(book, other.id)});
+      continue;
+    }
+    const CompatibilityScore score =
+        subjectMale ? ScoreMoonDegrees(own, *other.moonDegrees) : ScoreMoonDegrees(*other.moonDegrees, own);
+    ranked.push_back({places::FoldForSearch(other.name), {other.id, other.name, score}});
+  }
+  std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
+    if (a.second.score.Percentage != b.second.score.Percentage) {
+      return a.second.score.Percentage > b.second.score.Percentage;
+    }
+    if (a.second.score.PH != b.second.score.PH) return a.second.score.PH > b.second.score.PH;
+    if (a.first != b.first) return a.first < b.first;
+    return a.second.id < b.second.id;
+  });
+  ranking.ranked.reserve(ranked.size());
+  for (auto& [key, partner] : ranked) ranking.ranked.push_back(std::move(partner));
+  return ranking;
+}
+
+}  // namespace zentara::book
