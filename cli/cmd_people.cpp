@@ -111,7 +111,7 @@ int Add(const PeopleOptions& options, book::Book& book, Streams io) {
   book::Person person;
   if (auto problem = ApplyColumns(options.add, person)) {
     io.err << Who("add") << ": " << VisibleText(*problem) << "\n";
-    return ExitUsage;
+    return ExitRefused;
   }
   if (options.placeOption->count() > 0) {
     if (const int status = FillFromAtlas(options, person, io); status != ExitSuccess) return status;
@@ -155,7 +155,7 @@ int Show(const book::Person& person, bool json, Streams io) {
 int Edit(const PeopleOptions& options, book::Person person, book::Book& book, Streams io) {
   if (auto problem = ApplyColumns(options.edit, person)) {
     io.err << Who("edit") << ": " << VisibleText(*problem) << "\n";
-    return ExitUsage;
+    return ExitRefused;
   }
   if (const auto problem = book::CheckPerson(person)) {
     io.err << Who("edit") << ": " << book::ColumnName(problem->column) << ": " << problem->message << "\n";
