@@ -10,6 +10,12 @@ namespace zentara::book {
 
 Partner FrameTaken(Frame frame) { return frame == Frame::Female ? Partner::Female : Partner::Male; }
 
+bool FirstIsMale(Frame first, Frame second) {
+  if (first == Frame::Female && second != Frame::Female) return false;
+  if (second == Frame::Male && first != Frame::Male) return false;
+  return true;
+}
+
 namespace {
 
 // Why a person without a kept chart cannot be matched: the book's own reason,

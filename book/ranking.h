@@ -36,6 +36,11 @@ struct Ranking {
 // take it, otherwise Male.
 Partner FrameTaken(Frame frame);
 
+// Whether the first of two people chosen for a match takes the Male frame:
+// each takes the frame they usually take; when that does not settle it (both
+// the same, or neither said), the first is Male.
+bool FirstIsMale(Frame first, Frame second);
+
 // The ranking of person `id` against everyone else, from the charts the book
 // keeps (each computed once, as a match computes it). Nothing, and why in
 // `problem`, when there is no such person or the astro match cannot take them.
