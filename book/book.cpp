@@ -2,6 +2,7 @@
 
 #include <unicode/unistr.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
@@ -190,13 +191,19 @@ std::unique_ptr<Book> Book::Open(const fs::path& path, std::string& error) {
   }
 }
 
+Statement& Book::Prepared(std::unique_ptr<Statement>& kept, std::string_view sql) {
+  if (!kept) kept = std::make_unique<Statement>(db_->Handle(), sql);
+  kept->Reset();
+  return *kept;
+}
+
 void Book::KeepChart(std::int64_t id, const Person& person) {
   const auto chart = ComputeChart(person);
   if (!chart) {
-    Statement(db_->Handle(), "DELETE FROM chart WHERE person = ?").Bind(1, id).Step();
+    Prepared(dropChart_, "DELETE FROM chart WHERE person = ?").Bind(1, id).Step();
     return;
   }
-  Statement keep(db_->Handle(), "INSERT OR REPLACE INTO chart (person, birth_key, moon_degrees, positions) VALUES (?, ?, ?, ?)");
+  Statement& keep = Prepared(keepChart_, "INSERT OR REPLACE INTO chart (person, birth_key, moon_degrees, positions) VALUES (?, ?, ?, ?)");
   keep.Bind(1, id).Bind(2, BirthKey(person)).Bind(3, std::int64_t{chart->moonDegrees}).Bind(4, chart->positions).Step();
 }
 
@@ -204,7 +211,7 @@ std::int64_t Book::Add(Person person) {
   RequireChecked(person);
   WriteTransaction transaction(*db_);
   const std::string now = TimeStampNow();
-  Statement insert(db_->Handle(),
+  Statement& insert = Prepared(insert_,
                    "INSERT INTO person (first, middle, last, name, frame, birth_date, birth_time, zone, dst, latitude, "
                    "longitude, city, state, country, timezone, note, sort_key, search, created, changed) "
                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -257,48 +264,83 @@ std::vector<Person> Book::All() {
   return people;
 }
 
+namespace {
+
+// The columns of a PersonSummary after the id, as ReadSummary reads them.
+constexpr std::string_view SummaryColumns = "name, first, last, birth_date, birth_time, city, state, country, search";
+
+PersonSummary ReadSummary(const Statement& row) {
+  Person p;
+  p.name = row.Text(1), p.first = row.Text(2), p.last = row.Text(3);
+  p.date = row.Text(4), p.time = row.Text(5);
+  p.city = row.Text(6), p.state = row.Text(7), p.country = row.Text(8);
+  return {row.Int(0), DisplayName(p), BornText(p), PlaceText(p), std::string(row.Text(9))};
+}
+
+}  // namespace
+
 std::vector<PersonSummary> Book::Summaries() {
+  Statement select(db_->Handle(), "SELECT id, " + std::string(SummaryColumns) + " FROM person ORDER BY sort_key, id");
   std::vector<PersonSummary> summaries;
+  while (select.Step()) summaries.push_back(ReadSummary(select));
+  return summaries;
+}
+
+std::optional<PersonSummary> Book::Summary(std::int64_t id) {
+  Statement select(db_->Handle(), "SELECT id, " + std::string(SummaryColumns) + " FROM person WHERE id = ?");
+  select.Bind(1, id);
+  if (!select.Step()) return std::nullopt;
+  return ReadSummary(select);
+}
+
+SearchTexts Book::AllSearchTexts() {
+  SearchTexts all;
+  Statement select(db_->Handle(), "SELECT id, search FROM person ORDER BY sort_key, id");
+  while (select.Step()) {
+    all.ids.push_back(select.Int(0));
+    all.texts += select.Text(1);
+    all.ends.push_back(static_cast<std::uint32_t>(all.texts.size()));
+  }
+  return all;
+}
+
+std::vector<RankEntry> Book::RankEntries() {
+  std::vector<RankEntry> entries;
   std::vector<std::size_t> stale;
   {
     Statement select(db_->Handle(),
-                     "SELECT p.id, p.name, p.first, p.last, p.birth_date, p.birth_time, p.city, p.state, p.country, "
-                     "p.search, p.frame, p.zone, p.dst, p.latitude, p.longitude, c.birth_key, c.moon_degrees "
-                     "FROM person p LEFT JOIN chart c ON c.person = p.id ORDER BY p.sort_key, p.id");
-    Person birth;  // the columns the list and the chart's key read
+                     "SELECT p.id, p.frame, p.sort_key, CASE WHEN p.name != '' THEN p.name WHEN p.first = '' THEN "
+                     "p.last WHEN p.last = '' THEN p.first ELSE p.first || ' ' || p.last END, p.birth_date, "
+                     "p.birth_time, p.zone, p.dst, p.latitude, p.longitude, c.birth_key, c.moon_degrees "
+                     "FROM person p LEFT JOIN chart c ON c.person = p.id");
     while (select.Step()) {
-      PersonSummary& s = summaries.emplace_back();
-      s.id = select.Int(0);
-      birth.name = select.Text(1), birth.first = select.Text(2), birth.last = select.Text(3);
-      birth.date = select.Text(4), birth.time = select.Text(5);
-      birth.city = select.Text(6), birth.state = select.Text(7), birth.country = select.Text(8);
-      s.search = select.Text(9);
-      s.frame = FrameOf(select.Text(10));
-      birth.zone = select.IsNull(11) ? std::nullopt : std::optional<int>(static_cast<int>(select.Int(11)));
-      birth.dst = select.Int(12) != 0;
-      birth.latitude = select.Text(13), birth.longitude = select.Text(14);
-      s.name = DisplayName(birth);
-      s.born = BornText(birth);
-      s.place = PlaceText(birth);
-      if (select.IsNull(15)) continue;
-      if (select.Int(15) == BirthKey(birth)) {
-        s.moonDegrees = static_cast<int>(select.Int(16));
+      RankEntry& e = entries.emplace_back();
+      e.id = select.Int(0);
+      e.frame = FrameOf(select.Text(1));
+      e.sortKey = select.Text(2);
+      e.name = select.Text(3);
+      if (select.IsNull(10)) continue;
+      const std::optional<int> zone =
+          select.IsNull(6) ? std::nullopt : std::optional<int>(static_cast<int>(select.Int(6)));
+      if (select.Int(10) == BirthKey(select.Text(4), select.Text(5), zone, select.Int(7) != 0, select.Text(8),
+                                     select.Text(9))) {
+        e.moonDegrees = static_cast<int>(select.Int(11));
       } else {
-        stale.push_back(summaries.size() - 1);
+        stale.push_back(entries.size() - 1);
       }
     }
   }
   if (!stale.empty()) {
     WriteTransaction transaction(*db_);
     for (const std::size_t at : stale) {
-      if (const auto person = Get(summaries[at].id)) {
+      if (const auto person = Get(entries[at].id)) {
         KeepChart(person->id, *person);
-        if (const auto chart = ChartOf(person->id)) summaries[at].moonDegrees = chart->moonDegrees;
+        if (const auto chart = ChartOf(person->id)) entries[at].moonDegrees = chart->moonDegrees;
       }
     }
     transaction.Commit();
   }
-  return summaries;
+  return entries;
 }
 
 std::vector<std::int64_t> Book::FindByName(std::string_view name) {
@@ -333,15 +375,22 @@ fs::path DefaultBookPath() {
 }
 
 std::int64_t BirthKey(const Person& p) {
+  return BirthKey(p.date, p.time, p.zone, p.dst, p.latitude, p.longitude);
+}
+
+std::int64_t BirthKey(std::string_view date, std::string_view time, std::optional<int> zone, bool dst,
+                      std::string_view latitude, std::string_view longitude) {
   // FNV-1a, 64 bits, over the fields with a separator each.
   std::uint64_t hash = 0xcbf29ce484222325ULL;
   const auto add = [&hash](std::string_view text) {
     for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
     hash = (hash ^ 0x1fU) * 0x100000001b3ULL;
   };
+  char row[4] = {};
+  if (zone) std::to_chars(row, row + 3, *zone);
   add(EnginesVersion);
-  add(p.date), add(p.time), add(p.zone ? std::to_string(*p.zone) : ""), add(p.dst ? "1" : "0");
-  add(p.latitude), add(p.longitude);
+  add(date), add(time), add(row), add(dst ? "1" : "0");
+  add(latitude), add(longitude);
   return static_cast<std::int64_t>(hash);
 }
 

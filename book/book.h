@@ -36,14 +36,29 @@ struct KeptChart {
   int moonDegrees = 0;
 };
 
-// What the list and the ranking read of every person, without the rest.
+// What a list shows of a person.
 struct PersonSummary {
   std::int64_t id = 0;
   std::string name;     // DisplayName
   std::string born;     // BornText
   std::string place;    // PlaceText
   std::string search;   // the names, place and note folded for search (FoldForSearch)
+};
+
+// Everyone's search text, in list order, in one block: person i's text is
+// texts[ends[i - 1] .. ends[i]) (from 0 for the first).
+struct SearchTexts {
+  std::vector<std::int64_t> ids;
+  std::string texts;
+  std::vector<std::uint32_t> ends;
+};
+
+// What the ranking reads of a person.
+struct RankEntry {
+  std::int64_t id = 0;
   Frame frame = Frame::NotSaid;
+  std::string name;     // DisplayName
+  std::string sortKey;  // the name folded, as the list orders it
   std::optional<int> moonDegrees;  // from the kept chart; nothing when the astro match cannot take the person
 };
 
@@ -68,10 +83,14 @@ class Book {
   std::int64_t Count();
   // Every person, in list order (by folded display name, then id).
   std::vector<Person> All();
-  // The list's view of everyone, in list order, with the kept charts. Charts
-  // kept from another birth or another version of the engines are computed
-  // again first.
+  // What the list shows of everyone, in list order; of one person.
   std::vector<PersonSummary> Summaries();
+  std::optional<PersonSummary> Summary(std::int64_t id);
+  // Everyone's search text, in list order, for the People window's search.
+  SearchTexts AllSearchTexts();
+  // Everyone with their kept charts, in no order. Charts kept from another
+  // birth or another version of the engines are computed again first.
+  std::vector<RankEntry> RankEntries();
   // The ids of the people whose astro form's name, or first and last name, is
   // `name` ignoring case; in id order.
   std::vector<std::int64_t> FindByName(std::string_view name);
@@ -90,9 +109,12 @@ class Book {
  private:
   Book(std::filesystem::path path, std::unique_ptr<Database> db) : path_(std::move(path)), db_(std::move(db)) {}
   void KeepChart(std::int64_t id, const Person& person);
+  // A statement prepared once for the connection's life, reset before each use.
+  Statement& Prepared(std::unique_ptr<Statement>& kept, std::string_view sql);
 
   std::filesystem::path path_;
   std::unique_ptr<Database> db_;
+  std::unique_ptr<Statement> insert_, keepChart_, dropChart_;  // after db_: finalised before it closes
 };
 
 // Where the user's book is: $ZENTARA_BOOK when set and not empty, otherwise
@@ -104,5 +126,7 @@ inline constexpr const char* BookFileVariable = "ZENTARA_BOOK";
 // The key of the chart kept for a birth: a hash of the birth's date, time,
 // zone, box and coordinates and of the engines' version.
 std::int64_t BirthKey(const Person& person);
+std::int64_t BirthKey(std::string_view date, std::string_view time, std::optional<int> zone, bool dst,
+                      std::string_view latitude, std::string_view longitude);
 
 }  // namespace zentara::book

@@ -4,6 +4,14 @@
 
 namespace zentara::book {
 
+PeopleSearch::PeopleSearch(const std::vector<PersonSummary>& people) {
+  for (const PersonSummary& person : people) {
+    all_.ids.push_back(person.id);
+    all_.texts += person.search;
+    all_.ends.push_back(static_cast<std::uint32_t>(all_.texts.size()));
+  }
+}
+
 std::vector<std::uint32_t> PeopleSearch::Filter(std::string_view query) const {
   const std::string folded = places::FoldForSearch(query);
   std::vector<std::string_view> words;
@@ -13,9 +21,11 @@ std::vector<std::uint32_t> PeopleSearch::Filter(std::string_view query) const {
     at = end + 1;
   }
   std::vector<std::uint32_t> found;
-  found.reserve(words.empty() ? people_.size() : 64);
-  for (std::uint32_t i = 0; i < people_.size(); ++i) {
-    const std::string_view text = people_[i].search;
+  found.reserve(words.empty() ? all_.ids.size() : 64);
+  const std::string_view texts = all_.texts;
+  std::uint32_t start = 0;
+  for (std::uint32_t i = 0; i < all_.ids.size(); start = all_.ends[i++]) {
+    const std::string_view text = texts.substr(start, all_.ends[i] - start);
     bool all = true;
     for (const std::string_view word : words) {
       if (text.find(word) == std::string_view::npos) {

@@ -11,17 +11,20 @@ namespace zentara::book {
 
 class PeopleSearch {
  public:
-  explicit PeopleSearch(std::vector<PersonSummary> people) : people_(std::move(people)) {}
+  explicit PeopleSearch(SearchTexts texts) : all_(std::move(texts)) {}
+  // Over the search texts of a list of summaries, in its order.
+  explicit PeopleSearch(const std::vector<PersonSummary>& people);
 
-  const std::vector<PersonSummary>& People() const { return people_; }
+  std::size_t Size() const { return all_.ids.size(); }
+  std::int64_t IdAt(std::uint32_t position) const { return all_.ids[position]; }
 
-  // The positions in People() of those whose names, place or note hold every
-  // word of `query` (folded as the atlas folds names: case, accents and
-  // punctuation do not matter), in list order; everyone for an empty query.
+  // The positions of those whose names, place or note hold every word of
+  // `query` (folded as the atlas folds names: case, accents and punctuation do
+  // not matter), in list order; everyone for an empty query.
   std::vector<std::uint32_t> Filter(std::string_view query) const;
 
  private:
-  std::vector<PersonSummary> people_;
+  SearchTexts all_;
 };
 
 }  // namespace zentara::book

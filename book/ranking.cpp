@@ -34,8 +34,8 @@ std::string WhyUnmatched(Book& book, std::int64_t id) {
 }  // namespace
 
 std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& problem) {
-  std::vector<PersonSummary> people = book.Summaries();
-  const auto subject = std::find_if(people.begin(), people.end(), [id](const PersonSummary& p) { return p.id == id; });
+  const std::vector<RankEntry> people = book.RankEntries();
+  const auto subject = std::find_if(people.begin(), people.end(), [id](const RankEntry& p) { return p.id == id; });
   if (subject == people.end()) {
     problem = "no person has the id " + std::to_string(id);
     return std::nullopt;
@@ -51,27 +51,36 @@ std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& pr
   const bool subjectMale = ranking.frame == Partner::Male;
   const int own = *subject->moonDegrees;
 
-  std::vector<std::pair<std::string, RankedPartner>> ranked;  // with the folded name to order ties
-  for (const PersonSummary& other : people) {
+  std::vector<std::pair<const RankEntry*, RankedPartner>> ranked;  // with the entry, to order ties
+  ranked.reserve(people.size());
+  std::vector<const RankEntry*> unranked;
+  for (const RankEntry& other : people) {
     if (other.id == id) continue;
     if (!other.moonDegrees) {
-      ranking.unranked.push_back({other.id, other.name, WhyUnmatched(book, other.id)});
+      unranked.push_back(&other);
       continue;
     }
     const CompatibilityScore score =
         subjectMale ? ScoreMoonDegrees(own, *other.moonDegrees) : ScoreMoonDegrees(*other.moonDegrees, own);
-    ranked.push_back({places::FoldForSearch(other.name), {other.id, other.name, score}});
+    ranked.push_back({&other, {other.id, {}, score}});
   }
   std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
     if (a.second.score.Percentage != b.second.score.Percentage) {
       return a.second.score.Percentage > b.second.score.Percentage;
     }
     if (a.second.score.PH != b.second.score.PH) return a.second.score.PH > b.second.score.PH;
-    if (a.first != b.first) return a.first < b.first;
+    if (a.first->sortKey != b.first->sortKey) return a.first->sortKey < b.first->sortKey;
     return a.second.id < b.second.id;
   });
   ranking.ranked.reserve(ranked.size());
-  for (auto& [key, partner] : ranked) ranking.ranked.push_back(std::move(partner));
+  for (auto& [entry, partner] : ranked) {
+    partner.name = entry->name;
+    ranking.ranked.push_back(std::move(partner));
+  }
+  std::sort(unranked.begin(), unranked.end(), [](const RankEntry* a, const RankEntry* b) {
+    return a->sortKey != b->sortKey ? a->sortKey < b->sortKey : a->id < b->id;
+  });
+  for (const RankEntry* other : unranked) ranking.unranked.push_back({other->id, other->name, WhyUnmatched(book, other->id)});
   return ranking;
 }
 

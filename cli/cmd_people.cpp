@@ -125,10 +125,11 @@ int Add(const PeopleOptions& options, book::Book& book, Streams io) {
 }
 
 int List(const PeopleOptions& options, book::Book& book, Streams io) {
-  const book::PeopleSearch search(book.Summaries());
+  const std::vector<book::PersonSummary> people = book.Summaries();
+  const book::PeopleSearch search(people);
   Json list = Json::array();
   for (const std::uint32_t at : search.Filter(options.search)) {
-    const book::PersonSummary& p = search.People()[at];
+    const book::PersonSummary& p = people[at];
     if (options.json) {
       list.push_back({{"id", p.id}, {"name", p.name}, {"born", p.born}, {"place", p.place}});
     } else {

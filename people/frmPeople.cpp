@@ -63,7 +63,7 @@ frmPeople::frmPeople(PeopleMode mode, QWidget* parent) : Form("frmPeople", paren
 
   model_ = new RowsModel({QStringLiteral("Name"), QStringLiteral("Born"), QStringLiteral("Place")},
                          [this](int row, int column) -> QString {
-                           const zentara::book::PersonSummary& p = search_->People()[shown_[static_cast<std::size_t>(row)]];
+                           const auto& p = SummaryOf(search_->IdAt(shown_[static_cast<std::size_t>(row)]));
                            return ToQt(column == 0 ? p.name : column == 1 ? p.born : p.place);
                          },
                          this);
@@ -133,10 +133,23 @@ frmPeople::frmPeople(PeopleMode mode, QWidget* parent) : Form("frmPeople", paren
 
 void frmPeople::Reload() {
   zentara::book::Book* book = OpenBook(this);
-  std::vector<zentara::book::PersonSummary> people;
-  if (book) TryBook(this, [&] { people = book->Summaries(); });
-  search_ = std::make_unique<zentara::book::PeopleSearch>(std::move(people));
+  zentara::book::SearchTexts texts;
+  if (book) TryBook(this, [&] { texts = book->AllSearchTexts(); });
+  search_ = std::make_unique<zentara::book::PeopleSearch>(std::move(texts));
+  summaries_.clear();
   Search();
+}
+
+const zentara::book::PersonSummary& frmPeople::SummaryOf(std::int64_t id) const {
+  const auto found = summaries_.constFind(id);
+  if (found != summaries_.constEnd()) return *found;
+  zentara::book::PersonSummary summary;
+  summary.id = id;
+  try {  // shown while painting: a failure shows an empty row rather than a message
+    if (zentara::book::Book* book = OpenBook(nullptr)) summary = book->Summary(id).value_or(summary);
+  } catch (const zentara::book::BookError&) {
+  }
+  return *summaries_.insert(id, std::move(summary));
 }
 
 void frmPeople::Search() {
@@ -144,13 +157,13 @@ void frmPeople::Search() {
   selectionOrder_.clear();
   model_->Reset(static_cast<int>(shown_.size()));
   if (!shown_.empty()) lstPeople_->selectRow(0);
-  lblCount_->setText(QStringLiteral("%1 of %2 people").arg(shown_.size()).arg(search_->People().size()));
+  lblCount_->setText(QStringLiteral("%1 of %2 people").arg(shown_.size()).arg(search_->Size()));
 }
 
 void frmPeople::SelectionChanged() {
   std::vector<std::int64_t> now;
   for (const QModelIndex& row : lstPeople_->selectionModel()->selectedRows()) {
-    now.push_back(search_->People()[shown_[static_cast<std::size_t>(row.row())]].id);
+    now.push_back(search_->IdAt(shown_[static_cast<std::size_t>(row.row())]));
   }
   // Keep the order in which the rows still selected were chosen; new ones last.
   std::erase_if(selectionOrder_, [&](std::int64_t id) { return std::find(now.begin(), now.end(), id) == now.end(); });
@@ -165,7 +178,7 @@ std::optional<std::int64_t> frmPeople::CurrentId() const {
     if (selectionOrder_.empty()) return std::nullopt;
     return selectionOrder_.back();
   }
-  return search_->People()[shown_[static_cast<std::size_t>(current.row())]].id;
+  return search_->IdAt(shown_[static_cast<std::size_t>(current.row())]);
 }
 
 bool frmPeople::eventFilter(QObject* watched, QEvent* event) {
@@ -212,9 +225,7 @@ void frmPeople::cmdDelete_Click() {
   if (!book) return;
   QString names;
   for (const std::int64_t id : selectionOrder_) {
-    const auto at = std::find_if(search_->People().begin(), search_->People().end(),
-                                 [id](const auto& p) { return p.id == id; });
-    names += (names.isEmpty() ? QString() : QStringLiteral(", ")) + ToQt(at->name);
+    names += (names.isEmpty() ? QString() : QStringLiteral(", ")) + ToQt(SummaryOf(id).name);
   }
   const QString question = selectionOrder_.size() == 1
                                ? QStringLiteral("Delete %1 from the book of people?").arg(names)

@@ -3,6 +3,7 @@
 // matches of two people chosen, and a person's best matches. Opened to choose
 // a partner ("Choose Person..."), Enter or a double-click chooses.
 #pragma once
+#include <QHash>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -61,11 +62,14 @@ class frmPeople : public shell::Form {
   // The two people selected as the couple of a match (male, female), or
   // nothing after saying that two are needed.
   bool TwoPeople(zentara::book::Person& male, zentara::book::Person& female);
+  // What the list shows of a person, read from the book when first shown.
+  const zentara::book::PersonSummary& SummaryOf(std::int64_t id) const;
 
   PeopleMode mode_;
   std::unique_ptr<zentara::book::PeopleSearch> search_;
   std::vector<std::uint32_t> shown_;
   std::vector<std::int64_t> selectionOrder_;
+  mutable QHash<std::int64_t, zentara::book::PersonSummary> summaries_;
   RowsModel* model_;
   QLineEdit* txtSearch_;
   QTableView* lstPeople_;

@@ -3,6 +3,7 @@
 #include <unicode/translit.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -36,15 +37,20 @@ bool IsFormLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= '
 }  // namespace
 
 std::string FormLetters(std::string_view text) {
-  // Invalid UTF-8 becomes U+FFFD here, a character that is no letter.
-  icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
-  SharedTransliterator& shared = Shared();
-  if (shared.transliterator) {
-    const std::lock_guard<std::mutex> guard(shared.lock);
-    shared.transliterator->transliterate(unicode);
-  }
   std::string ascii;
-  unicode.toUTF8String(ascii);
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    ascii = text;  // nothing to spell: ICU is needed only beyond ASCII
+  } else {
+    // Invalid UTF-8 becomes U+FFFD here, a character that is no letter.
+    icu::UnicodeString unicode =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    SharedTransliterator& shared = Shared();
+    if (shared.transliterator) {
+      const std::lock_guard<std::mutex> guard(shared.lock);
+      shared.transliterator->transliterate(unicode);
+    }
+    unicode.toUTF8String(ascii);
+  }
 
   std::string letters;
   letters.reserve(ascii.size());

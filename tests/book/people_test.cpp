@@ -25,9 +25,11 @@ class People : public BookFolder {
   }
   // The display names the search finds, in list order.
   std::string Found(const char* query) {
-    const PeopleSearch search(book_->Summaries());
+    const PeopleSearch search(book_->AllSearchTexts());
     std::string names;
-    for (const std::uint32_t at : search.Filter(query)) names += (names.empty() ? "" : "; ") + search.People()[at].name;
+    for (const std::uint32_t at : search.Filter(query)) {
+      names += (names.empty() ? "" : "; ") + book_->Summary(search.IdAt(at))->name;
+    }
     return names;
   }
   // Imports `csv` through a pipe, as zentara-cli people import - reads it.
