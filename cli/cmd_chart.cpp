@@ -16,6 +16,8 @@
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
+#include "cli/person_options.h"
+#include "astro/match/birth_from_entries.h"
 
 namespace zentara::cli {
 
@@ -23,11 +25,42 @@ namespace {
 
 struct ChartOptions {
   BirthOptionTexts birth;
+  PersonOptions person;
   bool json = false;
 };
 
+// The birth of --person, as the astro form would hold that person's entries;
+// nothing after saying why.
+std::optional<BirthMoment> PersonBirth(const ChartOptions& options, Streams io, int& status) {
+  AstroEntries entries;
+  if (const auto refused = PutPeople(options.person, entries, "zentara-cli chart", io)) {
+    status = *refused;
+    return std::nullopt;
+  }
+  status = ExitRefused;
+  if (const auto failure = CheckAstroEntries({entries.Male, entries.Male})) {
+    io.err << failure->Message << "\n";
+    return std::nullopt;
+  }
+  return BirthMomentFromEntries(entries.Male, LoadTimeZoneTable());
+}
+
 int RunChart(const ChartOptions& options, Streams io) {
-  const BirthMoment birth = ToBirthMoment(options.birth);
+  if (!PersonGiven(options.person, Partner::Male)) {
+    const std::pair<const char*, const std::string*> required[] = {{"--date", &options.birth.date},
+        {"--time", &options.birth.time}, {"--zone", &options.birth.zone}, {"--lat", &options.birth.latitude},
+        {"--lon", &options.birth.longitude}};
+    for (const auto& [name, text] : required) {
+      if (text->empty()) {
+        io.err << "zentara-cli chart: " << name << " is required\nTry 'zentara-cli chart --help'.\n";
+        return ExitUsage;
+      }
+    }
+  }
+  int status = ExitSuccess;
+  const auto personBirth = PersonGiven(options.person, Partner::Male) ? PersonBirth(options, io, status) : std::nullopt;
+  if (status != ExitSuccess && !personBirth) return status;
+  const BirthMoment birth = personBirth ? *personBirth : ToBirthMoment(options.birth);
   if (const auto message = CheckAstroBirthDate(birth, Partner::Male)) {
     io.err << *message << "\n";
     return ExitRefused;
@@ -55,6 +88,7 @@ int RunChart(const ChartOptions& options, Streams io) {
 CommandAction DefineChart(CLI::App& command, Streams io) {
   auto options = std::make_shared<ChartOptions>();
   AddBirthOptions(command, options->birth);
+  AddSinglePersonOption(command, options->person);
   command.add_flag("--json", options->json, "one JSON object instead of text");
   return [options, io] { return RunChart(*options, io); };
 }

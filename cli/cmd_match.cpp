@@ -17,6 +17,7 @@
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
 #include "cli/match_batch.h"
+#include "cli/person_options.h"
 #include "reports/file_bytes.h"
 
 namespace zentara::cli {
@@ -25,6 +26,7 @@ namespace {
 
 struct MatchOptions {
   PartnerOptions male, female;
+  PersonOptions people;
   bool json = false;
   std::string batch;
   std::string svg;
@@ -80,12 +82,14 @@ int RunMatch(const MatchOptions& options, Streams io) {
     return RunMatchBatch(options.batch, io);
   }
   for (const auto& [partner, given] : {std::pair{Partner::Male, &options.male}, {Partner::Female, &options.female}}) {
+    if (PersonGiven(options.people, partner)) continue;
     if (const auto missing = MissingPickOption(*given, partner)) {
       io.err << "zentara-cli match: " << *missing << "\nTry 'zentara-cli match --help'.\n";
       return ExitUsage;
     }
   }
-  const AstroEntries entries{ToPartnerEntries(options.male), ToPartnerEntries(options.female)};
+  AstroEntries entries{ToPartnerEntries(options.male), ToPartnerEntries(options.female)};
+  if (const auto status = PutPeople(options.people, entries, "zentara-cli match", io)) return *status;
   if (const auto failure = CheckAstroEntries(entries)) {
     io.err << failure->Message << "\n";
     return ExitRefused;
@@ -116,6 +120,7 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   auto options = std::make_shared<MatchOptions>();
   AddPartnerOptions(command, Partner::Male, options->male);
   AddPartnerOptions(command, Partner::Female, options->female);
+  AddPartnerPersonOptions(command, options->people);
   options->jsonOption = command.add_flag("--json", options->json, "one JSON object instead of text");
   options->batchOption =
       command.add_option("--batch", options->batch, "score every couple of a CSV file, '-' for stdin")
@@ -123,6 +128,7 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   options->svgOption =
       command.add_option("--svg", options->svg, "also write both charts' wheel as an SVG picture")
           ->type_name("FILE");
+  options->batchOption->excludes(options->people.maleOption)->excludes(options->people.femaleOption);
   command.footer(
       "The entries are those of the astro entry form. Names, cities, states and countries take\n"
       "letters and spaces only: any other character is refused with \"Please enter only letters\"\n"

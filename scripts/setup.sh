@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libbenchmark-dev      # GoogleTest and Google Benchmark
   libcli11-dev nlohmann-json3-dev    # zentara-cli's command line and JSON output
   libcsv-dev                         # zentara-cli match --batch reads CSV with libcsv
+  libsqlite3-dev                     # the book of people is an SQLite database
+  libicu-dev                         # ICU spells names in the letters the astro form's boxes take
   time                               # GNU time: peak memory in bench/match_batch_bench.sh
   clang libclang-rt-14-dev           # the fuzz targets: clang with libFuzzer and the sanitizers
   valgrind                           # instruction counts in bench/chart_floor.sh
