@@ -10,8 +10,11 @@ namespace zentara::modPlanetPosition_Western {
 
 namespace {
 
-ChartPositions maleChart;
-ChartPositions femaleChart;
+// One pair of tables for each thread: the desktop's one thread sees the two
+// process-wide tables it always had, and threads computing charts side by side
+// (zentara-cli match --batch --jobs) never write each other's.
+thread_local ChartPositions maleChart;
+thread_local ChartPositions femaleChart;
 
 // The body of the element table shown in each planet slot.
 struct PlanetSlot {

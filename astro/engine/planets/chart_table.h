@@ -4,8 +4,8 @@
 // For one partner the steps run in this order: CalculateAngles (chart_angles.h),
 // then the lunar engine's CalculateMoonPosition, then CalculateChart with the
 // partner's flag. The process keeps one table for the male partner and one for
-// the female partner; each call overwrites slots 0 to 13 of one of them and
-// leaves the other alone.
+// the female partner (each thread its own pair); each call overwrites slots 0
+// to 13 of one of them and leaves the other alone.
 #pragma once
 #include <string_view>
 
