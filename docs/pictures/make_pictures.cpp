@@ -13,6 +13,7 @@
 // with --check, when a picture in FOLDER is not what the windows show now.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,7 @@
 #include "astro/match/frmReport.h"
 #include "numerology/frmMain.h"
 #include "platform/fake_platform.h"
+#include "reports/file_bytes.h"
 #include "reports/frmSaveDocument.h"
 #include "shell/control_array.h"
 #include "shell/frmAtFirst.h"
@@ -140,7 +142,13 @@ void Save(QWidget* window, Pictures& pictures, const char* name) {
   const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
   const QString path = pictures.folder.filePath(QString::fromLatin1(name));
   if (!pictures.check) {
-    if (!shown.save(path, "PNG")) Fail(QStringLiteral("cannot write %1").arg(path));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    shown.save(&buffer, "PNG");
+    if (const auto failure = zentara::ReplaceFileContents(path.toStdString(), png.toStdString())) {
+      Fail(QStringLiteral("cannot write %1: %2").arg(path, QString::fromStdString(*failure)));
+    }
     std::printf("%s\n", qPrintable(path));
     return;
   }
