@@ -91,16 +91,15 @@ bool IsCommandName(const std::string& word) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& typedWords, Streams io) {
-  const std::vector<std::string> words = WithEmptyValuesSplit(typedWords);
-  CLI::App app("Computes the numbers, readings and charts of " + std::string(ApplicationTitle) +
-                   ", and saves and opens its readings.",
-               "zentara-cli");
+CommandActions DefineCommandLine(CLI::App& app, Streams io) {
+  app.description("Computes the numbers, readings and charts of " + std::string(ApplicationTitle) +
+                  ", and saves and opens its readings.");
+  app.name("zentara-cli");
   app.formatter(std::make_shared<SteadyHelpFormatter>());  // before the subcommands, which inherit it
   app.set_version_flag("--version", "zentara-cli " + std::string(ProgramVersion));
   app.require_subcommand(1);
 
-  std::vector<std::pair<CLI::App*, CommandAction>> actions;
+  CommandActions actions;
   for (const Command& command : AllCommands()) {
     CLI::App* subcommand = app.add_subcommand(std::string(command.name), std::string(command.synopsis));
     actions.emplace_back(subcommand, command.define(*subcommand, io));
@@ -109,6 +108,13 @@ int RunCli(const std::vector<std::string>& typedWords, Streams io) {
   }
   // Set after the subcommands, which would otherwise inherit it as their own.
   app.footer(ExitStatusHelp);
+  return actions;
+}
+
+int RunCli(const std::vector<std::string>& typedWords, Streams io) {
+  const std::vector<std::string> words = WithEmptyValuesSplit(typedWords);
+  CLI::App app;
+  const CommandActions actions = DefineCommandLine(app, io);
 
   if (words.empty()) {
     io.err << app.help();
