@@ -24,6 +24,7 @@ packages=(
   librsvg2-bin                       # renders the icon's PNG sizes at build time
   dpkg-dev file lintian              # the Debian package: cpack's dependencies, its checks
   desktop-file-utils appstream       # check the desktop entry and the AppStream metainfo
+  liberfa-dev pkgconf                # ERFA: the reference positions of the precession test (a test only)
 )
 
 missing=()
