@@ -31,16 +31,21 @@ std::optional<int> SmallNumber(std::string_view text, int largest) {
   return value;
 }
 
-std::vector<std::string_view> Words(std::string_view text) {
-  std::vector<std::string_view> words;
+// The space-separated words of `text` when it has exactly three, nothing
+// otherwise. It allocates nothing: every chart text of a batch passes here.
+std::optional<std::array<std::string_view, 3>> ThreeWords(std::string_view text) {
+  std::array<std::string_view, 3> words;
+  std::size_t count = 0;
   std::size_t at = 0;
-  while (at < text.size()) {
+  while (true) {
     const std::size_t start = text.find_first_not_of(' ', at);
     if (start == std::string_view::npos) break;
+    if (count == words.size()) return std::nullopt;
     const std::size_t end = std::min(text.find(' ', start), text.size());
-    words.push_back(text.substr(start, end - start));
+    words[count++] = text.substr(start, end - start);
     at = end;
   }
+  if (count != words.size()) return std::nullopt;
   return words;
 }
 
@@ -63,8 +68,10 @@ std::vector<std::size_t> OrderAfterWidestGap(const std::vector<double>& angles) 
 }  // namespace
 
 std::optional<SlotPosition> ReadSlotText(std::string_view text) {
-  const std::vector<std::string_view> words = Words(text);
-  if (words.size() != 3 || words[1].size() != 3) return std::nullopt;
+  const auto found = ThreeWords(text);
+  if (!found) return std::nullopt;
+  const std::array<std::string_view, 3>& words = *found;
+  if (words[1].size() != 3) return std::nullopt;
   const std::size_t key = modPlanetPosition_Western::SignKeys.find(words[1]);
   if (key == std::string_view::npos || key % 3 != 0) return std::nullopt;
   const auto degrees = SmallNumber(words[0], 29);
