@@ -7,6 +7,7 @@
 // too (precession.h), so that every position is the one the sky showed.
 #pragma once
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zentara {
@@ -23,7 +24,13 @@ std::string_view EquinoxName(Equinox equinox);
 std::optional<Equinox> ReadEquinoxName(std::string_view name);
 
 // What the positions shown are, as the report, the wheel and the PDF state it:
-// "Sun to Pluto on the equinox of J2000" or "Positions on the equinox of date".
-std::string_view EquinoxStatement(Equinox equinox);
+// "Sun to Pluto on the equinox of J2000" or "Positions on the equinox of date";
+// and the same in two halves, for two lines: "Sun to Pluto on the" and
+// "equinox of J2000".
+std::string EquinoxStatement(Equinox equinox);
+struct EquinoxStatementLines {
+  std::string_view First, Second;
+};
+EquinoxStatementLines EquinoxStatementHalves(Equinox equinox);
 
 }  // namespace zentara

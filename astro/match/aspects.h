@@ -25,7 +25,8 @@ enum class AspectKind { Conjunction, Sextile, Square, Trine, Opposition };
 enum class AspectTone { Conjunction, Harmonious, Tense };
 
 // The five major aspects, one row a kind: the exact angle in degrees, the
-// name, the symbol (UTF-8, in DejaVu Sans) and the tone.
+// name, the symbol (UTF-8, in DejaVu Sans, which lacks the sextile's own sign
+// U+26B9: its six-armed heavy asterisk stands in) and the tone.
 struct AspectKindRow {
   AspectKind Kind;
   int Angle;
@@ -35,7 +36,7 @@ struct AspectKindRow {
 };
 inline constexpr std::array<AspectKindRow, 5> AspectKinds = {{
     {AspectKind::Conjunction, 0, "conjunction", "\u260C", AspectTone::Conjunction},
-    {AspectKind::Sextile, 60, "sextile", "\u26B9", AspectTone::Harmonious},
+    {AspectKind::Sextile, 60, "sextile", "\u2731", AspectTone::Harmonious},
     {AspectKind::Square, 90, "square", "\u25A1", AspectTone::Tense},
     {AspectKind::Trine, 120, "trine", "\u25B3", AspectTone::Harmonious},
     {AspectKind::Opposition, 180, "opposition", "\u260D", AspectTone::Tense},

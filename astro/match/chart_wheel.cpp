@@ -195,12 +195,19 @@ std::vector<WheelPoint> RingPoints(const ChartPositions& chart, double ascendant
 
 }  // namespace
 
-ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& female) {
+ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& female, const WheelOptions& options) {
   ChartWheel wheel;
   if (const auto ascendant = ReadSlotText(male[AscendantSlot])) wheel.Ascendant = ascendant->Longitude;
   wheel.Male = RingPoints(male, wheel.Ascendant, MaleRing);
   wheel.Female = RingPoints(female, wheel.Ascendant, FemaleRing);
+  wheel.Aspects = FindAspects(male, female, options.Orbs);
+  wheel.PositionsEquinox = options.PositionsEquinox;
   return wheel;
+}
+
+const WheelPoint* FindWheelPoint(const std::vector<WheelPoint>& ring, std::size_t slot) {
+  const auto found = std::find_if(ring.begin(), ring.end(), [slot](const WheelPoint& point) { return point.Slot == slot; });
+  return found == ring.end() ? nullptr : &*found;
 }
 
 }  // namespace zentara

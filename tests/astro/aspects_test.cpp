@@ -144,11 +144,11 @@ TEST(ArrangeAspectGrid, TheWorkedCouplesCellsAndTightestFive) {
   };
   const Cell cells[] = {
       {0, 0, "\u260D", "0\u00B038'"},   // his Sun opposite her Sun
-      {8, 2, "\u26B9", "0\u00B003'"},   // his Neptune sextile her Mercury
+      {8, 2, "\u2731", "0\u00B003'"},   // his Neptune sextile her Mercury
       {12, 1, "\u260D", "3\u00B026'"},  // his midheaven opposite her Moon
       {10, 4, "\u25B3", "0\u00B030'"},  // his north node trine her Mars
       {5, 4, "\u25A1", "0\u00B013'"},   // his Jupiter square her Mars
-      {11, 0, "\u26B9", "7\u00B054'"},  // his ascendant sextile her Sun
+      {11, 0, "\u2731", "7\u00B054'"},  // his ascendant sextile her Sun
       {0, 1, "", ""},  {1, 0, "", ""}, {12, 12, "", ""},
   };
   for (const Cell& c : cells) {
