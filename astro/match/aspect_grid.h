@@ -18,6 +18,23 @@ struct AspectGrid {
 
 AspectGrid ArrangeAspectGrid(const std::vector<Aspect>& aspects);
 
+// The grid drawn in a square: a header row (her points) over a header column
+// (his points) and the cells, all of one size, AspectGridSquares a side.
+inline constexpr std::size_t AspectGridSquares = AspectPointCount + 1;
+
+struct AspectGridPlace {
+  std::size_t Row, Column;  // of AspectGrid::Cells
+  friend bool operator==(const AspectGridPlace&, const AspectGridPlace&) = default;
+};
+
+// The square under the point (x, y), measured from the top left corner of a
+// grid `side` wide, counting the header row and column as row and column 0;
+// nothing outside the grid.
+std::optional<AspectGridPlace> AspectGridSquareAt(double side, double x, double y);
+
+// The same as a place of AspectGrid::Cells; nothing on the headers too.
+std::optional<AspectGridPlace> AspectGridCellAt(double side, double x, double y);
+
 // The tightest `count` aspects (fewer when there are fewer) in words, closest
 // first: "Venus trine Mars, 1°12' from exact".
 inline constexpr std::size_t TightestAspectCount = 5;

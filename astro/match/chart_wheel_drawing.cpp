@@ -32,8 +32,6 @@ constexpr double CornerLineSpacing = 1.25;
 constexpr Colour Ink{40, 40, 40};
 constexpr Colour Faint{205, 205, 205};
 constexpr Colour White{255, 255, 255};
-constexpr Colour MaleInk{30, 70, 150};
-constexpr Colour FemaleInk{170, 40, 80};
 constexpr Colour MaleBand{240, 245, 252};
 constexpr Colour FemaleBand{252, 242, 245};
 
@@ -130,28 +128,13 @@ void DrawAxes(Canvas& canvas, const ChartWheel& wheel) {
 }
 
 // Texts in a corner, one a line, the last line's baseline at LastBaseline.
-void CornerTexts(Canvas& canvas, double side, double centre, const std::vector<std::pair<std::string, Colour>>& lines) {
+void CornerTexts(Canvas& canvas, double side, double centre, const std::vector<KeyLine>& lines) {
   const double spacing = CornerLineSpacing * NumberSize * canvas.radius();
   double y = side * LastBaseline - spacing * static_cast<double>(lines.size() - 1);
-  for (const auto& [text, colour] : lines) {
-    canvas.add(WheelText{side * centre, y, text, NumberSize * canvas.radius(), colour});
+  for (const KeyLine& line : lines) {
+    canvas.add(WheelText{side * centre, y, line.Text, NumberSize * canvas.radius(), line.Ink});
     y += spacing;
   }
-}
-
-// The key to the aspects' colours, one line a tone.
-void DrawAspectKey(Canvas& canvas, double side) {
-  std::vector<std::pair<std::string, Colour>> lines;
-  for (const AspectTone tone : {AspectTone::Harmonious, AspectTone::Tense, AspectTone::Conjunction}) {
-    std::string line;
-    for (const AspectKindRow& kind : AspectKinds) {
-      if (kind.Tone != tone) continue;
-      if (!line.empty()) line += ", ";
-      line += std::string(kind.Symbol) + " " + std::string(kind.Name);
-    }
-    lines.emplace_back(std::move(line), AspectToneColours[static_cast<std::size_t>(tone)]);
-  }
-  CornerTexts(canvas, side, KeyCentre, lines);
 }
 
 double DistanceToSegment(const WheelLine& line, double x, double y) {
@@ -165,6 +148,20 @@ double DistanceToSegment(const WheelLine& line, double x, double y) {
 
 Colour AspectColour(AspectKind kind) {
   return AspectToneColours[static_cast<std::size_t>(AspectKindOf(kind).Tone)];
+}
+
+std::vector<KeyLine> AspectKeyLines() {
+  std::vector<KeyLine> lines;
+  for (const AspectTone tone : {AspectTone::Harmonious, AspectTone::Tense, AspectTone::Conjunction}) {
+    std::string line;
+    for (const AspectKindRow& kind : AspectKinds) {
+      if (kind.Tone != tone) continue;
+      if (!line.empty()) line += ", ";
+      line += std::string(kind.Symbol) + " " + std::string(kind.Name);
+    }
+    lines.push_back({std::move(line), AspectToneColours[static_cast<std::size_t>(tone)]});
+  }
+  return lines;
 }
 
 std::vector<WheelAspectLine> AspectLines(const ChartWheel& wheel, double side) {
@@ -215,7 +212,7 @@ WheelDrawing DrawChartWheel(const ChartWheel& wheel, double side) {
   // Which ring is whose, in the canvas's top corners.
   canvas.textAt(side * 0.12, side * 0.04, "Inner: Male", LegendSize, MaleInk);
   canvas.textAt(side * 0.88, side * 0.04, "Outer: Female", LegendSize, FemaleInk);
-  DrawAspectKey(canvas, side);
+  CornerTexts(canvas, side, KeyCentre, AspectKeyLines());
   const EquinoxStatementLines statement = EquinoxStatementHalves(wheel.PositionsEquinox);
   CornerTexts(canvas, side, StatementCentre,
               {{std::string(statement.First), Ink}, {std::string(statement.Second), Ink}});

@@ -58,6 +58,10 @@ struct WheelDrawing {
 
 inline constexpr std::string_view WheelFontFamily = "DejaVu Sans";
 
+// The inks of the male and the female chart, on the wheel and in the aspect grid.
+inline constexpr Colour MaleInk{30, 70, 150};
+inline constexpr Colour FemaleInk{170, 40, 80};
+
 // The colour of each tone of aspect, one row a tone (AspectTone order): the
 // wheel's lines and the aspect grid's symbols use them.
 inline constexpr std::array<Colour, 3> AspectToneColours = {{
@@ -66,6 +70,14 @@ inline constexpr std::array<Colour, 3> AspectToneColours = {{
     {205, 40, 40},   // tense: red
 }};
 Colour AspectColour(AspectKind kind);
+
+// The key to those colours, one line a tone in its colour: "✱ sextile, △
+// trine", "□ square, ☍ opposition", "☌ conjunction".
+struct KeyLine {
+  std::string Text;
+  Colour Ink;
+};
+std::vector<KeyLine> AspectKeyLines();
 
 // An aspect's line across the wheel's centre, from the male point's true place
 // to the female point's on the edge of the inner disc, in its kind's colour:
