@@ -182,11 +182,7 @@ class BatchMatcher final : public CsvRecordHandler {
       Refuse(number, "the entries do not make a birth");
       return;
     }
-    aspectsText_.clear();
-    if (options_.AspectsColumn) {
-      FindAspects(match_.Male, match_.Female, options_.Orbs, aspects_);
-      AppendAspectList(aspects_, aspectsText_);
-    }
+    if (options_.AspectsColumn) FindAspects(match_.Male, match_.Female, options_.Orbs, aspects_);
     WriteRow(fields, match_);
   }
 
@@ -198,7 +194,7 @@ class BatchMatcher final : public CsvRecordHandler {
     constexpr std::size_t kNumberBytes = 11;  // "-2147483648"
     const std::string_view equinox = EquinoxName(match.PositionsEquinox);
     std::size_t most = std::size(numbers) * (kNumberBytes + 1) + MaxCsvFieldText(match.Score.Comment.size()) + 1 +
-                       MaxCsvFieldText(equinox.size()) + 1 + MaxCsvFieldText(aspectsText_.size()) + 1;
+                       MaxCsvFieldText(equinox.size()) + 1 + MaxAspectListSize(aspects_.size()) + 1;
     for (const std::string_view field : fields) most += MaxCsvFieldText(field.size()) + 1;
     for (const ChartPositions* chart : charts) {
       for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
@@ -228,7 +224,7 @@ class BatchMatcher final : public CsvRecordHandler {
     }
     if (options_.AspectsColumn) {
       *out++ = ',';
-      out = WriteCsvField(out, aspectsText_);
+      out = WriteAspectList(aspects_, out);  // its characters never need quotes
     }
     *out++ = '\n';
     block_.Commit(out);
@@ -250,7 +246,6 @@ class BatchMatcher final : public CsvRecordHandler {
   AstroEntries entries_;              // reused from row to row; every column is set for each
   AstroMatchResult match_;            // reused from row to row
   std::vector<Aspect> aspects_;       // reused from row to row
-  std::string aspectsText_;           // the row's aspects column, reused
   OutputBlock block_;                 // output not yet written
   std::string headerProblem_;
   bool headerRead_ = false;

@@ -37,7 +37,16 @@ std::string AspectSentence(const Aspect& aspect);
 std::string AspectKeyText(const Aspect& aspect);
 
 // Every aspect as AspectKeyText, separated by "; ", appended to `out`; nothing
-// for none.
+// for none. It holds only small letters, digits, '-', '.', ';' and spaces.
 void AppendAspectList(const std::vector<Aspect>& aspects, std::string& out);
+
+// The same written at `out`, which has room for MaxAspectListSize(count)
+// bytes; returns the end of what was written.
+// "; neptune-conjunction-neptune 10.00" is 35 bytes; the writing reaches 38
+// bytes past an aspect's start at most (names are copied in padded blocks),
+// 41 for a separation past any orb.
+inline constexpr std::size_t MaxAspectKeySize = 48;
+constexpr std::size_t MaxAspectListSize(std::size_t count) { return count * MaxAspectKeySize; }
+char* WriteAspectList(const std::vector<Aspect>& aspects, char* out);
 
 }  // namespace zentara

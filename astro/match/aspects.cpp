@@ -1,6 +1,7 @@
 #include "astro/match/aspects.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "astro/match/birth_from_entries.h"
@@ -13,6 +14,36 @@ constexpr int MinutesPerDegree = 60;
 constexpr int MinutesPerCircle = 360 * MinutesPerDegree;
 constexpr int HalfCircleMinutes = MinutesPerCircle / 2;
 constexpr int NoPosition = -1;
+
+// The kind whose angle lies nearest a separation of two points, by steps of
+// 64 arc-minutes from 0 to 180 degrees: one shift and one look-up a pair
+// instead of a test of every kind. A step is judged by its middle; steps across
+// a halfway angle (30, 75, 105 and 150 degrees) may go either way, which does
+// not matter: those lie 20 degrees or more outside any orb.
+constexpr int StepShift = 6;
+constexpr std::array<std::uint8_t, (HalfCircleMinutes >> StepShift) + 1> NearestKinds = [] {
+  std::array<std::uint8_t, (HalfCircleMinutes >> StepShift) + 1> nearest{};
+  for (std::size_t step = 0; step < nearest.size(); ++step) {
+    const int middle = static_cast<int>(step << StepShift) + (1 << StepShift) / 2;
+    std::size_t best = 0;
+    for (std::size_t kind = 1; kind < AspectKinds.size(); ++kind) {
+      if (std::abs(middle - AspectKinds[kind].Angle * MinutesPerDegree) <
+          std::abs(middle - AspectKinds[best].Angle * MinutesPerDegree)) {
+        best = kind;
+      }
+    }
+    nearest[step] = static_cast<std::uint8_t>(best);
+  }
+  return nearest;
+}();
+static_assert(LargestAspectOrb <= 20, "an orb must stay clear of the steps across the halfway angles");
+
+// The kinds' angles in arc-minutes, in AspectKinds order.
+constexpr std::array<int, AspectKinds.size()> KindMinutes = [] {
+  std::array<int, AspectKinds.size()> minutes{};
+  for (std::size_t kind = 0; kind < minutes.size(); ++kind) minutes[kind] = AspectKinds[kind].Angle * MinutesPerDegree;
+  return minutes;
+}();
 
 // A chart's thirteen points as longitudes in whole arc-minutes, in
 // AspectPoints order; NoPosition for an unreadable text.
@@ -34,16 +65,34 @@ int PointOrb(const AspectOrbs& orbs, ChartSlot slot) {
   return orbs.Planets;
 }
 
-// Sorts by separation, keeping the order of equally close ones: an insertion
-// sort, stable, without allocating, and quick for the score or so of aspects
-// a couple has.
-void SortByCloseness(std::vector<Aspect>& aspects) {
-  for (std::size_t i = 1; i < aspects.size(); ++i) {
-    const Aspect next = aspects[i];
-    std::size_t j = i;
-    for (; j > 0 && aspects[j - 1].SeparationMinutes > next.SeparationMinutes; --j) aspects[j] = aspects[j - 1];
-    aspects[j] = next;
+// A pair of points within its orb, packed into one number: the separation
+// above the male point's index, the female point's index and the kind's. Sorted
+// as numbers, such keys put the closest first and equally close ones in the
+// grid's order.
+using PairKey = std::uint32_t;
+constexpr int KindBits = 4, PointBits = 4;
+constexpr int FemaleShift = KindBits, MaleShift = FemaleShift + PointBits, SeparationShift = MaleShift + PointBits;
+constexpr PairKey Field = (1u << PointBits) - 1;
+static_assert(AspectPointCount <= Field + 1 && AspectKinds.size() <= Field + 1);
+
+// Sorts `count` keys by their separations (at most LargestAspectOrb degrees:
+// ten bits), keeping the order of equal ones: two passes of a radix sort on
+// five bits each, without a comparison and without allocating.
+void SortBySeparation(std::array<PairKey, AspectPointCount * AspectPointCount>& keys, std::size_t count) {
+  static_assert(LargestAspectOrb * MinutesPerDegree < 1 << 10);
+  constexpr int DigitBits = 5;
+  constexpr std::size_t Buckets = 1 << DigitBits;
+  std::array<PairKey, AspectPointCount * AspectPointCount> other;
+  auto* from = &keys;
+  auto* to = &other;
+  for (int shift = SeparationShift; shift < SeparationShift + 2 * DigitBits; shift += DigitBits) {
+    std::array<std::size_t, Buckets + 1> starts{};
+    for (std::size_t i = 0; i < count; ++i) ++starts[((*from)[i] >> shift & (Buckets - 1)) + 1];
+    for (std::size_t b = 1; b <= Buckets; ++b) starts[b] += starts[b - 1];
+    for (std::size_t i = 0; i < count; ++i) (*to)[starts[(*from)[i] >> shift & (Buckets - 1)]++] = (*from)[i];
+    std::swap(from, to);
   }
+  // After an even number of passes the keys are back in `keys`.
 }
 
 }  // namespace
@@ -62,26 +111,39 @@ std::vector<Aspect> FindAspects(const ChartPositions& male, const ChartPositions
 
 void FindAspects(const ChartPositions& male, const ChartPositions& female, const AspectOrbs& orbs,
                  std::vector<Aspect>& aspects) {
-  aspects.clear();
   const std::array<int, AspectPointCount> his = PointMinutes(male), hers = PointMinutes(female);
+  std::array<int, AspectPointCount> pointOrbs, orbMinutes;
+  for (std::size_t i = 0; i < AspectPointCount; ++i) {
+    pointOrbs[i] = PointOrb(orbs, AspectPoints[i]);
+    orbMinutes[i] = pointOrbs[i] * MinutesPerDegree;
+  }
+  // Every pair's key is written in turn and kept only if the pair is within
+  // its orb, so the loop has no branch the processor must guess.
+  std::array<PairKey, AspectPointCount * AspectPointCount> keys;
+  std::size_t found = 0;
   for (std::size_t m = 0; m < AspectPointCount; ++m) {
     if (his[m] == NoPosition) continue;
     for (std::size_t f = 0; f < AspectPointCount; ++f) {
-      if (hers[f] == NoPosition) continue;
       // The shorter way round the circle between the two, 0 to 180 degrees.
       int apart = std::abs(his[m] - hers[f]);
       if (apart > HalfCircleMinutes) apart = MinutesPerCircle - apart;
-      const int orb = PairOrb(orbs, AspectPoints[m], AspectPoints[f]);
-      for (const AspectKindRow& kind : AspectKinds) {
-        const int separation = std::abs(apart - kind.Angle * MinutesPerDegree);
-        if (separation <= orb * MinutesPerDegree) {
-          aspects.push_back({AspectPoints[m], AspectPoints[f], kind.Kind, kind.Angle, orb, separation});
-          break;  // orbs of at most LargestAspectOrb leave no room for a second
-        }
-      }
+      // Orbs of at most LargestAspectOrb leave room for the nearest kind only.
+      const std::size_t kind = NearestKinds[static_cast<std::size_t>(apart >> StepShift)];
+      const int separation = std::abs(apart - KindMinutes[kind]);
+      const int orb = std::max(orbMinutes[m], orbMinutes[f]);  // PairOrb, in arc-minutes
+      keys[found] = static_cast<PairKey>(separation) << SeparationShift | static_cast<PairKey>(m) << MaleShift |
+                    static_cast<PairKey>(f) << FemaleShift | static_cast<PairKey>(kind);
+      found += static_cast<std::size_t>(separation <= orb && hers[f] != NoPosition);
     }
   }
-  SortByCloseness(aspects);  // found in the grid's order
+  SortBySeparation(keys, found);  // found in the grid's order
+  aspects.resize(found);
+  for (std::size_t i = 0; i < found; ++i) {
+    const std::size_t m = keys[i] >> MaleShift & Field, f = keys[i] >> FemaleShift & Field;
+    const AspectKindRow& kind = AspectKinds[keys[i] & Field];
+    aspects[i] = {AspectPoints[m], AspectPoints[f], kind.Kind, kind.Angle, std::max(pointOrbs[m], pointOrbs[f]),
+                  static_cast<int>(keys[i] >> SeparationShift)};
+  }
 }
 
 std::string AspectOrbsText(const AspectOrbs& orbs) {
