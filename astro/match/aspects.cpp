@@ -99,10 +99,6 @@ void SortBySeparation(std::array<PairKey, AspectPointCount * AspectPointCount>& 
 
 const AspectKindRow& AspectKindOf(AspectKind kind) { return AspectKinds[static_cast<std::size_t>(kind)]; }
 
-int PairOrb(const AspectOrbs& orbs, ChartSlot male, ChartSlot female) {
-  return std::max(PointOrb(orbs, male), PointOrb(orbs, female));
-}
-
 std::vector<Aspect> FindAspects(const ChartPositions& male, const ChartPositions& female, const AspectOrbs& orbs) {
   std::vector<Aspect> aspects;
   FindAspects(male, female, orbs, aspects);
@@ -114,7 +110,7 @@ void FindAspects(const ChartPositions& male, const ChartPositions& female, const
   const std::array<int, AspectPointCount> his = PointMinutes(male), hers = PointMinutes(female);
   std::array<int, AspectPointCount> pointOrbs, orbMinutes;
   for (std::size_t i = 0; i < AspectPointCount; ++i) {
-    pointOrbs[i] = PointOrb(orbs, AspectPoints[i]);
+    pointOrbs[i] = std::clamp(PointOrb(orbs, AspectPoints[i]), 0, LargestAspectOrb);
     orbMinutes[i] = pointOrbs[i] * MinutesPerDegree;
   }
   // Every pair's key is written in turn and kept only if the pair is within
@@ -130,7 +126,7 @@ void FindAspects(const ChartPositions& male, const ChartPositions& female, const
       // Orbs of at most LargestAspectOrb leave room for the nearest kind only.
       const std::size_t kind = NearestKinds[static_cast<std::size_t>(apart >> StepShift)];
       const int separation = std::abs(apart - KindMinutes[kind]);
-      const int orb = std::max(orbMinutes[m], orbMinutes[f]);  // PairOrb, in arc-minutes
+      const int orb = std::max(orbMinutes[m], orbMinutes[f]);  // the pair's, in arc-minutes
       keys[found] = static_cast<PairKey>(separation) << SeparationShift | static_cast<PairKey>(m) << MaleShift |
                     static_cast<PairKey>(f) << FemaleShift | static_cast<PairKey>(kind);
       found += static_cast<std::size_t>(separation <= orb && hers[f] != NoPosition);

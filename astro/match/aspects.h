@@ -71,9 +71,6 @@ inline constexpr AspectOrbs DefaultAspectOrbs{8, 6, 4};
 // 60 degrees apart, so with orbs up to 10 no pair can fall within two.
 inline constexpr int LargestAspectOrb = 10;
 
-// The orb of a pair of points, degrees.
-int PairOrb(const AspectOrbs& orbs, ChartSlot male, ChartSlot female);
-
 struct Aspect {
   ChartSlot Male = SunSlot;
   ChartSlot Female = SunSlot;
@@ -86,7 +83,8 @@ struct Aspect {
 
 // Every aspect between a male and a female point, the closest to exact first
 // (equally close ones in the grid's order: by male point, then female point).
-// A point whose slot text cannot be read (see ReadSlotText) makes none.
+// A point whose slot text cannot be read (see ReadSlotText) makes none. An orb
+// outside 0 to LargestAspectOrb counts as the nearer of the two.
 std::vector<Aspect> FindAspects(const ChartPositions& male, const ChartPositions& female,
                                 const AspectOrbs& orbs = DefaultAspectOrbs);
 

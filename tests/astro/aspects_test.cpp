@@ -94,6 +94,10 @@ TEST(FindAspects, NoPairFallsInTwoAspects) {
       ASSERT_EQ(found[0].SeparationMinutes, std::abs(apart - 60 * within[0]->Angle)) << hers[VenusSlot];
     }
   }
+  // Orbs past the largest count as the largest, and below 0 as 0.
+  EXPECT_EQ(AspectsOfOnePair(SunSlot, "00 Ari 00", MoonSlot, "20 Ari 00", {30, 30, 30}).size(), 0u);
+  EXPECT_EQ(AspectsOfOnePair(SunSlot, "00 Ari 00", MoonSlot, "10 Ari 00", {30, 30, 30}).size(), 1u);
+  EXPECT_EQ(AspectsOfOnePair(SunSlot, "00 Ari 00", MoonSlot, "00 Ari 00", {-5, -5, -5}).size(), 1u);
   // Orbs of 0 leave only exact aspects.
   EXPECT_EQ(AspectsOfOnePair(SunSlot, "00 Ari 00", MoonSlot, "00 Leo 00", {0, 0, 0}).size(), 1u);
   EXPECT_TRUE(AspectsOfOnePair(SunSlot, "00 Ari 00", MoonSlot, "00 Leo 01", {0, 0, 0}).empty());
