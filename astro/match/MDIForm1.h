@@ -47,7 +47,8 @@ class MDIForm1 : public shell::Form {
   void cmdPrint_Click();
   void cmdBack_Click();
   void cmdExit_Click();
-  // The report on the first page and the wheel on the second, as a PDF file.
+  // The report on the first page, the wheel on the second and the aspects on
+  // the third, as a PDF file.
   void mnuExportPDF_Click();
   // The wheel as an SVG or PNG file.
   void mnuSavePicture_Click();
