@@ -21,14 +21,15 @@ constexpr int NoPosition = -1;
 // a halfway angle (30, 75, 105 and 150 degrees) may go either way, which does
 // not matter: those lie 20 degrees or more outside any orb.
 constexpr int StepShift = 6;
+constexpr int Distance(int a, int b) { return a < b ? b - a : a - b; }  // std::abs is not constexpr before C++23
 constexpr std::array<std::uint8_t, (HalfCircleMinutes >> StepShift) + 1> NearestKinds = [] {
   std::array<std::uint8_t, (HalfCircleMinutes >> StepShift) + 1> nearest{};
   for (std::size_t step = 0; step < nearest.size(); ++step) {
     const int middle = static_cast<int>(step << StepShift) + (1 << StepShift) / 2;
     std::size_t best = 0;
     for (std::size_t kind = 1; kind < AspectKinds.size(); ++kind) {
-      if (std::abs(middle - AspectKinds[kind].Angle * MinutesPerDegree) <
-          std::abs(middle - AspectKinds[best].Angle * MinutesPerDegree)) {
+      if (Distance(middle, AspectKinds[kind].Angle * MinutesPerDegree) <
+          Distance(middle, AspectKinds[best].Angle * MinutesPerDegree)) {
         best = kind;
       }
     }
