@@ -8,7 +8,8 @@
 # For each size it writes ROWS couples of varied valid entries to a temporary
 # file, runs the batch on it with the output thrown away, and reports couples
 # per second, CPU time per couple against two PartnerChart runs, and the peak
-# resident memory (GNU time's "Maximum resident set size").
+# resident memory (GNU time's "Maximum resident set size"); then runs it again
+# with --aspects and reports its CPU time per couple against the plain batch's.
 set -euo pipefail
 
 build=${1:-build}
@@ -65,15 +66,28 @@ echo "PartnerChart: ${chart_ns} ns CPU; VariedPartnerCharts: ${varied_ns} ns CPU
 printf '%10s %12s %14s %12s %8s %12s %8s %14s\n' rows couples/s "CPU ns/couple" "2 x chart" ratio \
   "2 x varied" ratio "peak RSS KiB"
 
-for rows in "${sizes[@]}"; do
-  generate "$rows" >"$work/couples.csv"
-  status=0
-  /usr/bin/time -v -o "$work/time.txt" "$cli" match --batch "$work/couples.csv" >/dev/null 2>"$work/errors.txt" || status=$?
+# Runs the batch on the couples with any further options given, timed by GNU time into $work/time.txt.
+run_batch() {
+  local status=0
+  /usr/bin/time -v -o "$work/time.txt" "$cli" match --batch "$work/couples.csv" "$@" >/dev/null 2>"$work/errors.txt" ||
+    status=$?
   if [ "$status" -ne 0 ]; then
-    echo "zentara-cli match --batch ended with exit status $status:" >&2
+    echo "zentara-cli match --batch $* ended with exit status $status:" >&2
     head -n 5 "$work/errors.txt" >&2
     exit 1
   fi
+}
+# CPU nanoseconds a couple of the last run.
+cpu_per_couple() {
+  awk -v rows="$1" -F': ' '/User time \(seconds\)/ { user = $2 } /System time \(seconds\)/ { sys = $2 }
+    END { printf "%.0f", (user + sys) * 1e9 / rows }' "$work/time.txt"
+}
+
+aspect_lines=()
+for rows in "${sizes[@]}"; do
+  generate "$rows" >"$work/couples.csv"
+  run_batch
+  plain_ns=$(cpu_per_couple "$rows")
   awk -v rows="$rows" -v chart="$chart_ns" -v varied="$varied_ns" -F': ' '
     /User time \(seconds\)/ { user = $2 }
     /System time \(seconds\)/ { sys = $2 }
@@ -84,5 +98,13 @@ for rows in "${sizes[@]}"; do
       printf "%10d %12.0f %14.0f %12.0f %8.2f %12.0f %8.2f %14d\n", rows, rows / wall, cpu,
              2 * chart, cpu / (2 * chart), 2 * varied, cpu / (2 * varied), rss
     }' "$work/time.txt"
+  run_batch --aspects
+  aspects_ns=$(cpu_per_couple "$rows")
+  aspect_lines+=("$(awk -v rows="$rows" -v plain="$plain_ns" -v aspects="$aspects_ns" \
+    'BEGIN { printf "%10d %16d %18d %8.2f", rows, plain, aspects, aspects / plain }')")
 done
 echo "ratio: CPU time per couple of the batch over two chart runs (target against PartnerChart: at most 1.3)"
+echo
+printf '%10s %16s %18s %8s\n' rows "CPU ns/couple" "with --aspects" ratio
+printf '%s\n' "${aspect_lines[@]}"
+echo "ratio: CPU time per couple with --aspects over without (target: at most 1.15)"

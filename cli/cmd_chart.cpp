@@ -1,7 +1,7 @@
 // zentara-cli chart: one partner's chart from the astro form's entries. After the
 // form's date check it runs the three engine steps for the male table and writes
-// the universal time of birth and the fourteen slot texts, as text or with
-// --json as one JSON object.
+// the universal time of birth, the fourteen slot texts and the equinox they are
+// measured from (--equinox), as text or with --json as one JSON object.
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
@@ -18,6 +18,7 @@
 #include "cli/json_text.h"
 #include "cli/person_options.h"
 #include "astro/match/birth_from_entries.h"
+#include "cli/position_options.h"
 
 namespace zentara::cli {
 
@@ -26,6 +27,7 @@ namespace {
 struct ChartOptions {
   BirthOptionTexts birth;
   PersonOptions person;
+  std::string equinox;
   bool json = false;
 };
 
@@ -69,17 +71,20 @@ int RunChart(const ChartOptions& options, Streams io) {
   namespace planets = modPlanetPosition_Western;
   const planets::ChartAngles angles = planets::CalculateAngles(birth);
   const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
-  const ChartPositions& chart = planets::CalculateChart(birth, angles, moon, true);
+  const Equinox equinox = ToEquinox(options.equinox);
+  const ChartPositions& chart = planets::CalculateChart(birth, angles, moon, true, equinox);
 
   if (options.json) {
     const Json result = {{"universal_time", angles.BirthUniversalTime},
                          {"day_number", planets::ChartDayNumber(birth, angles.BirthUniversalTime)},
-                         {"positions", PositionsJson(chart)}};
+                         {"positions", PositionsJson(chart)},
+                         {"equinox", EquinoxName(equinox)}};
     io.out << JsonText(result) << "\n";
     return ExitSuccess;
   }
   io.out << "Universal time: " << NumberText(angles.BirthUniversalTime) << "\n";
   WritePositions(io.out, chart);
+  io.out << "Equinox: " << EquinoxName(equinox) << "\n";
   return ExitSuccess;
 }
 
@@ -89,6 +94,7 @@ CommandAction DefineChart(CLI::App& command, Streams io) {
   auto options = std::make_shared<ChartOptions>();
   AddBirthOptions(command, options->birth);
   AddSinglePersonOption(command, options->person);
+  AddEquinoxOption(command, options->equinox);
   command.add_flag("--json", options->json, "one JSON object instead of text");
   return [options, io] { return RunChart(*options, io); };
 }

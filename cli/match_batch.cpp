@@ -10,6 +10,7 @@
 #include <ostream>
 #include <vector>
 
+#include "astro/match/aspect_texts.h"
 #include "astro/match/astro_match.h"
 #include "cli/astro_entry_options.h"
 #include "cli/csv_reader.h"
@@ -24,12 +25,8 @@ namespace {
 constexpr std::size_t kPartnerColumns = 2 * AstroColumnCount;
 constexpr std::size_t kOutputBlockBytes = 1 << 16;  // output is written in blocks of about this size
 
-// The result columns' names for the fourteen slots, in slot order.
-constexpr std::string_view kSlotColumns[FilledChartSlotCount] = {
-    "sun",     "moon",  "mercury", "venus",  "mars", "jupiter", "saturn",
-    "uranus", "neptune", "pluto",  "n-node", "s-node", "asc",   "mc",
-};
 constexpr std::string_view kScoreColumns[] = {"power", "harmony", "ph", "percentage", "comment"};
+constexpr std::string_view kEquinoxColumn = "equinox", kAspectsColumn = "aspects";
 
 struct InputColumn {
   Partner partner;
@@ -80,7 +77,7 @@ class OutputBlock {
 
 class BatchMatcher final : public CsvRecordHandler {
  public:
-  explicit BatchMatcher(Streams io) : io_(io) {}
+  BatchMatcher(Streams io, const BatchOptions& options) : io_(io), options_(options) {}
 
   bool OnRecord(std::size_t number, std::span<const std::string_view> fields) override {
     if (number == 1) return ReadHeader(fields);
@@ -152,9 +149,11 @@ class BatchMatcher final : public CsvRecordHandler {
       return false;
     }
     for (const std::string_view partner : {"male-", "female-"}) {
-      for (const std::string_view slot : kSlotColumns) header.append(partner).append(slot).push_back(',');
+      for (const std::string_view slot : SlotKeys) header.append(partner).append(slot).push_back(',');
     }
     for (const std::string_view score : kScoreColumns) header.append(score).push_back(',');
+    if (options_.EquinoxColumn) header.append(kEquinoxColumn).push_back(',');
+    if (options_.AspectsColumn) header.append(kAspectsColumn).push_back(',');
     header.back() = '\n';
     headerRead_ = true;
     return static_cast<bool>(io_.out.write(header.data(), static_cast<std::streamsize>(header.size())));
@@ -178,19 +177,24 @@ class BatchMatcher final : public CsvRecordHandler {
       Refuse(number, ColumnName(failure->Of, ColumnOfCheck(*failure)) + ": " + std::string(failure->Message));
       return;
     }
-    if (!CalculateAstroMatch(entries_, match_)) {  // entries that pass the checks always make a birth
+    // Entries that pass the checks always make a birth.
+    if (!CalculateAstroMatch(entries_, match_, options_.PositionsEquinox)) {
       Refuse(number, "the entries do not make a birth");
       return;
     }
+    if (options_.AspectsColumn) FindAspects(match_.Male, match_.Female, options_.Orbs, aspects_);
     WriteRow(fields, match_);
   }
 
-  // The input fields, both charts and the score, as one output row.
+  // The input fields, both charts and the score, and the equinox and the
+  // aspects when asked for, as one output row.
   void WriteRow(std::span<const std::string_view> fields, const AstroMatchResult& match) {
     const ChartPositions* charts[] = {&match.Male, &match.Female};
     const std::int32_t numbers[] = {match.Score.Power, match.Score.Harmony, match.Score.PH, match.Score.Percentage};
     constexpr std::size_t kNumberBytes = 11;  // "-2147483648"
-    std::size_t most = std::size(numbers) * (kNumberBytes + 1) + MaxCsvFieldText(match.Score.Comment.size()) + 1;
+    const std::string_view equinox = EquinoxName(match.PositionsEquinox);
+    std::size_t most = std::size(numbers) * (kNumberBytes + 1) + MaxCsvFieldText(match.Score.Comment.size()) + 1 +
+                       MaxCsvFieldText(equinox.size()) + 1 + MaxAspectListSize(aspects_.size()) + 1;
     for (const std::string_view field : fields) most += MaxCsvFieldText(field.size()) + 1;
     for (const ChartPositions* chart : charts) {
       for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
@@ -214,6 +218,14 @@ class BatchMatcher final : public CsvRecordHandler {
       *out++ = ',';
     }
     out = WriteCsvField(out, match.Score.Comment);
+    if (options_.EquinoxColumn) {
+      *out++ = ',';
+      out = WriteCsvField(out, equinox);
+    }
+    if (options_.AspectsColumn) {
+      *out++ = ',';
+      out = WriteAspectList(aspects_, out);  // its characters never need quotes
+    }
     *out++ = '\n';
     block_.Commit(out);
   }
@@ -229,9 +241,11 @@ class BatchMatcher final : public CsvRecordHandler {
   bool WriteBlockIfFull() { return !block_.Full() || WriteBlock(); }
 
   Streams io_;
+  BatchOptions options_;
   std::vector<InputColumn> columns_;  // in the input's order
   AstroEntries entries_;              // reused from row to row; every column is set for each
   AstroMatchResult match_;            // reused from row to row
+  std::vector<Aspect> aspects_;       // reused from row to row
   OutputBlock block_;                 // output not yet written
   std::string headerProblem_;
   bool headerRead_ = false;
@@ -240,14 +254,14 @@ class BatchMatcher final : public CsvRecordHandler {
 
 }  // namespace
 
-int RunMatchBatch(const std::string& path, Streams io) {
+int RunMatchBatch(const std::string& path, Streams io, const BatchOptions& options) {
   const bool standardInput = path == "-";
   const int input = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (input < 0) {
     io.err << "zentara-cli match: cannot read " << path << ": " << std::strerror(errno) << "\n";
     return ExitFile;
   }
-  BatchMatcher matcher(io);
+  BatchMatcher matcher(io, options);
   const CsvReadEnd end = ReadCsvRecords(input, matcher);
   const int status = matcher.Finish(end, standardInput ? "the standard input" : path);
   if (!standardInput) ::close(input);

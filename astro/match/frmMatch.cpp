@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "astro/match/MDIForm1.h"
+#include "astro/match/chart_settings.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/frmPlaceLookup.h"
 #include "astro/match/frmReport.h"
@@ -346,7 +347,7 @@ void frmMatch::cmdCalculate_Click() {
   if (!ValidateAstroEntries()) return;
   const zentara::AstroEntries entries = Entries();
   // Entries that pass the checks, in boxes that hold only digits, always convert.
-  const auto match = zentara::CalculateAstroMatch(entries);
+  const auto match = zentara::CalculateAstroMatch(entries, StoredEquinox());
   if (!match) return;
   auto* report = new frmReport(entries);
   report->Fill(*match);

@@ -4,6 +4,7 @@
 #include "astro/engine/planets/lunar_nodes.h"
 #include "astro/engine/planets/planet_elements.h"
 #include "astro/engine/planets/planet_longitude.h"
+#include "astro/engine/planets/precession.h"
 #include "astro/engine/planets/zodiac_text.h"
 
 namespace zentara::modPlanetPosition_Western {
@@ -35,14 +36,16 @@ double ChartDayNumber(const BirthMoment& birth, double birthUniversalTime) {
 }
 
 const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles& angles,
-                                     std::string_view moonPositionText, bool isMale) {
+                                     std::string_view moonPositionText, bool isMale, Equinox equinox) {
   const double d = ChartDayNumber(birth, angles.BirthUniversalTime);
   const double rahu = NorthNodeLongitude(d);
   const double ketu = SouthNodeLongitude(rahu);
 
   ChartPositions& chart = isMale ? maleChart : femaleChart;
   for (const PlanetSlot& planet : PlanetSlots) {
-    chart[planet.Slot] = FormatSlotText(FormatZodiacPosition(PlanetLongitude(planet.Body, d)));
+    double longitude = PlanetLongitude(planet.Body, d);
+    if (equinox == Equinox::OfDate) longitude = PrecessToDate(longitude, d);
+    chart[planet.Slot] = FormatSlotText(FormatZodiacPosition(longitude));
   }
   chart[MoonSlot] = FormatSlotText(moonPositionText);
   chart[NorthNodeSlot] = FormatSlotText(FormatZodiacPosition(rahu));
