@@ -25,14 +25,16 @@ offers() {
   fi
 }
 
-# The names in a section ("Options:", "Subcommands:") of `zentara-cli WORDS... --help`.
+# The names in a section ("Options:", "Subcommands:") of `zentara-cli WORDS... --help`:
+# the first word of each entry (indented by two spaces; a description wrapped
+# onto further lines is indented further).
 help_section() {
   local section=$1
   shift
   "$cli" "$@" --help | awk -v section="$section" '
     $0 == section { listed = 1; next }
     listed && !NF { exit }
-    listed { n = split($1, names, ","); for (i = 1; i <= n; i++) { sub(/\{.*/, "", names[i]); print names[i] } }'
+    listed && /^  [^ ]/ { n = split($1, names, ","); for (i = 1; i <= n; i++) { sub(/\{.*/, "", names[i]); print names[i] } }'
 }
 
 if complete -p zentara-cli | grep -q -- "-F _zentara_cli zentara-cli"; then passes=$((passes + 1)); else
