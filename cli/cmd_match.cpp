@@ -38,7 +38,9 @@ struct MatchOptions {
   std::string equinox;
   std::string orbs;
   bool aspects = false;
+  std::size_t jobs = DefaultBatchJobs();
   CLI::Option* jsonOption = nullptr;
+  CLI::Option* jobsOption = nullptr;
   CLI::Option* batchOption = nullptr;
   CLI::Option* svgOption = nullptr;
   CLI::Option* equinoxOption = nullptr;
@@ -106,11 +108,13 @@ int RunMatch(const MatchOptions& options, Streams io) {
                          {.PositionsEquinox = equinox,
                           .EquinoxColumn = options.equinoxOption->count() > 0,
                           .AspectsColumn = options.aspects,
-                          .Orbs = orbs});
+                          .Orbs = orbs,
+                          .Jobs = options.jobs});
   }
   if (options.aspects) {
     return UsageError(io, "--aspects adds a column to --batch's output; a single couple's aspects are always written");
   }
+  if (options.jobsOption->count() > 0) return UsageError(io, "--jobs sets how many threads --batch scores on");
   for (const auto& [partner, given] : {std::pair{Partner::Male, &options.male}, {Partner::Female, &options.female}}) {
     if (PersonGiven(options.people, partner)) continue;
     if (const auto missing = MissingPickOption(*given, partner)) return UsageError(io, *missing);
@@ -161,6 +165,10 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   options->equinoxOption = AddEquinoxOption(command, options->equinox);
   options->orbsOption = AddOrbsOption(command, options->orbs);
   command.add_flag("--aspects", options->aspects, "with --batch: add the column aspects");
+  options->jobsOption = command.add_option("--jobs", options->jobs,
+                                           "with --batch: score on N threads at once (default: one a core)")
+                            ->type_name("N")
+                            ->check(CLI::Range(1, 1024));
   command.footer(
       "The entries are those of the astro entry form. Names, cities, states and countries take\n"
       "letters and spaces only: any other character is refused with \"Please enter only letters\"\n"
