@@ -6,7 +6,6 @@
 namespace {
 
 using zentara::places::FoldForSearch;
-using zentara::places::IsLatinScript;
 
 TEST(FoldForSearch, CaseAccentsLigaturesAndPunctuation) {
   struct Case {
@@ -37,13 +36,6 @@ TEST(FoldForSearch, CaseAccentsLigaturesAndPunctuation) {
       {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(FoldForSearch(c.text), c.folded) << "text: " << c.text;
-}
-
-TEST(FoldForSearch, LatinScriptIsWhatFoldsToAscii) {
-  EXPECT_TRUE(IsLatinScript("Bombaim"));
-  EXPECT_TRUE(IsLatinScript("Bombėjus"));
-  EXPECT_FALSE(IsLatinScript("Бомбей"));
-  EXPECT_FALSE(IsLatinScript("मुंबई"));
 }
 
 }  // namespace

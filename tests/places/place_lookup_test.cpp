@@ -22,8 +22,9 @@ TEST(LookUpPlaces, LeavesOutWhatRulesOutEveryPlaceAndSaysSo) {
     const char* status;
   };
   const Case cases[] = {
-      {"Delhi", "Delhi", "India", Widening::WithoutState, "IN",  // no state on record for Delhi
-       "No \"Delhi\" in the state \"Delhi\": the state is left out. 1 place found."},
+      {"Delhi", "Delhi", "India", Widening::None, "IN", "1 place found."},
+      {"Delhi", "Punjab", "India", Widening::WithoutState, "IN",
+       "No \"Delhi\" in the state \"Punjab\": the state is left out. 1 place found."},
       {"Springfield", "Illinois", "India", Widening::WithoutCountry, "US",
        "No \"Springfield\" in the country \"India\": the country is left out. 1 place found."},
       {"Springfield", "Illinois", "The States", Widening::WithoutCountry, "US",
@@ -35,8 +36,7 @@ TEST(LookUpPlaces, LeavesOutWhatRulesOutEveryPlaceAndSaysSo) {
       {"Zzqq", "", "Holland", Widening::None, "",
        "No country named Holland. No place is named \"Zzqq\" or has a name beginning with it."},
       {"Edinbrugh", "", "", Widening::None, "",
-       "No place is named \"Edinbrugh\" or has a name beginning with it. Did you mean \"Edinburgh\" or "
-       "\"Edinburg\"?"},
+       "No place is named \"Edinbrugh\" or has a name beginning with it. Did you mean \"Edinburgh\"?"},
       {"Philadelfia", "", "United States", Widening::None, "",
        "No place is named \"Philadelfia\" or has a name beginning with it. Did you mean \"Philadelphia\"?"},
       {" - ", "Delhi", "India", Widening::None, "", "Type the name of the city."},
