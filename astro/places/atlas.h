@@ -92,7 +92,7 @@ class Atlas {
   // population; each name as the place spells it, once; at most `limit`.
   std::vector<std::string> SuggestNames(const PlaceQuery& query, std::size_t limit = 5) const;
 
-  // Bytes the loaded atlas holds, its search index and name tree included.
+  // Bytes the loaded atlas holds, its search index and near names included.
   std::size_t MemoryBytes() const;
 
  private:
@@ -116,7 +116,7 @@ class Atlas {
   std::vector<atlas_file::RegionRecord> regions_;
   std::vector<atlas_file::PlaceRecord> places_;
   std::vector<atlas_file::KeyRecord> keys_;
-  std::vector<atlas_file::NameTreeRecord> nameTree_;
+  std::vector<atlas_file::TextRef> nearNames_;
 };
 
 }  // namespace zentara::places

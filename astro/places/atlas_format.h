@@ -12,8 +12,9 @@
 // by place, one for each distinct folded name of each place (its own name,
 // ASCII name, other names in every script, and their spellings with "St",
 // "Ft", "Mt" for "Saint", "Fort", "Mount" and back).
-// Name tree: the folded names and ASCII names of the places, each once, as a
-// BK-tree by EditDistance laid out breadth first (name_tree.h).
+// Near names: the places' own names and ASCII names, folded, each once,
+// sorted bytewise: the index the closest names to a misspelt one are found in,
+// walked as a tree of the names' beginnings (near_names.cpp).
 #pragma once
 #include <bit>
 #include <cstdint>
@@ -45,7 +46,7 @@ struct Header {
   char magic[8];
   std::uint32_t version;
   std::uint32_t reserved;
-  Section text, zones, countries, regions, places, keys, nameTree;
+  Section text, zones, countries, regions, places, keys, nearNames;
 };
 
 struct ZoneRecord {
@@ -83,16 +84,9 @@ struct KeyRecord {
   std::uint32_t place;  // index of a PlaceRecord
 };
 
-struct NameTreeRecord {
-  TextRef name;             // folded name, one of the search keys
-  std::uint32_t firstChild; // index of the first child node, after this one
-  std::uint16_t childCount;
-  std::uint16_t distance;   // EditDistance from the parent's name (0 for the root)
-};
-
 static_assert(sizeof(Header) == 72 && sizeof(TextRef) == 8 && sizeof(ZoneRecord) == 8 &&
               sizeof(CountryRecord) == 20 && sizeof(RegionRecord) == 28 && sizeof(PlaceRecord) == 28 &&
-              sizeof(KeyRecord) == 12 && sizeof(NameTreeRecord) == 16,
+              sizeof(KeyRecord) == 12,
               "records are written as they lie in memory");
 
 }  // namespace zentara::places::atlas_file

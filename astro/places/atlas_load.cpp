@@ -54,7 +54,7 @@ struct AtlasReader {
         {header.regions, sizeof(format::RegionRecord)},
         {header.places, sizeof(format::PlaceRecord)},
         {header.keys, sizeof(format::KeyRecord)},
-        {header.nameTree, sizeof(format::NameTreeRecord)},
+        {header.nearNames, sizeof(format::TextRef)},
     };
     std::uint64_t end = sizeof header;
     for (const auto& [section, recordBytes] : sections) {
@@ -69,8 +69,8 @@ struct AtlasReader {
     return end == fileBytes;
   }
 
-  // Every reference inside the text and every index inside its table, the
-  // keys in the order the search relies on, and the name tree a tree.
+  // Every reference inside the text and every index inside its table, and the
+  // keys and near names in the order the searches rely on.
   bool Consistent(const Atlas& atlas) {
     const std::uint64_t textBytes = atlas.text_.size();
     const auto inText = [&](format::TextRef ref) { return std::uint64_t{ref.offset} + ref.length <= textBytes; };
@@ -94,11 +94,8 @@ struct AtlasReader {
     const bool keysFit = std::all_of(atlas.keys_.begin(), atlas.keys_.end(), [&](const format::KeyRecord& key) {
       return inText(key.key) && key.place < atlas.places_.size();
     });
-    const bool nodesFit = std::all_of(atlas.nameTree_.begin(), atlas.nameTree_.end(),
-                                      [&](const format::NameTreeRecord& node) {
-                                        return inText(node.name);
-                                      });
-    if (!(zonesFit && countriesFit && regionsFit && placesFit && keysFit && nodesFit)) {
+    const bool nearNamesFit = std::all_of(atlas.nearNames_.begin(), atlas.nearNames_.end(), inText);
+    if (!(zonesFit && countriesFit && regionsFit && placesFit && keysFit && nearNamesFit)) {
       problem = "refers outside its own tables";
       return false;
     }
@@ -106,20 +103,13 @@ struct AtlasReader {
                                        [&](const format::KeyRecord& a, const format::KeyRecord& b) {
                                          return atlas.Text(a.key) < atlas.Text(b.key);
                                        });
-    if (!sorted) {
-      problem = "has its search keys out of order";
-      return false;
-    }
-    // Laid out breadth first: each node's children follow those of the nodes
-    // before it, so every node but the root is the child of one earlier node.
-    std::uint64_t reached = atlas.nameTree_.empty() ? 0 : 1;
-    for (std::uint64_t i = 0; i < atlas.nameTree_.size(); ++i) {
-      const format::NameTreeRecord& node = atlas.nameTree_[i];
-      if (i >= reached || (node.childCount != 0 && node.firstChild != reached)) break;
-      reached += node.childCount;
-    }
-    if (reached != atlas.nameTree_.size()) problem = "has a name tree that is not a tree";
-    return reached == atlas.nameTree_.size();
+    // Each near name after the one before it, so none is there twice.
+    const bool nearNamesSorted = std::adjacent_find(atlas.nearNames_.begin(), atlas.nearNames_.end(),
+                                                    [&](format::TextRef a, format::TextRef b) {
+                                                      return atlas.Text(a) >= atlas.Text(b);
+                                                    }) == atlas.nearNames_.end();
+    if (!sorted || !nearNamesSorted) problem = "has its search keys or near names out of order";
+    return sorted && nearNamesSorted;
   }
 };
 
@@ -153,7 +143,7 @@ std::unique_ptr<const Atlas> Atlas::Load(const std::filesystem::path& file, std:
                     reader.ReadSection(atlas->regions_, header.regions, "regions") &&
                     reader.ReadSection(atlas->places_, header.places, "places") &&
                     reader.ReadSection(atlas->keys_, header.keys, "search keys") &&
-                    reader.ReadSection(atlas->nameTree_, header.nameTree, "name tree");
+                    reader.ReadSection(atlas->nearNames_, header.nearNames, "near names");
   if (!read || !reader.Consistent(*atlas)) {
     error = "the atlas file " + name + " " + reader.problem;
     return nullptr;
@@ -182,7 +172,7 @@ std::size_t Atlas::MemoryBytes() const {
   return sizeof(Atlas) + text_.capacity() + zones_.capacity() * sizeof(format::ZoneRecord) +
          countries_.capacity() * sizeof(format::CountryRecord) +
          regions_.capacity() * sizeof(format::RegionRecord) + places_.capacity() * sizeof(format::PlaceRecord) +
-         keys_.capacity() * sizeof(format::KeyRecord) + nameTree_.capacity() * sizeof(format::NameTreeRecord);
+         keys_.capacity() * sizeof(format::KeyRecord) + nearNames_.capacity() * sizeof(format::TextRef);
 }
 
 }  // namespace zentara::places

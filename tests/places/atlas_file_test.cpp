@@ -36,6 +36,8 @@ TEST(AtlasFile, DamagedFilesAreRefused) {
   format::Header header;
   std::memcpy(&header, real.data(), sizeof header);
   const std::uint64_t lastKey = header.keys.offset + sizeof(format::KeyRecord) * (header.keys.count - 1);
+  format::TextRef secondNearName;
+  std::memcpy(&secondNearName, real.data() + header.nearNames.offset + sizeof secondNearName, sizeof secondNearName);
   format::Header zonesMoved = header;
   zonesMoved.zones.offset += format::SectionAlignment;
 
@@ -52,10 +54,8 @@ TEST(AtlasFile, DamagedFilesAreRefused) {
       {"a table out of place", Patched(real, 0, zonesMoved), "a table out of place"},
       {"a key pointing past the places", Patched(real, lastKey + offsetof(format::KeyRecord, place), ~0u),
        "refers outside its own tables"},
-      {"keys out of order (the last made empty)", Patched(real, lastKey, format::TextRef{0, 0}),
-       "search keys out of order"},
-      {"a name tree whose root is its own child",
-       Patched(real, header.nameTree.offset + offsetof(format::NameTreeRecord, firstChild), 0u), "not a tree"},
+      {"keys out of order (the last made empty)", Patched(real, lastKey, format::TextRef{0, 0}), "out of order"},
+      {"a near name twice", Patched(real, header.nearNames.offset, secondNearName), "out of order"},
   };
   const auto file = std::filesystem::temp_directory_path() / "zentara_damaged_atlas.bin";
   for (const auto& c : cases) {

@@ -19,7 +19,6 @@
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <numeric>
 #include <set>
 #include <string>
 #include <string_view>
@@ -30,7 +29,6 @@
 #include "astro/places/atlas_maker/name_variants.h"
 #include "astro/places/atlas_maker/region_names.h"
 #include "astro/places/fold_text.h"
-#include "astro/places/name_tree.h"
 
 namespace {
 
@@ -279,23 +277,15 @@ int Run(char** paths) {
   std::vector<format::KeyRecord> keyRecords;
   for (const auto& [key, place] : keys) keyRecords.push_back({text.Add(std::string(key)), place});
 
-  // The names the closest names are offered from, most populous place first,
-  // so the great cities' names lie near the root.
-  std::vector<std::uint32_t> byPopulation(places.size());
-  std::iota(byPopulation.begin(), byPopulation.end(), 0);
-  std::stable_sort(byPopulation.begin(), byPopulation.end(),
-                   [&](std::uint32_t a, std::uint32_t b) { return places[a].population > places[b].population; });
-  std::vector<std::string> treeNames;
-  std::set<std::string_view> inTree;
-  for (const std::uint32_t i : byPopulation) {
-    for (const std::string* name : {&places[i].foldedName, &places[i].foldedAsciiName}) {
-      if (!name->empty() && inTree.insert(*name).second) treeNames.push_back(*name);
+  // The names the closest names are offered from.
+  std::set<std::string_view> nearNames;
+  for (const Place& place : places) {
+    for (const std::string* name : {&place.foldedName, &place.foldedAsciiName}) {
+      if (!name->empty()) nearNames.insert(*name);
     }
   }
-  std::vector<format::NameTreeRecord> treeRecords;
-  for (const NameTreeNode& node : BuildNameTree(treeNames)) {
-    treeRecords.push_back({text.Add(treeNames[node.name]), node.firstChild, node.childCount, node.distance});
-  }
+  std::vector<format::TextRef> nearNameRecords;
+  for (const std::string_view name : nearNames) nearNameRecords.push_back(text.Add(std::string(name)));
 
   format::Header header{};
   std::copy(std::begin(format::Magic), std::end(format::Magic), header.magic);
@@ -309,7 +299,7 @@ int Run(char** paths) {
   header.regions = sections.Write(regionRecords);
   header.places = sections.Write(placeRecords);
   header.keys = sections.Write(keyRecords);
-  header.nameTree = sections.Write(treeRecords);
+  header.nearNames = sections.Write(nearNameRecords);
   out.seekp(0);
   out.write(reinterpret_cast<const char*>(&header), sizeof header);
   if (!out.flush()) throw std::runtime_error(std::string("cannot write ") + outputPath);
@@ -317,7 +307,7 @@ int Run(char** paths) {
   const auto coded = std::count_if(regions.begin(), regions.end(),
                                    [](const Region& r) { return r.naming != nullptr && !r.naming->isoCode.empty(); });
   std::cout << "atlas: " << placeRecords.size() << " places, " << keyRecords.size() << " search keys, "
-            << treeRecords.size() << " names in the name tree, " << regionRecords.size() << " regions (" << named
+            << nearNameRecords.size() << " near names, " << regionRecords.size() << " regions (" << named
             << " named, " << coded << " with an ISO 3166-2 code), " << countryRecords.size() << " countries, "
             << zoneRecords.size() << " time zones; " << skipped << " malformed lines skipped\n";
   return 0;
