@@ -85,7 +85,8 @@ class Atlas {
   bool IsCountry(std::string_view text) const;
 
   // For a name nothing matches: the names of places nearest to the query's
-  // name (before any comma) by EditDistance, at most one edit away for a name
+  // name (before any comma) by EditDistance, of the places' own and ASCII
+  // names (the file's near names), at most one edit away for a name
   // of three or four characters and two for a longer one (none for shorter),
   // among the places the query's region, country and parts after commas let
   // through. The nearest first, equally near ones by their largest place's
