@@ -14,6 +14,7 @@
 #include "astro/match/place_lookup.h"
 #include "astro/match/time_zones.h"
 #include "astro/places/atlas_location.h"
+#include "astro/places/fold_text.h"
 #include "astro/places/form_entry.h"
 #include "astro/places/tzdb_time_zone_rules.h"
 #include "cli/birth_options.h"
@@ -148,7 +149,8 @@ int RunPlace(const PlaceOptions& options, Streams io) {
     io.err << "zentara-cli place: " << loaded.error << "\n";
     return ExitFile;
   }
-  if (!options.country.empty() && !loaded.atlas->IsCountry(options.country)) {
+  // A country left blank narrows nothing, as in the look-up window.
+  if (!places::FoldForSearch(options.country).empty() && !loaded.atlas->IsCountry(options.country)) {
     io.err << "No country named " << options.country << "\n";
     return ExitRefused;
   }
