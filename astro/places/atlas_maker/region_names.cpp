@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "astro/places/atlas_maker/cldr_names.h"
+#include "astro/places/edit_distance.h"
 #include "astro/places/fold_text.h"
 
 namespace zentara::places::atlas_maker {
@@ -22,6 +23,19 @@ constexpr std::string_view KindWords[] = {
     "emirate", "federal", "governorate", "krai", "kray", "municipality", "oblast", "of", "okrug", "parish",
     "prefecture", "province", "raion", "rayon", "region", "republic", "state", "territory", "the", "voivodeship",
 };
+
+// How near a region's name must be spelt to an ISO one's to be taken for it
+// when no name matches outright: one edit apart, or two past a common
+// beginning this long ("Vinnytsia" and "Vinnytska"; "Taiwan" is not "Tainan",
+// nor "North Khorasan" "South Khorasan"); and names this long at least.
+constexpr std::size_t CommonBeginningForTwoEdits = 4;
+constexpr std::size_t MinimumNearNameBytes = 7;
+
+bool SpeltNearly(const std::string& a, const std::string& b) {
+  const std::size_t common = static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+  const unsigned edits = EditDistance(a, b);
+  return edits <= 1 || (edits == 2 && common >= CommonBeginningForTwoEdits);
+}
 
 // A folded name without the words above; empty when nothing else is left.
 std::string WithoutKindWords(const std::string& folded) {
@@ -80,7 +94,19 @@ const IsoRegion* Linked(const std::vector<IsoRegion>& isoRegions, const std::str
       }
     }
   }
-  return nullptr;
+  // Spellings a letter or two apart ("Vinnytsia", "Vinnytska oblast"): the
+  // one top-level region that near, of names long enough not to be alike by
+  // chance.
+  const IsoRegion* near = nullptr;
+  for (const IsoRegion& region : isoRegions) {
+    const bool isNear = region.topLevel && core.size() >= MinimumNearNameBytes &&
+                        std::any_of(region.englishNames.begin(), region.englishNames.end(), [&](const std::string& n) {
+                          return SpeltNearly(WithoutKindWords(n), core);
+                        });
+    if (isNear && near != nullptr) return nullptr;
+    if (isNear) near = &region;
+  }
+  return near;
 }
 
 }  // namespace
