@@ -174,7 +174,7 @@ constexpr double DigitWidth = 0.64, DegreeSignWidth = 0.5, PrimeWidth = 0.28;
 constexpr double GlyphWidth = 0.9, AscWidth = 1.8, MCWidth = 1.6;
 constexpr double TextHeight = 0.8;
 // Room between a tick and its symbol, and between the stacked texts.
-constexpr double TextGap = 0.008;  // share of the wheel's radius
+constexpr double TextGap = 0.005;  // share of the wheel's radius
 
 // Half the extent, along the radius at `angle`, of a box `width` by `height`.
 double HalfExtent(double width, double height, double angle) {
@@ -182,10 +182,19 @@ double HalfExtent(double width, double height, double angle) {
   return (width * std::abs(std::cos(radians)) + height * std::abs(std::sin(radians))) / 2;
 }
 
+// Whether the first of two texts stacked along the radius at `angle`, their
+// centres `distance` apart, is the outer one: the upper where they stand on
+// different lines (their heights do not overlap), else the left one.
+bool OuterReadFirst(double angle, double distance, double height) {
+  const double radians = angle * std::numbers::pi / 180.0;
+  if (distance * std::abs(std::sin(radians)) >= height) return std::sin(radians) > 0;
+  return std::cos(radians) < 0;
+}
+
 // The symbol inside the tick, the degrees and minutes further in, each as
-// close to the one before as the boxes allow at the symbol's angle. Every
-// symbol gets the room of the widest, so neighbours' texts stand in the same
-// rows and the separation keeps them apart.
+// close to the one before as the boxes allow at the symbol's angle, the one
+// read first outside. Every symbol gets the room of the widest, so
+// neighbours' texts stand in the same rows and the separation keeps them apart.
 void StackTexts(WheelPoint& point, const WheelRing& ring) {
   const double angle = point.SymbolAngle;
   const double symbol = std::max({HalfExtent(GlyphWidth * PlanetSymbolSize, TextHeight * PlanetSymbolSize, angle),
@@ -195,9 +204,13 @@ void StackTexts(WheelPoint& point, const WheelRing& ring) {
   const double minutes = HalfExtent((2 * DigitWidth + PrimeWidth) * NumberSize, TextHeight * NumberSize, angle);
   point.LeaderEnd = ring.TickEnd - TextGap;
   point.SymbolRadius = point.LeaderEnd - symbol;
-  point.DegreesRadius = point.SymbolRadius - symbol - TextGap - degrees;
-  point.MinutesRadius = point.DegreesRadius - degrees - TextGap - minutes;
-  point.InnerEdge = point.MinutesRadius - minutes;
+  const bool degreesOutside = OuterReadFirst(angle, degrees + TextGap + minutes, TextHeight * NumberSize);
+  const double outer = degreesOutside ? degrees : minutes, inner = degreesOutside ? minutes : degrees;
+  const double outerRadius = point.SymbolRadius - symbol - TextGap - outer;
+  const double innerRadius = outerRadius - outer - TextGap - inner;
+  point.DegreesRadius = degreesOutside ? outerRadius : innerRadius;
+  point.MinutesRadius = degreesOutside ? innerRadius : outerRadius;
+  point.InnerEdge = innerRadius - inner;
 }
 
 std::vector<WheelPoint> RingPoints(const ChartPositions& chart, double ascendant, const WheelRing& ring) {

@@ -44,23 +44,24 @@ std::vector<double> SpreadAngles(const std::vector<double>& angles, double separ
 // A ring: its edges, the end of the tick marks that run inwards from the
 // outer edge at the true positions, and the least angle between two symbols
 // (degrees), one row a ring. Each point's symbol stands inside its tick, its
-// degrees and minutes further in, as close as their sizes allow at its angle.
+// degrees and minutes further in, as close as their sizes allow at its angle,
+// in the order they are read (see WheelPoint).
 struct WheelRing {
   double Outer, Inner;
   double TickEnd;
   double Separation;
 };
-inline constexpr WheelRing ZodiacRing{1.00, 0.86, 0.86, 30};
-inline constexpr WheelRing FemaleRing{0.86, 0.60, 0.835, 9};
-inline constexpr WheelRing MaleRing{0.60, 0.34, 0.575, 12.5};
+inline constexpr WheelRing ZodiacRing{1.00, 0.87, 0.87, 30};
+inline constexpr WheelRing FemaleRing{0.87, 0.585, 0.845, 9};
+inline constexpr WheelRing MaleRing{0.585, 0.30, 0.56, 12.5};
 // The radius of the sign symbols on the zodiac ring.
-inline constexpr double SignSymbolRadius = 0.93;
+inline constexpr double SignSymbolRadius = 0.935;
 
 // Text sizes (em) as shares of the wheel's radius.
 inline constexpr double SignSymbolSize = 0.085;
 inline constexpr double PlanetSymbolSize = 0.062;
-inline constexpr double AngleSymbolSize = 0.040;  // "Asc", "MC"
-inline constexpr double NumberSize = 0.034;       // "05°", "07'"
+inline constexpr double AngleSymbolSize = 0.036;  // "Asc", "MC"
+inline constexpr double NumberSize = 0.046;       // "05°", "07'"
 
 // The symbols of the fourteen slots (Sun to Pluto, the nodes, Asc and MC) and
 // of the twelve signs, Aries first, as UTF-8.
@@ -78,7 +79,11 @@ struct WheelPoint {
   SlotPosition Position;
   double TickAngle = 0;    // screen angle of the true position
   double SymbolAngle = 0;  // screen angle of the symbol and its texts, spread
-  // Radii of the centres of the symbol, the degrees ("05°") and the minutes ("07'").
+  // Radii of the centres of the symbol, the degrees ("05°") and the minutes
+  // ("07'"). The degrees come first as text is read: above the minutes where
+  // the two stand on different lines (so outside them on the top half of the
+  // wheel, inside on the bottom half), else to their left (outside on the
+  // left half, inside on the right).
   double SymbolRadius = 0, DegreesRadius = 0, MinutesRadius = 0;
   // The radius where the line from the tick to a moved symbol ends, and the
   // radius the minutes reach inwards: the point's texts stand between them.

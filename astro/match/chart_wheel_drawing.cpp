@@ -7,14 +7,13 @@
 namespace zentara {
 namespace {
 
-// The wheel's radius as a share of the canvas side; the rest is margin.
-constexpr double WheelShare = 0.48;
 // Half the height of a capital in DejaVu Sans, in em: a text's baseline stands
 // this far below the point it is centred on.
 constexpr double HalfCapHeight = 0.36;
 
 // Sizes as shares of the wheel's radius.
 constexpr double LegendSize = 0.045;
+constexpr double CornerTextSize = 0.034;  // the key to the colours, the equinox
 constexpr double ThinLine = 0.003, Line = 0.005, ThickLine = 0.008;
 // Degree marks on the zodiac ring's inner edge: every 5 degrees, longer every 10.
 constexpr double ShortMark = 0.015, LongMark = 0.03;
@@ -49,7 +48,7 @@ constexpr ElementColours Elements[4] = {
 
 class Canvas {
  public:
-  explicit Canvas(double side) : centre_(side / 2), radius_(side * WheelShare) { drawing_.Side = side; }
+  explicit Canvas(double side) : centre_(side / 2), radius_(side * WheelRadiusShare) { drawing_.Side = side; }
 
   double X(double share, double angle) const { return centre_ + share * radius_ * std::cos(Radians(angle)); }
   double Y(double share, double angle) const { return centre_ - share * radius_ * std::sin(Radians(angle)); }
@@ -129,10 +128,10 @@ void DrawAxes(Canvas& canvas, const ChartWheel& wheel) {
 
 // Texts in a corner, one a line, the last line's baseline at LastBaseline.
 void CornerTexts(Canvas& canvas, double side, double centre, const std::vector<KeyLine>& lines) {
-  const double spacing = CornerLineSpacing * NumberSize * canvas.radius();
+  const double spacing = CornerLineSpacing * CornerTextSize * canvas.radius();
   double y = side * LastBaseline - spacing * static_cast<double>(lines.size() - 1);
   for (const KeyLine& line : lines) {
-    canvas.add(WheelText{side * centre, y, line.Text, NumberSize * canvas.radius(), line.Ink});
+    canvas.add(WheelText{side * centre, y, line.Text, CornerTextSize * canvas.radius(), line.Ink});
     y += spacing;
   }
 }

@@ -58,6 +58,12 @@ struct WheelDrawing {
 
 inline constexpr std::string_view WheelFontFamily = "DejaVu Sans";
 
+// The wheel's outer radius as a share of the canvas side; the rest is margin.
+inline constexpr double WheelRadiusShare = 0.48;
+// The least canvas side at which the degrees and minutes are `pixels` high
+// (their em size): 453 for 10 pixels.
+constexpr double LeastSideForLabels(double pixels) { return pixels / (WheelRadiusShare * NumberSize); }
+
 // The inks of the male and the female chart, on the wheel and in the aspect grid.
 inline constexpr Colour MaleInk{30, 70, 150};
 inline constexpr Colour FemaleInk{170, 40, 80};

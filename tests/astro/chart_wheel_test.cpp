@@ -161,13 +161,50 @@ TEST(LayoutChartWheel, TextsStayInsideTheirRingAtEveryAngle) {
     const ChartWheel wheel = LayoutChartWheel(male, female);
     for (const auto& [points, ring] : {std::pair{&wheel.Male, &MaleRing}, std::pair{&wheel.Female, &FemaleRing}}) {
       for (const WheelPoint& p : *points) {
-        EXPECT_TRUE(ring->TickEnd > p.LeaderEnd && p.LeaderEnd > p.SymbolRadius && p.SymbolRadius > p.DegreesRadius &&
-                    p.DegreesRadius > p.MinutesRadius && p.MinutesRadius > p.InnerEdge && p.InnerEdge >= ring->Inner)
+        const double outer = std::max(p.DegreesRadius, p.MinutesRadius);
+        const double inner = std::min(p.DegreesRadius, p.MinutesRadius);
+        EXPECT_TRUE(ring->TickEnd > p.LeaderEnd && p.LeaderEnd > p.SymbolRadius && p.SymbolRadius > outer &&
+                    outer > inner && inner > p.InnerEdge && p.InnerEdge >= ring->Inner)
             << text << " slot " << p.Slot << " at " << p.SymbolAngle << ": " << p.LeaderEnd << " " << p.SymbolRadius
             << " " << p.DegreesRadius << " " << p.MinutesRadius << " " << p.InnerEdge;
       }
     }
   }
+}
+
+// Each point's label reads degrees then minutes wherever it stands: the
+// degrees above the minutes where the two stand on different lines, else to
+// their left. Every point of both charts at every whole degree, quadrant by
+// quadrant of the wheel.
+TEST(DrawChartWheel, LabelsReadDegreesThenMinutesInEveryQuadrant) {
+  constexpr double side = 600;
+  // Two labels stand on different lines when their boxes, 0.8 em high (DejaVu
+  // Sans's digits stand 0.73 em), do not overlap.
+  constexpr double boxHeight = 0.8;  // em
+  const char* quadrants[] = {"top left", "top right", "bottom left", "bottom right"};
+  int labels[4] = {};
+  for (int degree = 0; degree < 360; ++degree) {
+    ChartPositions male, female;
+    const std::string text = std::to_string(degree % 30 / 10) + std::to_string(degree % 10) + " " +
+                             std::string(modPlanetPosition_Western::SignKeys.substr(degree / 30 * 3, 3)) + " 56";
+    male.fill(text);
+    female.fill(text);
+    male[AscendantSlot] = "00 Lib 00";  // Aries at 3 o'clock, the points all round the wheel in turn
+    const WheelDrawing drawing = DrawChartWheel(LayoutChartWheel(male, female), side);
+    // Each point draws its symbol, its degrees ("05°") and its minutes ("56'"), in turn.
+    for (std::size_t i = 0; i + 1 < drawing.Shapes.size(); ++i) {
+      const auto* degrees = std::get_if<WheelText>(&drawing.Shapes[i]);
+      const auto* minutes = std::get_if<WheelText>(&drawing.Shapes[i + 1]);
+      if (!degrees || !minutes || !degrees->Text.ends_with("\u00B0") || minutes->Text != "56'") continue;
+      const int quadrant = (degrees->Y > side / 2 ? 2 : 0) + (degrees->X > side / 2 ? 1 : 0);
+      ++labels[quadrant];
+      const bool twoLines = std::abs(degrees->Y - minutes->Y) >= boxHeight * degrees->Size;
+      EXPECT_TRUE(twoLines ? degrees->Y < minutes->Y : degrees->X < minutes->X)
+          << quadrants[quadrant] << ", " << text << ": \"" << degrees->Text << "\" at " << degrees->X << ","
+          << degrees->Y << ", \"" << minutes->Text << "\" at " << minutes->X << "," << minutes->Y;
+    }
+  }
+  for (int quadrant = 0; quadrant < 4; ++quadrant) EXPECT_GT(labels[quadrant], 0) << quadrants[quadrant];
 }
 
 // Text goes into the SVG with the characters XML reserves escaped, so a label
