@@ -370,10 +370,17 @@ void frmMatch::LookUpPlace(Partner partner) {
   platform::current().showModal(window);
 }
 
-// The chosen place's coordinates, and its zone row and Daylight Saving Time box
-// where a row gives its offset, into that partner's controls; nothing else.
+// The chosen place's name, region and country, its coordinates, and its zone
+// row and Daylight Saving Time box where a row gives its offset, into that
+// partner's controls. A name the boxes cannot take any letter of, and a
+// region the atlas does not have, leave the box as it is.
 void frmMatch::FillPlace(Partner partner, const zentara::places::PlaceEntries& place) {
   const PartnerControls& c = ControlsOf(partner);
+  const zentara::places::FormPlaceNames names = zentara::places::PlaceNamesForForm(place.place);
+  for (const auto& [box, text] : {std::pair{c.txtCity, &names.city}, {c.txtState, &names.state},
+                                  {c.txtCountry, &names.country}}) {
+    if (!text->empty()) box->setText(shell::ToQt(*text));
+  }
   const zentara::places::FormAngle& latitude = place.coordinates.latitude;
   const zentara::places::FormAngle& longitude = place.coordinates.longitude;
   c.txtLD->setText(QString::number(latitude.degrees));

@@ -72,9 +72,7 @@ frmPlaceLookup::frmPlaceLookup(zentara::Partner partner, const zentara::AstroPar
   headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
   heading->setFont(headingFont);
   layout->addWidget(heading);
-  layout->addWidget(NamedLabel(central, "lblBirthTime",
-                               "Offsets at the birth date and time on the form: " +
-                                   ToQt(zentara::LocalBirthTimeText(entries))));
+  layout->addWidget(NamedLabel(central, "lblBirthTime", ToQt(zentara::OffsetsDateText(entries))));
 
   auto* boxes = new QGridLayout();
   txtCity_ = SearchBox(central, "txtLookupCity", entries.City);
@@ -191,11 +189,16 @@ bool frmPlaceLookup::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmPlaceLookup::cmdWebSearch_Click() {
-  // The form's place as typed there, as the web look-up has always had it; the
-  // user then types the coordinates into the form, so the window steps aside.
-  // Without a browser to show the search the window stays, and says so.
+  // The place the window's boxes hold now, in the search text the web look-up
+  // has always had; the user then types the coordinates into the form, so the
+  // window steps aside. Without a browser to show the search the window
+  // stays, and says so.
+  zentara::AstroPartnerEntries shown = entries_;
+  shown.City = shell::ToStd(txtCity_->text());
+  shown.State = shell::ToStd(txtState_->text());
+  shown.Country = shell::ToStd(txtCountry_->text());
   const auto lookup = platform::current().newWebLookup();
-  if (!lookup->lookUp(ToQt(zentara::PlaceSearchText(entries_)), ToQt(zentara::WebPageAddress(zentara::HomePageKey)))) {
+  if (!lookup->lookUp(ToQt(zentara::PlaceSearchText(shown)), ToQt(zentara::WebPageAddress(zentara::HomePageKey)))) {
     platform::current().showMessage(this, QStringLiteral("No web browser could be started to search for the place."),
                                     platform::Icon::Information, platform::Buttons::Ok);
     return;

@@ -3,7 +3,8 @@
 // the offline atlas at every keystroke; each place found is listed with its
 // coordinates as the form's boxes take them and the offset its clocks kept at
 // the birth date and time on the form. Fill In hands the chosen place to the
-// form; Search the Web makes the web look-up of the form's place instead.
+// form; Search the Web makes the web look-up of the place in the window's
+// boxes instead.
 #pragma once
 #include <memory>
 #include <vector>

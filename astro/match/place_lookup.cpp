@@ -98,6 +98,17 @@ std::string LocalBirthTimeText(const AstroPartnerEntries& entries) {
   return AstroBirthDateText(entries) + ", " + ClockText(entries.HourPosition, entries.MinutePosition);
 }
 
+std::string OffsetsDateText(const AstroPartnerEntries& entries) {
+  std::string text = "Offsets at the birth date and time on the form: " + LocalBirthTimeText(entries) + ".";
+  const AstroPartnerEntries start;
+  if (entries.DayPosition == start.DayPosition && entries.MonthPosition == start.MonthPosition &&
+      entries.YearPosition == start.YearPosition) {
+    text += " The birth date is still the form's start value, so the offsets shown are for " +
+            AstroBirthDateText(entries) + "; after Fill In the time zone follows the birth date when it is set.";
+  }
+  return text;
+}
+
 PlaceRowTexts PlaceRow(const places::PlaceEntries& entries) {
   PlaceRowTexts row;
   row.name = entries.place.name;

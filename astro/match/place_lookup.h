@@ -54,6 +54,11 @@ std::string PlaceLookupStatus(std::string_view city, std::string_view state, std
 // or "Chico"?", "... "Chicago", "Chico" or "Chino"?".
 std::string NothingFoundText(std::string_view city, const std::vector<std::string>& suggestions);
 
+// The line over the look-up's boxes: "Offsets at the birth date and time on
+// the form: August 15, 1975, 14:30." While the birth date is still the form's
+// start value, 1 January 1901, it says that the offsets are for that date.
+std::string OffsetsDateText(const AstroPartnerEntries& entries);
+
 // The birth date and time the partner's pick lists show, on the local clock.
 places::LocalDateTime LocalBirthTime(const AstroPartnerEntries& entries);
 // The same as the window writes it: "August 15, 1975, 14:30".

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "astro/match/time_zones.h"
+#include "astro/places/form_letters.h"
 
 namespace zentara::places {
 
@@ -113,6 +114,10 @@ std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool eng
     }
   }
   return std::nullopt;
+}
+
+FormPlaceNames PlaceNamesForForm(const Place& place) {
+  return {FormLetters(place.name), FormLetters(place.regionName), FormLetters(place.countryName)};
 }
 
 PlaceEntries EntriesForPlace(const Place& place, const TimeZoneRules& rules, const LocalDateTime& local) {

@@ -66,6 +66,15 @@ std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool eng
 // place's clocks: its coordinates, the offset then in force (nothing for a zone
 // the database lacks or a date or time not on the calendar or the clock) and
 // the zone row and box that give that offset (nothing where none does).
+// The place's name, region and country as the form's City, State and Country
+// boxes take them (FormLetters: "São Paulo" -> "Sao Paulo", "St. Louis" ->
+// "St Louis"); the region is its English name as the atlas lists it, empty for
+// a place without one, as is a name with no letter the boxes take.
+struct FormPlaceNames {
+  std::string city, state, country;
+};
+FormPlaceNames PlaceNamesForForm(const Place& place);
+
 struct PlaceEntries {
   Place place;
   FormCoordinates coordinates;

@@ -9,7 +9,8 @@ namespace zentara::places {
 // `text` (UTF-8) made of plain letters and single spaces, keeping its case:
 //   Latin letters with accents lose them ("São Paulo" -> "Sao Paulo");
 //   letters written as two where that is their usual spelling become those
-//   two ("Straße" -> "Strasse", "æ" -> "ae", "Þ" -> "TH"; "ø" -> "o", "ł" -> "l");
+//   two ("Straße" -> "Strasse", "æ" -> "ae", "Þór" -> "Thor", "ÞÓR" -> "THOR";
+//   "ø" -> "o", "ł" -> "l");
 //   every other character (digits, punctuation, other scripts, bytes that are
 //   not UTF-8) becomes a space; runs of spaces become one, and the ends are
 //   trimmed ("St. Louis" -> "St Louis").

@@ -1,8 +1,8 @@
 // The look-up window of a birthplace over the atlas the build made: opened by
 // each partner's button with the form's place, Fill In into that partner's
-// coordinates, zone and box and nowhere else, the keys, a country that is
-// none and the closest names under the list, Search the Web as before, and
-// the window when the atlas cannot be loaded.
+// place, coordinates, zone and box and nowhere else, the keys, a country that
+// is none and the closest names under the list, Search the Web for the
+// window's place, and the window when the atlas cannot be loaded.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -92,7 +92,7 @@ class PlaceLookupTest : public QObject {
     form_ = new frmMatch();
   }
 
-  void fillInSetsThatPartnersCoordinatesAndZoneOnly_data() {
+  void fillInSetsThatPartnersPlaceCoordinatesAndZoneOnly_data() {
     QTest::addColumn<QString>("sex");
     QTest::addColumn<QStringList>("place");  // city, state, country as typed on the form
     QTest::addColumn<QStringList>("birth");  // day, month, year, hour, minute
@@ -114,9 +114,10 @@ class PlaceLookupTest : public QObject {
         << "M" << QStringList{"Kathmandu", "Bagmati", "Nepal"} << QStringList{"1", "June", "1990", "12", "0"}
         << "No time zone of the list gives UTC+05:45: Fill In sets the latitude and longitude only and leaves the "
            "time zone and Daylight Saving Time as they are."
-        << QStringList{"txtMLD=27", "txtMLM=42", "optMLong=North", "txtMLoD=85", "txtMLoM=19", "optMLat=East"};
+        << QStringList{"txtMLD=27", "txtMLM=42", "optMLong=North", "txtMLoD=85", "txtMLoM=19", "optMLat=East",
+                       "txtMState=Bagmati Province"};
   }
-  void fillInSetsThatPartnersCoordinatesAndZoneOnly() {
+  void fillInSetsThatPartnersPlaceCoordinatesAndZoneOnly() {
     QFETCH(QString, sex);
     QFETCH(QStringList, place);
     QFETCH(QStringList, birth);
@@ -173,13 +174,43 @@ class PlaceLookupTest : public QObject {
     QVERIFY(!Child<QPushButton>(window, "cmdFill")->isEnabled());
   }
 
-  void searchTheWebMakesTheFormsWebLookUp() {
+  // The place chosen in the window, whatever the form held, spelt in the
+  // letters the form's boxes take; the partner's name stays.
+  void fillInWritesTheChosenPlaceInTheFormsLetters_data() {
+    QTest::addColumn<QStringList>("typed");     // city, state, country in the window
+    QTest::addColumn<QStringList>("expected");  // the form's City, State, Country after Fill In
+    QTest::newRow("another city") << QStringList{"Peoria", "Illinois", ""}
+                                  << QStringList{"Peoria", "Illinois", "United States"};
+    QTest::newRow("accents") << QStringList{"São Paulo", "", "Brazil"}
+                             << QStringList{"Sao Paulo", "Sao Paulo", "Brazil"};
+    QTest::newRow("full stop") << QStringList{"St. Louis", "Missouri", "US"}
+                               << QStringList{"St Louis", "Missouri", "United States"};
+    QTest::newRow("no region: the state stays") << QStringList{"Tromsø", "", "Norway"}
+                                                << QStringList{"Tromso", "Illinois", "Norway"};
+  }
+  void fillInWritesTheChosenPlaceInTheFormsLetters() {
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, expected);
+    frmPlaceLookup* window = lookUp("F", {"Springfield", "Illinois", "US"});
+    // The form still shows its start date, and the window says whose offsets it lists.
+    QVERIFY2(Child<QLabel>(window, "lblBirthTime")->text().contains(
+                 "The birth date is still the form's start value, so the offsets shown are for January 1, 1901"),
+             qPrintable(Child<QLabel>(window, "lblBirthTime")->text()));
+    const char* boxes[] = {"txtLookupCity", "txtLookupState", "txtLookupCountry"};
+    for (int i = 0; i < 3; ++i) Child<QLineEdit>(window, boxes[i])->setText(typed[i]);
+    QTest::mouseClick(Child<QPushButton>(window, "cmdFill"), Qt::LeftButton);
+    QCOMPARE(QStringList({text("txtFCity")->text(), text("txtFState")->text(), text("txtFCountry")->text(),
+                          text("txtFName")->text()}),
+             expected + QStringList{"Pune"});
+  }
+
+  void searchTheWebLooksUpThePlaceTheWindowShows() {
     frmPlaceLookup* window = lookUp("M", {"New Delhi", "Delhi", "India"});
-    Child<QLineEdit>(window, "txtLookupCity")->setText("Mumbai");  // the window's boxes are its own
+    Child<QLineEdit>(window, "txtLookupCity")->setText("Mumbai");
     const QStringList before = formState();
     QTest::mouseClick(Child<QPushButton>(window, "cmdWebSearch"), Qt::LeftButton);
     QCOMPARE(fake_->webLookupsMade, 1);
-    QCOMPARE(fake_->webLookups.value(0).searchText, QStringLiteral("New Delhi Delhi India Latitude Longitude"));
+    QCOMPARE(fake_->webLookups.value(0).searchText, QStringLiteral("Mumbai Delhi India Latitude Longitude"));
     QCOMPARE(fake_->webLookups.value(0).pageAddress,
              shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=home-page");
     QVERIFY(!fake_->openForms().contains(window));

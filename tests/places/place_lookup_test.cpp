@@ -88,4 +88,32 @@ TEST(PlaceRowAndSuggestion, ClockChangesAndOffsetsNoneCanBeGivenFor) {
             "latitude and longitude only.");
 }
 
+// What Fill In writes into the City, State and Country boxes for the place
+// found first: the atlas's names in the letters those boxes take.
+TEST(PlaceNamesForForm, TheAtlasNamesInTheFormsLetters) {
+  struct Case {
+    const char *typed, *country;  // as typed in the look-up window
+    const char *city, *state, *countryName;
+  };
+  const Case cases[] = {
+      {"Sao Paulo", "Brazil", "Sao Paulo", "Sao Paulo", "Brazil"},            // accents folded
+      {"St. Louis", "US", "St Louis", "Missouri", "United States"},            // punctuation a space, runs one
+      {"Paris", "France", "Paris", "Ile de France", "France"},                 // the region's English name
+      {"Giessen", "Germany", "Giessen", "Hesse", "Germany"},                   // ß ss
+      {"Naestved", "Denmark", "Naestved", "Zealand", "Denmark"},               // æ ae
+      {"Lodz", "Poland", "Lodz", "Lodz Voivodeship", "Poland"},                // ł l
+      {"Thorlakshofn", "Iceland", "Thorlakshofn", "South", "Iceland"},         // þ th
+      {"Tromso", "Norway", "Tromso", "", "Norway"},                            // ø o; no region on record
+      {"Vatican City", "", "Vatican City", "", "Holy See Vatican City State"},
+  };
+  for (const Case& c : cases) {
+    const PlaceLookupResult result = LookUpPlaces(RealAtlas(), c.typed, "", c.country);
+    ASSERT_FALSE(result.matches.empty()) << c.typed;
+    const places::FormPlaceNames names = places::PlaceNamesForForm(RealAtlas().PlaceAt(result.matches[0].place));
+    EXPECT_EQ(names.city + " | " + names.state + " | " + names.country,
+              std::string(c.city) + " | " + c.state + " | " + c.countryName)
+        << c.typed << ", " << c.country;
+  }
+}
+
 }  // namespace
