@@ -19,6 +19,7 @@
 #include "astro/match/frmPlaceLookup.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/key_filtered_box.h"
+#include "astro/match/place_lookup.h"
 #include "astro/match/time_zones.h"
 #include "astro/places/atlas_location.h"
 #include "book/person_entries.h"
@@ -142,16 +143,24 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   c.lookUp = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), frame);
   c.lookUp->setObjectName(sex == 'M' ? QStringLiteral("Command1") : QStringLiteral("Command2"));
   grid->addWidget(c.lookUp, 7, 0, 1, 6);
+  c.lblZone = new QLabel(frame);
+  c.lblZone->setObjectName(QString::fromLatin1(name("lbl%1Zone")));
+  c.lblZone->setWordWrap(true);
+  QFont small = c.lblZone->font();
+  small.setPointSizeF(small.pointSizeF() * 0.9);
+  c.lblZone->setFont(small);
+  c.lblZone->hide();  // until a place is filled in
+  grid->addWidget(c.lblZone, 8, 0, 1, 6);
 
   c.txtCity = new KeyFilteredBox(frame, name("txt%1City").constData(), KeyFilter::Letters);
   c.txtState = new KeyFilteredBox(frame, name("txt%1State").constData(), KeyFilter::Letters);
   c.txtCountry = new KeyFilteredBox(frame, name("txt%1Country").constData(), KeyFilter::Letters);
-  grid->addWidget(Caption(frame, "City:"), 8, 0);
-  grid->addWidget(c.txtCity, 8, 1, 1, 5);
-  grid->addWidget(Caption(frame, "State:"), 9, 0);
-  grid->addWidget(c.txtState, 9, 1, 1, 5);
-  grid->addWidget(Caption(frame, "Country:"), 10, 0);
-  grid->addWidget(c.txtCountry, 10, 1, 1, 5);
+  grid->addWidget(Caption(frame, "City:"), 9, 0);
+  grid->addWidget(c.txtCity, 9, 1, 1, 5);
+  grid->addWidget(Caption(frame, "State:"), 10, 0);
+  grid->addWidget(c.txtState, 10, 1, 1, 5);
+  grid->addWidget(Caption(frame, "Country:"), 11, 0);
+  grid->addWidget(c.txtCountry, 11, 1, 1, 5);
 
   c.cmdChoose = shell::NamedButton(frame, name("cmd%1Choose").constData(), "Choose Person...");
   c.cmdSavePerson = shell::NamedButton(frame, name("cmd%1SavePerson").constData(), "Save Person");
@@ -159,7 +168,7 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   people->addWidget(c.cmdChoose);
   people->addWidget(c.cmdSavePerson);
   people->addStretch();
-  grid->addLayout(people, 11, 0, 1, 6);
+  grid->addLayout(people, 12, 0, 1, 6);
   return frame;
 }
 
@@ -223,6 +232,21 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
     connect(c->cmdSavePerson, &QPushButton::clicked, this, [this, partner] { SavePerson_Click(partner); });
     for (KeyFilteredBox* box : {c->txtLD, c->txtLM, c->txtLoD, c->txtLoM}) {
       connect(box, &QLineEdit::textEdited, this, [this, partner] { atlasZone_[partner == Partner::Male ? 0 : 1].clear(); });
+    }
+    // A zone filled in from the atlas follows the birth date and time, until
+    // the user sets the zone or edits the place.
+    for (QComboBox* list : {c->cboDate, c->cboMonth, c->cboYear, c->cboHH, c->cboMM}) {
+      connect(list, &QComboBox::currentIndexChanged, this, [this, partner] { FollowBirth(partner); });
+    }
+    const auto byHand = [this, partner] { StopFollowing(partner, zentara::FollowingEnded::ZoneSetByHand); };
+    const auto edited = [this, partner] { StopFollowing(partner, zentara::FollowingEnded::PlaceEdited); };
+    connect(c->cmbTimeZone, &QComboBox::activated, this, byHand);
+    connect(c->chkDST, &QCheckBox::clicked, this, byHand);
+    for (QRadioButton* option : {c->optLong[0], c->optLong[1], c->optLat[0], c->optLat[1]}) {
+      connect(option, &QRadioButton::clicked, this, edited);
+    }
+    for (KeyFilteredBox* box : {c->txtLD, c->txtLM, c->txtLoD, c->txtLoM, c->txtCity}) {
+      connect(box, &QLineEdit::textEdited, this, edited);
     }
   }
   for (KeyFilteredBox* box : findChildren<KeyFilteredBox*>()) {
@@ -393,7 +417,33 @@ void frmMatch::FillPlace(Partner partner, const zentara::places::PlaceEntries& p
     c.cmbTimeZone->setCurrentIndex(static_cast<int>(place.zone->zoneRow));
     c.chkDST->setChecked(place.zone->daylightSaving);
   }
-  atlasZone_[partner == Partner::Male ? 0 : 1] = std::string(place.place.timeZone);
+  const int side = partner == Partner::Male ? 0 : 1;
+  atlasZone_[side] = std::string(place.place.timeZone);
+  followed_[side] = zentara::FollowedZone{atlasZone_[side], zentara::places::EnginesReadEast(longitude)};
+  FollowBirth(partner);
+}
+
+void frmMatch::FollowBirth(Partner partner) {
+  const std::optional<zentara::FollowedZone>& followed = followed_[partner == Partner::Male ? 0 : 1];
+  if (!followed) return;
+  const zentara::AstroEntries entries = Entries();
+  const zentara::places::LocalDateTime birth =
+      zentara::LocalBirthTime(partner == Partner::Male ? entries.Male : entries.Female);
+  const zentara::ZoneAtBirth atBirth = zentara::FollowZone(*followed, rules_, birth);
+  const PartnerControls& c = ControlsOf(partner);
+  if (atBirth.entry) {
+    c.cmbTimeZone->setCurrentIndex(static_cast<int>(atBirth.entry->zoneRow));
+    c.chkDST->setChecked(atBirth.entry->daylightSaving);
+  }
+  c.lblZone->setText(shell::ToQt(zentara::ZoneInForceText(followed->zone, atBirth, birth)));
+  c.lblZone->show();
+}
+
+void frmMatch::StopFollowing(Partner partner, zentara::FollowingEnded why) {
+  std::optional<zentara::FollowedZone>& followed = followed_[partner == Partner::Male ? 0 : 1];
+  if (!followed) return;
+  ControlsOf(partner).lblZone->setText(shell::ToQt(zentara::ZoneNotFollowedText(followed->zone, why)));
+  followed.reset();
 }
 
 bool frmMatch::UsePerson(Partner partner, const zentara::book::Person& person) {
@@ -403,6 +453,9 @@ bool frmMatch::UsePerson(Partner partner, const zentara::book::Person& person) {
   }
   const zentara::AstroPartnerEntries e = zentara::book::AstroSide(person);
   const PartnerControls& c = ControlsOf(partner);
+  // Another person's place: no zone of an earlier one is followed.
+  followed_[partner == Partner::Male ? 0 : 1].reset();
+  c.lblZone->hide();
   c.txtName->setText(shell::ToQt(e.Name));
   c.cboDate->setCurrentIndex(e.DayPosition);
   c.cboMonth->setCurrentIndex(e.MonthPosition);

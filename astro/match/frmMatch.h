@@ -6,13 +6,16 @@
 #include <string>
 
 #include "astro/match/astro_entries.h"
+#include "astro/match/zone_following.h"
 #include "astro/places/form_entry.h"
+#include "astro/places/tzdb_time_zone_rules.h"
 #include "book/person.h"
 #include "shell/form.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -60,6 +63,7 @@ class frmMatch : public shell::Form {
     std::array<QRadioButton*, 2> optLong;  // latitude: 0 North, 1 South
     std::array<QRadioButton*, 2> optLat;   // longitude: 0 East, 1 West
     QPushButton* lookUp;
+    QLabel* lblZone;  // under the look-up button: the zone followed, or why it no longer is
     KeyFilteredBox *txtCity, *txtState, *txtCountry;
     QPushButton *cmdChoose, *cmdSavePerson;
   };
@@ -69,6 +73,10 @@ class frmMatch : public shell::Form {
   void SetTabOrder();
   void LookUpPlace(zentara::Partner partner);
   void FillPlace(zentara::Partner partner, const zentara::places::PlaceEntries& place);
+  // The partner's zone row and box set for the birth date and time on the
+  // form, while a zone filled in from the atlas is followed.
+  void FollowBirth(zentara::Partner partner);
+  void StopFollowing(zentara::Partner partner, zentara::FollowingEnded why);
   void RefuseEntry(KeyFilteredBox* box);
   const PartnerControls& ControlsOf(zentara::Partner partner) const;
   QWidget* ControlOf(zentara::Partner partner, zentara::AstroField field) const;
@@ -79,6 +87,10 @@ class frmMatch : public shell::Form {
   // coordinates are typed over.
   std::int64_t chosen_[2] = {0, 0};
   std::string atlasZone_[2];
+  // For each partner: the zone of the place last filled in, followed until a
+  // zone is set by hand or the place is edited.
+  std::optional<zentara::FollowedZone> followed_[2];
+  zentara::places::TzdbTimeZoneRules rules_;
 };
 
 }  // namespace astro

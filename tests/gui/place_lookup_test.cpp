@@ -204,6 +204,52 @@ class PlaceLookupTest : public QObject {
              expected + QStringList{"Pune"});
   }
 
+  // Chicago looked up on the form's start date is on standard time; the zone
+  // row and box follow the birth date set afterwards, until the user sets the
+  // zone by hand or edits the place.
+  void theZoneFollowsTheBirthUntilSetByHand() {
+    QLabel* line = Child<QLabel>(form_, "lblMZone");
+    QVERIFY(line->isHidden());
+    const auto fillIn = [this] {
+      frmPlaceLookup* window = lookUp("M", {"Chicago", "Illinois", "US"});
+      QTest::mouseClick(Child<QPushButton>(window, "cmdFill"), Qt::LeftButton);
+    };
+    const auto zone = [this, line] {
+      return QStringList({combo("cmbMTimeZone")->currentText(),
+                          QString::number(form_->findChild<QCheckBox*>("chkMDST")->isChecked()), line->text()});
+    };
+    const auto bornOn = [this](const char* day, const char* month, const char* year) {
+      combo("cboMDate")->setCurrentText(day), combo("cboMMonth")->setCurrentText(month);
+      combo("cboMYear")->setCurrentText(year);
+    };
+    const QString central = "Central Standard Time,CST,-6.0";
+    fillIn();
+    QVERIFY(!line->isHidden());
+    QCOMPARE(zone(), QStringList({central, "0", "America/Chicago, CST, UTC\u22126 at this birth"}));
+    bornOn("15", "August", "1975");
+    QCOMPARE(zone(), QStringList({central, "1", "America/Chicago, CDT, UTC\u22125 at this birth"}));
+    combo("cboMHH")->setCurrentText("3");  // still summer time
+    QCOMPARE(zone()[1], QStringLiteral("1"));
+
+    // The box ticked by hand: the date no longer moves it.
+    QTest::mouseClick(form_->findChild<QCheckBox*>("chkMDST"), Qt::LeftButton);
+    bornOn("15", "January", "1975");
+    QCOMPARE(zone(), QStringList({central, "0", "America/Chicago is no longer followed: the time zone was set by hand"}));
+    bornOn("15", "August", "1975");
+    QCOMPARE(zone()[1], QStringLiteral("0"));
+
+    // A zone row chosen by hand, and the city edited, end it too.
+    fillIn();
+    QTest::keyClick(combo("cmbMTimeZone"), Qt::Key_Down);
+    bornOn("15", "January", "1975");
+    QCOMPARE(zone(), QStringList({combo("cmbMTimeZone")->itemText(22), "1",
+                                  "America/Chicago is no longer followed: the time zone was set by hand"}));
+    fillIn();
+    QTest::keyClicks(text("txtMCity"), "x");
+    bornOn("15", "August", "1975");
+    QCOMPARE(zone(), QStringList({central, "0", "America/Chicago is no longer followed: the place was edited"}));
+  }
+
   void searchTheWebLooksUpThePlaceTheWindowShows() {
     frmPlaceLookup* window = lookUp("M", {"New Delhi", "Delhi", "India"});
     Child<QLineEdit>(window, "txtLookupCity")->setText("Mumbai");
