@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "shell/application_title.h"
 #include "shell/qt_text.h"
+#include "shell/screen_fit.h"
 
 namespace shell {
 
@@ -32,6 +33,13 @@ void Form::closeEvent(QCloseEvent* event) {
   if (!unloading_) closedByUser();
   forget();
   event->accept();
+}
+
+void Form::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_ || !isWindow()) return;
+  shown_ = true;
+  KeepOnScreen(this);
 }
 
 }  // namespace shell

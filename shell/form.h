@@ -1,7 +1,10 @@
 // The base of every window of the program.
 //
 // A form is listed among the open forms from the moment it is built until it is
-// unloaded, and it is deleted once unloaded. `unload()` is the program closing a
+// unloaded, and it is deleted once unloaded. A form shown as a window of its
+// own keeps to the screen: when it is first shown it is made smaller where it
+// is larger than the screen's available area, and moved inside that area
+// (shell/screen_fit.h). `unload()` is the program closing a
 // form; the user closing it (close box, system menu) calls `closedByUser()` first,
 // which the main forms use to end the program.
 #pragma once
@@ -27,10 +30,12 @@ class Form : public QMainWindow {
   // The form is being unloaded, by the program or by the user; runs once.
   virtual void Form_Unload() {}
   void closeEvent(QCloseEvent* event) final;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void forget();
   bool unloading_ = false;
+  bool shown_ = false;
 };
 
 }  // namespace shell

@@ -76,6 +76,20 @@ std::array<QRadioButton*, 2> OptionPair(QWidget* parent, const QByteArray& name,
 
 QLabel* Caption(QWidget* parent, const char* text) { return new QLabel(QString::fromLatin1(text), parent); }
 
+// The spacing of a partner's controls and the margin round them, pixels.
+constexpr int kPartnerSpacing = 4;
+constexpr int kPartnerMargin = 6;
+// The "DEG/MIN" captions are small beside the boxes.
+constexpr double kSmallCaption = 0.85;
+
+QLabel* SmallCaption(QWidget* parent, const char* text) {
+  QLabel* caption = Caption(parent, text);
+  QFont font = caption->font();
+  font.setPointSizeF(font.pointSizeF() * kSmallCaption);
+  caption->setFont(font);
+  return caption;
+}
+
 template <class Direction>
 Direction ChosenOf(const std::array<QRadioButton*, 2>& pair, Direction first, Direction second) {
   if (pair[0]->isChecked()) return first;
@@ -89,6 +103,9 @@ Direction ChosenOf(const std::array<QRadioButton*, 2>& pair, Direction first, Di
 QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& c) {
   auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
   auto* grid = new QGridLayout(frame);
+  // Close enough for both frames side by side on a screen 800 pixels wide.
+  grid->setHorizontalSpacing(kPartnerSpacing);
+  grid->setContentsMargins(kPartnerMargin, kPartnerMargin, kPartnerMargin, kPartnerMargin);
   const auto name = [sex](const char* pattern) { return PartnerName(pattern, sex); };
 
   c.txtName = new KeyFilteredBox(frame, name("txt%1Name").constData(), KeyFilter::Letters);
@@ -126,7 +143,7 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   grid->addWidget(Caption(frame, "Latitude:"), 5, 0);
   grid->addWidget(c.txtLD, 5, 1);
   grid->addWidget(c.txtLM, 5, 2);
-  grid->addWidget(Caption(frame, "DEG/MIN"), 5, 3);
+  grid->addWidget(SmallCaption(frame, "DEG/MIN"), 5, 3);
   grid->addWidget(c.optLong[0], 5, 4);
   grid->addWidget(c.optLong[1], 5, 5);
 
@@ -136,7 +153,7 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   grid->addWidget(Caption(frame, "Longitude:"), 6, 0);
   grid->addWidget(c.txtLoD, 6, 1);
   grid->addWidget(c.txtLoM, 6, 2);
-  grid->addWidget(Caption(frame, "DEG/MIN"), 6, 3);
+  grid->addWidget(SmallCaption(frame, "DEG/MIN"), 6, 3);
   grid->addWidget(c.optLat[0], 6, 4);
   grid->addWidget(c.optLat[1], 6, 5);
 
@@ -147,7 +164,7 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   c.lblZone->setObjectName(QString::fromLatin1(name("lbl%1Zone")));
   c.lblZone->setWordWrap(true);
   QFont small = c.lblZone->font();
-  small.setPointSizeF(small.pointSizeF() * 0.9);
+  small.setPointSizeF(small.pointSizeF() * kSmallCaption);
   c.lblZone->setFont(small);
   c.lblZone->hide();  // until a place is filled in
   grid->addWidget(c.lblZone, 8, 0, 1, 6);
@@ -178,6 +195,7 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(kPartnerMargin, kPartnerMargin, kPartnerMargin, kPartnerMargin);
 
   auto* partners = new QHBoxLayout();
   partners->addWidget(PartnerFrame(central, "Male", 'M', male_));

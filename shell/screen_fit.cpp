@@ -1,0 +1,31 @@
+#include "shell/screen_fit.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace shell {
+
+QRect AvailableArea(const QWidget* window) {
+  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), window->size());
+}
+
+QSize FrameExtra(const QWidget* window) { return window->frameGeometry().size() - window->size(); }
+
+QSize SizeWithinScreen(const QWidget* window, QSize wanted) {
+  return wanted.boundedTo(AvailableArea(window).size() - FrameExtra(window));
+}
+
+void KeepOnScreen(QWidget* window) {
+  const QRect area = AvailableArea(window);
+  const QSize fitting = SizeWithinScreen(window, window->size()).expandedTo(window->minimumSizeHint());
+  if (fitting.boundedTo(window->size()) != window->size()) window->resize(fitting.boundedTo(window->size()));
+  const QRect outer = window->frameGeometry();
+  // Where the frame is wider than the area, its left (top) edge stays in view.
+  const int left = qMax(area.left(), qMin(outer.left(), area.right() + 1 - outer.width()));
+  const int top = qMax(area.top(), qMin(outer.top(), area.bottom() + 1 - outer.height()));
+  if (left != outer.left() || top != outer.top()) window->move(left, top);
+}
+
+}  // namespace shell
