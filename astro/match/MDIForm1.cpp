@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QWindowStateChangeEvent>
+#include <QtMath>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -18,18 +20,23 @@
 #include "astro/match/frmAspectOrbs.h"
 #include "astro/match/frmMatch.h"
 #include "astro/match/frmReport.h"
+#include "astro/match/birth_from_entries.h"
 #include "astro/match/report_layout.h"
+#include "astro/match/report_paper.h"
 #include "astro/match/wheel_files.h"
 #include "platform/platform.h"
 #include "reports/report_box.h"
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
+#include "shell/screen_fit.h"
 
 namespace astro {
 namespace {
 
 constexpr int kTopBarHeight = 44;  // pixels
+// The wheel opens no smaller than its degrees and minutes are this high.
+constexpr double kReadableLabelPixels = 10;
 
 QPushButton* TopBarButton(QWidget* parent, const char* name, const char* caption) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -137,34 +144,56 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   connect(mnuEquinoxOfDate, &QAction::triggered, this, &MDIForm1::mnuEquinoxOfDate_Click);
   connect(mnuAspectOrbs, &QAction::triggered, this, &MDIForm1::mnuAspectOrbs_Click);
 
-  // Room for the whole report where the screen allows it.
-  const QSize wanted(reportWindow_->width() + report->VScroll1()->width() + 80,
-                     reportWindow_->height() + kTopBarHeight + menuBar()->sizeHint().height() + 40);
-  const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, wanted.width(), wanted.height());
-  resize(wanted.boundedTo(available.size() * 0.95));
+  // Both windows in view on opening: the frame as large as the screen lets
+  // it show them (report_layout.h), the view less the top bar, the menu bar,
+  // the area's frame and the desktop's frame, as far as it is known yet.
+  area_->installEventFilter(this);
+  const QRect available = shell::AvailableArea(this);
+  const QSize bars = QSize(0, menuBar()->sizeHint().height() + kTopBarHeight) + QSize(2, 2) * area_->frameWidth();
+  const QSize largest = available.size() - bars - shell::FrameExtra(this);
+  const zentara::Extent view = zentara::OpeningView({largest.width(), largest.height()}, Parts());
+  resize(QSize(view.Width, view.Height) + bars);
 }
 
-// As large as the view allows, up to the wheel's preferred size, at the top
-// right: beside the centred report where the frame is wide, behind it otherwise.
-void MDIForm1::PlaceWheel() {
-  QSize view = area_->contentsRect().size();  // the view before the area has laid it out
-  // A report taller than the view is about to bring the vertical scroll bar.
-  if (reportWindow_->height() > view.height()) view.rwidth() -= area_->verticalScrollBar()->sizeHint().width();
-  const QSize decoration = wheelWindow_->size() - wheel_->size();  // the window's frame and the tab bar
-  const int side = qBound(wheel_->minimumWidth(),
-                          qMin(view.width() - decoration.width(), view.height() - decoration.height()),
-                          wheel_->sizeHint().width());
-  wheelWindow_->resize(QSize(side, side) + decoration);
-  wheelWindow_->move(qMax(0, view.width() - wheelWindow_->width()), 0);
+zentara::ReportFrameParts MDIForm1::Parts() const {
+  const QSize report = reportWindow_->sizeHint();
+  // The window's frame, title bar and tabs: what it adds to its larger tab.
+  const QSize decoration = wheelWindow_->sizeHint() - wheel_->sizeHint().expandedTo(aspects_->sizeHint());
+  return {
+      .Report = {report.width(), report.height()},
+      .ReportScrollBar = report_ ? report_->VScroll1()->sizeHint().width() : 0,
+      .WheelDecoration = {decoration.width(), decoration.height()},
+      // As tall as the report where there is room.
+      .WheelSide = qMax(wheel_->sizeHint().width(), report.height() - decoration.height()),
+      .WheelLeastSide = qCeil(zentara::LeastSideForLabels(kReadableLabelPixels)),
+      .ViewScrollBar = area_->verticalScrollBar()->sizeHint().width(),
+  };
+}
+
+void MDIForm1::Arrange() {
+  const QSize view = area_->contentsRect().size();
+  const zentara::ReportFrameArrangement arranged = zentara::ArrangeReportFrame({view.width(), view.height()}, Parts());
+  const auto rect = [](const zentara::Box& box) { return QRect(box.Left, box.Top, box.Width, box.Height); };
+  arranging_ = true;
+  reportWindow_->setGeometry(rect(arranged.Report));
+  wheelWindow_->setGeometry(rect(arranged.Wheel));
+  arranging_ = false;
+  wheelBeside_ = arranged.WheelBeside;
+}
+
+int MDIForm1::ReportInnerWidth() const {
+  return wheelBeside_ && !userArranged_ ? wheelWindow_->x() : area_->viewport()->width();
 }
 
 void MDIForm1::MDIForm_Activate() {
   if (!report_) return;
   const double dpi = logicalDpiX();
-  const double inner = zentara::TwipsFromPixels(area_->viewport()->width(), dpi);
+  const double inner = zentara::TwipsFromPixels(ReportInnerWidth(), dpi);
   const double width = zentara::TwipsFromPixels(reportWindow_->width(), dpi);
   const double scrollBar = zentara::TwipsFromPixels(report_->VScroll1()->width(), dpi);
+  arranging_ = true;
   reportWindow_->move(zentara::PixelsFromTwips(zentara::ReportLeft(inner, width, scrollBar), dpi), 0);
+  arranging_ = false;
   reportWindow_->show();
 }
 
@@ -188,15 +217,19 @@ void MDIForm1::MDIForm_Resize() {
   place(lblHeading_, lefts.Heading);
 }
 
-// The whole report, also what lies outside the frame's view, as one image.
+// The whole report, also what lies outside the frame's view, as one image
+// sharp on paper.
 void MDIForm1::cmdPrint_Click() {
   if (!report_) return;
-  if (!platform::current().printImage(report_->grab().toImage())) reports::SayNoPrinterIsAvailable(this);
+  if (!platform::current().printImage(ReportPrintImage(report_->Page()))) reports::SayNoPrinterIsAvailable(this);
 }
 
 void MDIForm1::mnuExportPDF_Click() {
   if (!report_) return;
-  ExportReportPdf(this, report_->grab().toImage(), wheel_->wheel());
+  const zentara::AstroEntries& entries = report_->Entries();
+  ExportReportPdf(this, {report_->Page(), wheel_->wheel(),
+                         {zentara::PartnerBirthLine(entries.Male, zentara::Partner::Male),
+                          zentara::PartnerBirthLine(entries.Female, zentara::Partner::Female)}});
 }
 
 void MDIForm1::mnuSavePicture_Click() {
@@ -215,10 +248,12 @@ void MDIForm1::mnuAspects_Click() { BringWheelWindowForward(aspects_); }
 void MDIForm1::BringWheelWindowForward(QWidget* tab) {
   wheelTabs_->setCurrentWidget(tab);
   if (!wheelWindow_->isMaximized()) {
+    arranging_ = true;
     wheelWindow_->showNormal();
     const QSize room = area_->viewport()->size() - wheelWindow_->size();
     wheelWindow_->move(qBound(0, wheelWindow_->x(), qMax(0, room.width())),
                        qBound(0, wheelWindow_->y(), qMax(0, room.height())));
+    arranging_ = false;
   }
   area_->setActiveSubWindow(wheelWindow_);
 }
@@ -264,9 +299,9 @@ void MDIForm1::closedByUser() { shell::ExitApplication(); }
 
 bool MDIForm1::event(QEvent* event) {
   const bool handled = Form::event(event);
-  if (event->type() == QEvent::Show && !wheelPlaced_) {
-    wheelPlaced_ = true;
-    PlaceWheel();
+  if (event->type() == QEvent::Show && !shown_) {
+    shown_ = true;
+    Arrange();
   }
   if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
   return handled;
@@ -279,6 +314,30 @@ void MDIForm1::resizeEvent(QResizeEvent* event) {
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == picTop_ && event->type() == QEvent::Resize) MDIForm_Resize();
+  // The frame resized: the windows arranged anew, or, once the user has
+  // arranged them, the report only as tall as the view.
+  if (watched == area_ && event->type() == QEvent::Resize && shown_) {
+    if (!userArranged_) {
+      Arrange();
+    } else {
+      arranging_ = true;
+      reportWindow_->resize(reportWindow_->width(),
+                            qMin(reportWindow_->sizeHint().height(), area_->contentsRect().height()));
+      arranging_ = false;
+    }
+  }
+  if ((watched == reportWindow_ || watched == wheelWindow_) && !arranging_) {
+    // Dragged or sized with the mouse, or maximized, minimized or restored
+    // (not merely made the active window).
+    constexpr Qt::WindowStates kSized = Qt::WindowMinimized | Qt::WindowMaximized;
+    const bool dragged = (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+                         QGuiApplication::mouseButtons() != Qt::NoButton;
+    const bool stateChanged =
+        event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & kSized) !=
+            (static_cast<QWidget*>(watched)->windowState() & kSized);
+    if (dragged || stateChanged) userArranged_ = true;
+  }
   if ((watched == reportWindow_ || watched == wheelWindow_) && event->type() == QEvent::Close && !isUnloading()) {
     event->ignore();
     return true;

@@ -1,7 +1,10 @@
 // The astro report frame: a top bar with Print, Back and Exit over a
 // multiple-document area that holds the report, frmReport, and beside it a
 // window of two tabs: the chart wheel of both partners and the grid of the
-// aspects between their charts. The Window menu brings either window forward;
+// aspects between their charts. The frame opens with both in view, the wheel
+// beside the report where the screen is wide enough (report_layout.h), and
+// keeps them so as it is resized, until the user moves or sizes one of them.
+// The Window menu brings either window forward;
 // the File menu also saves the wheel as a picture, exports the report, the
 // wheel and the grid as a PDF file, and holds the two remembered choices: the
 // positions' equinox and the aspects' orbs.
@@ -9,6 +12,7 @@
 #include <QPointer>
 
 #include "astro/match/aspects.h"
+#include "astro/match/report_layout.h"
 #include "shell/form.h"
 
 class QAction;
@@ -40,7 +44,9 @@ class MDIForm1 : public shell::Form {
   QMdiSubWindow* wheelWindow() const { return wheelWindow_; }
 
  public slots:
-  // Centres the report in the frame's inner width, at the top, and shows it.
+  // Centres the report in the frame's inner width (the part of the view the
+  // wheel beside it leaves), at the top, never left of the view's edge, and
+  // shows it.
   void MDIForm_Activate();
   // Places the buttons from the frame's right edge and centres the heading.
   void MDIForm_Resize();
@@ -70,7 +76,12 @@ class MDIForm1 : public shell::Form {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void PlaceWheel();
+  // The sizes the arrangement of the windows starts from.
+  zentara::ReportFrameParts Parts() const;
+  // The report and the wheel where ArrangeReportFrame puts them in the view.
+  void Arrange();
+  // The view's width the report is centred in.
+  int ReportInnerWidth() const;
   void BringWheelWindowForward(QWidget* tab);
   // The wheel and the aspects of the positions the report shows, at the orbs chosen.
   void ShowWheelAndAspects();
@@ -83,7 +94,10 @@ class MDIForm1 : public shell::Form {
   QTabWidget* wheelTabs_;
   QMdiSubWindow* wheelWindow_;
   zentara::AspectOrbs orbs_;
-  bool wheelPlaced_ = false;  // on the frame's first showing
+  bool shown_ = false;         // the frame has been shown, so its view has its size
+  bool arranging_ = false;     // the frame itself is moving its windows
+  bool userArranged_ = false;  // the user has moved, sized, maximized or minimized one
+  bool wheelBeside_ = false;   // as last arranged
   QMdiArea* area_;
   QWidget* picTop_;
   QLabel* lblHeading_;

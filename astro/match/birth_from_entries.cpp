@@ -76,4 +76,14 @@ std::string AstroBirthDateText(const AstroPartnerEntries& entries) {
          NumberItem(entries.YearPosition, kYears, AstroFirstYear);
 }
 
+std::string BirthClockText(int hour, int minute) {
+  return std::to_string(hour) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
+}
+
+std::string PartnerBirthLine(const AstroPartnerEntries& entries, Partner partner) {
+  return std::string(partner == Partner::Female ? "Female: " : "Male: ") + entries.Name + ", born " + AstroBirthDateText(entries) +
+         " at " + BirthClockText(entries.HourPosition, entries.MinutePosition) + " in " + entries.City + ", " +
+         entries.State + ", " + entries.Country;
+}
+
 }  // namespace zentara

@@ -36,4 +36,12 @@ std::optional<BirthMoment> BirthMomentFromEntries(const AstroPartnerEntries& ent
 // contributes an empty text.
 std::string AstroBirthDateText(const AstroPartnerEntries& entries);
 
+// A clock time as "14:30", "6:05": the hour without, the minute with a leading zero.
+std::string BirthClockText(int hour, int minute);
+
+// A partner's birth in one line, as the wheel's page of the report PDF heads
+// it: "Male: John, born August 15, 1975 at 14:30 in New Delhi, Delhi, India"
+// (texts as typed; "Female:" for her).
+std::string PartnerBirthLine(const AstroPartnerEntries& entries, Partner partner);
+
 }  // namespace zentara

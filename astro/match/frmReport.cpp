@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include "astro/match/birth_from_entries.h"
 #include "shell/control_array.h"
 #include "shell/qt_text.h"
+#include "shell/wrapped_label.h"
 
 namespace astro {
 namespace {
@@ -44,6 +46,13 @@ QLabel* ValueLabel(QWidget* parent, const char* name) {
   return label;
 }
 
+// A name or place of any length, shown whole on as many lines as it takes.
+QLabel* WrappedValue(QWidget* parent, const char* name) {
+  auto* label = new shell::WrappedLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
 QLabel* BoldLabel(QWidget* parent, const char* text) {
   auto* label = new QLabel(QString::fromLatin1(text), parent);
   QFont font = label->font();
@@ -52,9 +61,12 @@ QLabel* BoldLabel(QWidget* parent, const char* text) {
   return label;
 }
 
-// The picture in the top-left corner: the zodiac circle with its twelve signs.
+// The picture in the top-left corner: the zodiac circle with its twelve
+// signs, drawn with pixels enough to be sharp on paper too.
 QPixmap ZodiacWheel() {
-  QPixmap pixmap(56, 56);
+  constexpr int kPixelsToAPoint = 4;
+  QPixmap pixmap(56 * kPixelsToAPoint, 56 * kPixelsToAPoint);
+  pixmap.setDevicePixelRatio(kPixelsToAPoint);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -77,8 +89,8 @@ QGroupBox* PersonFrame(QWidget* parent, const char* caption, const std::array<co
   auto* grid = new QGridLayout(frame);
   const char* captions[] = {"Name:", "Date of Birth:", "City:", "State:", "Country:"};
   for (int row = 0; row < 5; ++row) {
-    values[row] = ValueLabel(frame, names[row]);
-    grid->addWidget(BoldLabel(frame, captions[row]), row, 0);
+    values[row] = WrappedValue(frame, names[row]);
+    grid->addWidget(BoldLabel(frame, captions[row]), row, 0, Qt::AlignTop);
     grid->addWidget(values[row], row, 1);
   }
   grid->setColumnStretch(1, 1);
@@ -107,10 +119,10 @@ QGroupBox* ChartFrame(QWidget* parent, const char* caption, const char* arrayNam
 frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
     : Form("frmReport", parent), entries_(entries) {
   setWindowTitle(QStringLiteral("QM Orvanel Software v2.0"));
-  auto* central = new QWidget(this);
-  auto* outer = new QHBoxLayout(central);
-  outer->setContentsMargins(0, 0, 0, 0);
-  auto* content = new QWidget(central);
+  page_ = new QWidget();
+  page_->setObjectName(QStringLiteral("reportPage"));
+  page_->setAutoFillBackground(true);  // the form's colour, on paper too
+  QWidget* content = page_;
   auto* layout = new QVBoxLayout(content);
 
   auto* top = new QHBoxLayout();
@@ -125,13 +137,14 @@ frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
   heading->setFont(headingFont);
   top->addWidget(picture);
   top->addWidget(heading, 1, Qt::AlignCenter);
-  top->addSpacing(picture->pixmap().width());
+  top->addSpacing(picture->pixmap().deviceIndependentSize().toSize().width());
   layout->addLayout(top);
 
   std::array<QLabel*, 5> male{}, female{};
   auto* people = new QHBoxLayout();
-  people->addWidget(PersonFrame(content, "Male:", {"mName", "mDOB", "mCity", "mState", "Mcountry"}, male));
-  people->addWidget(PersonFrame(content, "Female:", {"fName", "fDOB", "fCity", "fState", "fCountry"}, female));
+  // Half the width each, whatever their texts.
+  people->addWidget(PersonFrame(content, "Male:", {"mName", "mDOB", "mCity", "mState", "Mcountry"}, male), 1);
+  people->addWidget(PersonFrame(content, "Female:", {"fName", "fDOB", "fCity", "fState", "fCountry"}, female), 1);
   layout->addLayout(people);
   mName_ = male[0], mDOB_ = male[1], mCity_ = male[2], mState_ = male[3], Mcountry_ = male[4];
   fName_ = female[0], fDOB_ = female[1], fCity_ = female[2], fState_ = female[3], fCountry_ = female[4];
@@ -169,17 +182,27 @@ frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
   natalLayout->addWidget(lblEquinox_);
   layout->addWidget(natal);
 
-  // The report's scroll bar takes no action of its own.
-  VScroll1_ = new QScrollBar(Qt::Vertical, central);
+  // The report's own scroll bar scrolls it, always at its right edge.
+  view_ = new QScrollArea(this);
+  view_->setObjectName(QStringLiteral("reportView"));
+  view_->setFrameShape(QFrame::NoFrame);
+  VScroll1_ = new QScrollBar(Qt::Vertical);
   VScroll1_->setObjectName(QStringLiteral("VScroll1"));
-  outer->addWidget(content);
-  outer->addWidget(VScroll1_);
-  setCentralWidget(central);
-  // A fixed form: its width is set, and the wrapped texts decide its height.
-  content->setFixedSize(kReportWidth, layout->totalHeightForWidth(kReportWidth));
-  outer->setSizeConstraint(QLayout::SetFixedSize);
+  view_->setVerticalScrollBar(VScroll1_);
+  view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  view_->setWidget(page_);
+  setCentralWidget(view_);
 
   Form_Load(entries);
+}
+
+void frmReport::FitPage() {
+  // A fixed form: its width is set, and the wrapped texts decide its height.
+  page_->setFixedSize(kReportWidth, page_->layout()->totalHeightForWidth(kReportWidth));
+}
+
+QSize frmReport::sizeHint() const {
+  return QSize(page_->width() + VScroll1_->sizeHint().width(), page_->height());
 }
 
 void frmReport::Form_Load(const zentara::AstroEntries& entries) {
@@ -194,6 +217,7 @@ void frmReport::Form_Load(const zentara::AstroEntries& entries) {
   fCity_->setText(ToQt(entries.Female.City));
   fState_->setText(ToQt(entries.Female.State));
   fCountry_->setText(ToQt(entries.Female.Country));
+  FitPage();
 }
 
 void frmReport::Fill(const zentara::AstroMatchResult& match) {

@@ -1,12 +1,14 @@
 // The astro report: both partners' personal data, the compatibility figures and
 // both natal charts, as a fixed form of labels. It lives inside the report
-// frame MDIForm1.
+// frame MDIForm1; its scroll bar VScroll1 scrolls it where the frame shows
+// less than the whole. Long names and places wrap, so they show whole.
 #pragma once
 #include "astro/match/astro_entries.h"
 #include "astro/match/astro_match.h"
 #include "shell/form.h"
 
 class QLabel;
+class QScrollArea;
 class QScrollBar;
 
 namespace astro {
@@ -30,18 +32,27 @@ class frmReport : public shell::Form {
   // The entries the report was made from.
   const zentara::AstroEntries& Entries() const { return entries_; }
 
-  // The scroll bar at the report's right edge; its width enters the report's
-  // placement in the frame.
+  // The scroll bar at the report's right edge, which scrolls the report; its
+  // width enters the report's placement in the frame.
   QScrollBar* VScroll1() const { return VScroll1_; }
+  // The report itself, whole, without its scroll bar: what goes on paper.
+  QWidget* Page() const { return page_; }
+
+  // The whole report beside its scroll bar.
+  QSize sizeHint() const override;
 
  private:
   void Form_Load(const zentara::AstroEntries& entries);
+  // The report as tall as its texts, wrapped at its fixed width, make it.
+  void FitPage();
 
   QLabel *mName_, *mDOB_, *mCity_, *mState_, *Mcountry_;
   QLabel *fName_, *fDOB_, *fCity_, *fState_, *fCountry_;
   QLabel *lblPower_, *lblHarmony_, *lblPH_, *lblPercentage_, *lblComment_;
   QList<QLabel*> lblPlanetPosition_Male_, lblPlanetPosition_Female_;
   QLabel* lblEquinox_;
+  QWidget* page_;
+  QScrollArea* view_;
   QScrollBar* VScroll1_;
   zentara::AstroEntries entries_;
   zentara::Equinox shownEquinox_ = zentara::Equinox::J2000;

@@ -24,9 +24,6 @@ constexpr std::array<Attempt, 4> Attempts = {{
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-std::string ClockText(int hour, int minute) {
-  return std::to_string(hour) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
-}
 
 }  // namespace
 
@@ -95,7 +92,7 @@ places::LocalDateTime LocalBirthTime(const AstroPartnerEntries& entries) {
 }
 
 std::string LocalBirthTimeText(const AstroPartnerEntries& entries) {
-  return AstroBirthDateText(entries) + ", " + ClockText(entries.HourPosition, entries.MinutePosition);
+  return AstroBirthDateText(entries) + ", " + BirthClockText(entries.HourPosition, entries.MinutePosition);
 }
 
 std::string OffsetsDateText(const AstroPartnerEntries& entries) {
@@ -151,7 +148,7 @@ std::string ZoneSuggestionText(const places::PlaceEntries& entries, const places
            ": Fill In sets the latitude and longitude only and leaves the time zone and Daylight Saving Time "
            "as they are.";
   }
-  const std::string time = ClockText(birth.hour, birth.minute);
+  const std::string time = BirthClockText(birth.hour, birth.minute);
   if (offset.clockChange == places::ClockChange::Skipped) {
     text += " The birth time " + time +
             " never showed on the place's clocks, which were put forward over it; the offset is the one in force "

@@ -5,15 +5,18 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 #include "astro/match/aspect_grid_view.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
+#include "astro/match/report_paper.h"
 #include "reports/file_export.h"
 #include "reports/file_names.h"
 #include "reports/saved_reading.h"
 #include "shell/application_title.h"
 #include "shell/qt_text.h"
+#include "shell/wrapped_label.h"
 
 namespace astro {
 namespace {
@@ -86,6 +89,24 @@ void PaintAspectsPage(QPainter& painter, const zentara::ChartWheel& wheel, const
   write(shell::ToQt(zentara::EquinoxStatement(wheel.PositionsEquinox)), Qt::black);
 }
 
+// The lines over the wheel, each wrapped to the page's width, in the wheel's
+// font at the aspects' page's size; the height they take with a gap below.
+int PaintWheelHeading(QPainter& painter, const std::vector<std::string>& lines, const QRect& page) {
+  QFont font(shell::ToQt(zentara::WheelFontFamily));
+  const double line = page.width() / kAspectsPageLines;
+  font.setPointSizeF(line / kLineSpacing * 72.0 / painter.device()->logicalDpiY());
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  qreal y = page.top();
+  for (const std::string& text : lines) {
+    QTextLayout layout(shell::ToQt(text), font, painter.device());
+    const qreal height = shell::LayOutWrapped(layout, page.width());
+    layout.draw(&painter, QPointF(page.left(), y));
+    y += height;
+  }
+  return qRound(y - page.top() + line);
+}
+
 }  // namespace
 
 void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female,
@@ -111,29 +132,33 @@ void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const
   });
 }
 
-bool WriteReportPdf(QIODevice& device, const QImage& report, const zentara::ChartWheel& wheel) {
+bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf) {
   QPdfWriter writer(&device);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setCreator(shell::ToQt(zentara::ApplicationTitle));
   QPainter painter;
   if (!painter.begin(&writer)) return false;
   const QRect page = painter.viewport();
-  QSize size = report.size();
-  size.scale(page.size(), Qt::KeepAspectRatio);
-  painter.drawImage(QRect(page.topLeft(), size), report, report.rect());
+  PaintReportPage(painter, pdf.report, page);
   if (!writer.newPage()) return false;
-  PaintWheelDrawing(painter, zentara::DrawChartWheel(wheel, qMin(page.width(), page.height())));
+  const int headingHeight = PaintWheelHeading(painter, pdf.wheelHeading, page);
+  const QRect below = page.adjusted(0, headingHeight, 0, 0);
+  const int side = qMin(below.width(), below.height());
+  painter.save();
+  painter.translate(below.left() + (below.width() - side) / 2, below.top());
+  PaintWheelDrawing(painter, zentara::DrawChartWheel(pdf.wheel, side));
+  painter.restore();
   if (!writer.newPage()) return false;
-  PaintAspectsPage(painter, wheel, page);
+  PaintAspectsPage(painter, pdf.wheel, page);
   return painter.end();
 }
 
-void ExportReportPdf(QWidget* owner, const QImage& report, const zentara::ChartWheel& wheel) {
+void ExportReportPdf(QWidget* owner, const ReportPdf& pdf) {
   const QString chosen =
       platform::current().saveFileName(owner, reports::PdfExportRequest(QStringLiteral("Export as PDF")));
   if (chosen.isEmpty()) return;
   const QString path = shell::ToQt(zentara::WithDefaultExtension(shell::ToStd(chosen), "pdf"));
-  reports::WriteFileSafely(owner, path, [&](QIODevice& device) { return WriteReportPdf(device, report, wheel); });
+  reports::WriteFileSafely(owner, path, [&](QIODevice& device) { return WriteReportPdf(device, pdf); });
 }
 
 }  // namespace astro

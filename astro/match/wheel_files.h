@@ -1,7 +1,8 @@
 // The report frame's files: the chart wheel as an SVG or PNG picture, and the
 // report with the wheel and the aspect grid as a three-page PDF document.
 #pragma once
-#include <QImage>
+#include <string>
+#include <vector>
 
 #include "astro/match/chart_wheel.h"
 
@@ -18,14 +19,22 @@ namespace astro {
 void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female,
                       const zentara::WheelOptions& options);
 
-// Page 1: `report` scaled to the page in its own proportions (the image Print
-// sends); page 2: the wheel as large as the page's width allows; page 3: the
-// grid of the wheel's aspects, the tightest five in words, the key to the
-// colours and the equinox of the positions. A4. False when the pages could not
-// be painted.
-bool WriteReportPdf(QIODevice& device, const QImage& report, const zentara::ChartWheel& wheel);
+// What the report's PDF file holds: the report page (frmReport::Page), the
+// wheel, and the lines over the wheel (both partners' births).
+struct ReportPdf {
+  QWidget* report;
+  zentara::ChartWheel wheel;
+  std::vector<std::string> wheelHeading;
+};
+
+// Page 1: the report as large as the page holds it in its own proportions,
+// drawn in lines and text (PaintReportPage); page 2: the heading over the
+// wheel, as large as the rest of the page allows; page 3: the grid of the
+// wheel's aspects, the tightest five in words, the key to the colours and the
+// equinox of the positions. A4. False when the pages could not be painted.
+bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf);
 
 // Asks for a PDF file name and writes WriteReportPdf to it.
-void ExportReportPdf(QWidget* owner, const QImage& report, const zentara::ChartWheel& wheel);
+void ExportReportPdf(QWidget* owner, const ReportPdf& pdf);
 
 }  // namespace astro

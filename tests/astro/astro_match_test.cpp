@@ -144,6 +144,57 @@ TEST(ReportLayout, TopBarAndReportInTwips) {
   EXPECT_EQ(PixelsFromTwips(300, 96), 20);
   EXPECT_EQ(PixelsFromTwips(100, 96), 7) << "6.67 px to the nearest pixel";
   EXPECT_EQ(TwipsFromPixels(96, 0), 1440) << "an impossible resolution counts as 96 dpi";
+  EXPECT_EQ(ReportLeft(700, 760, 15), 0) << "a frame narrower than the report";
+}
+
+// The printed report's pixels: 300 to the inch on the page that holds it
+// largest, A4 or Letter, upright or turned.
+TEST(ReportLayout, PaperScaleGivesThreeHundredDotsAnInch) {
+  constexpr double kScaleTolerance = 1e-9;
+  // Nearly square: Letter turned, 8.5 in high, holds it 8.73 in wide.
+  EXPECT_NEAR(PaperScale(760, 740), 300 * (8.5 * 760 / 740) / 760, kScaleTolerance);
+  // Twice as tall as wide: upright A4, 11.69 in high, holds it 5.85 in wide.
+  EXPECT_NEAR(PaperScale(760, 1520), 300 * (11.69 / 2) / 760, kScaleTolerance);
+  // Wide and flat: turned A4's whole 11.69 in.
+  EXPECT_NEAR(PaperScale(1000, 100), 300 * 11.69 / 1000, kScaleTolerance);
+}
+
+// The frame on screens of four sizes (their available areas less the frame's
+// bars): the view it opens with and where the report and the wheel stand in it.
+TEST(ReportLayout, TheFrameOpensWithBothWindowsInView) {
+  // A report 782 by 777 pixels, scroll bars 15 wide, a wheel's window 12 wider
+  // and 56 taller than the wheel, a wheel as tall as the report where there is
+  // room and never under 453 pixels.
+  const ReportFrameParts parts{{782, 777}, 15, {12, 56}, 721, 453, 15};
+  struct Case {
+    const char* screen;
+    Extent largest, view;
+    Box report, wheel;
+    bool beside;
+  };
+  const Case cases[] = {
+      {"1920x1080", {1920, 1017}, {1515, 777}, {0, 0, 782, 777}, {782, 0, 733, 777}, true},
+      {"1280x1024", {1280, 961}, {1280, 777}, {0, 0, 782, 777}, {782, 0, 498, 542}, true},
+      {"1024x768", {1024, 705}, {1024, 705}, {113, 0, 782, 705}, {363, 0, 661, 705}, false},
+      {"800x600", {800, 537}, {800, 537}, {1, 0, 782, 537}, {307, 0, 493, 537}, false},
+  };
+  const auto text = [](const Box& box) {
+    return std::to_string(box.Left) + "," + std::to_string(box.Top) + " " + std::to_string(box.Width) + "x" +
+           std::to_string(box.Height);
+  };
+  for (const Case& c : cases) {
+    const Extent view = OpeningView(c.largest, parts);
+    EXPECT_EQ(view, c.view) << c.screen << ": " << view.Width << "x" << view.Height;
+    const ReportFrameArrangement arranged = ArrangeReportFrame(view, parts);
+    EXPECT_EQ(arranged.Report, c.report) << c.screen << ": report at " << text(arranged.Report);
+    EXPECT_EQ(arranged.Wheel, c.wheel) << c.screen << ": wheel at " << text(arranged.Wheel);
+    EXPECT_EQ(arranged.WheelBeside, c.beside) << c.screen;
+  }
+  // A view smaller than a readable wheel and the report: the wheel keeps its
+  // least side, and the view's scroll bars take their room from it.
+  const ReportFrameArrangement scrolled = ArrangeReportFrame({640, 400}, parts);
+  EXPECT_EQ(scrolled.Wheel, (Box{160, 0, 465, 509})) << text(scrolled.Wheel);
+  EXPECT_EQ(scrolled.Report, (Box{0, 0, 782, 385})) << text(scrolled.Report);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The astro report in its frame: what the report shows, the placement of the
-// report and the top bar, Print, Back, Exit and the Help menu.
+// The astro report in its frame: what the report shows, long texts whole, the
+// placement of the report and the top bar, its scroll bar, Print, Back, Exit
+// and the Help menu.
 #include <QAction>
 #include <functional>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include "astro/match/MDIForm1.h"
 #include "astro/match/frmMatch.h"
 #include "astro/match/frmReport.h"
+#include "file_checks.h"
 #include "gui_test_support.h"
 #include "shell/frmAbout.h"
 #include "shell/qt_text.h"
@@ -27,6 +29,11 @@ namespace {
 
 // Rounding a position in twips to whole pixels may move it by one pixel.
 constexpr int kPixelTolerance = 1;
+// The least resolution of the printed report on paper.
+constexpr double kPaperDotsPerInch = 300;
+// A picture drawn three times as large and made small again differs from the
+// screen's by its smoothing: this much on average (channels, of 255).
+constexpr double kShrunkPictureTolerance = 6.0;
 
 zentara::AstroEntries Entries() {
   zentara::AstroEntries e;
@@ -129,32 +136,97 @@ class AstroReportTest : public QObject {
 
   void activationCentresTheReportAtTheTop() {
     QMdiSubWindow* window = frame_->reportWindow();
-    window->move(3, 40);
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(frame_, &activate);
-    const int expected =
-        (frame_->area()->viewport()->width() - window->width() - report_->VScroll1()->width()) / 2;
-    QVERIFY2(qAbs(window->x() - expected) <= kPixelTolerance,
-             qPrintable(QStringLiteral("left %1, expected %2").arg(window->x()).arg(expected)));
-    QCOMPARE(window->y(), 0);
-    QVERIFY(window->isVisible());
+    // A frame wider than the report and its scroll bar centres it; a narrower
+    // one puts it at the view's left edge, never beyond.
+    for (const int width : {1100, 700}) {
+      frame_->resize(width, 500);
+      window->move(3, 40);
+      QEvent activate(QEvent::WindowActivate);
+      QCoreApplication::sendEvent(frame_, &activate);
+      const int expected =
+          qMax(0, (frame_->area()->viewport()->width() - window->width() - report_->VScroll1()->width()) / 2);
+      QVERIFY2(qAbs(window->x() - expected) <= kPixelTolerance,
+               qPrintable(QStringLiteral("frame %1 wide: left %2, expected %3").arg(width).arg(window->x()).arg(expected)));
+      QCOMPARE(window->y(), 0);
+      QVERIFY(window->isVisible());
+    }
   }
 
-  void printSendsTheWholeReportAlsoWhatIsOutOfView() {
+  // In a frame shorter than the report, the report's own scroll bar scrolls it.
+  void VScroll1ScrollsTheReport() {
+    frame_->resize(900, 600);
+    QCoreApplication::processEvents();
+    QScrollBar* bar = report_->VScroll1();
+    QWidget* page = report_->Page();
+    QVERIFY2(frame_->reportWindow()->geometry().bottom() <= frame_->area()->viewport()->height(),
+             "the report's window reaches below the view");
+    QVERIFY(bar->isVisible() && bar->maximum() > 0);
+    QCOMPARE(bar->maximum() + bar->pageStep(), page->height());  // the whole report, a view at a time
+    QCOMPARE(bar->mapTo(report_, QPoint(bar->width(), 0)).x(), report_->width());  // at its right edge
+    bar->setValue(bar->maximum());
+    QCOMPARE(page->y(), -bar->maximum());
+    QVERIFY(!frame_->area()->verticalScrollBar()->isVisible());  // the frame's view has nothing to scroll
+  }
+
+  // Print sends the whole report, also what is out of view, without its
+  // scroll bar, with pixels enough for 300 dots an inch on any common paper.
+  void printSendsTheWholeReportSharp() {
     frame_->resize(420, 300);
-    QVERIFY(frame_->area()->viewport()->height() < report_->height());
+    QWidget* page = report_->Page();
+    QVERIFY(frame_->area()->viewport()->height() < page->height());
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
     trigger("mnuPrint");
     QCOMPARE(fake_->printedImages.size(), 2);
-    const QSize whole = report_->size() * report_->devicePixelRatio();
-    QCOMPARE(fake_->printedImages[0].size(), whole);
-    QCOMPARE(fake_->printedImages[1].size(), whole);
+    const QImage printed = fake_->printedImages[0];
+    QCOMPARE(printed.size(), fake_->printedImages[1].size());
+    // Printed as large as A4 or Letter, upright or turned, holds it.
+    for (const auto& [across, down] : {std::pair{8.27, 11.69}, {11.69, 8.27}, {8.5, 11.0}, {11.0, 8.5}}) {
+      const double inches = qMin(across, down * printed.width() / printed.height());
+      QVERIFY2(printed.width() / inches >= kPaperDotsPerInch,
+               qPrintable(QStringLiteral("%1x%2 pixels, %3 dpi on paper %4 by %5 in")
+                              .arg(printed.width()).arg(printed.height()).arg(printed.width() / inches)
+                              .arg(across).arg(down)));
+    }
+    // The report itself, whole: its picture, made small again, is what it shows.
+    const QImage shown = page->grab().toImage();
+    const double difference = MeanChannelDifference(
+        printed.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), shown);
+    QVERIFY2(difference < kShrunkPictureTolerance,
+             qPrintable(QStringLiteral("the %1x%2 picture differs by %3 from the %4x%5 report")
+                            .arg(printed.width()).arg(printed.height()).arg(difference)
+                            .arg(shown.width()).arg(shown.height())));
     QVERIFY(fake_->messages.isEmpty());
     fake_->printerAvailable = false;
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
     QCOMPARE(fake_->messages.size(), 1);
     QCOMPARE(fake_->messages[0].text, QStringLiteral("No printer is available."));
     QCOMPARE(fake_->messages[0].icon, platform::Icon::Information);
+  }
+
+  // A name, city or country of any length shows whole, wrapped, in the frame
+  // and on paper alike (the paper is the same report).
+  void longTextsShowWhole() {
+    zentara::AstroEntries entries = Entries();
+    entries.Male.Name = "Archibald Fitzgerald Montgomery Wellington Smythe Beauregard Jones";
+    entries.Female.City = "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch";
+    entries.Female.Country = "United Kingdom of Great Britain and Northern Ireland";
+    report_ = new astro::frmReport(entries);
+    report_->Fill(Result());
+    frame_ = new MDIForm1(report_);
+    fake_->showModeless(frame_);
+    QCoreApplication::processEvents();
+    for (const char* name : {"mName", "fCity", "fCountry"}) {
+      auto* value = Child<QLabel>(report_, name);
+      const QFontMetrics metrics(value->font());
+      const int lines = value->height() / metrics.height();
+      // Wrapped into lines no wider than the label, as many as the text needs.
+      QVERIFY2(lines >= 2 && lines * value->width() >= metrics.horizontalAdvance(value->text()),
+               qPrintable(QStringLiteral("%1: \"%2\" (%3 px) in %4 lines of %5 px")
+                              .arg(name, value->text()).arg(metrics.horizontalAdvance(value->text()))
+                              .arg(lines).arg(value->width())));
+      // Within the report, beside its frame's other half.
+      QVERIFY(report_->Page()->rect().contains(QRect(value->mapTo(report_->Page(), QPoint()), value->size())));
+    }
   }
 
   void theReportCannotBeClosedOnItsOwn() {

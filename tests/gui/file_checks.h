@@ -56,6 +56,26 @@ inline QList<QImage> PdfPageImages(const QString& path, int page) {
   return images;
 }
 
+// Page `page` of a PDF file drawn as a picture at `dotsPerInch`, as pdftoppm draws it.
+inline QImage PdfPagePicture(const QString& path, int page, int dotsPerInch) {
+  QTemporaryDir folder;
+  const QString number = QString::number(page);
+  ToolOutput("pdftoppm", {"-f", number, "-l", number, "-r", QString::number(dotsPerInch), "-png", "-singlefile", path,
+                          folder.filePath("page")});
+  return QImage(folder.filePath("page.png"));
+}
+
+// The part of a picture that is not white.
+inline QRect InkedArea(const QImage& image) {
+  QRect inked;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) != Qt::white) inked |= QRect(x, y, 1, 1);
+    }
+  }
+  return inked;
+}
+
 // The mean difference of two pictures of one size over their pixels' channels
 // (0 to 255); 255 when their sizes differ.
 inline double MeanChannelDifference(const QImage& a, const QImage& b) {

@@ -1,0 +1,54 @@
+#include "shell/wrapped_label.h"
+
+#include <QPainter>
+#include <QTextLayout>
+#include <cmath>
+
+namespace shell {
+qreal LayOutWrapped(QTextLayout& layout, qreal width) {
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  qreal height = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout.endLayout();
+  return height;
+}
+
+WrappedLabel::WrappedLabel(QWidget* parent) : QLabel(parent) {
+  QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
+}
+
+int WrappedLabel::heightForWidth(int width) const {
+  const QMargins margins = contentsMargins();
+  QTextLayout layout(text(), font(), this);
+  const qreal lines = LayOutWrapped(layout, width - margins.left() - margins.right());
+  return qMax(fontMetrics().height(), static_cast<int>(std::ceil(lines))) + margins.top() + margins.bottom();
+}
+
+QSize WrappedLabel::sizeHint() const {
+  const QMargins margins = contentsMargins();
+  return QSize(fontMetrics().horizontalAdvance(text()), fontMetrics().height()).grownBy(margins);
+}
+
+QSize WrappedLabel::minimumSizeHint() const {
+  return QSize(fontMetrics().horizontalAdvance(QLatin1Char('M')), fontMetrics().height()).grownBy(contentsMargins());
+}
+
+void WrappedLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QRect area = contentsRect();
+  QTextLayout layout(text(), font(), this);
+  LayOutWrapped(layout, area.width());
+  painter.setPen(palette().color(foregroundRole()));
+  layout.draw(&painter, area.topLeft());
+}
+
+}  // namespace shell

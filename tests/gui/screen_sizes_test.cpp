@@ -1,0 +1,152 @@
+// The astro windows on a screen of the size ZENTARA_TEST_SCREEN names
+// ("1280x1024", "1024x768", "800x600"; CTest runs this program once for
+// each): the entry form and the look-up window whole on it, and the report
+// frame opening with the report and the wheel both in view, the wheel beside
+// the report where the screen is wide enough and readable everywhere.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "astro/match/MDIForm1.h"
+#include "astro/match/astro_match.h"
+#include "astro/match/chart_wheel_drawing.h"
+#include "astro/match/chart_wheel_view.h"
+#include "astro/match/frmMatch.h"
+#include "astro/match/frmPlaceLookup.h"
+#include "astro/match/frmReport.h"
+#include "gui_test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+// The wheel's degrees and minutes are at least this high (em) where it opens.
+constexpr double kReadableLabelPixels = 10;
+
+QString Text(const QRect& rect) {
+  return QStringLiteral("%1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+}
+
+// A control's rectangle on the screen.
+QRect OnScreen(const QWidget* control) { return QRect(control->mapToGlobal(QPoint(0, 0)), control->size()); }
+
+zentara::AstroEntries Couple() {
+  zentara::AstroEntries e;
+  e.Male = {"John", 14, 7, 74, 14, 30, 34, false, "28", "36", zentara::NorthSouth::North,
+            "77", "13", zentara::EastWest::East, "New Delhi", "Delhi", "India"};
+  e.Female = {"Mary", 9, 1, 77, 6, 5, 27, true, "40", "42", zentara::NorthSouth::North,
+              "74", "00", zentara::EastWest::West, "New York", "New York", "USA"};
+  return e;
+}
+
+}  // namespace
+
+class ScreenSizesTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<platform::FakePlatform> holder_;
+  platform::FakePlatform* fake_ = nullptr;
+  QRect area_;  // the screen's available area
+
+  // The window, with its frame, and the controls named, all on the screen.
+  void expectOnScreen(const QWidget* window, std::initializer_list<const char*> controls) {
+    QVERIFY2(area_.contains(window->frameGeometry()),
+             qPrintable(QStringLiteral("%1 at %2 on a screen of %3")
+                            .arg(window->objectName(), Text(window->frameGeometry()), Text(area_))));
+    for (const char* name : controls) {
+      const QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(name));
+      QVERIFY2(control && area_.contains(OnScreen(control)) &&
+                   QRect(window->mapToGlobal(QPoint(0, 0)), window->size()).contains(OnScreen(control)),
+               qPrintable(QStringLiteral("%1 of %2 at %3").arg(QString::fromLatin1(name), window->objectName(),
+                                                             control ? Text(OnScreen(control)) : "nowhere")));
+    }
+  }
+
+ private slots:
+  void init() {
+    fake_ = &FreshPlatform(holder_);
+    area_ = QGuiApplication::primaryScreen()->availableGeometry();
+  }
+
+  void theEntryFormAndTheLookUpAreWhole() {
+    auto* form = new astro::frmMatch();
+    fake_->showModeless(form);
+    QCoreApplication::processEvents();
+    expectOnScreen(form, {"txtFName", "txtFCountry", "cmdCalculate", "cmdNav", "Command2"});
+    for (const char* box : {"txtMCity", "txtMState", "txtMCountry"}) {
+      form->findChild<QLineEdit*>(QString::fromLatin1(box))->setText("Chicago");
+    }
+    QTest::mouseClick(Child<QPushButton>(form, "Command1"), Qt::LeftButton);
+    auto* lookUp = qobject_cast<astro::frmPlaceLookup*>(fake_->modalShown.value(0).data());
+    QVERIFY(lookUp);
+    QCoreApplication::processEvents();
+    expectOnScreen(lookUp, {"cmdWebSearch", "cmdFill", "cmdClose", "txtLookupCountry", "lstPlaces"});
+  }
+
+  void theReportFrameOpensWithBothWindowsInView() {
+    auto* report = new astro::frmReport(Couple());
+    report->Fill(*zentara::CalculateAstroMatch(Couple()));
+    auto* frame = new astro::MDIForm1(report);
+    fake_->showModeless(frame);
+    frame->activateWindow();
+    QCoreApplication::processEvents();
+    expectOnScreen(frame, {"cmdPrint", "cmdBack", "cmdExit"});
+
+    const QRect view = frame->area()->viewport()->rect();
+    const QRect reportRect = frame->reportWindow()->geometry(), wheelRect = frame->wheelWindow()->geometry();
+    const QString where = QStringLiteral("report at %1, wheel at %2 in a view of %3")
+                              .arg(Text(reportRect), Text(wheelRect), Text(view));
+    QVERIFY2(view.contains(reportRect) && reportRect.y() == 0, qPrintable(where));
+    // Where a readable wheel fits beside the report, it stands there whole;
+    // elsewhere it is behind the report, the report in front.
+    const bool beside = view.width() >= reportRect.width() + qCeil(zentara::LeastSideForLabels(kReadableLabelPixels)) +
+                                            (wheelRect.width() - frame->wheel()->width());
+    if (beside) {
+      QVERIFY2(view.contains(wheelRect) && !wheelRect.intersects(reportRect), qPrintable(where));
+    } else {
+      QCOMPARE(frame->area()->subWindowList(QMdiArea::StackingOrder).last(), frame->reportWindow());
+      QVERIFY2(wheelRect.y() == 0 && wheelRect.right() <= qMax(view.right(), wheelRect.width() - 1), qPrintable(where));
+    }
+    QCOMPARE(beside, area_.width() >= 1280);
+    // The report's figures are not covered: the wheel is beside or behind.
+    const QWidget* figures = Child<QWidget>(report, "lblPercentage");
+    QVERIFY2(!wheelRect.intersects(QRect(figures->mapTo(frame->area()->viewport(), QPoint()), figures->size())) ||
+                 !beside,
+             qPrintable(where));
+    // The wheel opens large enough for its labels to be read.
+    const int side = qMin(frame->wheel()->width(), frame->wheel()->height());
+    QVERIFY2(side * zentara::WheelRadiusShare * zentara::NumberSize >= kReadableLabelPixels,
+             qPrintable(QStringLiteral("a wheel %1 pixels wide").arg(side)));
+  }
+};
+
+// The screen of ZENTARA_TEST_SCREEN, on Qt's offscreen platform.
+int main(int argc, char** argv) {
+  QTemporaryDir folder;
+  const QByteArray size = qgetenv("ZENTARA_TEST_SCREEN");
+  const qsizetype x = size.indexOf('x');
+  const QString screen = folder.filePath(QStringLiteral("screen.json"));
+  QFile file(screen);
+  if (x < 0 || !file.open(QIODevice::WriteOnly) ||
+      file.write(QStringLiteral(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": %1, "height": %2,
+                                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                     .arg(QString::fromLatin1(size.left(x)), QString::fromLatin1(size.mid(x + 1)))
+                     .toUtf8()) < 0) {
+    qCritical("ZENTARA_TEST_SCREEN must name a screen such as 1024x768, and %s must be writable", qPrintable(screen));
+    return 2;
+  }
+  file.close();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen));
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path()));
+  QStandardPaths::setTestModeEnabled(true);
+  QLocale::setDefault(QLocale::c());
+  QApplication app(argc, argv);
+  app.setQuitOnLastWindowClosed(false);
+  ScreenSizesTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "screen_sizes_test.moc"
