@@ -42,4 +42,11 @@ void Form::showEvent(QShowEvent* event) {
   KeepOnScreen(this);
 }
 
+void Form::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || activated_ || !isWindow() || !isActiveWindow()) return;
+  activated_ = true;
+  KeepOnScreen(this);
+}
+
 }  // namespace shell

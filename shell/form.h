@@ -2,8 +2,9 @@
 //
 // A form is listed among the open forms from the moment it is built until it is
 // unloaded, and it is deleted once unloaded. A form shown as a window of its
-// own keeps to the screen: when it is first shown it is made smaller where it
-// is larger than the screen's available area, and moved inside that area
+// own keeps to the screen: when it is first shown, and again when it is first
+// active (by then the desktop has framed it), it is made smaller where it is
+// larger than the screen's available area, and moved inside that area
 // (shell/screen_fit.h). `unload()` is the program closing a
 // form; the user closing it (close box, system menu) calls `closedByUser()` first,
 // which the main forms use to end the program.
@@ -31,11 +32,12 @@ class Form : public QMainWindow {
   virtual void Form_Unload() {}
   void closeEvent(QCloseEvent* event) final;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void forget();
   bool unloading_ = false;
-  bool shown_ = false;
+  bool shown_ = false, activated_ = false;
 };
 
 }  // namespace shell
