@@ -4,6 +4,8 @@
 # country typed, his look-up button pressed; in the look-up window the city is
 # typed again and Enter fills the place in. Analyze Compatibility then passes
 # its checks, which refuse empty coordinate boxes, and shows the report frame.
+# Every window lies wholly on the screen (ZENTARA_E2E_SCREEN, as small as
+# 800x600), and the Window menu brings the wheel forward.
 set -euo pipefail
 program=$1
 
@@ -19,6 +21,7 @@ start=$(await_window none alone) || fail "no start form"
 keys space alt+p
 entry=$(await_window "$start" alone) || fail "Proceed did not replace the start form by one window"
 entry_size=$(size_of "$entry")
+on_screen "$entry" "the entry form"
 
 # Ten Tabs from the name past the date, time and empty coordinates to the city.
 type_text "Arjun"
@@ -33,6 +36,7 @@ lookup=$(await_window "$entry") || fail "the male look-up button opened no windo
 [ "$(xdotool getwindowname "$lookup")" = "QM Zentara Software v2.05" ] || fail "unexpected caption of the look-up window"
 [ "$(size_of "$lookup")" != "$entry_size" ] || fail "the window after the look-up button looks like the entry form"
 echo "look-up window $lookup, $(size_of "$lookup")"
+on_screen "$lookup" "the look-up window"
 
 # "Dehli" finds nothing; typed over, the city is searched again; Enter fills in.
 keys ctrl+a
@@ -45,6 +49,11 @@ keys alt+f a
 frame=$(await_window "$entry" alone) || fail "Analyze did not replace the entry form by one window (coordinates not filled?)"
 [ "$(size_of "$frame")" != "$entry_size" ] || fail "the window after Analyze looks like the entry form"
 echo "report frame $frame, $(size_of "$frame")"
+on_screen "$frame" "the report frame"
+# Window > Chart Wheel and back to the report: the frame keeps its one window.
+keys alt+w w
+keys alt+w r
+[ "$(visible)" = "$frame" ] || fail "the Window menu changed the program's windows"
 
 exit_program
 echo "1 passed, 0 failed"

@@ -20,6 +20,15 @@ await_window() {
   return 1
 }
 size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+# Fails unless window $1 lies wholly on the screen.
+on_screen() {
+  local x y w h sw sh
+  read -r x y < <(xdotool getwindowgeometry "$1" | awk -F'[ ,]+' '/Position/ {print $3, $4}')
+  read -r w h < <(size_of "$1" | tr x ' ')
+  read -r sw sh < <(xdotool getdisplaygeometry)
+  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$sw" ] && [ $((y + h)) -le "$sh" ] ||
+    fail "$2 at $x,$y ${w}x$h is not wholly on the ${sw}x$sh screen"
+}
 type_text() { xdotool type --delay 15 "$1"; }
 keys() { xdotool key --delay 15 "$@"; }
 # Exit on the focused main window must end the program cleanly.

@@ -1,6 +1,7 @@
 # Sourced by the end-to-end scripts: a private user (runtime folder with the
-# single-copy lock, home, settings) and a private X server, both removed on exit
-# with every process listed in `pids`.
+# single-copy lock, home, settings) and a private X server of the screen size
+# ZENTARA_E2E_SCREEN names, both removed on exit with every process listed in
+# `pids`.
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -19,11 +20,13 @@ export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CONFIG_HOME=$work/confi
 mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$HOME" "$XDG_CONFIG_HOME"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
+# The screen's size: ZENTARA_E2E_SCREEN (such as 800x600), 1024x768 by default.
+screen=${ZENTARA_E2E_SCREEN:-1024x768}
 # Xvfb picks a free display number itself and writes it once it accepts clients.
 # -noreset: by default the server resets when its last client leaves, and a
 # client connecting during that reset (the program, just after the readiness
 # probe below) is cut off.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 pids+=("$xvfb")
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
