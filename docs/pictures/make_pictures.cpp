@@ -35,6 +35,7 @@
 #include "astro/match/frmReport.h"
 #include "numerology/frmMain.h"
 #include "platform/fake_platform.h"
+#include "platform/offscreen_screen.h"
 #include "reports/file_bytes.h"
 #include "reports/frmSaveDocument.h"
 #include "shell/control_array.h"
@@ -45,11 +46,7 @@ namespace {
 
 // The screen the windows open on: wide enough for the report frame to open
 // with the report and the wheel side by side.
-constexpr auto ScreenConfiguration = R"({
-  "windowFrameMargins": false,
-  "screens": [{"name": "pictures", "x": 0, "y": 0, "width": 1600, "height": 1000,
-               "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]
-})";
+constexpr QSize PictureScreen(1600, 1000);
 
 // Fontconfig with DejaVu alone (fonts-dejavu-core), whatever else is installed.
 constexpr auto FontConfiguration = R"(<?xml version="1.0"?>
@@ -239,16 +236,15 @@ int main(int argc, char** argv) {
   Pictures pictures{QDir(QString::fromLocal8Bit(argv[argc - 1])), check, {}};
   if (!pictures.folder.exists()) Fail(QStringLiteral("no folder %1").arg(pictures.folder.path()));
   QTemporaryDir scratch;
-  const QString screen = scratch.filePath(QStringLiteral("screen.json"));
   const QString fonts = scratch.filePath(QStringLiteral("fonts.conf"));
-  QFile screenFile(screen), fontsFile(fonts);
-  if (!screenFile.open(QIODevice::WriteOnly) || screenFile.write(ScreenConfiguration) < 0 ||
-      !fontsFile.open(QIODevice::WriteOnly) ||
+  QFile fontsFile(fonts);
+  if (!fontsFile.open(QIODevice::WriteOnly) ||
       fontsFile.write(QString::fromLatin1(FontConfiguration).arg(scratch.filePath("fonts")).toUtf8()) < 0) {
     Fail(QStringLiteral("cannot write in %1").arg(scratch.path()));
   }
-  screenFile.close(), fontsFile.close();
-  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.toUtf8());
+  fontsFile.close();
+  QString error;
+  if (!platform::UseOffscreenScreen(PictureScreen, scratch.path(), false, error)) Fail(error);
   qputenv("FONTCONFIG_FILE", fonts.toUtf8());
   qputenv("XDG_RUNTIME_DIR", scratch.path().toUtf8());
   for (const char* variable : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_STYLE_OVERRIDE"}) {

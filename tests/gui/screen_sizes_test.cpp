@@ -19,6 +19,7 @@
 #include "astro/match/frmPlaceLookup.h"
 #include "astro/match/frmReport.h"
 #include "gui_test_support.h"
+#include "platform/offscreen_screen.h"
 
 using namespace testing_support;
 
@@ -126,20 +127,12 @@ class ScreenSizesTest : public QObject {
 // The screen of ZENTARA_TEST_SCREEN, on Qt's offscreen platform.
 int main(int argc, char** argv) {
   QTemporaryDir folder;
-  const QByteArray size = qgetenv("ZENTARA_TEST_SCREEN");
-  const qsizetype x = size.indexOf('x');
-  const QString screen = folder.filePath(QStringLiteral("screen.json"));
-  QFile file(screen);
-  if (x < 0 || !file.open(QIODevice::WriteOnly) ||
-      file.write(QStringLiteral(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": %1, "height": %2,
-                                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                     .arg(QString::fromLatin1(size.left(x)), QString::fromLatin1(size.mid(x + 1)))
-                     .toUtf8()) < 0) {
-    qCritical("ZENTARA_TEST_SCREEN must name a screen such as 1024x768, and %s must be writable", qPrintable(screen));
+  const QSize screen = platform::RequestedScreenSize();
+  QString error;
+  if (screen.isEmpty() || !platform::UseOffscreenScreen(screen, folder.path(), true, error)) {
+    qCritical("ZENTARA_TEST_SCREEN must name a screen such as 1024x768 %s", qPrintable(error));
     return 2;
   }
-  file.close();
-  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen));
   qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path()));
   QStandardPaths::setTestModeEnabled(true);
   QLocale::setDefault(QLocale::c());
