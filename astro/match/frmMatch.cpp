@@ -166,6 +166,8 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   QFont small = c.lblZone->font();
   small.setPointSizeF(small.pointSizeF() * kSmallCaption);
   c.lblZone->setFont(small);
+  // Room for two lines, which the longest texts take.
+  c.lblZone->setMinimumHeight(2 * QFontMetrics(small).lineSpacing());
   c.lblZone->hide();  // until a place is filled in
   grid->addWidget(c.lblZone, 8, 0, 1, 6);
 

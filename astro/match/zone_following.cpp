@@ -42,7 +42,7 @@ std::string ZoneInForceText(std::string_view zone, const ZoneAtBirth& atBirth, c
   if (!OffsetDigitsOnly(offset.abbreviation)) text += offset.abbreviation + ", ";
   text += UtcOffsetShortText(offset.utcOffsetSeconds) + " at this birth";
   if (!atBirth.entry) {
-    text += ": no time zone of the list gives it, so the time zone and Daylight Saving Time stay as they are";
+    text += ": no time zone of the list gives it";
   }
   return text;
 }

@@ -35,8 +35,8 @@ std::string UtcOffsetShortText(int utcOffsetSeconds);
 // The line while the zone is followed:
 //   "America/Chicago, CDT, UTC\u22125 at this birth" (an abbreviation that is
 //   only the offset's digits, "+0545", is left out);
-//   where no row gives the offset, that line and ": no time zone of the list
-//   gives it, so the time zone and Daylight Saving Time stay as they are";
+//   where no row gives the offset (and the zone row and box stay as they
+//   are), that line and ": no time zone of the list gives it";
 //   "America/Chicago: the birth date is not on the calendar";
 //   "America/Chicago is not in the time-zone database".
 std::string ZoneInForceText(std::string_view zone, const ZoneAtBirth& atBirth, const places::LocalDateTime& birth);
