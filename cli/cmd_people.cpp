@@ -202,12 +202,12 @@ int Export(const PeopleOptions& options, book::Book& book, Streams io) {
 
 int Rank(const PeopleOptions& options, const book::Person& person, book::Book& book, Streams io) {
   std::string problem;
-  const auto ranking = book::RankPartners(book, person.id, problem);
+  const auto ranking = book::RankPartners(book, person.id, problem, options.top);
   if (!ranking) {
     io.err << Who("rank") << ": " << VisibleText(problem) << "\n";
     return ExitRefused;
   }
-  const std::size_t shown = options.top == 0 ? ranking->ranked.size() : std::min(options.top, ranking->ranked.size());
+  const std::size_t shown = ranking->ranked.size();
   const char* frame = ranking->frame == Partner::Male ? "male" : "female";
   if (options.json) {
     Json ranked = Json::array(), unranked = Json::array();
