@@ -2,8 +2,10 @@
 
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <numeric>
 #include <system_error>
 
 #include "astro/match/astro_match.h"
@@ -115,6 +117,15 @@ void RequireChecked(const Person& person) {
 }
 
 std::string CaseFolded(std::string_view text) {
+  // ICU's case folding lowers ASCII capitals and changes no other ASCII
+  // character, so ASCII text (most names) is folded here without it.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    std::string folded(text);
+    for (char& c : folded) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return folded;
+  }
   icu::UnicodeString unicode =
       icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
   std::string folded;
@@ -353,18 +364,34 @@ std::vector<RankEntry> Book::RankEntries() {
 }
 
 std::vector<std::string> Book::DisplayNames(const std::vector<std::int64_t>& ids) {
-  std::vector<std::string> names;
-  names.reserve(ids.size());
-  ReadTransaction snapshot(*db_);  // one read lock for all the look-ups
-  Statement& select = Prepared(displayName_, "SELECT name, first, last FROM person WHERE id = ?");
-  for (const std::int64_t id : ids) {
-    select.Reset();
-    select.Bind(1, id);
+  std::vector<std::string> names(ids.size());  // empty for no one
+  const auto put = [&names](std::size_t at, const Statement& row) {
     Person person;
-    if (select.Step()) person.name = select.Text(0), person.first = select.Text(1), person.last = select.Text(2);
-    names.push_back(DisplayName(person));  // empty for no one
+    person.name = row.Text(1), person.first = row.Text(2), person.last = row.Text(3);
+    names[at] = DisplayName(person);
+  };
+  ReadTransaction snapshot(*db_);  // one read lock, one moment of the book
+  if (ids.size() <= NamesLookedUpOneByOne) {
+    Statement& select = Prepared(displayName_, "SELECT id, name, first, last FROM person WHERE id = ?");
+    for (std::size_t at = 0; at < ids.size(); ++at) {
+      select.Reset();
+      if (select.Bind(1, ids[at]).Step()) put(at, select);
+    }
+    select.Reset();
+    return names;
   }
-  select.Reset();
+  // One pass over the table in id order, against the ids sorted.
+  std::vector<std::size_t> byId(ids.size());
+  std::iota(byId.begin(), byId.end(), std::size_t{0});
+  std::sort(byId.begin(), byId.end(), [&ids](std::size_t a, std::size_t b) { return ids[a] < ids[b]; });
+  Statement select(db_->Handle(), "SELECT id, name, first, last FROM person ORDER BY id");
+  auto next = byId.begin();
+  while (next != byId.end() && select.Step()) {
+    const std::int64_t id = select.Int(0);
+    for (; next != byId.end() && ids[*next] <= id; ++next) {
+      if (ids[*next] == id) put(*next, select);
+    }
+  }
   return names;
 }
 

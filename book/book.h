@@ -53,6 +53,10 @@ struct SearchTexts {
   std::vector<std::uint32_t> ends;
 };
 
+// Book::DisplayNames looks up to this many names one by one; for more, one
+// pass over the whole table is quicker (each look-up descends the table).
+inline constexpr std::size_t NamesLookedUpOneByOne = 2000;
+
 // What the ranking reads of a person.
 struct RankEntry {
   std::int64_t id = 0;

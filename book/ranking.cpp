@@ -29,15 +29,15 @@ std::string WhyUnmatched(const Person& person) {
   return DisplayName(person) + " cannot be matched";
 }
 
-// A partner's score and place in the list order, which breaks ties in the
-// score: the list is in name (folded) then id order.
+// What orders a partner: the score's Percentage and P * H, then the place in
+// the list, which is in name (folded) then id order.
 struct Candidate {
-  CompatibilityScore score;
+  std::int32_t percentage = 0, ph = 0;
   std::uint32_t listPlace = 0;
 };
 
 bool Before(const Candidate& a, const Candidate& b) {
-  return std::tuple(b.score.Percentage, b.score.PH, a.listPlace) < std::tuple(a.score.Percentage, a.score.PH, b.listPlace);
+  return std::tuple(b.percentage, b.ph, a.listPlace) < std::tuple(a.percentage, a.ph, b.listPlace);
 }
 
 }  // namespace
@@ -60,6 +60,9 @@ std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& pr
   ranking.frame = FrameTaken(person->frame);
   const bool subjectMale = ranking.frame == Partner::Male;
   const int own = *subject->moonDegrees;
+  const auto scoreWith = [own, subjectMale](int other) {
+    return subjectMale ? ScoreMoonDegrees(own, other) : ScoreMoonDegrees(other, own);
+  };
 
   std::vector<Candidate> candidates;
   candidates.reserve(people.size());
@@ -71,9 +74,8 @@ std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& pr
       unranked.push_back(other.id);
       continue;
     }
-    const CompatibilityScore score =
-        subjectMale ? ScoreMoonDegrees(own, *other.moonDegrees) : ScoreMoonDegrees(*other.moonDegrees, own);
-    candidates.push_back({score, static_cast<std::uint32_t>(at)});
+    const CompatibilityScore score = scoreWith(*other.moonDegrees);
+    candidates.push_back({score.Percentage, score.PH, static_cast<std::uint32_t>(at)});
   }
   const std::size_t shown = top == 0 ? candidates.size() : std::min(top, candidates.size());
   if (shown == candidates.size()) {
@@ -88,7 +90,10 @@ std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& pr
   for (const Candidate& c : candidates) ids.push_back(people[c.listPlace].id);
   std::vector<std::string> names = book.DisplayNames(ids);
   ranking.ranked.reserve(shown);
-  for (std::size_t at = 0; at < shown; ++at) ranking.ranked.push_back({ids[at], std::move(names[at]), candidates[at].score});
+  for (std::size_t at = 0; at < shown; ++at) {
+    const RankEntry& partner = people[candidates[at].listPlace];
+    ranking.ranked.push_back({partner.id, std::move(names[at]), scoreWith(*partner.moonDegrees)});
+  }
 
   for (const std::int64_t other : unranked) {
     const auto kept = book.Get(other);
