@@ -5,6 +5,9 @@
 # - the wall time of `zentara-cli place Munich` (the atlas opened, searched,
 #   two zone files read) against `zentara-cli zones` (the same program, which
 #   opens no atlas), and the median of their ratio run by run;
+# - the library's share of the desktop's first look-up (`zentara-bench-places`'s
+#   FirstPlaceList: the atlas opened, the window's first search, the places'
+#   offsets with their zone files read);
 # - the desktop's first look-up (`zentara-bench-lookup`'s FirstLookUp: the
 #   look-up window opened from the entry form, the atlas opened, the list
 #   filled and shown, offscreen), against a later one in the same process
@@ -18,8 +21,11 @@ export LC_ALL=C
 build=${1:-build}
 runs=${2:-30}
 cli=$build/bin/zentara-cli
+places=$build/bin/zentara-bench-places
 lookup=$build/bin/zentara-bench-lookup
-[ -x "$cli" ] || { echo "missing $cli (build the project)" >&2; exit 2; }
+for program in "$cli" "$places"; do
+  [ -x "$program" ] || { echo "missing $program (build the project)" >&2; exit 2; }
+done
 
 median() { sort -g | awk '{ value[NR] = $1 } END { print (NR % 2) ? value[(NR + 1) / 2] : (value[NR / 2] + value[NR / 2 + 1]) / 2 }'; }
 
@@ -42,6 +48,12 @@ done
 printf '%-44s %10s ms\n' "zentara-cli place Munich" "$(printf '%s\n' "${place[@]}" | median)"
 printf '%-44s %10s ms\n' "zentara-cli zones" "$(printf '%s\n' "${zones[@]}" | median)"
 printf '%-44s %10s\n' "ratio, run by run" "$(printf '%s\n' "${ratios[@]}" | median)"
+
+library=()
+for _ in $(seq "$runs"); do
+  library+=("$("$places" --benchmark_filter=FirstPlaceList 2>/dev/null | awk '$1 ~ /^FirstPlaceList/ { print $2 }')")
+done
+printf '%-44s %10s ms\n' "the first look-up's share in the library" "$(printf '%s\n' "${library[@]}" | median)"
 
 if [ ! -x "$lookup" ]; then
   echo "no $lookup (a build without the GUI): the desktop's look-up is not measured"
