@@ -2,9 +2,10 @@
 
 #include <unicode/unistr.h>
 
-#include <charconv>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <numeric>
 #include <system_error>
 
 #include "astro/match/astro_match.h"
@@ -34,15 +35,29 @@ constexpr std::string_view Migrations[] = {
       created TEXT NOT NULL, changed TEXT NOT NULL,
       sort_key TEXT NOT NULL, search TEXT NOT NULL);
     CREATE INDEX person_order ON person (sort_key, id);
+    -- Each person's chart as the engines of version `engines` computed it, or,
+    -- with no Moon and no positions, that the astro match cannot take them.
     CREATE TABLE chart (
       person INTEGER PRIMARY KEY REFERENCES person (id) ON DELETE CASCADE,
-      birth_key INTEGER NOT NULL, moon_degrees INTEGER NOT NULL, positions TEXT NOT NULL);
+      engines INTEGER NOT NULL, moon_degrees INTEGER, positions TEXT,
+      CHECK ((moon_degrees IS NULL) = (positions IS NULL)));
+    -- What ranking reads of every chart, without the positions.
+    CREATE INDEX chart_moon ON chart (person, engines, moon_degrees);
+    -- A change to anything a chart is computed from drops the kept chart,
+    -- whichever program makes it; the chart is computed again when next wanted.
+    CREATE TRIGGER chart_outdated AFTER UPDATE ON person
+      WHEN old.name IS NOT new.name OR old.first IS NOT new.first OR old.last IS NOT new.last
+        OR old.birth_date IS NOT new.birth_date OR old.birth_time IS NOT new.birth_time
+        OR old.zone IS NOT new.zone OR old.dst IS NOT new.dst
+        OR old.latitude IS NOT new.latitude OR old.longitude IS NOT new.longitude
+        OR old.city IS NOT new.city OR old.state IS NOT new.state OR old.country IS NOT new.country
+      BEGIN DELETE FROM chart WHERE person = old.id; END;
     )",
 };
 static_assert(std::size(Migrations) == BookSchemaVersion, "one step for each version");
 
 // Bumped whenever the engines' results change, so kept charts are computed again.
-constexpr std::string_view EnginesVersion = "engines 1";
+constexpr std::int64_t EnginesVersion = 1;
 
 constexpr std::string_view PersonColumns =
     "id, first, middle, last, name, frame, birth_date, birth_time, zone, dst, latitude, longitude, "
@@ -102,6 +117,15 @@ void RequireChecked(const Person& person) {
 }
 
 std::string CaseFolded(std::string_view text) {
+  // ICU's case folding lowers ASCII capitals and changes no other ASCII
+  // character, so ASCII text (most names) is folded here without it.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    std::string folded(text);
+    for (char& c : folded) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return folded;
+  }
   icu::UnicodeString unicode =
       icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
   std::string folded;
@@ -197,14 +221,18 @@ Statement& Book::Prepared(std::unique_ptr<Statement>& kept, std::string_view sql
   return *kept;
 }
 
-void Book::KeepChart(std::int64_t id, const Person& person) {
-  const auto chart = ComputeChart(person);
-  if (!chart) {
-    Prepared(dropChart_, "DELETE FROM chart WHERE person = ?").Bind(1, id).Step();
-    return;
+std::optional<KeptChart> Book::KeepChart(std::int64_t id, const Person& person) {
+  auto chart = ComputeChart(person);
+  Statement& keep = Prepared(keepChart_,
+                             "INSERT OR REPLACE INTO chart (person, engines, moon_degrees, positions) VALUES (?, ?, ?, ?)");
+  keep.Bind(1, id).Bind(2, EnginesVersion);
+  if (chart) {
+    keep.Bind(3, std::int64_t{chart->moonDegrees}).Bind(4, chart->positions);
+  } else {
+    keep.BindNull(3).BindNull(4);
   }
-  Statement& keep = Prepared(keepChart_, "INSERT OR REPLACE INTO chart (person, birth_key, moon_degrees, positions) VALUES (?, ?, ?, ?)");
-  keep.Bind(1, id).Bind(2, BirthKey(person)).Bind(3, std::int64_t{chart->moonDegrees}).Bind(4, chart->positions).Step();
+  keep.Step();
+  return chart;
 }
 
 std::int64_t Book::Add(Person person) {
@@ -306,41 +334,65 @@ SearchTexts Book::AllSearchTexts() {
 
 std::vector<RankEntry> Book::RankEntries() {
   std::vector<RankEntry> entries;
-  std::vector<std::size_t> stale;
-  {
-    Statement select(db_->Handle(),
-                     "SELECT p.id, p.frame, p.sort_key, CASE WHEN p.name != '' THEN p.name WHEN p.first = '' THEN "
-                     "p.last WHEN p.last = '' THEN p.first ELSE p.first || ' ' || p.last END, p.birth_date, "
-                     "p.birth_time, p.zone, p.dst, p.latitude, p.longitude, c.birth_key, c.moon_degrees "
-                     "FROM person p LEFT JOIN chart c ON c.person = p.id");
-    while (select.Step()) {
-      RankEntry& e = entries.emplace_back();
-      e.id = select.Int(0);
-      e.frame = FrameOf(select.Text(1));
-      e.sortKey = select.Text(2);
-      e.name = select.Text(3);
-      if (select.IsNull(10)) continue;
-      const std::optional<int> zone =
-          select.IsNull(6) ? std::nullopt : std::optional<int>(static_cast<int>(select.Int(6)));
-      if (select.Int(10) == BirthKey(select.Text(4), select.Text(5), zone, select.Int(7) != 0, select.Text(8),
-                                     select.Text(9))) {
-        e.moonDegrees = static_cast<int>(select.Int(11));
-      } else {
-        stale.push_back(entries.size() - 1);
-      }
+  std::vector<std::size_t> outdated;
+  // In list order through its index, which holds the ids; the Moons from the
+  // charts' index, without reading the people's texts or the positions.
+  Statement& select = Prepared(rankEntries_,
+                               "SELECT p.id, c.person IS NOT NULL, c.moon_degrees FROM person p "
+                               "LEFT JOIN chart c INDEXED BY chart_moon ON c.person = p.id AND c.engines = ? "
+                               "ORDER BY p.sort_key, p.id");
+  select.Bind(1, EnginesVersion);
+  while (select.Step()) {
+    RankEntry& entry = entries.emplace_back();
+    entry.id = select.Int(0);
+    if (select.Int(1) == 0) {
+      outdated.push_back(entries.size() - 1);
+    } else if (!select.IsNull(2)) {
+      entry.moonDegrees = static_cast<int>(select.Int(2));
     }
   }
-  if (!stale.empty()) {
+  if (!outdated.empty()) {
     WriteTransaction transaction(*db_);
-    for (const std::size_t at : stale) {
+    for (const std::size_t at : outdated) {
       if (const auto person = Get(entries[at].id)) {
-        KeepChart(person->id, *person);
-        if (const auto chart = ChartOf(person->id)) entries[at].moonDegrees = chart->moonDegrees;
+        if (const auto chart = KeepChart(person->id, *person)) entries[at].moonDegrees = chart->moonDegrees;
       }
     }
     transaction.Commit();
   }
   return entries;
+}
+
+std::vector<std::string> Book::DisplayNames(const std::vector<std::int64_t>& ids) {
+  std::vector<std::string> names(ids.size());  // empty for no one
+  const auto put = [&names](std::size_t at, const Statement& row) {
+    Person person;
+    person.name = row.Text(1), person.first = row.Text(2), person.last = row.Text(3);
+    names[at] = DisplayName(person);
+  };
+  ReadTransaction snapshot(*db_);  // one read lock, one moment of the book
+  if (ids.size() <= NamesLookedUpOneByOne) {
+    Statement& select = Prepared(displayName_, "SELECT id, name, first, last FROM person WHERE id = ?");
+    for (std::size_t at = 0; at < ids.size(); ++at) {
+      select.Reset();
+      if (select.Bind(1, ids[at]).Step()) put(at, select);
+    }
+    select.Reset();
+    return names;
+  }
+  // One pass over the table in id order, against the ids sorted.
+  std::vector<std::size_t> byId(ids.size());
+  std::iota(byId.begin(), byId.end(), std::size_t{0});
+  std::sort(byId.begin(), byId.end(), [&ids](std::size_t a, std::size_t b) { return ids[a] < ids[b]; });
+  Statement select(db_->Handle(), "SELECT id, name, first, last FROM person ORDER BY id");
+  auto next = byId.begin();
+  while (next != byId.end() && select.Step()) {
+    const std::int64_t id = select.Int(0);
+    for (; next != byId.end() && ids[*next] <= id; ++next) {
+      if (ids[*next] == id) put(*next, select);
+    }
+  }
+  return names;
 }
 
 std::vector<std::int64_t> Book::FindByName(std::string_view name) {
@@ -355,8 +407,9 @@ std::vector<std::int64_t> Book::FindByName(std::string_view name) {
 }
 
 std::optional<KeptChart> Book::ChartOf(std::int64_t id) {
-  Statement select(db_->Handle(), "SELECT positions, moon_degrees FROM chart WHERE person = ?");
-  select.Bind(1, id);
+  Statement select(db_->Handle(),
+                   "SELECT positions, moon_degrees FROM chart WHERE person = ? AND engines = ? AND positions IS NOT NULL");
+  select.Bind(1, id).Bind(2, EnginesVersion);
   if (!select.Step()) return std::nullopt;
   return KeptChart{std::string(select.Text(0)), static_cast<int>(select.Int(1))};
 }
@@ -372,26 +425,6 @@ fs::path DefaultBookPath() {
     data = fs::current_path();
   }
   return data / "zentara" / "people.sqlite";
-}
-
-std::int64_t BirthKey(const Person& p) {
-  return BirthKey(p.date, p.time, p.zone, p.dst, p.latitude, p.longitude);
-}
-
-std::int64_t BirthKey(std::string_view date, std::string_view time, std::optional<int> zone, bool dst,
-                      std::string_view latitude, std::string_view longitude) {
-  // FNV-1a, 64 bits, over the fields with a separator each.
-  std::uint64_t hash = 0xcbf29ce484222325ULL;
-  const auto add = [&hash](std::string_view text) {
-    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
-    hash = (hash ^ 0x1fU) * 0x100000001b3ULL;
-  };
-  char row[4] = {};
-  if (zone) std::to_chars(row, row + 3, *zone);
-  add(EnginesVersion);
-  add(date), add(time), add(row), add(dst ? "1" : "0");
-  add(latitude), add(longitude);
-  return static_cast<std::int64_t>(hash);
 }
 
 }  // namespace zentara::book

@@ -53,12 +53,13 @@ struct SearchTexts {
   std::vector<std::uint32_t> ends;
 };
 
+// Book::DisplayNames looks up to this many names one by one; for more, one
+// pass over the whole table is quicker (each look-up descends the table).
+inline constexpr std::size_t NamesLookedUpOneByOne = 2000;
+
 // What the ranking reads of a person.
 struct RankEntry {
   std::int64_t id = 0;
-  Frame frame = Frame::NotSaid;
-  std::string name;     // DisplayName
-  std::string sortKey;  // the name folded, as the list orders it
   std::optional<int> moonDegrees;  // from the kept chart; nothing when the astro match cannot take the person
 };
 
@@ -88,12 +89,19 @@ class Book {
   std::optional<PersonSummary> Summary(std::int64_t id);
   // Everyone's search text, in list order, for the People window's search.
   SearchTexts AllSearchTexts();
-  // Everyone with their kept charts, in no order. Charts kept from another
-  // birth or another version of the engines are computed again first.
+  // Everyone, in list order, with the Moon of their kept chart. A chart that
+  // is not kept (the book drops it when anything it is computed from changes,
+  // whichever program changes it) or was kept by another version of the
+  // engines is computed and kept first.
   std::vector<RankEntry> RankEntries();
+  // The DisplayName of each of these people, in the same order; an empty text
+  // for an id no person has.
+  std::vector<std::string> DisplayNames(const std::vector<std::int64_t>& ids);
   // The ids of the people whose astro form's name, or first and last name, is
   // `name` ignoring case; in id order.
   std::vector<std::int64_t> FindByName(std::string_view name);
+  // The person's kept chart; nothing when the astro match cannot take them or
+  // no chart of theirs is kept for this version of the engines.
   std::optional<KeptChart> ChartOf(std::int64_t id);
 
   // Many changes as one transaction: all of them or none.
@@ -108,13 +116,15 @@ class Book {
 
  private:
   Book(std::filesystem::path path, std::unique_ptr<Database> db) : path_(std::move(path)), db_(std::move(db)) {}
-  void KeepChart(std::int64_t id, const Person& person);
+  // Computes the person's chart and keeps it, or keeps that the astro match
+  // cannot take the person; the chart when there is one.
+  std::optional<KeptChart> KeepChart(std::int64_t id, const Person& person);
   // A statement prepared once for the connection's life, reset before each use.
   Statement& Prepared(std::unique_ptr<Statement>& kept, std::string_view sql);
 
   std::filesystem::path path_;
   std::unique_ptr<Database> db_;
-  std::unique_ptr<Statement> insert_, keepChart_, dropChart_;  // after db_: finalised before it closes
+  std::unique_ptr<Statement> insert_, keepChart_, rankEntries_, displayName_;  // after db_: finalised before it closes
 };
 
 // Where the user's book is: $ZENTARA_BOOK when set and not empty, otherwise
@@ -122,11 +132,5 @@ class Book {
 // XDG_DATA_HOME is unset or not absolute.
 std::filesystem::path DefaultBookPath();
 inline constexpr const char* BookFileVariable = "ZENTARA_BOOK";
-
-// The key of the chart kept for a birth: a hash of the birth's date, time,
-// zone, box and coordinates and of the engines' version.
-std::int64_t BirthKey(const Person& person);
-std::int64_t BirthKey(std::string_view date, std::string_view time, std::optional<int> zone, bool dst,
-                      std::string_view latitude, std::string_view longitude);
 
 }  // namespace zentara::book

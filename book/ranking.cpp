@@ -1,9 +1,9 @@
 #include "book/ranking.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "astro/match/astro_match.h"
-#include "astro/places/fold_text.h"
 #include "book/person_entries.h"
 
 namespace zentara::book {
@@ -18,69 +18,87 @@ bool FirstIsMale(Frame first, Frame second) {
 
 namespace {
 
-// Why a person without a kept chart cannot be matched: the book's own reason,
-// or else the first of the astro form's checks that their entries fail.
-std::string WhyUnmatched(Book& book, std::int64_t id) {
-  const auto person = book.Get(id);
-  if (!person) return "is no longer in the book";
-  if (auto why = WhyNoAstroMatch(*person)) return *why;
-  const AstroPartnerEntries side = AstroSide(*person);
+// Why a person without a chart cannot be matched: the book's own reason, or
+// else the first of the astro form's checks that their entries fail.
+std::string WhyUnmatched(const Person& person) {
+  if (auto why = WhyNoAstroMatch(person)) return *why;
+  const AstroPartnerEntries side = AstroSide(person);
   if (const auto failure = CheckAstroEntries(AstroEntries{side, side})) {
-    return DisplayName(*person) + ": " + std::string(failure->Message);
+    return DisplayName(person) + ": " + std::string(failure->Message);
   }
-  return DisplayName(*person) + " cannot be matched";
+  return DisplayName(person) + " cannot be matched";
+}
+
+// What orders a partner: the score's Percentage and P * H, then the place in
+// the list, which is in name (folded) then id order.
+struct Candidate {
+  std::int32_t percentage = 0, ph = 0;
+  std::uint32_t listPlace = 0;
+};
+
+bool Before(const Candidate& a, const Candidate& b) {
+  return std::tuple(b.percentage, b.ph, a.listPlace) < std::tuple(a.percentage, a.ph, b.listPlace);
 }
 
 }  // namespace
 
-std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& problem) {
+std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& problem, std::size_t top) {
   const std::vector<RankEntry> people = book.RankEntries();
   const auto subject = std::find_if(people.begin(), people.end(), [id](const RankEntry& p) { return p.id == id; });
-  if (subject == people.end()) {
+  const std::optional<Person> person = subject == people.end() ? std::nullopt : book.Get(id);
+  if (!person) {
     problem = "no person has the id " + std::to_string(id);
     return std::nullopt;
   }
   if (!subject->moonDegrees) {
-    problem = WhyUnmatched(book, id);
+    problem = WhyUnmatched(*person);
     return std::nullopt;
   }
   Ranking ranking;
   ranking.id = id;
-  ranking.name = subject->name;
-  ranking.frame = FrameTaken(subject->frame);
+  ranking.name = DisplayName(*person);
+  ranking.frame = FrameTaken(person->frame);
   const bool subjectMale = ranking.frame == Partner::Male;
   const int own = *subject->moonDegrees;
+  const auto scoreWith = [own, subjectMale](int other) {
+    return subjectMale ? ScoreMoonDegrees(own, other) : ScoreMoonDegrees(other, own);
+  };
 
-  std::vector<std::pair<const RankEntry*, RankedPartner>> ranked;  // with the entry, to order ties
-  ranked.reserve(people.size());
-  std::vector<const RankEntry*> unranked;
-  for (const RankEntry& other : people) {
+  std::vector<Candidate> candidates;
+  candidates.reserve(people.size());
+  std::vector<std::int64_t> unranked;  // in list order
+  for (std::size_t at = 0; at < people.size(); ++at) {
+    const RankEntry& other = people[at];
     if (other.id == id) continue;
     if (!other.moonDegrees) {
-      unranked.push_back(&other);
+      unranked.push_back(other.id);
       continue;
     }
-    const CompatibilityScore score =
-        subjectMale ? ScoreMoonDegrees(own, *other.moonDegrees) : ScoreMoonDegrees(*other.moonDegrees, own);
-    ranked.push_back({&other, {other.id, {}, score}});
+    const CompatibilityScore score = scoreWith(*other.moonDegrees);
+    candidates.push_back({score.Percentage, score.PH, static_cast<std::uint32_t>(at)});
   }
-  std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
-    if (a.second.score.Percentage != b.second.score.Percentage) {
-      return a.second.score.Percentage > b.second.score.Percentage;
-    }
-    if (a.second.score.PH != b.second.score.PH) return a.second.score.PH > b.second.score.PH;
-    if (a.first->sortKey != b.first->sortKey) return a.first->sortKey < b.first->sortKey;
-    return a.second.id < b.second.id;
-  });
-  ranking.ranked.reserve(ranked.size());
-  for (auto& [entry, partner] : ranked) {
-    partner.name = entry->name;
-    ranking.ranked.push_back(std::move(partner));
+  const std::size_t shown = top == 0 ? candidates.size() : std::min(top, candidates.size());
+  if (shown == candidates.size()) {
+    std::sort(candidates.begin(), candidates.end(), Before);
+  } else {
+    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(shown), candidates.end(), Before);
+    candidates.resize(shown);
   }
-  std::sort(unranked.begin(), unranked.end(), [](const RankEntry* a, const RankEntry* b) {
-    return a->sortKey != b->sortKey ? a->sortKey < b->sortKey : a->id < b->id;
-  });
-  for (const RankEntry* other : unranked) ranking.unranked.push_back({other->id, other->name, WhyUnmatched(book, other->id)});
+
+  std::vector<std::int64_t> ids;
+  ids.reserve(shown);
+  for (const Candidate& c : candidates) ids.push_back(people[c.listPlace].id);
+  std::vector<std::string> names = book.DisplayNames(ids);
+  ranking.ranked.reserve(shown);
+  for (std::size_t at = 0; at < shown; ++at) {
+    const RankEntry& partner = people[candidates[at].listPlace];
+    ranking.ranked.push_back({partner.id, std::move(names[at]), scoreWith(*partner.moonDegrees)});
+  }
+
+  for (const std::int64_t other : unranked) {
+    const auto kept = book.Get(other);
+    if (kept) ranking.unranked.push_back({other, DisplayName(*kept), WhyUnmatched(*kept)});
+  }
   return ranking;
 }
 

@@ -1,6 +1,7 @@
 // A person's best partners in the book by the astro match: everyone else in
 // the other frame, ranked by Percentage, then P * H, then name.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,6 +46,8 @@ bool FirstIsMale(Frame first, Frame second);
 // keeps (each computed once, as a match computes it). Nothing, and why in
 // `problem`, when there is no such person or the astro match cannot take them.
 // Ties in Percentage go to the higher P * H, then by name (folded), then by id.
-std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& problem);
+// With `top` above 0 only the best `top` partners are listed (and only their
+// names read); the unranked are always all listed.
+std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& problem, std::size_t top = 0);
 
 }  // namespace zentara::book

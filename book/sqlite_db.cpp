@@ -102,4 +102,15 @@ void WriteTransaction::Commit() {
   done_ = true;
 }
 
+ReadTransaction::ReadTransaction(Database& db) : db_(db) {
+  if (db_.InTransaction()) return;
+  db_.Execute("BEGIN");
+  owner_ = true;
+}
+
+ReadTransaction::~ReadTransaction() {
+  // It changed nothing: ending it only lets the read lock go.
+  if (owner_ && db_.InTransaction()) sqlite3_exec(db_.Handle(), "COMMIT", nullptr, nullptr, nullptr);
+}
+
 }  // namespace zentara::book

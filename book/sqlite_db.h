@@ -84,4 +84,19 @@ class WriteTransaction {
   bool done_ = false;
 };
 
+// BEGIN (deferred): the statements run until it ends see the book as one
+// moment left it and take its read lock once. Inside a transaction already
+// open it does nothing.
+class ReadTransaction {
+ public:
+  explicit ReadTransaction(Database& db);
+  ~ReadTransaction();
+  ReadTransaction(const ReadTransaction&) = delete;
+  ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+ private:
+  Database& db_;
+  bool owner_ = false;
+};
+
 }  // namespace zentara::book

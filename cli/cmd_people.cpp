@@ -40,6 +40,9 @@ constexpr const char* PeopleFooter =
     "of 'match --batch') and first,middle,last,frame,timezone,note. Dates run from 1900-01-01 to\n"
     "2050-12-31; time may be empty (unknown); frame is male, female or empty (not said).";
 
+// people rank writes its lines in blocks of about this size.
+constexpr std::size_t RankBlockBytes = 1 << 16;
+
 // add's or edit's options for the columns, by Column.
 struct ColumnOptions {
   std::array<std::string, book::ColumnCount> texts;
@@ -202,12 +205,12 @@ int Export(const PeopleOptions& options, book::Book& book, Streams io) {
 
 int Rank(const PeopleOptions& options, const book::Person& person, book::Book& book, Streams io) {
   std::string problem;
-  const auto ranking = book::RankPartners(book, person.id, problem);
+  const auto ranking = book::RankPartners(book, person.id, problem, options.top);
   if (!ranking) {
     io.err << Who("rank") << ": " << VisibleText(problem) << "\n";
     return ExitRefused;
   }
-  const std::size_t shown = options.top == 0 ? ranking->ranked.size() : std::min(options.top, ranking->ranked.size());
+  const std::size_t shown = ranking->ranked.size();
   const char* frame = ranking->frame == Partner::Male ? "male" : "female";
   if (options.json) {
     Json ranked = Json::array(), unranked = Json::array();
@@ -225,11 +228,19 @@ int Rank(const PeopleOptions& options, const book::Person& person, book::Book& b
     return ExitSuccess;
   }
   io.out << "Best partners of " << VisibleText(ranking->name) << " (id " << ranking->id << ", " << frame << "):\n";
+  // The lines gathered and written a block at a time: a whole book's ranking
+  // is one line a person.
+  std::string block;
   for (std::size_t i = 0; i < shown; ++i) {
     const book::RankedPartner& p = ranking->ranked[i];
-    io.out << i + 1 << "\t" << p.id << "\t" << VisibleText(p.name) << "\tPercentage " << p.score.Percentage
-           << "\tP * H " << p.score.PH << "\tPower " << p.score.Power << "\tHarmony " << p.score.Harmony << "\t"
-           << p.score.Comment << "\n";
+    block += std::to_string(i + 1) + "\t" + std::to_string(p.id) + "\t" + VisibleText(p.name);
+    block += "\tPercentage " + std::to_string(p.score.Percentage) + "\tP * H " + std::to_string(p.score.PH);
+    block += "\tPower " + std::to_string(p.score.Power) + "\tHarmony " + std::to_string(p.score.Harmony);
+    block += "\t" + std::string(p.score.Comment) + "\n";
+    if (block.size() >= RankBlockBytes || i + 1 == shown) {
+      io.out << block;
+      block.clear();
+    }
   }
   if (!ranking->unranked.empty()) {
     io.out << "Not ranked:\n";

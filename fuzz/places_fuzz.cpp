@@ -4,7 +4,7 @@
 // zone), numbers for a local date and time and an offset in seconds
 // ("1975 8 15 14 30 19800"), then two abbreviations, one a line, that with the
 // offset make a zone offset to suggest a zone row for.
-// The real atlas is read from the build tree once (bin/../share/zentara).
+// The real atlas is opened from the build tree once (bin/../share/zentara).
 #include <charconv>
 #include <cstddef>
 #include <cstdint>

@@ -71,6 +71,12 @@ int RenameDurably(const std::string& from, const std::string& to, const std::str
 
 void RemoveQuietly(const std::string& path) { ::unlink(path.c_str()); }
 
+std::filesystem::path ProgramFile() {
+  std::error_code failure;
+  std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failure);
+  return failure ? std::filesystem::path() : program;
+}
+
 unsigned DefaultNewFilePermissions() {
   const mode_t mask = ::umask(0);
   ::umask(mask);

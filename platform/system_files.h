@@ -2,6 +2,7 @@
 // process's standard streams, kept in this one small file with no Qt: the
 // calls particular to the system (POSIX here) live nowhere else.
 #pragma once
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,5 +48,8 @@ void RemoveQuietly(const std::string& path);
 
 // The permission bits a new file gets by default (0666 less the umask).
 unsigned DefaultNewFilePermissions();
+
+// The running program's own file, or an empty path when the system cannot say.
+std::filesystem::path ProgramFile();
 
 }  // namespace zentara::system

@@ -28,6 +28,7 @@ packages=(
   iso-codes                          # country and region names for the place atlas
   unicode-cldr-core                  # ISO 3166-2 region names in many languages, for the place atlas
   libexpat1-dev                      # reads those names (XML) when the atlas is built
+  zlib1g-dev                         # the atlas file's checksum (CRC-32)
   libicu-dev                         # the place search: Unicode normalization and case folding
   openssl                            # checks the digest of the pinned downloads
   qt6-svg-dev                        # draws the program's icon from its SVG

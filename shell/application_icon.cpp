@@ -20,11 +20,13 @@ QPixmap ApplicationPicture(int side, qreal devicePixelRatio) {
 }
 
 QIcon ApplicationIcon() {
-  // Files added by name are read only when a window asks for their size; PNG
-  // needs no plugin, so neither Qt SVG nor its icon engine is loaded to start.
+  // Read as PNG by name of format: Qt reads PNG itself, so no image plugin is
+  // loaded (asked to guess a file's format, Qt would load every one of them,
+  // Qt SVG's among them) and the few small sizes cost little to decode.
   QIcon icon;
   for (const int side : WindowIconSides) {
-    icon.addFile(QStringLiteral(":/zentara/window/%1.png").arg(side), QSize(side, side));
+    QImageReader reader(QStringLiteral(":/zentara/window/%1.png").arg(side), "png");
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
   }
   return icon;
 }

@@ -16,7 +16,7 @@ inline constexpr std::array<int, 7> IconSides = {16, 24, 32, 48, 64, 128, 256};
 // The sizes of the window icon, which the X11 window manager is handed all of.
 inline constexpr std::array<int, 4> WindowIconSides = {16, 32, 64, 128};
 
-// The window icon: each size of WindowIconSides, read when first asked for.
+// The window icon: each size of WindowIconSides.
 QIcon ApplicationIcon();
 
 // The icon `side` device-independent pixels square, drawn at the screen's

@@ -406,7 +406,7 @@ void frmMatch::LookUpPlace(Partner partner) {
     ApplyFailure(this, *failure, ControlOf(partner, *failure->Focus), nullptr);
     return;
   }
-  // The atlas is read the first time a look-up window opens, never at start-up.
+  // The atlas is opened the first time a look-up window opens, never at start-up.
   auto* window = new frmPlaceLookup(partner, place, zentara::places::SharedAtlas(), this);
   window->setWindowFlag(Qt::Dialog);
   connect(window, &frmPlaceLookup::PlaceChosen, this,

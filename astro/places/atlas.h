@@ -5,20 +5,23 @@
 // Data: GeoNames, places with 500 or more people, and the names of its
 // first-level regions (CC BY 4.0), with ISO 3166 country and region names and
 // codes and the regions' names in their countries' languages from Unicode
-// CLDR; the build turns it into a compact file (atlas_format.h). Loading reads
-// that file whole; nothing is read before the first call that needs it
+// CLDR; the build turns it into a compact file (atlas_format.h). Loading maps
+// that file into memory and the searches read it where it lies, touching only
+// the pages they need; nothing is opened before the first call that needs it
 // (atlas_location.h).
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "astro/places/atlas_format.h"
+#include "platform/mapped_file.h"
 
 namespace zentara::places {
 
@@ -62,11 +65,18 @@ struct PlaceMatch {
 
 class Atlas {
  public:
-  // Reads an atlas file, which must be a regular file (a pipe is never
-  // opened). On any fault (missing, not a file, unreadable, truncated, another
-  // format, a reference out of range) gives nothing and says why in `error`,
-  // naming the file.
+  // Maps an atlas file, which must be a regular file (a pipe is never
+  // opened), after the checks atlas_format.h lists, which read the header and
+  // the small tables only. On a fault they find (missing, not a file,
+  // unreadable, truncated, another format, a checksum that does not match)
+  // gives nothing and says why in `error`, naming the file.
   static std::unique_ptr<const Atlas> Load(const std::filesystem::path& file, std::string& error);
+
+  // What is wrong inside the large sections, which Load does not walk: a
+  // reference outside its table or the text, search keys or near names out of
+  // order; "" when nothing is. Reads the whole file: for the generator, which
+  // checks each file it writes, and for the tests.
+  std::string FindFault() const;
 
   std::size_t PlaceCount() const { return places_.size(); }
   Place PlaceAt(std::uint32_t index) const;  // index below PlaceCount()
@@ -93,13 +103,25 @@ class Atlas {
   // population; each name as the place spells it, once; at most `limit`.
   std::vector<std::string> SuggestNames(const PlaceQuery& query, std::size_t limit = 5) const;
 
-  // Bytes the loaded atlas holds, its search index and near names included.
-  std::size_t MemoryBytes() const;
+  // Bytes of the file mapped: shared with the system's file cache, never the
+  // process's private memory, and read from the disk only where touched.
+  std::size_t MappedBytes() const { return file_->Bytes().size(); }
 
  private:
   Atlas() = default;
-  std::string_view Text(atlas_file::TextRef ref) const { return {text_.data() + ref.offset, ref.length}; }
-  friend struct AtlasReader;
+
+  // Every read through a reference is bounded, so a damaged file (which Load
+  // does not walk) can never lead outside the mapping: a text reference past
+  // the text gives what of it lies inside (or nothing), an index past its
+  // table gives a blank record (no name, no aliases, index 0 everywhere).
+  std::string_view Text(atlas_file::TextRef ref) const {
+    return ref.offset <= text_.size() ? text_.substr(ref.offset, ref.length) : std::string_view();
+  }
+  template <typename Record>
+  static const Record& At(std::span<const Record> table, std::uint32_t index) {
+    static constexpr Record blank{};
+    return index < table.size() ? table[index] : blank;
+  }
 
   // Which places a query lets through: in the countries and regions asked
   // for, and in a region or country named by each part after a comma.
@@ -111,13 +133,15 @@ class Atlas {
   // The folded name before any comma, and the narrowing of everything else.
   std::pair<std::string, Narrowing> Parse(const PlaceQuery& query) const;
 
-  std::string text_;
-  std::vector<atlas_file::ZoneRecord> zones_;
-  std::vector<atlas_file::CountryRecord> countries_;
-  std::vector<atlas_file::RegionRecord> regions_;
-  std::vector<atlas_file::PlaceRecord> places_;
-  std::vector<atlas_file::KeyRecord> keys_;
-  std::vector<atlas_file::TextRef> nearNames_;
+  std::unique_ptr<const system::MappedFile> file_;
+  // The sections, where they lie in the mapping.
+  std::string_view text_;
+  std::span<const atlas_file::ZoneRecord> zones_;
+  std::span<const atlas_file::CountryRecord> countries_;
+  std::span<const atlas_file::RegionRecord> regions_;
+  std::span<const atlas_file::PlaceRecord> places_;
+  std::span<const atlas_file::KeyRecord> keys_;
+  std::span<const atlas_file::TextRef> nearNames_;
 };
 
 }  // namespace zentara::places

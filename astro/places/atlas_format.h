@@ -1,11 +1,20 @@
 // The compact atlas file: the records the build's generator writes and the
-// atlas loader reads back, in this machine's byte order (little-endian).
+// atlas maps into memory and searches where they lie, in this machine's byte
+// order (little-endian).
 //
 // Layout: a Header, then the sections it lists, each a plain array of the
 // records below starting at a multiple of SectionAlignment bytes (zero bytes
 // pad the gaps), in the Header's order, with nothing after the last. Every
-// reference is an offset or an index, never an address, so the file can be
-// used where it lies (mapped into memory) without being rewritten.
+// reference is an offset or an index, never an address, so the file is used
+// where it lies without being rewritten or read through first.
+//
+// Checked when it is opened: the magic and version, the sections in place and
+// filling the file exactly, and the header's checksum, a CRC-32 of the header
+// (the index of the sections; its checksum field counted as zero) followed by
+// the sections every search reads whole (zones, countries, regions). The large
+// sections (text, places, keys, near names) are not walked then: every offset
+// and index read from them is bounded where it is used, so a damaged file
+// gives wrong answers at worst, never a read outside the file.
 //
 // Text: UTF-8, every string the records point to, shared where equal.
 // Search keys: names folded by FoldForSearch, sorted bytewise by key and then
@@ -18,13 +27,14 @@
 #pragma once
 #include <bit>
 #include <cstdint>
+#include <string_view>
 
 namespace zentara::places::atlas_file {
 
 static_assert(std::endian::native == std::endian::little, "the atlas file is little-endian");
 
 inline constexpr char Magic[8] = {'Z', 'N', 'T', 'A', 'T', 'L', 'A', 'S'};
-inline constexpr std::uint32_t FormatVersion = 2;
+inline constexpr std::uint32_t FormatVersion = 3;
 inline constexpr std::uint32_t SectionAlignment = 8;
 
 // Degrees are stored in hundred-thousandths, as the source table gives them.
@@ -45,7 +55,7 @@ struct Section {
 struct Header {
   char magic[8];
   std::uint32_t version;
-  std::uint32_t reserved;
+  std::uint32_t checksum;  // see above
   Section text, zones, countries, regions, places, keys, nearNames;
 };
 
@@ -88,5 +98,9 @@ static_assert(sizeof(Header) == 72 && sizeof(TextRef) == 8 && sizeof(ZoneRecord)
               sizeof(CountryRecord) == 20 && sizeof(RegionRecord) == 28 && sizeof(PlaceRecord) == 28 &&
               sizeof(KeyRecord) == 12,
               "records are written as they lie in memory");
+
+// The checksum the header holds for the file `bytes`, whose header's sections
+// must lie inside it.
+std::uint32_t Checksum(std::string_view bytes);
 
 }  // namespace zentara::places::atlas_file

@@ -1,7 +1,10 @@
-// Reading and checking the atlas file.
+// Mapping the atlas file and the checks made on it: the cheap ones at every
+// opening, and the whole walk the generator makes of each file it writes.
+#include <zlib.h>
+
 #include <algorithm>
+#include <array>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 #include "astro/places/atlas.h"
@@ -23,95 +26,49 @@ std::string WhyNotARegularFile(const std::filesystem::path& file) {
   return "";
 }
 
+// The sections with the size of one of their records (a byte, for the text).
+std::array<std::pair<format::Section, std::uint64_t>, 7> SectionsOf(const format::Header& header) {
+  return {{{header.text, 1},
+           {header.zones, sizeof(format::ZoneRecord)},
+           {header.countries, sizeof(format::CountryRecord)},
+           {header.regions, sizeof(format::RegionRecord)},
+           {header.places, sizeof(format::PlaceRecord)},
+           {header.keys, sizeof(format::KeyRecord)},
+           {header.nearNames, sizeof(format::TextRef)}}};
+}
+
+// What is wrong with where the header puts the sections: each aligned and
+// right after the one before, the last ending with the file; "" when nothing.
+std::string LayoutFault(const format::Header& header, std::uint64_t fileBytes) {
+  std::uint64_t end = sizeof header;
+  for (const auto& [section, recordBytes] : SectionsOf(header)) {
+    const std::uint64_t start = (end + format::SectionAlignment - 1) / format::SectionAlignment * format::SectionAlignment;
+    if (section.offset != start) return "is truncated or damaged (a table out of place)";
+    end = start + recordBytes * section.count;
+  }
+  return end == fileBytes ? "" : "is truncated or damaged (its size is not what its tables need)";
+}
+
+template <typename Record>
+std::span<const Record> Records(std::string_view bytes, format::Section section) {
+  // The mapping starts on a page and each section on a multiple of 8 bytes,
+  // so every record lies at its type's alignment.
+  return {reinterpret_cast<const Record*>(bytes.data() + section.offset), section.count};
+}
+
 }  // namespace
 
-struct AtlasReader {
-  std::ifstream in;
-  std::uint64_t fileBytes;
-  std::string problem;  // what is wrong with the file, once something is
-
-  // The section's records (or bytes), read from where the header says it lies.
-  template <typename Records>
-  bool ReadSection(Records& records, format::Section section, const char* what) {
-    using Record = typename Records::value_type;
-    records.resize(section.count);
-    if (section.count != 0 &&
-        !(in.seekg(section.offset) && in.read(reinterpret_cast<char*>(records.data()),
-                                              static_cast<std::streamsize>(sizeof(Record) * section.count)))) {
-      problem = std::string("ends inside its ") + what;
-      return false;
-    }
-    return true;
-  }
-
-  // The sections in the header's order, each aligned and right after the one
-  // before, the last ending with the file.
-  bool SectionsFit(const format::Header& header) {
-    const std::pair<format::Section, std::uint64_t> sections[] = {
-        {header.text, 1},
-        {header.zones, sizeof(format::ZoneRecord)},
-        {header.countries, sizeof(format::CountryRecord)},
-        {header.regions, sizeof(format::RegionRecord)},
-        {header.places, sizeof(format::PlaceRecord)},
-        {header.keys, sizeof(format::KeyRecord)},
-        {header.nearNames, sizeof(format::TextRef)},
-    };
-    std::uint64_t end = sizeof header;
-    for (const auto& [section, recordBytes] : sections) {
-      const std::uint64_t start = (end + format::SectionAlignment - 1) / format::SectionAlignment * format::SectionAlignment;
-      if (section.offset != start) {
-        problem = "is truncated or damaged (a table out of place)";
-        return false;
-      }
-      end = start + recordBytes * section.count;
-    }
-    if (end != fileBytes) problem = "is truncated or damaged (its size is not what its tables need)";
-    return end == fileBytes;
-  }
-
-  // Every reference inside the text and every index inside its table, and the
-  // keys and near names in the order the searches rely on.
-  bool Consistent(const Atlas& atlas) {
-    const std::uint64_t textBytes = atlas.text_.size();
-    const auto inText = [&](format::TextRef ref) { return std::uint64_t{ref.offset} + ref.length <= textBytes; };
-    const bool zonesFit = std::all_of(atlas.zones_.begin(), atlas.zones_.end(),
-                                      [&](const format::ZoneRecord& zone) { return inText(zone.name); });
-    const bool countriesFit = std::all_of(atlas.countries_.begin(), atlas.countries_.end(),
-                                          [&](const format::CountryRecord& country) {
-                                            return inText(country.name) && inText(country.aliases);
-                                          });
-    const bool regionsFit = std::all_of(atlas.regions_.begin(), atlas.regions_.end(),
-                                        [&](const format::RegionRecord& region) {
-                                          return region.country < atlas.countries_.size() && inText(region.code) &&
-                                                 inText(region.name) && inText(region.aliases);
-                                        });
-    const bool placesFit = std::all_of(atlas.places_.begin(), atlas.places_.end(),
-                                       [&](const format::PlaceRecord& place) {
-                                         return inText(place.name) && place.region < atlas.regions_.size() &&
-                                                place.country < atlas.countries_.size() &&
-                                                place.zone < atlas.zones_.size();
-                                       });
-    const bool keysFit = std::all_of(atlas.keys_.begin(), atlas.keys_.end(), [&](const format::KeyRecord& key) {
-      return inText(key.key) && key.place < atlas.places_.size();
-    });
-    const bool nearNamesFit = std::all_of(atlas.nearNames_.begin(), atlas.nearNames_.end(), inText);
-    if (!(zonesFit && countriesFit && regionsFit && placesFit && keysFit && nearNamesFit)) {
-      problem = "refers outside its own tables";
-      return false;
-    }
-    const bool sorted = std::is_sorted(atlas.keys_.begin(), atlas.keys_.end(),
-                                       [&](const format::KeyRecord& a, const format::KeyRecord& b) {
-                                         return atlas.Text(a.key) < atlas.Text(b.key);
-                                       });
-    // Each near name after the one before it, so none is there twice.
-    const bool nearNamesSorted = std::adjacent_find(atlas.nearNames_.begin(), atlas.nearNames_.end(),
-                                                    [&](format::TextRef a, format::TextRef b) {
-                                                      return atlas.Text(a) >= atlas.Text(b);
-                                                    }) == atlas.nearNames_.end();
-    if (!sorted || !nearNamesSorted) problem = "has its search keys or near names out of order";
-    return sorted && nearNamesSorted;
-  }
-};
+std::uint32_t format::Checksum(std::string_view bytes) {
+  Header header;
+  std::memcpy(&header, bytes.data(), sizeof header);
+  header.checksum = 0;
+  uLong sum = crc32(0L, Z_NULL, 0);
+  sum = crc32(sum, reinterpret_cast<const Bytef*>(&header), sizeof header);
+  // Zones, countries and regions lie one after the other (with the padding between them).
+  const std::size_t end = header.regions.offset + sizeof(RegionRecord) * header.regions.count;
+  sum = crc32_z(sum, reinterpret_cast<const Bytef*>(bytes.data() + header.zones.offset), end - header.zones.offset);
+  return static_cast<std::uint32_t>(sum);
+}
 
 std::unique_ptr<const Atlas> Atlas::Load(const std::filesystem::path& file, std::string& error) {
   const std::string name = file.string();
@@ -119,60 +76,90 @@ std::unique_ptr<const Atlas> Atlas::Load(const std::filesystem::path& file, std:
     error = "cannot read the atlas file " + name + ": " + why;
     return nullptr;
   }
-  std::error_code failure;
-  const std::uintmax_t fileBytes = std::filesystem::file_size(file, failure);
-  AtlasReader reader{std::ifstream(file, std::ios::binary), fileBytes, ""};
-  if (failure || !reader.in) {
+  int failure = 0;
+  std::unique_ptr<Atlas> atlas(new Atlas());
+  atlas->file_ = system::MappedFile::Open(name, failure);
+  if (!atlas->file_) {
     error = "cannot read the atlas file " + name + ": it cannot be opened or read";
     return nullptr;
   }
+  const std::string_view bytes = atlas->file_->Bytes();
   format::Header header{};
-  if (!reader.in.read(reinterpret_cast<char*>(&header), sizeof header) ||
-      std::memcmp(header.magic, format::Magic, sizeof header.magic) != 0) {
+  if (bytes.size() < sizeof header || std::memcmp(bytes.data(), format::Magic, sizeof header.magic) != 0) {
     error = name + " is not an atlas file";
     return nullptr;
   }
+  std::memcpy(&header, bytes.data(), sizeof header);
   if (header.version != format::FormatVersion) {
     error = name + " is an atlas file of another version; rebuild the program";
     return nullptr;
   }
-  std::unique_ptr<Atlas> atlas(new Atlas());
-  const bool read = reader.SectionsFit(header) && reader.ReadSection(atlas->text_, header.text, "text") &&
-                    reader.ReadSection(atlas->zones_, header.zones, "time zones") &&
-                    reader.ReadSection(atlas->countries_, header.countries, "countries") &&
-                    reader.ReadSection(atlas->regions_, header.regions, "regions") &&
-                    reader.ReadSection(atlas->places_, header.places, "places") &&
-                    reader.ReadSection(atlas->keys_, header.keys, "search keys") &&
-                    reader.ReadSection(atlas->nearNames_, header.nearNames, "near names");
-  if (!read || !reader.Consistent(*atlas)) {
-    error = "the atlas file " + name + " " + reader.problem;
+  std::string problem = LayoutFault(header, bytes.size());
+  if (problem.empty() && format::Checksum(bytes) != header.checksum) {
+    problem = "is damaged (its checksum does not match)";
+  }
+  if (!problem.empty()) {
+    error = "the atlas file " + name + " " + problem;
     return nullptr;
   }
+  atlas->text_ = bytes.substr(header.text.offset, header.text.count);
+  atlas->zones_ = Records<format::ZoneRecord>(bytes, header.zones);
+  atlas->countries_ = Records<format::CountryRecord>(bytes, header.countries);
+  atlas->regions_ = Records<format::RegionRecord>(bytes, header.regions);
+  atlas->places_ = Records<format::PlaceRecord>(bytes, header.places);
+  atlas->keys_ = Records<format::KeyRecord>(bytes, header.keys);
+  atlas->nearNames_ = Records<format::TextRef>(bytes, header.nearNames);
   return atlas;
 }
 
+std::string Atlas::FindFault() const {
+  const auto inText = [&](format::TextRef ref) { return std::uint64_t{ref.offset} + ref.length <= text_.size(); };
+  const bool zonesFit =
+      std::all_of(zones_.begin(), zones_.end(), [&](const format::ZoneRecord& zone) { return inText(zone.name); });
+  const bool countriesFit = std::all_of(countries_.begin(), countries_.end(), [&](const format::CountryRecord& c) {
+    return inText(c.name) && inText(c.aliases);
+  });
+  const bool regionsFit = std::all_of(regions_.begin(), regions_.end(), [&](const format::RegionRecord& region) {
+    return region.country < countries_.size() && inText(region.code) && inText(region.name) &&
+           inText(region.aliases);
+  });
+  const bool placesFit = std::all_of(places_.begin(), places_.end(), [&](const format::PlaceRecord& place) {
+    return inText(place.name) && place.region < regions_.size() && place.country < countries_.size() &&
+           place.zone < zones_.size();
+  });
+  const bool keysFit = std::all_of(keys_.begin(), keys_.end(), [&](const format::KeyRecord& key) {
+    return inText(key.key) && key.place < places_.size();
+  });
+  const bool nearNamesFit = std::all_of(nearNames_.begin(), nearNames_.end(), inText);
+  if (!(zonesFit && countriesFit && regionsFit && placesFit && keysFit && nearNamesFit)) {
+    return "refers outside its own tables";
+  }
+  const bool sorted = std::is_sorted(keys_.begin(), keys_.end(), [&](const format::KeyRecord& a, const format::KeyRecord& b) {
+    return Text(a.key) < Text(b.key);
+  });
+  // Each near name after the one before it, so none is there twice.
+  const bool nearNamesSorted =
+      std::adjacent_find(nearNames_.begin(), nearNames_.end(), [&](format::TextRef a, format::TextRef b) {
+        return Text(a) >= Text(b);
+      }) == nearNames_.end();
+  return sorted && nearNamesSorted ? "" : "has its search keys or near names out of order";
+}
+
 Place Atlas::PlaceAt(std::uint32_t index) const {
-  const format::PlaceRecord& record = places_[index];
-  const format::RegionRecord& region = regions_[record.region];
-  const format::CountryRecord& country = countries_[record.country];
+  const format::PlaceRecord& record = At(places_, index);
+  const format::RegionRecord& region = At(regions_, record.region);
+  const format::CountryRecord& country = At(countries_, record.country);
   Place place;
   place.name = Text(record.name);
   place.regionName = Text(region.name);
   place.regionCode = Text(region.code);
   place.countryName = Text(country.name);
   place.countryCode = std::string_view(country.code, sizeof country.code);
-  place.timeZone = Text(zones_[record.zone].name);
+  place.timeZone = Text(At(zones_, record.zone).name);
   place.population = record.population;
   place.latitude = record.latitude / format::UnitsPerDegree;
   place.longitude = record.longitude / format::UnitsPerDegree;
   return place;
-}
-
-std::size_t Atlas::MemoryBytes() const {
-  return sizeof(Atlas) + text_.capacity() + zones_.capacity() * sizeof(format::ZoneRecord) +
-         countries_.capacity() * sizeof(format::CountryRecord) +
-         regions_.capacity() * sizeof(format::RegionRecord) + places_.capacity() * sizeof(format::PlaceRecord) +
-         keys_.capacity() * sizeof(format::KeyRecord) + nearNames_.capacity() * sizeof(format::TextRef);
 }
 
 }  // namespace zentara::places

@@ -21,8 +21,8 @@ struct LoadedAtlas {
   std::string error;                   // why, when it failed
 };
 
-// The atlas at AtlasPath(), read on the first call and kept for the rest of the
-// run; later calls, from any thread, get the same result without reading again.
+// The atlas at AtlasPath(), opened on the first call and kept for the rest of the
+// run; later calls, from any thread, get the same result without opening it again.
 const LoadedAtlas& SharedAtlas();
 
 }  // namespace zentara::places

@@ -51,6 +51,12 @@ std::vector<std::string> Atlas::SuggestNames(const PlaceQuery& query, std::size_
     }
     while (first < last) {
       const std::string_view text = Text(nearNames_[first]);
+      // In a sorted file every name after the first is longer than the
+      // beginning walked so far; one that is not (a damaged file) is passed.
+      if (text.size() <= depth) {
+        ++first;
+        continue;
+      }
       auto at = static_cast<std::int32_t>(depth);
       UChar32 character = 0;
       const auto length = static_cast<std::int32_t>(std::min<std::size_t>(text.size(), INT32_MAX));
@@ -85,7 +91,7 @@ std::vector<std::string> Atlas::SuggestNames(const PlaceQuery& query, std::size_
                                        [&](std::string_view w, const atlas_file::KeyRecord& k) { return w < Text(k.key); });
     const atlas_file::KeyRecord* best = nullptr;
     for (auto k = first; k != last; ++k) {
-      if (narrowing.Allows(places_[k->place]) &&
+      if (k->place < places_.size() && narrowing.Allows(places_[k->place]) &&
           (best == nullptr || places_[k->place].population > places_[best->place].population)) {
         best = &*k;
       }
@@ -100,7 +106,7 @@ std::vector<std::string> Atlas::SuggestNames(const PlaceQuery& query, std::size_
   for (const Offer& offer : offers) {
     if (names.size() == limit) break;
     const std::string_view spelt = Text(places_[offer.place].name);
-    if (given.insert(spelt).second) names.emplace_back(spelt);
+    if (!spelt.empty() && given.insert(spelt).second) names.emplace_back(spelt);  // empty only in a damaged file
   }
   return names;
 }

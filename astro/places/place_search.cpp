@@ -22,7 +22,7 @@ bool HasLine(std::string_view lines, std::string_view wanted, bool prefix = fals
 
 // Which records of `table` have an alias line that is `wanted` (or starts with it).
 template <typename Record>
-std::vector<bool> Named(const std::vector<Record>& table, const std::string& wanted, bool prefix,
+std::vector<bool> Named(std::span<const Record> table, const std::string& wanted, bool prefix,
                         const auto& aliasesOf) {
   std::vector<bool> named(table.size());
   for (std::size_t i = 0; i < table.size(); ++i) named[i] = HasLine(aliasesOf(table[i]), wanted, prefix);
@@ -31,11 +31,15 @@ std::vector<bool> Named(const std::vector<Record>& table, const std::string& wan
 
 }  // namespace
 
+// A country or region index past its table (a damaged file) is in none asked for.
 bool Atlas::Narrowing::Allows(const atlas_file::PlaceRecord& place) const {
-  if (!countries.empty() && !countries[place.country]) return false;
-  if (!regions.empty() && !regions[place.region]) return false;
+  const auto in = [](const std::vector<bool>& chosen, std::uint32_t index) {
+    return index < chosen.size() && chosen[index];
+  };
+  if (!countries.empty() && !in(countries, place.country)) return false;
+  if (!regions.empty() && !in(regions, place.region)) return false;
   return std::all_of(parts.begin(), parts.end(), [&](const auto& part) {
-    return part.first[place.country] || part.second[place.region];
+    return in(part.first, place.country) || in(part.second, place.region);
   });
 }
 
@@ -88,14 +92,14 @@ std::vector<PlaceMatch> Atlas::Search(const PlaceQuery& query) const {
   for (auto key = first; key != keys_.end(); ++key) {
     const std::string_view text = Text(key->key);
     if (text.substr(0, name.size()) != name) break;
-    if (seen[key->place] || !narrowing.Allows(places_[key->place])) continue;
+    if (key->place >= places_.size() || seen[key->place] || !narrowing.Allows(places_[key->place])) continue;
     seen[key->place] = true;
     matches.push_back({key->place, text.size() == name.size() ? MatchKind::WholeName : MatchKind::Prefix});
   }
 
   const auto before = [&](const PlaceMatch& a, const PlaceMatch& b) {
     if (a.kind != b.kind) return a.kind == MatchKind::WholeName;
-    const atlas_file::PlaceRecord& pa = places_[a.place];
+    const atlas_file::PlaceRecord& pa = places_[a.place];  // matches hold places of the table only
     const atlas_file::PlaceRecord& pb = places_[b.place];
     if (pa.population != pb.population) return pa.population > pb.population;
     const std::string_view na = Text(pa.name);

@@ -2,10 +2,12 @@
 
 #include <date/tz.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
-#include <fstream>
 #include <optional>
-#include <iterator>
+
+#include "reports/file_bytes.h"
 
 // ptz.h, the library's reader of POSIX TZ rules, names hh_mm_ss unqualified
 // after using both the date and std::chrono namespaces, which C++20 makes
@@ -124,49 +126,64 @@ ZoneOffset Describe(const date::local_info& info, PeriodAt periodAt) {
   return offset;
 }
 
-// The POSIX TZ rule that closes a version 2 or later zone file, such as
-// "EST5EDT,M3.2.0,M11.1.0"; "" when there is none.
-std::string ClosingRule(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (bytes.size() < 6 || bytes.compare(0, 4, "TZif") != 0 || bytes[4] < '2' || bytes.back() != '\n') return "";
-  const std::size_t start = bytes.rfind('\n', bytes.size() - 2);
-  if (start == std::string::npos) return "";
-  std::string rule = bytes.substr(start + 1, bytes.size() - start - 2);
-  for (const char c : rule) {
-    if (c < ' ' || c > '~') return "";
+// The names of the zone folder's entries that are no zones of the database:
+// POSIX-style copies, the files counting leap seconds, the placeholder zone
+// and the tables. A zone's name has none of them as a part.
+constexpr std::array<std::string_view, 7> NotZones = {"right",   "Factory",      "iso3166.tab",      "zone.tab",
+                                                     "+VERSION", "zone1970.tab", "leap-seconds.list"};
+
+bool IsZoneName(std::string_view name) {
+  if (name.empty() || name.front() == '/') return false;
+  while (true) {
+    const std::size_t end = std::min(name.find('/'), name.size());
+    const std::string_view part = name.substr(0, end);
+    // ".." and "." among them: a name never leads out of the folder.
+    if (part.empty() || part.front() == '.' || part.starts_with("posix") ||
+        std::find(NotZones.begin(), NotZones.end(), part) != NotZones.end()) {
+      return false;
+    }
+    if (end == name.size()) return true;
+    name.remove_prefix(end + 1);
   }
-  return rule;
+}
+
+// Zone files are a few kilobytes; a file past this is no zone.
+constexpr std::size_t LargestZoneFile = 1 << 20;
+
+// The zone's closing rule when it is one with daylight saving in plain ASCII,
+// such as "EST5EDT,M3.2.0,M11.1.0"; "" otherwise.
+std::string DaylightSavingRule(const TzifZone& zone) {
+  const std::string& rule = zone.ClosingRule();
+  const bool plain = std::all_of(rule.begin(), rule.end(), [](char c) { return c >= ' ' && c <= '~'; });
+  return plain && rule.find(',') != std::string::npos ? rule : "";
 }
 
 }  // namespace
 
 TzdbTimeZoneRules::TzdbTimeZoneRules(std::filesystem::path zoneFolder) : zoneFolder_(std::move(zoneFolder)) {}
 
-std::string TzdbTimeZoneRules::FutureRule(const std::string& zone) const {
-  const std::lock_guard<std::mutex> hold(futureRulesLock_);
-  const auto known = futureRules_.find(zone);
-  if (known != futureRules_.end()) return known->second;
-  return futureRules_[zone] = ClosingRule(zoneFolder_ / zone);
+std::shared_ptr<const TzifZone> TzdbTimeZoneRules::Zone(std::string_view name) const {
+  if (!IsZoneName(name)) return nullptr;
+  const std::lock_guard<std::mutex> hold(zonesLock_);
+  if (const auto known = zones_.find(name); known != zones_.end()) return known->second;
+  const std::optional<std::string> bytes = ReadFilePrefix((zoneFolder_ / name).string(), LargestZoneFile);
+  std::optional<TzifZone> zone = bytes ? TzifZone::Parse(*bytes) : std::nullopt;
+  if (!zone) return nullptr;
+  return zones_[std::string(name)] = std::make_shared<const TzifZone>(std::move(*zone));
 }
 
 std::optional<ZoneOffset> TzdbTimeZoneRules::OffsetAt(std::string_view zone, const LocalDateTime& local) const {
   if (!IsValidLocalDateTime(local)) return std::nullopt;
-  const date::time_zone* rules = nullptr;
-  try {
-    rules = date::locate_zone(std::string(zone));
-  } catch (const std::exception&) {
-    return std::nullopt;  // not in the database, or no database at all
-  }
+  const std::shared_ptr<const TzifZone> rules = Zone(zone);
+  if (!rules) return std::nullopt;  // not in the database, or no database at all
   const date::local_seconds when = date::local_days{date::year{local.year} / local.month / local.day} +
                                    hours{local.hour} + minutes{local.minute};
-  const date::local_info info = rules->get_info(when);
+  const date::local_info info = rules->LocalPeriods(when);
 
   // Past the last change the file lists, its closing rule decides (daylight
   // saving still changes every year after 2037 where the rule says so).
   if (info.result == date::local_info::unique && info.first.end >= EndOfListedChanges) {
-    const std::string rule = FutureRule(rules->name());
-    if (rule.find(',') != std::string::npos) {  // a rule with daylight saving
+    if (const std::string rule = DaylightSavingRule(*rules); !rule.empty()) {
       try {
         const Posix::time_zone future{rule};
         return Describe(future.get_info(when), [&](date::sys_seconds t) { return future.get_info(t); });
@@ -175,7 +192,7 @@ std::optional<ZoneOffset> TzdbTimeZoneRules::OffsetAt(std::string_view zone, con
       }
     }
   }
-  return Describe(info, [&](date::sys_seconds t) { return rules->get_info(t); });
+  return Describe(info, [&](date::sys_seconds t) { return rules->PeriodAt(t); });
 }
 
 }  // namespace zentara::places

@@ -14,15 +14,6 @@ using namespace book_testing;
 
 class BookFile : public BookFolder {
  protected:
-  // Runs `sql` on the file with SQLite alone, as another program would.
-  static void WithSqlite(const std::filesystem::path& path, const char* sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-    sqlite3_free(error);
-    sqlite3_close(db);
-  }
   static long long Pragma(const std::filesystem::path& path, const char* pragma) {
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);

@@ -1,6 +1,7 @@
 // A fresh folder for each test's book, and people to put in it.
 #pragma once
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -29,6 +30,16 @@ inline std::string FileBytes(const std::filesystem::path& path) {
   std::ostringstream bytes;
   bytes << file.rdbuf();
   return bytes.str();
+}
+
+// Runs `sql` on the file with SQLite alone, as another program would.
+inline void WithSqlite(const std::filesystem::path& path, const char* sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  char* error = nullptr;
+  EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << sql << ": " << (error ? error : "");
+  sqlite3_free(error);
+  sqlite3_close(db);
 }
 
 // A person with every column given as the CSV has them, in the order of Columns.

@@ -92,6 +92,25 @@ TEST_F(People, AddEditRemoveAndSearch) {
   EXPECT_EQ(book_->FindByName("bo lee"), std::vector<std::int64_t>{bo});
 }
 
+TEST_F(People, NamesReadOneByOneOrInOnePass) {
+  const std::int64_t ann = book_->Add(PersonOf({"", "1980-05-17", "", "", "", "", "", "", "", "", "Ann", "", "Lee"}));
+  const std::int64_t jose = book_->Add(PersonOf({"José Álvarez", "1975-08-15"}));
+  const std::int64_t gone = book_->Add(PersonOf({"Gone Soon", "1975-08-15"}));
+  const std::int64_t cy = book_->Add(PersonOf({"Cy", "1990-01-01"}));
+  ASSERT_TRUE(book_->Remove(gone));
+  const std::vector<std::pair<std::int64_t, std::string>> known = {
+      {cy, "Cy"}, {ann, "Ann Lee"}, {999, ""}, {jose, "José Álvarez"}, {gone, ""}};
+  for (const std::size_t count : {known.size(), NamesLookedUpOneByOne + 1}) {
+    std::vector<std::int64_t> ids;
+    for (std::size_t at = 0; at < count; ++at) ids.push_back(known[at * 3 % known.size()].first);
+    const std::vector<std::string> names = book_->DisplayNames(ids);
+    ASSERT_EQ(names.size(), count);
+    for (std::size_t at = 0; at < count; ++at) {
+      ASSERT_EQ(names[at], known[at * 3 % known.size()].second) << count << " names asked for; id " << ids[at];
+    }
+  }
+}
+
 TEST_F(People, ColumnsTakeWhatTheFormsCanHold) {
   struct Case {
     Column column;

@@ -1,4 +1,4 @@
-// The atlas the build made, loaded once for all the tests of a program.
+// The atlas the build made, opened once for all the tests of a program.
 #pragma once
 #include <gtest/gtest.h>
 

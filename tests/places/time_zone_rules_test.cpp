@@ -7,13 +7,16 @@
 #include <string>
 
 #include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/tzif_zone.h"
 #include "real_atlas.h"
+#include "reports/file_bytes.h"
 
 namespace {
 
 using zentara::places::ClockChange;
 using zentara::places::LocalDateTime;
 using zentara::places::TzdbTimeZoneRules;
+using zentara::places::TzifZone;
 using zentara::places::UtcOffsetText;
 
 TEST(TzdbTimeZoneRules, HistoricalOffsets) {
@@ -100,6 +103,46 @@ TEST(TzdbTimeZoneRules, EveryZoneOfTheAtlasIsKnown) {
   for (std::uint32_t i = 0; i < atlas.PlaceCount(); ++i) zones.emplace(atlas.PlaceAt(i).timeZone);
   const TzdbTimeZoneRules rules;
   for (const std::string& zone : zones) EXPECT_TRUE(rules.OffsetAt(zone, {1990, 6, 1, 12, 0})) << zone;
+}
+
+// A zone file that is not whole and sound TZif (version 2 or later) is no
+// zone: it is never read past its end nor through an index it does not hold.
+TEST(TzifZone, DamagedZoneFilesAreNoZone) {
+  const auto real = zentara::ReadFilePrefix("/usr/share/zoneinfo/Europe/London", 1 << 20);
+  ASSERT_TRUE(real && TzifZone::Parse(*real));
+  // The counts of a header at `at` (RFC 8536 section 3.1), big-endian.
+  const auto count = [&](std::size_t at, int which) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>((*real)[at + 20 + 4 * which + i]);
+    return std::size_t{value};
+  };
+  enum { IsUt, IsStd, Leap, Time, Type, Chars };
+  const std::size_t second = 44 + count(0, Time) * 5 + count(0, Type) * 6 + count(0, Chars) + count(0, Leap) * 8 +
+                             count(0, IsStd) + count(0, IsUt);
+  const std::size_t typeIndexes = second + 44 + count(second, Time) * 8;
+  const std::size_t firstType = typeIndexes + count(second, Time);
+  const std::size_t characters = firstType + count(second, Type) * 6;
+  const auto patched = [&](std::size_t at, char value) {
+    std::string bytes = *real;
+    bytes[at] = value;
+    return bytes;
+  };
+  std::string noNul = *real;
+  std::fill_n(noNul.begin() + static_cast<std::ptrdiff_t>(characters), count(second, Chars), 'X');
+  const std::pair<const char*, std::string> cases[] = {
+      {"empty", ""},
+      {"not TZif", patched(0, 'X')},
+      {"version 1", patched(4, '\0')},
+      {"cut in its second header", real->substr(0, second + 20)},
+      {"cut in its data", real->substr(0, characters)},
+      {"without its footer's last newline", real->substr(0, real->size() - 1)},
+      {"a transition to a type it does not have", patched(typeIndexes, '\xFF')},
+      {"an abbreviation past the characters", patched(firstType + 5, '\xFF')},
+      {"abbreviations without their NUL", noNul},
+      {"a saving mark of 2", patched(firstType + 4, '\x02')},
+      {"a leap-second record", patched(second + 20 + 4 * Leap + 3, '\x01')},
+  };
+  for (const auto& [what, bytes] : cases) EXPECT_FALSE(TzifZone::Parse(bytes)) << what;
 }
 
 TEST(UtcOffsetText, SignHoursMinutesAndSecondsWhereAny) {

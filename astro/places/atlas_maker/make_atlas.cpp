@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -25,10 +26,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "astro/places/atlas.h"
 #include "astro/places/atlas_format.h"
 #include "astro/places/atlas_maker/name_variants.h"
 #include "astro/places/atlas_maker/region_names.h"
 #include "astro/places/fold_text.h"
+#include "reports/file_bytes.h"
 
 namespace {
 
@@ -160,28 +163,23 @@ std::string Lines(const std::set<std::string>& lines) {
   return joined;
 }
 
-// Writes the sections one after another, each at the alignment the format
-// asks, and records where each lies.
+// Lays the sections one after another into the file's bytes, each at the
+// alignment the format asks, and records where each lies.
 class SectionWriter {
  public:
-  explicit SectionWriter(std::ofstream& out) : out_(out), written_(sizeof(format::Header)) {}
+  explicit SectionWriter(std::string& file) : file_(file) {}
 
   template <typename Records>
   format::Section Write(const Records& records) {
-    static const char padding[format::SectionAlignment] = {};
-    const std::uint64_t start =
-        (written_ + format::SectionAlignment - 1) / format::SectionAlignment * format::SectionAlignment;
-    out_.write(padding, static_cast<std::streamsize>(start - written_));
-    const std::uint64_t bytes = sizeof(typename Records::value_type) * records.size();
-    out_.write(reinterpret_cast<const char*>(records.data()), static_cast<std::streamsize>(bytes));
-    written_ = start + bytes;
-    if (written_ > 0xFFFFFFFFu) throw std::runtime_error("the atlas outgrows 4 GB");
+    file_.resize((file_.size() + format::SectionAlignment - 1) / format::SectionAlignment * format::SectionAlignment);
+    const std::size_t start = file_.size();
+    file_.append(reinterpret_cast<const char*>(records.data()), sizeof(typename Records::value_type) * records.size());
+    if (file_.size() > 0xFFFFFFFFu) throw std::runtime_error("the atlas outgrows 4 GB");
     return {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(records.size())};
   }
 
  private:
-  std::ofstream& out_;
-  std::uint64_t written_;
+  std::string& file_;
 };
 
 int Run(char** paths) {
@@ -290,9 +288,8 @@ int Run(char** paths) {
   format::Header header{};
   std::copy(std::begin(format::Magic), std::end(format::Magic), header.magic);
   header.version = format::FormatVersion;
-  std::ofstream out(outputPath, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  SectionWriter sections(out);
+  std::string file(sizeof header, '\0');
+  SectionWriter sections(file);
   header.text = sections.Write(text.Bytes());
   header.zones = sections.Write(zoneRecords);
   header.countries = sections.Write(countryRecords);
@@ -300,9 +297,22 @@ int Run(char** paths) {
   header.places = sections.Write(placeRecords);
   header.keys = sections.Write(keyRecords);
   header.nearNames = sections.Write(nearNameRecords);
-  out.seekp(0);
-  out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  if (!out.flush()) throw std::runtime_error(std::string("cannot write ") + outputPath);
+  std::memcpy(file.data(), &header, sizeof header);
+  header.checksum = format::Checksum(file);
+  std::memcpy(file.data(), &header, sizeof header);
+  // Replaced whole, never rewritten in place: a program that has the old file
+  // mapped keeps reading the old file.
+  if (const auto failure = zentara::ReplaceFileContents(outputPath, file)) {
+    throw std::runtime_error(std::string("cannot write ") + outputPath + ": " + *failure);
+  }
+  // The file as the programs will see it: opened with their checks, then
+  // walked whole for what they leave to this one.
+  std::string problem;
+  const auto written = Atlas::Load(outputPath, problem);
+  if (written && !(problem = written->FindFault()).empty()) {
+    problem = std::string("the atlas file ") + outputPath + " " + problem;
+  }
+  if (!problem.empty()) throw std::runtime_error(problem);
   const auto named = std::count_if(regions.begin(), regions.end(), [](const Region& r) { return r.naming != nullptr; });
   const auto coded = std::count_if(regions.begin(), regions.end(),
                                    [](const Region& r) { return r.naming != nullptr && !r.naming->isoCode.empty(); });

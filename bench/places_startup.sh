@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# What a run pays for the atlas of places the first time it needs it, side by
+# side with its baselines, as medians over RUNS runs taken in turns:
+#
+# - the wall time of `zentara-cli place Munich` (the atlas opened, searched,
+#   two zone files read) against `zentara-cli zones` (the same program, which
+#   opens no atlas), and the median of their ratio run by run;
+# - the library's share of the desktop's first look-up (`zentara-bench-places`'s
+#   FirstPlaceList: the atlas opened, the window's first search, the places'
+#   offsets with their zone files read);
+# - the desktop's first look-up (`zentara-bench-lookup`'s FirstLookUp: the
+#   look-up window opened from the entry form, the atlas opened, the list
+#   filled and shown, offscreen), against a later one in the same process
+#   (LookUpAgain: the window alone), and the private memory (RssAnon) the
+#   window adds with its longest list.
+#
+#   bash bench/places_startup.sh [BUILD_DIR] [RUNS]    (defaults: build 30)
+set -euo pipefail
+export LC_ALL=C
+
+build=${1:-build}
+runs=${2:-30}
+cli=$build/bin/zentara-cli
+places=$build/bin/zentara-bench-places
+lookup=$build/bin/zentara-bench-lookup
+for program in "$cli" "$places"; do
+  [ -x "$program" ] || { echo "missing $program (build the project)" >&2; exit 2; }
+done
+
+median() { sort -g | awk '{ value[NR] = $1 } END { print (NR % 2) ? value[(NR + 1) / 2] : (value[NR / 2] + value[NR / 2 + 1]) / 2 }'; }
+
+# The milliseconds one run of the command takes, from its start to its exit.
+wall_ms() {
+  local started=$EPOCHREALTIME
+  "$@" >/dev/null
+  awk -v started="$started" -v ended="$EPOCHREALTIME" 'BEGIN { printf "%.3f\n", (ended - started) * 1000 }'
+}
+
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
+"$cli" place Munich >/dev/null  # the files in the system's cache, as on any later run
+place=() zones=() ratios=()
+for _ in $(seq "$runs"); do
+  a=$(wall_ms "$cli" place Munich)
+  b=$(wall_ms "$cli" zones)
+  place+=("$a") zones+=("$b")
+  ratios+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f\n", a / b }')")
+done
+printf '%-44s %10s ms\n' "zentara-cli place Munich" "$(printf '%s\n' "${place[@]}" | median)"
+printf '%-44s %10s ms\n' "zentara-cli zones" "$(printf '%s\n' "${zones[@]}" | median)"
+printf '%-44s %10s\n' "ratio, run by run" "$(printf '%s\n' "${ratios[@]}" | median)"
+
+library=()
+for _ in $(seq "$runs"); do
+  library+=("$("$places" --benchmark_filter=FirstPlaceList 2>/dev/null | awk '$1 ~ /^FirstPlaceList/ { print $2 }')")
+done
+printf '%-44s %10s ms\n' "the first look-up's share in the library" "$(printf '%s\n' "${library[@]}" | median)"
+
+if [ ! -x "$lookup" ]; then
+  echo "no $lookup (a build without the GUI): the desktop's look-up is not measured"
+  exit 0
+fi
+first=() firstCpu=() again=() added=()
+for _ in $(seq "$runs"); do
+  out=$(QT_QPA_PLATFORM=offscreen "$lookup" --benchmark_filter='FirstLookUp|LookUpAgain' --benchmark_min_time=0.05 2>/dev/null)
+  first+=("$(awk '$1 ~ /^FirstLookUp/ { print $2 }' <<<"$out")")
+  firstCpu+=("$(awk '$1 ~ /^FirstLookUp/ { print $4 }' <<<"$out")")
+  again+=("$(awk '$1 == "LookUpAgain" { print $2 }' <<<"$out")")
+  added+=("$(grep -o 'private_added_MB=[0-9.]*' <<<"$out" | cut -d= -f2)")
+done
+printf '%-44s %10s ms (%s ms CPU)\n' "the desktop's first look-up, to its list" "$(printf '%s\n' "${first[@]}" | median)" \
+  "$(printf '%s\n' "${firstCpu[@]}" | median)"
+printf '%-44s %10s ms\n' "a later look-up (the window alone)" "$(printf '%s\n' "${again[@]}" | median)"
+printf '%-44s %10s MB\n' "private memory the open window adds" "$(printf '%s\n' "${added[@]}" | median)"
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
