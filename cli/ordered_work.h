@@ -1,7 +1,10 @@
 // Work done on several threads and taken back in the order it was given: a
-// ring of slots that one thread fills and empties in turn while the workers
-// fill in each slot's result. Memory stays that of the slots, however much work
-// passes through.
+// ring of slots that one thread, the caller, fills and empties in turn while
+// the workers fill in each slot's result. The caller is one of the workers:
+// whenever it would wait for a result it works on a slot itself, so N workers
+// are N - 1 threads and the caller, and no core is left idle or shared by two
+// busy threads. Memory stays that of the slots, however much work passes
+// through.
 #pragma once
 #include <condition_variable>
 #include <cstddef>
@@ -16,14 +19,15 @@ template <class Slot>
 class OrderedWork {
  public:
   // `work(slot, worker)` fills in a slot's result on worker `worker` (0 to
-  // workers - 1). With one worker the work is done on the calling thread, as
-  // each slot is given, and no thread is started.
+  // workers - 1; the caller is the last). With one worker the work is done on
+  // the calling thread as each slot is given, and no thread is started.
   OrderedWork(std::size_t workers, std::function<void(Slot&, std::size_t)> work)
-      : work_(std::move(work)), slots_(workers == 1 ? 1 : 2 * workers + 2), states_(slots_.size(), State::Free) {
-    if (workers > 1) {
-      for (std::size_t worker = 0; worker < workers; ++worker) {
-        threads_.emplace_back([this, worker] { WorkOn(worker); });
-      }
+      : work_(std::move(work)),
+        slots_(workers == 1 ? 1 : 2 * workers + 2),
+        states_(slots_.size(), State::Free),
+        callerWorker_(workers - 1) {
+    for (std::size_t worker = 0; worker + 1 < workers; ++worker) {
+      threads_.emplace_back([this, worker] { WorkOn(worker); });
     }
   }
   ~OrderedWork() {
@@ -53,7 +57,7 @@ class OrderedWork {
   // Gives the slot NextToFill returned to be worked on.
   void Give() {
     const std::size_t index = next_ % slots_.size();
-    if (threads_.empty()) work_(slots_[index], 0);
+    if (threads_.empty()) work_(slots_[index], callerWorker_);
     {
       const std::lock_guard<std::mutex> hold(lock_);
       states_[index] = threads_.empty() ? State::Done : State::Given;
@@ -76,12 +80,14 @@ class OrderedWork {
  private:
   enum class State { Free, Given, Working, Done };
 
-  // Waits for the oldest given slot's work, hands it to `take` (unlocked) and
-  // frees it; false when `take` stopped.
+  // Waits for the oldest given slot's work, working on given slots meanwhile,
+  // hands it to `take` (unlocked) and frees it; false when `take` stopped.
   template <class Take>
   bool TakeOldest(std::unique_lock<std::mutex>& hold, Take& take) {
     const std::size_t index = oldest_ % slots_.size();
-    changed_.wait(hold, [&] { return states_[index] == State::Done; });
+    while (states_[index] != State::Done) {
+      if (!WorkOnOne(hold, callerWorker_)) changed_.wait(hold);
+    }
     hold.unlock();
     const bool goOn = take(slots_[index]);
     hold.lock();
@@ -90,28 +96,27 @@ class OrderedWork {
     return goOn;
   }
 
+  // Works on the oldest slot given and not yet taken up (so results come back
+  // in about the order given), unlocked meanwhile; false when there is none.
+  bool WorkOnOne(std::unique_lock<std::mutex>& hold, std::size_t worker) {
+    for (std::size_t n = oldest_; n != next_; ++n) {
+      const std::size_t index = n % slots_.size();
+      if (states_[index] != State::Given) continue;
+      states_[index] = State::Working;
+      hold.unlock();
+      work_(slots_[index], worker);
+      hold.lock();
+      states_[index] = State::Done;
+      changed_.notify_all();
+      return true;
+    }
+    return false;
+  }
+
   void WorkOn(std::size_t worker) {
     std::unique_lock<std::mutex> hold(lock_);
-    for (;;) {
-      std::size_t found = slots_.size();
-      // The oldest slot waiting, so results come back in about the order given.
-      for (std::size_t n = oldest_; n != next_; ++n) {
-        if (states_[n % slots_.size()] == State::Given) {
-          found = n % slots_.size();
-          break;
-        }
-      }
-      if (found == slots_.size()) {
-        if (stopping_) return;
-        changed_.wait(hold);
-        continue;
-      }
-      states_[found] = State::Working;
-      hold.unlock();
-      work_(slots_[found], worker);
-      hold.lock();
-      states_[found] = State::Done;
-      changed_.notify_all();
+    while (!stopping_) {
+      if (!WorkOnOne(hold, worker)) changed_.wait(hold);
     }
   }
 
@@ -123,6 +128,7 @@ class OrderedWork {
   std::vector<std::thread> threads_;
   std::mutex lock_;
   std::condition_variable changed_;
+  std::size_t callerWorker_;
   bool stopping_ = false;
 };
 
