@@ -60,9 +60,9 @@ await_captioned() {
 }
 
 rss_kib() { awk '$1 == "VmRSS:" { print $2 }' "/proc/$app/status"; }
-# Runs `round` N times, taking VmRSS after the first tenth and after the last.
+# Runs `round` N times, keeping VmRSS after the first tenth and after the last
+# for the summary; each tenth's VmRSS goes to stderr as the loop runs.
 results=()
-# Each tenth's VmRSS goes to stderr as the loop runs.
 soak() {
   local name=$1 round=$2 first="" i
   for i in $(seq "$rounds"); do
