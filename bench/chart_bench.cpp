@@ -1,7 +1,8 @@
 // Timing of one partner's whole chart, of a couple's whole astro match and of
 // zentara-cli chart's read-compute-print path (command line read by CLI11,
-// JSON written by nlohmann-json), for the worked birth of 15 August 1975; and
-// of the chart over many different births, as a batch of couples computes it.
+// JSON written by nlohmann-json), for the worked birth of 15 August 1975; of
+// the chart over many different births, as a batch of couples computes it; and
+// of the aspects between two charts, for the worked couple and for many.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -12,6 +13,8 @@
 #include "astro/engine/moon/moon_position.h"
 #include "astro/engine/planets/chart_angles.h"
 #include "astro/engine/planets/chart_table.h"
+#include "astro/match/aspect_texts.h"
+#include "astro/match/aspects.h"
 #include "astro/match/astro_match.h"
 #include "cli/commands.h"
 
@@ -113,6 +116,41 @@ void VariedPartnerCharts(benchmark::State& state) {
   }
 }
 BENCHMARK(VariedPartnerCharts);
+
+// The aspects of the worked couple's two charts, into a list kept from run to run.
+void CoupleAspects(benchmark::State& state) {
+  AstroMatchResult match;
+  if (!CalculateAstroMatch(WorkedCouple(), match)) state.SkipWithError("the worked couple makes no births");
+  std::vector<Aspect> aspects;
+  for (auto _ : state) {
+    FindAspects(match.Male, match.Female, DefaultAspectOrbs, aspects);
+    benchmark::DoNotOptimize(aspects.data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["aspects"] = static_cast<double>(aspects.size());
+}
+BENCHMARK(CoupleAspects);
+
+// The same for a different couple each run, and written as the batch's column
+// writes them: what --aspects adds to each row of match --batch.
+void VariedCoupleAspects(benchmark::State& state) {
+  const std::vector<BirthMoment> births = VariedBirths(4096);
+  std::vector<ChartPositions> charts;
+  for (std::size_t i = 0; i < births.size(); ++i) charts.push_back(CalculatePartnerChart(births[i], i % 2 == 0));
+  std::vector<Aspect> aspects;
+  std::string column;
+  std::size_t next = 0;
+  for (auto _ : state) {
+    const ChartPositions& male = charts[next++ % charts.size()];
+    const ChartPositions& female = charts[next++ % charts.size()];
+    FindAspects(male, female, DefaultAspectOrbs, aspects);
+    column.clear();
+    AppendAspectList(aspects, column);
+    benchmark::DoNotOptimize(column.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(VariedCoupleAspects);
 
 void ChartCommandPath(benchmark::State& state, bool json) {
   std::vector<std::string> words = {"chart", "--date", "1975-08-15", "--time", "14:30", "--zone", "34",

@@ -1,14 +1,17 @@
-// Timing of the chart wheel: drawing one wheel offscreen, and each file the
-// program writes from the astro report frame and the reading windows, through
-// the menu entries against the scripted platform, to a temporary folder.
+// Timing of the chart wheel: drawing one wheel offscreen, the report frame
+// opened with its aspects shown, and each file the program writes from the
+// astro report frame and the reading windows, through the menu entries against
+// the scripted platform, to a temporary folder.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
 #include "astro/match/MDIForm1.h"
+#include "astro/match/aspect_grid_view.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
@@ -48,6 +51,30 @@ void DrawWheel(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(astro::RenderChartWheel(wheel, static_cast<int>(state.range(0))));
 }
 BENCHMARK(DrawWheel)->Arg(480)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// From the filled report to the frame shown with its Aspects tab painted: the
+// wheel laid out, the aspects found and the grid drawn, as Analyze does it and
+// the user then looks.
+void FrameWithAspects(benchmark::State& state) {
+  platform::FakePlatform fake;
+  platform::install(&fake);
+  for (auto _ : state) {
+    auto* report = new astro::frmReport(JohnAndMary());
+    report->Fill(Match());
+    auto* frame = new astro::MDIForm1(report);
+    fake.showModeless(frame);
+    frame->wheelTabs()->setCurrentWidget(frame->aspects());
+    benchmark::DoNotOptimize(frame->aspects()->grab());
+    state.PauseTiming();
+    frame->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fake.calls.clear();
+    fake.modelessShown.clear();
+    state.ResumeTiming();
+  }
+  platform::install(nullptr);
+}
+BENCHMARK(FrameWithAspects)->Unit(benchmark::kMillisecond);
 
 // The report frame's File menu entries, each writing its file once an iteration.
 void FrameFile(benchmark::State& state, const char* entry, int filter, const char* name) {

@@ -8,7 +8,11 @@
 # For each size it writes ROWS couples of varied valid entries to a temporary
 # file, runs the batch on it with the output thrown away, and reports couples
 # per second, CPU time per couple against two PartnerChart runs, and the peak
-# resident memory (GNU time's "Maximum resident set size").
+# resident memory (GNU time's "Maximum resident set size"), all on one thread
+# (--jobs 1); then runs it again with --aspects and reports its CPU time per
+# couple against the plain batch's; and then on every core (--jobs, the
+# default) and reports its couples per second against one job's and its peak
+# memory.
 set -euo pipefail
 
 build=${1:-build}
@@ -65,15 +69,37 @@ echo "PartnerChart: ${chart_ns} ns CPU; VariedPartnerCharts: ${varied_ns} ns CPU
 printf '%10s %12s %14s %12s %8s %12s %8s %14s\n' rows couples/s "CPU ns/couple" "2 x chart" ratio \
   "2 x varied" ratio "peak RSS KiB"
 
-for rows in "${sizes[@]}"; do
-  generate "$rows" >"$work/couples.csv"
-  status=0
-  /usr/bin/time -v -o "$work/time.txt" "$cli" match --batch "$work/couples.csv" >/dev/null 2>"$work/errors.txt" || status=$?
+# Runs the batch on the couples with any further options given, timed by GNU time into $work/time.txt.
+# Wall seconds of the last run.
+wall_seconds() {
+  awk -F': ' '/Elapsed \(wall clock\) time/ { n = split($2, t, ":"); wall = 0; for (i = 1; i <= n; i++) wall = wall * 60 + t[i] }
+    END { print wall }' "$work/time.txt"
+}
+
+run_batch() {
+  local status=0
+  /usr/bin/time -v -o "$work/time.txt" "$cli" match --batch "$work/couples.csv" "$@" >/dev/null 2>"$work/errors.txt" ||
+    status=$?
   if [ "$status" -ne 0 ]; then
-    echo "zentara-cli match --batch ended with exit status $status:" >&2
+    echo "zentara-cli match --batch $* ended with exit status $status:" >&2
     head -n 5 "$work/errors.txt" >&2
     exit 1
   fi
+}
+# CPU nanoseconds a couple of the last run.
+cpu_per_couple() {
+  awk -v rows="$1" -F': ' '/User time \(seconds\)/ { user = $2 } /System time \(seconds\)/ { sys = $2 }
+    END { printf "%.0f", (user + sys) * 1e9 / rows }' "$work/time.txt"
+}
+
+aspect_lines=()
+jobs_lines=()
+cores=$(nproc)
+for rows in "${sizes[@]}"; do
+  generate "$rows" >"$work/couples.csv"
+  run_batch --jobs 1
+  plain_ns=$(cpu_per_couple "$rows")
+  one_wall=$(wall_seconds)
   awk -v rows="$rows" -v chart="$chart_ns" -v varied="$varied_ns" -F': ' '
     /User time \(seconds\)/ { user = $2 }
     /System time \(seconds\)/ { sys = $2 }
@@ -84,5 +110,22 @@ for rows in "${sizes[@]}"; do
       printf "%10d %12.0f %14.0f %12.0f %8.2f %12.0f %8.2f %14d\n", rows, rows / wall, cpu,
              2 * chart, cpu / (2 * chart), 2 * varied, cpu / (2 * varied), rss
     }' "$work/time.txt"
+  run_batch --aspects --jobs 1
+  aspects_ns=$(cpu_per_couple "$rows")
+  aspect_lines+=("$(awk -v rows="$rows" -v plain="$plain_ns" -v aspects="$aspects_ns" \
+    'BEGIN { printf "%10d %16d %18d %8.2f", rows, plain, aspects, aspects / plain }')")
+  run_batch
+  every_wall=$(wall_seconds)
+  every_rss=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
+  jobs_lines+=("$(awk -v rows="$rows" -v one="$one_wall" -v every="$every_wall" -v rss="$every_rss" \
+    'BEGIN { printf "%10d %16.0f %18.0f %8.2f %14d", rows, rows / one, rows / every, one / every, rss }')")
 done
 echo "ratio: CPU time per couple of the batch over two chart runs (target against PartnerChart: at most 1.3)"
+echo
+printf '%10s %16s %18s %8s\n' rows "CPU ns/couple" "with --aspects" ratio
+printf '%s\n' "${aspect_lines[@]}"
+echo "ratio: CPU time per couple with --aspects over without (target: at most 1.15)"
+echo
+printf '%10s %16s %18s %8s %14s\n' rows "couples/s, 1 job" "couples/s, $cores jobs" ratio "peak RSS KiB"
+printf '%s\n' "${jobs_lines[@]}"
+echo "ratio: couples per second on every core over one job's (target on 2 cores: at least 1.8)"

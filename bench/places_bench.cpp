@@ -1,6 +1,7 @@
 // Timing of loading the atlas of places and of searches over all of it: a
 // whole name, one letter (the longest run of keys, as at the first keystroke),
-// a name narrowed by region, and a name nothing matches.
+// a name narrowed by region, a name nothing matches, and the closest names to
+// misspelt ones.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -44,6 +45,21 @@ BENCHMARK_CAPTURE(Search, one_letter, PlaceQuery{"s", "", "", 10})->Unit(benchma
 BENCHMARK_CAPTURE(Search, narrowed, PlaceQuery{"Springfield", "Illinois", "United States", 10})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Search, no_match, PlaceQuery{"zzqqxxj", "", "", 10})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Search, comma, PlaceQuery{"Springfield, Ill", "", "", 10})->Unit(benchmark::kMicrosecond);
+
+void Suggest(benchmark::State& state, PlaceQuery query) {
+  const LoadedAtlas& loaded = SharedAtlas();
+  if (!loaded.atlas) {
+    state.SkipWithError(loaded.error.c_str());
+    return;
+  }
+  for (auto _ : state) {
+    const auto names = loaded.atlas->SuggestNames(query);
+    benchmark::DoNotOptimize(names.data());
+  }
+}
+BENCHMARK_CAPTURE(Suggest, six_letters, PlaceQuery{"Chicgo", "", "", 10})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Suggest, eleven_letters, PlaceQuery{"Philadelfia", "", "", 10})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

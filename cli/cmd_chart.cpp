@@ -1,7 +1,7 @@
 // zentara-cli chart: one partner's chart from the astro form's entries. After the
 // form's date check it runs the three engine steps for the male table and writes
-// the universal time of birth and the fourteen slot texts, as text or with
-// --json as one JSON object.
+// the universal time of birth, the fourteen slot texts and the equinox they are
+// measured from (--equinox), as text or with --json as one JSON object.
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
@@ -16,6 +16,9 @@
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
+#include "cli/person_options.h"
+#include "astro/match/birth_from_entries.h"
+#include "cli/position_options.h"
 
 namespace zentara::cli {
 
@@ -23,11 +26,43 @@ namespace {
 
 struct ChartOptions {
   BirthOptionTexts birth;
+  PersonOptions person;
+  std::string equinox;
   bool json = false;
 };
 
+// The birth of --person, as the astro form would hold that person's entries;
+// nothing after saying why.
+std::optional<BirthMoment> PersonBirth(const ChartOptions& options, Streams io, int& status) {
+  AstroEntries entries;
+  if (const auto refused = PutPeople(options.person, entries, "zentara-cli chart", io)) {
+    status = *refused;
+    return std::nullopt;
+  }
+  status = ExitRefused;
+  if (const auto failure = CheckAstroEntries({entries.Male, entries.Male})) {
+    io.err << failure->Message << "\n";
+    return std::nullopt;
+  }
+  return BirthMomentFromEntries(entries.Male, LoadTimeZoneTable());
+}
+
 int RunChart(const ChartOptions& options, Streams io) {
-  const BirthMoment birth = ToBirthMoment(options.birth);
+  if (!PersonGiven(options.person, Partner::Male)) {
+    const std::pair<const char*, const std::string*> required[] = {{"--date", &options.birth.date},
+        {"--time", &options.birth.time}, {"--zone", &options.birth.zone}, {"--lat", &options.birth.latitude},
+        {"--lon", &options.birth.longitude}};
+    for (const auto& [name, text] : required) {
+      if (text->empty()) {
+        io.err << "zentara-cli chart: " << name << " is required\nTry 'zentara-cli chart --help'.\n";
+        return ExitUsage;
+      }
+    }
+  }
+  int status = ExitSuccess;
+  const auto personBirth = PersonGiven(options.person, Partner::Male) ? PersonBirth(options, io, status) : std::nullopt;
+  if (status != ExitSuccess && !personBirth) return status;
+  const BirthMoment birth = personBirth ? *personBirth : ToBirthMoment(options.birth);
   if (const auto message = CheckAstroBirthDate(birth, Partner::Male)) {
     io.err << *message << "\n";
     return ExitRefused;
@@ -36,17 +71,20 @@ int RunChart(const ChartOptions& options, Streams io) {
   namespace planets = modPlanetPosition_Western;
   const planets::ChartAngles angles = planets::CalculateAngles(birth);
   const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
-  const ChartPositions& chart = planets::CalculateChart(birth, angles, moon, true);
+  const Equinox equinox = ToEquinox(options.equinox);
+  const ChartPositions& chart = planets::CalculateChart(birth, angles, moon, true, equinox);
 
   if (options.json) {
     const Json result = {{"universal_time", angles.BirthUniversalTime},
                          {"day_number", planets::ChartDayNumber(birth, angles.BirthUniversalTime)},
-                         {"positions", PositionsJson(chart)}};
+                         {"positions", PositionsJson(chart)},
+                         {"equinox", EquinoxName(equinox)}};
     io.out << JsonText(result) << "\n";
     return ExitSuccess;
   }
   io.out << "Universal time: " << NumberText(angles.BirthUniversalTime) << "\n";
   WritePositions(io.out, chart);
+  io.out << "Equinox: " << EquinoxName(equinox) << "\n";
   return ExitSuccess;
 }
 
@@ -55,6 +93,8 @@ int RunChart(const ChartOptions& options, Streams io) {
 CommandAction DefineChart(CLI::App& command, Streams io) {
   auto options = std::make_shared<ChartOptions>();
   AddBirthOptions(command, options->birth);
+  AddSinglePersonOption(command, options->person);
+  AddEquinoxOption(command, options->equinox);
   command.add_flag("--json", options->json, "one JSON object instead of text");
   return [options, io] { return RunChart(*options, io); };
 }

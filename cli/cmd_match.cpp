@@ -1,22 +1,28 @@
 // zentara-cli match: the astrological match of a couple from the astro entry
 // form's entries. The entries pass the form's checks in the form's order, then
-// the male chart, the female chart and the score are computed and written as
-// text or, with --json, as one JSON object; --svg also writes the couple's
-// chart wheel as the desktop's "Save Chart Picture" does. --batch does the same
-// for every row of a CSV file (cli/match_batch.h).
+// the male chart, the female chart, the score and the aspects between the two
+// charts are computed and written as text or, with --json, as one JSON object;
+// --svg also writes the couple's chart wheel as the desktop's "Save Chart
+// Picture" does. --batch does the same for every row of a CSV file
+// (cli/match_batch.h). --equinox and --orbs choose the positions' equinox and
+// the aspects' orbs for all of them.
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 #include <string>
 
 #include "astro/match/astro_match.h"
+#include "astro/match/aspects.h"
 #include "astro/match/chart_wheel_svg.h"
+#include "cli/aspect_output.h"
 #include "cli/astro_entry_options.h"
 #include "cli/chart_output.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
 #include "cli/match_batch.h"
+#include "cli/person_options.h"
+#include "cli/position_options.h"
 #include "reports/file_bytes.h"
 
 namespace zentara::cli {
@@ -25,12 +31,20 @@ namespace {
 
 struct MatchOptions {
   PartnerOptions male, female;
+  PersonOptions people;
   bool json = false;
   std::string batch;
   std::string svg;
+  std::string equinox;
+  std::string orbs;
+  bool aspects = false;
+  std::size_t jobs = DefaultBatchJobs();
   CLI::Option* jsonOption = nullptr;
+  CLI::Option* jobsOption = nullptr;
   CLI::Option* batchOption = nullptr;
   CLI::Option* svgOption = nullptr;
+  CLI::Option* equinoxOption = nullptr;
+  CLI::Option* orbsOption = nullptr;
 };
 
 // The first option given that --batch leaves no room for: a couple's entries,
@@ -47,7 +61,7 @@ const CLI::Option* BesidesBatch(const MatchOptions& options) {
   return nullptr;
 }
 
-void WriteText(std::ostream& out, const AstroMatchResult& match) {
+void WriteText(std::ostream& out, const AstroMatchResult& match, const std::vector<Aspect>& aspects) {
   out << "Male:\nUniversal time: " << NumberText(match.MaleUniversalTime) << "\n";
   WritePositions(out, match.Male);
   out << "\nFemale:\nUniversal time: " << NumberText(match.FemaleUniversalTime) << "\n";
@@ -57,55 +71,78 @@ void WriteText(std::ostream& out, const AstroMatchResult& match) {
       << "Harmony: " << match.Score.Harmony << "\n"
       << "P * H: " << match.Score.PH << "\n"
       << "Percentage: " << match.Score.Percentage << "\n"
-      << "Comment: " << match.Score.Comment << "\n";
+      << "Comment: " << match.Score.Comment << "\n"
+      << "\nEquinox: " << EquinoxName(match.PositionsEquinox) << "\n\n";
+  WriteAspects(out, aspects);
 }
 
-Json MatchJson(const AstroMatchResult& match) {
+Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects) {
   return {{"male", {{"universal_time", match.MaleUniversalTime}, {"positions", PositionsJson(match.Male)}}},
           {"female", {{"universal_time", match.FemaleUniversalTime}, {"positions", PositionsJson(match.Female)}}},
           {"power", match.Score.Power},
           {"harmony", match.Score.Harmony},
           {"ph", match.Score.PH},
           {"percentage", match.Score.Percentage},
-          {"comment", match.Score.Comment}};
+          {"comment", match.Score.Comment},
+          {"equinox", EquinoxName(match.PositionsEquinox)},
+          {"aspects", AspectsJson(aspects)}};
+}
+
+// A usage error: `problem`, and where to read more.
+int UsageError(Streams io, std::string_view problem) {
+  io.err << "zentara-cli match: " << problem << "\nTry 'zentara-cli match --help'.\n";
+  return ExitUsage;
 }
 
 int RunMatch(const MatchOptions& options, Streams io) {
+  const Equinox equinox = ToEquinox(options.equinox);
+  const AspectOrbs orbs = ToOrbs(options.orbs);
   if (options.batchOption->count() > 0) {
     if (const CLI::Option* extra = BesidesBatch(options)) {
-      io.err << "zentara-cli match: --batch takes the couples from its file, not from " << extra->get_name()
-             << "\nTry 'zentara-cli match --help'.\n";
-      return ExitUsage;
+      return UsageError(io, "--batch takes the couples from its file, not from " + extra->get_name());
     }
-    return RunMatchBatch(options.batch, io);
+    if (options.orbsOption->count() > 0 && !options.aspects) {
+      return UsageError(io, "--orbs sets the orbs of the aspects column, which --batch writes with --aspects");
+    }
+    return RunMatchBatch(options.batch, io,
+                         {.PositionsEquinox = equinox,
+                          .EquinoxColumn = options.equinoxOption->count() > 0,
+                          .AspectsColumn = options.aspects,
+                          .Orbs = orbs,
+                          .Jobs = options.jobs});
   }
+  if (options.aspects) {
+    return UsageError(io, "--aspects adds a column to --batch's output; a single couple's aspects are always written");
+  }
+  if (options.jobsOption->count() > 0) return UsageError(io, "--jobs sets how many threads --batch scores on");
   for (const auto& [partner, given] : {std::pair{Partner::Male, &options.male}, {Partner::Female, &options.female}}) {
-    if (const auto missing = MissingPickOption(*given, partner)) {
-      io.err << "zentara-cli match: " << *missing << "\nTry 'zentara-cli match --help'.\n";
-      return ExitUsage;
-    }
+    if (PersonGiven(options.people, partner)) continue;
+    if (const auto missing = MissingPickOption(*given, partner)) return UsageError(io, *missing);
   }
-  const AstroEntries entries{ToPartnerEntries(options.male), ToPartnerEntries(options.female)};
+  AstroEntries entries{ToPartnerEntries(options.male), ToPartnerEntries(options.female)};
+  if (const auto status = PutPeople(options.people, entries, "zentara-cli match", io)) return *status;
   if (const auto failure = CheckAstroEntries(entries)) {
     io.err << failure->Message << "\n";
     return ExitRefused;
   }
-  const auto match = CalculateAstroMatch(entries);
+  const auto match = CalculateAstroMatch(entries, equinox);
   if (!match) {  // the option checks let through only entries the form can hold
     io.err << "zentara-cli match: the entries do not make a birth\n";
     return ExitUsage;
   }
+  const std::vector<Aspect> aspects = FindAspects(match->Male, match->Female, orbs);
   // The whole file or nothing: a failed write leaves what was there before.
   if (options.svgOption->count() > 0) {
-    if (const auto failure = ReplaceFileContents(options.svg, ChartWheelSvg(match->Male, match->Female))) {
+    const std::string svg = ChartWheelSvg(match->Male, match->Female, {.Orbs = orbs, .PositionsEquinox = equinox});
+    if (const auto failure = ReplaceFileContents(options.svg, svg)) {
       io.err << "zentara-cli match: cannot write " << options.svg << ": " << *failure << "\n";
       return ExitFile;
     }
   }
   if (options.json) {
-    io.out << JsonText(MatchJson(*match)) << "\n";
+    io.out << JsonText(MatchJson(*match, aspects)) << "\n";
   } else {
-    WriteText(io.out, *match);
+    WriteText(io.out, *match, aspects);
   }
   return ExitSuccess;
 }
@@ -116,6 +153,7 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   auto options = std::make_shared<MatchOptions>();
   AddPartnerOptions(command, Partner::Male, options->male);
   AddPartnerOptions(command, Partner::Female, options->female);
+  AddPartnerPersonOptions(command, options->people);
   options->jsonOption = command.add_flag("--json", options->json, "one JSON object instead of text");
   options->batchOption =
       command.add_option("--batch", options->batch, "score every couple of a CSV file, '-' for stdin")
@@ -123,6 +161,14 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   options->svgOption =
       command.add_option("--svg", options->svg, "also write both charts' wheel as an SVG picture")
           ->type_name("FILE");
+  options->batchOption->excludes(options->people.maleOption)->excludes(options->people.femaleOption);
+  options->equinoxOption = AddEquinoxOption(command, options->equinox);
+  options->orbsOption = AddOrbsOption(command, options->orbs);
+  command.add_flag("--aspects", options->aspects, "with --batch: add the column aspects");
+  options->jobsOption = command.add_option("--jobs", options->jobs,
+                                           "with --batch: score on N threads at once (default: one a core)")
+                            ->type_name("N")
+                            ->check(CLI::Range(1, 1024));
   command.footer(
       "The entries are those of the astro entry form. Names, cities, states and countries take\n"
       "letters and spaces only: any other character is refused with \"Please enter only letters\"\n"
@@ -131,22 +177,35 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "\n"
       "Text output: \"Male:\", the universal time and the fourteen positions, an empty line, the\n"
       "same for \"Female:\", an empty line, then \"Compatibility Report:\" with Power, Harmony,\n"
-      "P * H, Percentage and Comment, one \"Label: value\" line each. --json gives\n"
+      "P * H, Percentage and Comment, one \"Label: value\" line each; an empty line, \"Equinox: \"\n"
+      "and j2000 or date; an empty line, \"Aspects:\" and one aspect a line, closest first, such as\n"
+      "\"Venus trine Mars, 1°12' from exact\" (his point first). --json gives\n"
       "{\"male\":{\"universal_time\":H,\"positions\":[as chart --json]},\"female\":{...},\"power\":N,\n"
-      "\"harmony\":N,\"ph\":N,\"percentage\":N,\"comment\":TEXT}.\n"
+      "\"harmony\":N,\"ph\":N,\"percentage\":N,\"comment\":TEXT,\"equinox\":\"j2000\"|\"date\",\"aspects\":\n"
+      "[{\"male\":\"venus\",\"female\":\"mars\",\"kind\":\"trine\",\"angle\":120,\"separation\":\"1°12'\",\"orb\":6},...]}.\n"
+      "\n"
+      "Aspects: conjunction 0, sextile 60, square 90, trine 120 and opposition 180 degrees between\n"
+      "one of his and one of her points (sun ... pluto, n-node, asc, mc), from the positions to the\n"
+      "minute. --orbs sets the orbs for the Sun and Moon, the other planets, and the node, Asc and\n"
+      "MC (default 8,6,4); a pair takes the larger orb of its two points, and a separation equal to\n"
+      "it counts. --equinox date carries the Sun to Pluto from the equinox of J2000 (the default)\n"
+      "to that of the birth's date; the Moon, nodes, Asc and MC, and so the figures, stay.\n"
       "\n"
       "--svg FILE writes the chart wheel the desktop's \"Save Chart Picture\" saves for the couple: the\n"
-      "male chart inside, the female chart outside, the male ascendant on the left. The file is\n"
-      "replaced only once complete; one that cannot be written gives exit status 3 and no output.\n"
+      "male chart inside, the female chart outside, the male ascendant on the left, the aspects as\n"
+      "lines across the centre. The file is replaced only once complete; one that cannot be written\n"
+      "gives exit status 3 and no output.\n"
       "\n"
       "--batch: a CSV file whose header row names the twenty columns male-name, male-date, ...,\n"
       "female-country (the options without their dashes; male-dst and female-dst hold 1 or 0) in any\n"
       "order, and one couple a row. Written: the input columns, then male-sun ... male-mc,\n"
       "female-sun ... female-mc (sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune,\n"
-      "pluto, n-node, s-node, asc, mc), power, harmony, ph, percentage, comment. A row that fails\n"
-      "is left out and reported on stderr as \"row N: COLUMN: message\" (the header is row 1); the\n"
-      "other rows go on, and the exit status is 1. A missing, unknown or repeated column gives exit\n"
-      "status 2, an unreadable file 3.");
+      "pluto, n-node, s-node, asc, mc), power, harmony, ph, percentage, comment; with --equinox also\n"
+      "equinox, and with --aspects also aspects, such as \"venus-trine-mars 1.20; sun-square-moon\n"
+      "3.05\" (degrees from exact as decimals, closest first). A row that fails is left out and\n"
+      "reported on stderr as \"row N: COLUMN: message\" (the header is row 1); the other rows go on,\n"
+      "and the exit status is 1. A missing, unknown or repeated column gives exit status 2, an\n"
+      "unreadable file 3.");
   return [options, io] { return RunMatch(*options, io); };
 }
 

@@ -8,6 +8,7 @@
 #include "cli/entry_options.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
+#include "cli/person_options.h"
 #include "numerology/pair_numbers.h"
 
 namespace zentara::cli {
@@ -16,14 +17,17 @@ namespace {
 
 struct NumbersOptions {
   NumerologyEntries entries;
+  PersonOptions people;
   bool json = false;
 };
 
 int RunNumbers(const NumbersOptions& options, Streams io) {
-  if (!PassesEntryChecks(options.entries, io.err)) return ExitRefused;
+  NumerologyEntries entries = options.entries;
+  if (const auto status = PutPeople(options.people, entries, "zentara-cli numbers", io)) return *status;
+  if (!PassesEntryChecks(entries, io.err)) return ExitRefused;
 
-  const LifePathPair lifePath = FindLifePathPair(options.entries);
-  const DestinyPair destiny = FindDestinyPair(options.entries);
+  const LifePathPair lifePath = FindLifePathPair(entries);
+  const DestinyPair destiny = FindDestinyPair(entries);
   if (options.json) {
     const Json result = {
         {"male", {{"life_path", lifePath.MaleLifePath}, {"destiny", destiny.MaleDestiny}}},
@@ -52,6 +56,7 @@ int RunNumbers(const NumbersOptions& options, Streams io) {
 CommandAction DefineNumbers(CLI::App& command, Streams io) {
   auto options = std::make_shared<NumbersOptions>();
   AddEntryOptions(command, options->entries);
+  AddPartnerPersonOptions(command, options->people);
   command.add_flag("--json", options->json, "one JSON object instead of text");
   return [options, io] { return RunNumbers(*options, io); };
 }

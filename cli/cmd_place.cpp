@@ -2,7 +2,7 @@
 // each match, its coordinates as the astro form's boxes take them, the offset
 // its clocks kept at the given local date and time (from the system's
 // time-zone database), and the zone row and Daylight Saving Time box that
-// reproduce that offset.
+// reproduce that offset; the closest names when nothing matches.
 #include <CLI/CLI.hpp>
 #include <ctime>
 #include <memory>
@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "astro/match/astro_date_check.h"
+#include "astro/match/place_lookup.h"
 #include "astro/match/time_zones.h"
 #include "astro/places/atlas_location.h"
+#include "astro/places/fold_text.h"
 #include "astro/places/form_entry.h"
 #include "astro/places/tzdb_time_zone_rules.h"
 #include "cli/birth_options.h"
@@ -28,20 +30,26 @@ using places::ClockChange;
 
 constexpr const char* PlaceFooter =
     "Matches come whole names first, then names that begin with QUERY, each by\n"
-    "population, largest first; case, accents and hyphens do not matter. Text: one\n"
+    "population, largest first; case, accents and hyphens do not matter, St, Ft\n"
+    "and Mt stand for Saint, Fort and Mount, and names in other scripts count. A\n"
+    "comma in QUERY starts a state or country the place must lie in ('Springfield,\n"
+    "IL', 'Paris, France'). --state takes the state's name, its name in the\n"
+    "country's language or its code (Bavaria, Bayern, BY). Text: one\n"
     "place a line: name, state, country (code) | population | latitude and longitude\n"
     "as 'chart' takes them | time zone, offset, abbreviation, daylight saving, a\n"
     "skipped or repeated local time | the form's zone row and Daylight Saving Time\n"
     "box. --json: {\"places\":[{\"name\",\"state\",\"country\",\"country_code\",\n"
     "\"population\",\"latitude\",\"longitude\",\"lat\",\"lon\",\"timezone\",\"utc_offset\",\n"
-    "\"daylight_saving\",\"abbreviation\",\"clock_change\",\"form\":{\"zone_row\",\"dst\"}}]};\n"
+    "\"daylight_saving\",\"abbreviation\",\"clock_change\",\"form\":{\"zone_row\",\"dst\"}}],\n"
+    "\"did_you_mean\":[names]}; did_you_mean lists, when nothing matches, the\n"
+    "closest names (a note on standard error says them too), and is empty otherwise;\n"
     "clock_change is null, \"skipped\" or \"repeated\" (a skipped or repeated time gets\n"
     "the offset in force just before the change); form is null where no zone row\n"
     "gives the offset; the offset fields are null for a zone the database lacks.\n"
     "The engines read the offset as +(row + 1 hour with the box) east of Greenwich\n"
     "and -row + 1 hour with the box west of it (0 degrees 0 minutes counts as west).\n"
-    "No match: nothing, or {\"places\":[]}, with exit status 0. A missing or damaged\n"
-    "atlas: exit status 3.";
+    "No match: nothing, or {\"places\":[],...}, with exit status 0. A --country that\n"
+    "names no country: exit status 1. A missing or damaged atlas: exit status 3.";
 
 struct PlaceOptions {
   std::vector<std::string> words;
@@ -141,6 +149,11 @@ int RunPlace(const PlaceOptions& options, Streams io) {
     io.err << "zentara-cli place: " << loaded.error << "\n";
     return ExitFile;
   }
+  // A country left blank narrows nothing, as in the look-up window.
+  if (!places::FoldForSearch(options.country).empty() && !loaded.atlas->IsCountry(options.country)) {
+    io.err << "No country named " << options.country << "\n";
+    return ExitRefused;
+  }
   places::PlaceQuery query;
   for (const std::string& word : options.words) query.name += (query.name.empty() ? "" : " ") + word;
   query.region = options.state;
@@ -148,8 +161,9 @@ int RunPlace(const PlaceOptions& options, Streams io) {
   query.limit = options.limit;
 
   const places::TzdbTimeZoneRules rules;
+  const std::vector<places::PlaceMatch> matches = loaded.atlas->Search(query);
   Json list = Json::array();
-  for (const places::PlaceMatch& match : loaded.atlas->Search(query)) {
+  for (const places::PlaceMatch& match : matches) {
     const places::PlaceEntries facts = places::EntriesForPlace(loaded.atlas->PlaceAt(match.place), rules, moment);
     if (options.json) {
       list.push_back(ToJson(facts));
@@ -157,7 +171,10 @@ int RunPlace(const PlaceOptions& options, Streams io) {
       WriteText(io.out, facts);
     }
   }
-  if (options.json) io.out << JsonText(Json{{"places", list}}) << "\n";
+  const std::vector<std::string> suggestions =
+      matches.empty() ? loaded.atlas->SuggestNames(query) : std::vector<std::string>();
+  if (!suggestions.empty()) io.err << NothingFoundText(query.name, suggestions) << "\n";
+  if (options.json) io.out << JsonText(Json{{"places", list}, {"did_you_mean", suggestions}}) << "\n";
   return ExitSuccess;
 }
 

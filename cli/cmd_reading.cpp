@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/entry_options.h"
 #include "cli/exit_status.h"
+#include "cli/person_options.h"
 #include "cli/readings.h"
 
 namespace zentara::cli {
@@ -17,15 +18,18 @@ namespace {
 struct ReadingOptions {
   std::string kind;
   NumerologyEntries entries;
+  PersonOptions people;
   bool html = false;
 };
 
 int RunReading(const ReadingOptions& options, Streams io) {
-  if (!PassesEntryChecks(options.entries, io.err)) return ExitRefused;
+  NumerologyEntries entries = options.entries;
+  if (const auto status = PutPeople(options.people, entries, "zentara-cli reading", io)) return *status;
+  if (!PassesEntryChecks(entries, io.err)) return ExitRefused;
   const ReadingKind kind = options.kind == "lifepath" ? ReadingKind::LifePath
                            : options.kind == "destiny" ? ReadingKind::Destiny
                                                        : ReadingKind::Comprehensive;
-  const Reading reading = MakeReading(kind, options.entries);
+  const Reading reading = MakeReading(kind, entries);
   io.out << (options.html ? ReportRunsToHtml(reading.runs, reading.title) : WithLineFeeds(PlainText(reading.runs)));
   return ExitSuccess;
 }
@@ -39,6 +43,7 @@ CommandAction DefineReading(CLI::App& command, Streams io) {
       ->type_name("{lifepath,destiny,comprehensive}")
       ->check(CLI::IsMember({"lifepath", "destiny", "comprehensive"}).description(""));
   AddEntryOptions(command, options->entries);
+  AddPartnerPersonOptions(command, options->people);
   command.add_flag("--html", options->html, "an HTML page instead of text");
   command.footer(
       "The text is the report window's, each CR LF line break written as LF. With --html the\n"

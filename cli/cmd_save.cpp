@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/entry_options.h"
 #include "cli/exit_status.h"
+#include "cli/person_options.h"
 #include "reports/file_bytes.h"
 #include "reports/saved_reading.h"
 
@@ -19,6 +20,7 @@ namespace {
 struct SaveOptions {
   std::string file;
   NumerologyEntries entries;
+  PersonOptions people;
 };
 
 auto AllEntries(const NumerologyEntries& e) {
@@ -31,16 +33,18 @@ int RunSave(const SaveOptions& options, Streams io) {
     io.err << "zentara-cli save: FILE is empty; give the name of the file to write\n";
     return ExitUsage;
   }
-  if (!PassesEntryChecks(options.entries, io.err)) return ExitRefused;
+  NumerologyEntries entries = options.entries;
+  if (const auto status = PutPeople(options.people, entries, "zentara-cli save", io)) return *status;
+  if (!PassesEntryChecks(entries, io.err)) return ExitRefused;
   const std::string path = WithDefaultExtension(options.file, SavedReadingExtension);
-  const std::string bytes = EncodeSavedReading(options.entries);
+  const std::string bytes = EncodeSavedReading(entries);
   // The whole file or nothing: a failed write leaves what was there before.
   if (const auto failure = ReplaceFileContents(path, bytes)) {
     io.err << "zentara-cli save: cannot write " << path << ": " << *failure << "\n";
     return ExitFile;
   }
   // The file format drops some characters; say so rather than lose them unseen.
-  if (AllEntries(DecodeSavedReading(bytes)) != AllEntries(options.entries)) {
+  if (AllEntries(DecodeSavedReading(bytes)) != AllEntries(entries)) {
     io.err << "zentara-cli save: warning: " << path
            << " cannot keep every character of these entries (it holds Windows-1252 characters up to"
               " code 170): opening it gives them with those characters left out or as '?'\n";
@@ -56,6 +60,7 @@ CommandAction DefineSave(CLI::App& command, Streams io) {
   command.add_option("FILE", options->file, "the file to write; .kvz is added when its name has no extension")
       ->required();
   AddEntryOptions(command, options->entries);
+  AddPartnerPersonOptions(command, options->people);
   command.footer(
       "The entries must pass the numerology form's checks, as for 'numbers'. FILE is replaced whole,\n"
       "or left as it was when writing fails (exit status 3). The name written is printed on stdout.");

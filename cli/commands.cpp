@@ -13,6 +13,7 @@ CommandAction DefineChart(CLI::App& command, Streams io);    // cmd_chart.cpp
 CommandAction DefineZones(CLI::App& command, Streams io);    // cmd_zones.cpp
 CommandAction DefinePlace(CLI::App& command, Streams io);    // cmd_place.cpp
 CommandAction DefineMatch(CLI::App& command, Streams io);    // cmd_match.cpp
+CommandAction DefinePeople(CLI::App& command, Streams io);   // cmd_people.cpp
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -25,6 +26,7 @@ const std::vector<Command>& AllCommands() {
       {"zones", "the time-zone list: row, display text, hours and minutes", DefineZones},
       {"place", "look a birthplace up: coordinates, the offset at a local time, the zone row and DST box", DefinePlace},
       {"match", "the astrological match of a couple, or of every couple of a CSV file", DefineMatch},
+      {"people", "the book of people: add, list, show, edit, rm, import, export, rank", DefinePeople},
   };
   return commands;
 }

@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace CLI {
@@ -32,6 +33,14 @@ struct Command {
 
 // Every subcommand, in the order --help lists them.
 const std::vector<Command>& AllCommands();
+
+// Each subcommand of a command line with the action that runs it.
+using CommandActions = std::vector<std::pair<CLI::App*, CommandAction>>;
+
+// zentara-cli's whole command line on `app`: its own options, every subcommand
+// with its options, and the help texts. What RunCli reads, and what the shell
+// completion is made from (cli/completion/).
+CommandActions DefineCommandLine(CLI::App& app, Streams io);
 
 // zentara-cli on `words`, the words after the program's name: reads the command
 // line, runs the subcommand it names and returns the exit status. --help (also

@@ -3,18 +3,24 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <deque>
+#include <optional>
 #include <ostream>
+#include <thread>
 #include <vector>
 
+#include "astro/match/aspect_texts.h"
 #include "astro/match/astro_match.h"
 #include "cli/astro_entry_options.h"
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
 #include "cli/exit_status.h"
+#include "cli/ordered_work.h"
 #include "cli/visible_text.h"
 
 namespace zentara::cli {
@@ -22,14 +28,14 @@ namespace zentara::cli {
 namespace {
 
 constexpr std::size_t kPartnerColumns = 2 * AstroColumnCount;
-constexpr std::size_t kOutputBlockBytes = 1 << 16;  // output is written in blocks of about this size
+constexpr std::size_t kOutputBlockBytes = 1 << 16;  // room a run's output starts with
+// Rows are scored in runs of at most this many rows or bytes of fields: enough
+// work for a thread to take at a time, small enough that memory stays flat.
+constexpr std::size_t kRunRows = 128;
+constexpr std::size_t kRunBytes = 1 << 16;
 
-// The result columns' names for the fourteen slots, in slot order.
-constexpr std::string_view kSlotColumns[FilledChartSlotCount] = {
-    "sun",     "moon",  "mercury", "venus",  "mars", "jupiter", "saturn",
-    "uranus", "neptune", "pluto",  "n-node", "s-node", "asc",   "mc",
-};
 constexpr std::string_view kScoreColumns[] = {"power", "harmony", "ph", "percentage", "comment"};
+constexpr std::string_view kEquinoxColumn = "equinox", kAspectsColumn = "aspects";
 
 struct InputColumn {
   Partner partner;
@@ -56,15 +62,14 @@ std::string JoinedNames(const std::vector<std::string>& names) {
 // costs no allocation and no stream call.
 class OutputBlock {
  public:
-  OutputBlock() : bytes_(2 * kOutputBlockBytes) {}
+  OutputBlock() : bytes_(kOutputBlockBytes) {}
 
   // Room for `most` more bytes; Commit then says where the written bytes end.
   char* Room(std::size_t most) {
-    if (used_ + most > bytes_.size()) bytes_.resize(used_ + most);  // only for rows of huge fields
+    if (used_ + most > bytes_.size()) bytes_.resize(std::max(2 * bytes_.size(), used_ + most));
     return bytes_.data() + used_;
   }
   void Commit(const char* end) { used_ = static_cast<std::size_t>(end - bytes_.data()); }
-  bool Full() const { return used_ >= kOutputBlockBytes; }
 
   // Writes the block to `out` and empties it; false when `out` failed.
   bool WriteTo(std::ostream& out) {
@@ -78,14 +83,160 @@ class OutputBlock {
   std::size_t used_ = 0;
 };
 
+// A run of rows as read, and what scoring them gave: the output rows and the
+// refusals, each in row order. Its buffers keep their room from run to run.
+struct CoupleRun {
+  struct Row {
+    std::size_t number;      // the row's number in the input, the header being 1
+    std::size_t firstField;  // index into `ends` of its first field
+    std::size_t fieldCount;
+    bool unreadable;  // its one field is why the CSV reader could not read it
+  };
+  std::vector<char> bytes;          // the fields' bytes, one after another
+  std::vector<std::size_t> ends;    // where each field ends in `bytes`
+  std::vector<Row> rows;
+  OutputBlock output;
+  std::string refusals;  // "row N: ..." lines
+  std::size_t refused = 0;
+
+  void Clear() {
+    bytes.clear();
+    ends.clear();
+    rows.clear();
+    refusals.clear();
+    refused = 0;
+  }
+  void AddField(std::string_view field) {
+    bytes.insert(bytes.end(), field.begin(), field.end());
+    ends.push_back(bytes.size());
+  }
+  std::string_view Field(std::size_t index) const {
+    const std::size_t start = index == 0 ? 0 : ends[index - 1];
+    return {bytes.data() + start, ends[index] - start};
+  }
+  bool Full() const { return rows.size() >= kRunRows || bytes.size() >= kRunBytes; }
+};
+
+// Scores couples: the entries put into the form's controls, checked, matched
+// and written as an output row, or refused. One for each worker thread, since
+// it keeps its entries and results from row to row.
+class CoupleScorer {
+ public:
+  CoupleScorer(const std::vector<InputColumn>& columns, const BatchOptions& options)
+      : columns_(columns), options_(options) {}
+
+  void Score(CoupleRun& run) {
+    for (const CoupleRun::Row& row : run.rows) {
+      fields_.clear();
+      for (std::size_t i = 0; i < row.fieldCount; ++i) fields_.push_back(run.Field(row.firstField + i));
+      if (row.unreadable) {
+        Refuse(run, row.number, fields_[0]);
+      } else {
+        ScoreCouple(run, row.number, fields_);
+      }
+    }
+  }
+
+ private:
+  void ScoreCouple(CoupleRun& run, std::size_t number, std::span<const std::string_view> fields) {
+    if (fields.size() != columns_.size()) {
+      Refuse(run, number, "has " + std::to_string(fields.size()) + " fields where the header row has " +
+                              std::to_string(columns_.size()));
+      return;
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      const InputColumn& column = columns_[i];
+      AstroPartnerEntries& partner = column.partner == Partner::Male ? entries_.Male : entries_.Female;
+      if (const Problem problem = SetAstroEntry(column.column, fields[i], partner)) {
+        Refuse(run, number, ColumnName(column.partner, column.column) + ": " + *problem);
+        return;
+      }
+    }
+    if (const auto failure = CheckAstroEntries(entries_)) {
+      Refuse(run, number, ColumnName(failure->Of, ColumnOfCheck(*failure)) + ": " + std::string(failure->Message));
+      return;
+    }
+    // Entries that pass the checks always make a birth.
+    if (!CalculateAstroMatch(entries_, match_, options_.PositionsEquinox)) {
+      Refuse(run, number, "the entries do not make a birth");
+      return;
+    }
+    if (options_.AspectsColumn) FindAspects(match_.Male, match_.Female, options_.Orbs, aspects_);
+    WriteRow(run.output, fields, match_);
+  }
+
+  // The input fields, both charts and the score, and the equinox and the
+  // aspects when asked for, as one output row.
+  void WriteRow(OutputBlock& block, std::span<const std::string_view> fields, const AstroMatchResult& match) {
+    const ChartPositions* charts[] = {&match.Male, &match.Female};
+    const std::int32_t numbers[] = {match.Score.Power, match.Score.Harmony, match.Score.PH, match.Score.Percentage};
+    constexpr std::size_t kNumberBytes = 11;  // "-2147483648"
+    const std::string_view equinox = EquinoxName(match.PositionsEquinox);
+    std::size_t most = std::size(numbers) * (kNumberBytes + 1) + MaxCsvFieldText(match.Score.Comment.size()) + 1 +
+                       MaxCsvFieldText(equinox.size()) + 1 + MaxAspectListSize(aspects_.size()) + 1;
+    for (const std::string_view field : fields) most += MaxCsvFieldText(field.size()) + 1;
+    for (const ChartPositions* chart : charts) {
+      for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
+        most += MaxCsvFieldText((*chart)[slot].size()) + 1;
+      }
+    }
+
+    char* out = block.Room(most);
+    for (const std::string_view field : fields) {
+      out = WriteCsvField(out, field);
+      *out++ = ',';
+    }
+    for (const ChartPositions* chart : charts) {
+      for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
+        out = WriteCsvField(out, (*chart)[slot]);
+        *out++ = ',';
+      }
+    }
+    for (const std::int32_t number : numbers) {
+      out = std::to_chars(out, out + kNumberBytes, number).ptr;
+      *out++ = ',';
+    }
+    out = WriteCsvField(out, match.Score.Comment);
+    if (options_.EquinoxColumn) {
+      *out++ = ',';
+      out = WriteCsvField(out, equinox);
+    }
+    if (options_.AspectsColumn) {
+      *out++ = ',';
+      out = WriteAspectList(aspects_, out);  // its characters never need quotes
+    }
+    *out++ = '\n';
+    block.Commit(out);
+  }
+
+  static void Refuse(CoupleRun& run, std::size_t number, std::string_view why) {
+    ++run.refused;
+    run.refusals.append("row ").append(std::to_string(number)).append(": ");
+    run.refusals.append(VisibleText(why)).push_back('\n');  // it may quote a field
+  }
+
+  const std::vector<InputColumn>& columns_;  // in the input's order
+  const BatchOptions& options_;
+  std::vector<std::string_view> fields_;  // the row being scored
+  AstroEntries entries_;                  // every column is set for each row
+  AstroMatchResult match_;
+  std::vector<Aspect> aspects_;
+};
+
+// Reads the header row, then hands the rows on in runs to be scored on
+// `jobs` threads, and writes each run's rows and refusals in input order.
 class BatchMatcher final : public CsvRecordHandler {
  public:
-  explicit BatchMatcher(Streams io) : io_(io) {}
+  BatchMatcher(Streams io, const BatchOptions& options, std::size_t jobs)
+      : io_(io), options_(options), jobs_(jobs) {}
 
   bool OnRecord(std::size_t number, std::span<const std::string_view> fields) override {
     if (number == 1) return ReadHeader(fields);
-    ScoreCouple(number, fields);
-    return WriteBlockIfFull();
+    CoupleRun* run = CurrentRun();
+    if (run == nullptr) return false;
+    run->rows.push_back({number, run->ends.size(), fields.size(), false});
+    for (const std::string_view field : fields) run->AddField(field);
+    return GiveRunIfFull();
   }
 
   bool OnUnreadableRecord(std::size_t number, std::string_view why) override {
@@ -93,16 +244,23 @@ class BatchMatcher final : public CsvRecordHandler {
       headerProblem_ = "the header row cannot be read: " + std::string(why);
       return false;
     }
-    Refuse(number, why);
-    return true;
+    CoupleRun* run = CurrentRun();
+    if (run == nullptr) return false;
+    run->rows.push_back({number, run->ends.size(), 1, true});
+    run->AddField(why);
+    return GiveRunIfFull();
   }
 
   // The exit status once reading has ended as `end`.
   int Finish(CsvReadEnd end, const std::string& path) {
+    const int readError = errno;
+    if (filling_ != nullptr) {
+      work_->Give();
+      filling_ = nullptr;
+    }
+    const bool written = !work_ || (work_->TakeAll([this](CoupleRun& run) { return WriteRun(run); }) && !outputFailed_);
     if (end == CsvReadEnd::ReadFailed) {
-      const int error = errno;
-      WriteBlock();
-      io_.err << "zentara-cli match: cannot read " << path << ": " << std::strerror(error) << "\n";
+      io_.err << "zentara-cli match: cannot read " << path << ": " << std::strerror(readError) << "\n";
       return ExitFile;
     }
     if (!headerRead_) {
@@ -111,7 +269,7 @@ class BatchMatcher final : public CsvRecordHandler {
               << "\nTry 'zentara-cli match --help'.\n";
       return ExitUsage;
     }
-    if (!WriteBlock() || !io_.out.flush()) {
+    if (!written || outputFailed_ || !io_.out.flush()) {
       io_.err << "zentara-cli match: cannot write the output\n";
       return ExitFile;
     }
@@ -152,102 +310,74 @@ class BatchMatcher final : public CsvRecordHandler {
       return false;
     }
     for (const std::string_view partner : {"male-", "female-"}) {
-      for (const std::string_view slot : kSlotColumns) header.append(partner).append(slot).push_back(',');
+      for (const std::string_view slot : SlotKeys) header.append(partner).append(slot).push_back(',');
     }
     for (const std::string_view score : kScoreColumns) header.append(score).push_back(',');
+    if (options_.EquinoxColumn) header.append(kEquinoxColumn).push_back(',');
+    if (options_.AspectsColumn) header.append(kAspectsColumn).push_back(',');
     header.back() = '\n';
     headerRead_ = true;
+    // The columns are known: the scorers and their threads can start.
+    for (std::size_t worker = 0; worker < jobs_; ++worker) scorers_.emplace_back(columns_, options_);
+    work_.emplace(jobs_, [this](CoupleRun& run, std::size_t worker) { scorers_[worker].Score(run); });
     return static_cast<bool>(io_.out.write(header.data(), static_cast<std::streamsize>(header.size())));
   }
 
-  void ScoreCouple(std::size_t number, std::span<const std::string_view> fields) {
-    if (fields.size() != columns_.size()) {
-      Refuse(number, "has " + std::to_string(fields.size()) + " fields where the header row has " +
-                         std::to_string(columns_.size()));
-      return;
+  // The run being filled, once the runs given before it have left room;
+  // nothing once the output cannot be written.
+  CoupleRun* CurrentRun() {
+    if (filling_ == nullptr && headerRead_) {
+      filling_ = work_->NextToFill([this](CoupleRun& run) { return WriteRun(run); });
+      if (filling_ != nullptr) filling_->Clear();
     }
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-      const InputColumn& column = columns_[i];
-      AstroPartnerEntries& partner = column.partner == Partner::Male ? entries_.Male : entries_.Female;
-      if (const Problem problem = SetAstroEntry(column.column, fields[i], partner)) {
-        Refuse(number, ColumnName(column.partner, column.column) + ": " + *problem);
-        return;
-      }
-    }
-    if (const auto failure = CheckAstroEntries(entries_)) {
-      Refuse(number, ColumnName(failure->Of, ColumnOfCheck(*failure)) + ": " + std::string(failure->Message));
-      return;
-    }
-    if (!CalculateAstroMatch(entries_, match_)) {  // entries that pass the checks always make a birth
-      Refuse(number, "the entries do not make a birth");
-      return;
-    }
-    WriteRow(fields, match_);
+    return filling_;
   }
 
-  // The input fields, both charts and the score, as one output row.
-  void WriteRow(std::span<const std::string_view> fields, const AstroMatchResult& match) {
-    const ChartPositions* charts[] = {&match.Male, &match.Female};
-    const std::int32_t numbers[] = {match.Score.Power, match.Score.Harmony, match.Score.PH, match.Score.Percentage};
-    constexpr std::size_t kNumberBytes = 11;  // "-2147483648"
-    std::size_t most = std::size(numbers) * (kNumberBytes + 1) + MaxCsvFieldText(match.Score.Comment.size()) + 1;
-    for (const std::string_view field : fields) most += MaxCsvFieldText(field.size()) + 1;
-    for (const ChartPositions* chart : charts) {
-      for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
-        most += MaxCsvFieldText((*chart)[slot].size()) + 1;
-      }
+  bool GiveRunIfFull() {
+    if (filling_->Full()) {
+      work_->Give();
+      filling_ = nullptr;
     }
-
-    char* out = block_.Room(most);
-    for (const std::string_view field : fields) {
-      out = WriteCsvField(out, field);
-      *out++ = ',';
-    }
-    for (const ChartPositions* chart : charts) {
-      for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
-        out = WriteCsvField(out, (*chart)[slot]);
-        *out++ = ',';
-      }
-    }
-    for (const std::int32_t number : numbers) {
-      out = std::to_chars(out, out + kNumberBytes, number).ptr;
-      *out++ = ',';
-    }
-    out = WriteCsvField(out, match.Score.Comment);
-    *out++ = '\n';
-    block_.Commit(out);
+    return !outputFailed_;
   }
 
-  void Refuse(std::size_t number, std::string_view why) {
-    ++refused_;
-    io_.err << "row " << number << ": " << VisibleText(why) << "\n";  // it may quote a field
+  // Writes a scored run: its refusals on the error stream, its rows on the
+  // output. False, to stop reading, once the output cannot be written.
+  bool WriteRun(CoupleRun& run) {
+    io_.err << run.refusals;
+    refused_ += run.refused;
+    if (!run.output.WriteTo(io_.out)) outputFailed_ = true;
+    return !outputFailed_;
   }
-
-  bool WriteBlock() { return block_.WriteTo(io_.out); }
-
-  // False, to stop reading, once the output cannot be written.
-  bool WriteBlockIfFull() { return !block_.Full() || WriteBlock(); }
 
   Streams io_;
+  BatchOptions options_;
+  std::size_t jobs_;
   std::vector<InputColumn> columns_;  // in the input's order
-  AstroEntries entries_;              // reused from row to row; every column is set for each
-  AstroMatchResult match_;            // reused from row to row
-  OutputBlock block_;                 // output not yet written
+  std::deque<CoupleScorer> scorers_;  // one a worker; they keep references to columns_ and options_
+  std::optional<OrderedWork<CoupleRun>> work_;
+  CoupleRun* filling_ = nullptr;
   std::string headerProblem_;
   bool headerRead_ = false;
+  bool outputFailed_ = false;
   std::size_t refused_ = 0;
 };
 
 }  // namespace
 
-int RunMatchBatch(const std::string& path, Streams io) {
+std::size_t DefaultBatchJobs() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores == 0 ? 1 : cores;
+}
+
+int RunMatchBatch(const std::string& path, Streams io, const BatchOptions& options) {
   const bool standardInput = path == "-";
   const int input = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (input < 0) {
     io.err << "zentara-cli match: cannot read " << path << ": " << std::strerror(errno) << "\n";
     return ExitFile;
   }
-  BatchMatcher matcher(io);
+  BatchMatcher matcher(io, options, std::max<std::size_t>(options.Jobs, 1));
   const CsvReadEnd end = ReadCsvRecords(input, matcher);
   const int status = matcher.Finish(end, standardInput ? "the standard input" : path);
   if (!standardInput) ::close(input);

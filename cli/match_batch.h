@@ -8,18 +8,41 @@
 // power, harmony, ph, percentage and comment, one row for each couple that
 // passes. A row that does not is left out of the output and reported on the
 // error stream as "row N: COLUMN: message" (the header is row 1), and the next
-// row is read. Rows are read, computed and written one at a time.
+// row is read. Rows are read, scored and written in runs of a hundred or so,
+// several runs at once on as many threads as asked for, and written in input
+// order, so memory stays the same however long the input is.
+//
+// Two columns may follow the comment: equinox (j2000 or date, the equinox of
+// the Sun to Pluto) when the equinox was chosen, and aspects, the aspects
+// between the two charts as "venus-trine-mars 1.20; ..." (closest first,
+// separations in decimal degrees), when asked for.
 #pragma once
+#include <cstddef>
 #include <string>
 
+#include "astro/engine/equinox.h"
+#include "astro/match/aspects.h"
 #include "cli/commands.h"
 
 namespace zentara::cli {
+
+struct BatchOptions {
+  Equinox PositionsEquinox = Equinox::J2000;
+  bool EquinoxColumn = false;  // write the column equinox
+  bool AspectsColumn = false;  // write the column aspects
+  AspectOrbs Orbs = DefaultAspectOrbs;
+  // Threads that score couples side by side; the output is the same for any
+  // number (rows and refusals in input order).
+  std::size_t Jobs = 1;
+};
+
+// The number of threads --jobs gives by default: the processor's cores.
+std::size_t DefaultBatchJobs();
 
 // Scores the couples of the CSV file at `path` ("-": standard input) onto
 // `io.out`. Exit status 0 when every row passed, 1 when some did not, 2 when
 // the header row is missing or names an unknown, repeated or too few columns
 // (nothing is written), 3 when the input cannot be read or the output written.
-int RunMatchBatch(const std::string& path, Streams io);
+int RunMatchBatch(const std::string& path, Streams io, const BatchOptions& options = {});
 
 }  // namespace zentara::cli

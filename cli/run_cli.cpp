@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <ostream>
 #include <utility>
 
@@ -20,7 +21,8 @@ namespace {
 
 constexpr const char* ExitStatusHelp =
     "Exit status: 0 success, 1 the entries fail the program's checks (its message\n"
-    "on stderr), 2 the command line is wrong, 3 a file could not be read or written.";
+    "on stderr), 2 the command line is wrong, 3 a file could not be read or written\n"
+    "(standard output included).";
 
 // CLI11 reads "--name=" as "--name" given without a value and takes the next
 // word as its value, so "--middle= --json" would swallow --json. Spelt as two
@@ -60,6 +62,27 @@ int AfterOutputFlushed(int status, const std::string& who, Streams io) {
   return ExitFile;
 }
 
+// CLI11's help, less the "Excludes:" lists: CLI11 keeps them in a set ordered by
+// the options' addresses, so their order would change from run to run. The
+// options' own help says what they stand in place of.
+class SteadyHelpFormatter final : public CLI::Formatter {
+ public:
+  std::string make_option_opts(const CLI::Option* option) const override {
+    std::string text;
+    if (option->get_type_size() != 0) {
+      if (!option->get_type_name().empty()) text += " " + get_label(option->get_type_name());
+      if (!option->get_default_str().empty()) text += "=" + option->get_default_str();
+      if (option->get_expected_max() == CLI::detail::expected_max_vector_size) {
+        text += " ...";
+      } else if (option->get_expected_min() > 1) {
+        text += " x " + std::to_string(option->get_expected());
+      }
+      if (option->get_required()) text += " " + get_label("REQUIRED");
+    }
+    return text;
+  }
+};
+
 bool IsCommandName(const std::string& word) {
   const auto& commands = AllCommands();
   return std::any_of(commands.begin(), commands.end(),
@@ -68,15 +91,15 @@ bool IsCommandName(const std::string& word) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& typedWords, Streams io) {
-  const std::vector<std::string> words = WithEmptyValuesSplit(typedWords);
-  CLI::App app("Computes the numbers, readings and charts of " + std::string(ApplicationTitle) +
-                   ", and saves and opens its readings.",
-               "zentara-cli");
+CommandActions DefineCommandLine(CLI::App& app, Streams io) {
+  app.description("Computes the numbers, readings and charts of " + std::string(ApplicationTitle) +
+                  ", and saves and opens its readings.");
+  app.name("zentara-cli");
+  app.formatter(std::make_shared<SteadyHelpFormatter>());  // before the subcommands, which inherit it
   app.set_version_flag("--version", "zentara-cli " + std::string(ProgramVersion));
   app.require_subcommand(1);
 
-  std::vector<std::pair<CLI::App*, CommandAction>> actions;
+  CommandActions actions;
   for (const Command& command : AllCommands()) {
     CLI::App* subcommand = app.add_subcommand(std::string(command.name), std::string(command.synopsis));
     actions.emplace_back(subcommand, command.define(*subcommand, io));
@@ -85,6 +108,13 @@ int RunCli(const std::vector<std::string>& typedWords, Streams io) {
   }
   // Set after the subcommands, which would otherwise inherit it as their own.
   app.footer(ExitStatusHelp);
+  return actions;
+}
+
+int RunCli(const std::vector<std::string>& typedWords, Streams io) {
+  const std::vector<std::string> words = WithEmptyValuesSplit(typedWords);
+  CLI::App app;
+  const CommandActions actions = DefineCommandLine(app, io);
 
   if (words.empty()) {
     io.err << app.help();

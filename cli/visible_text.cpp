@@ -1,10 +1,17 @@
 #include "cli/visible_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zentara::cli {
 
 std::string VisibleText(std::string_view utf8) {
+  // Most texts hold none of the bytes that start an escape: kept whole.
+  const auto plain = [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte != 0x7F && byte != '\\' && byte != 0xC2;
+  };
+  if (std::all_of(utf8.begin(), utf8.end(), plain)) return std::string(utf8);
   std::string result;
   char escape[8];
   for (std::size_t i = 0; i < utf8.size(); ++i) {

@@ -12,7 +12,9 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "book/person_entries.h"
 #include "numerology/reading_reports.h"
+#include "people/person_buttons.h"
 #include "platform/platform.h"
 #include "reports/file_bytes.h"
 #include "reports/frmDisp.h"
@@ -66,6 +68,11 @@ QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerC
   grid->addWidget(controls.month, 3, 1);
   grid->addWidget(controls.day, 3, 2);
   grid->addWidget(controls.year, 3, 3);
+  auto* people = new QHBoxLayout();
+  people->addWidget(shell::NamedButton(frame, name("cmd%1Choose").constData(), "Choose Person..."));
+  people->addWidget(shell::NamedButton(frame, name("cmd%1SavePerson").constData(), "Save Person"));
+  people->addStretch();
+  grid->addLayout(people, 4, 0, 1, 4);
   grid->setColumnStretch(1, 2);
   return frame;
 }
@@ -143,6 +150,8 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   QAction* mnuLP = shell::NamedMenuEntry(file, "mnuLP", "&LifePath Compatibility");
   QAction* mnuD = shell::NamedMenuEntry(file, "mnuD", "&Destiny Compatibility");
   file->addSeparator();
+  QAction* mnuPeople = shell::NamedMenuEntry(file, "mnuPeople", "&People...");
+  file->addSeparator();
   QAction* mnuBack = shell::NamedMenuEntry(file, "mnuBack", "&Back");
   file->addSeparator();
   QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "E&xit");
@@ -160,6 +169,14 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   connect(mnuD, &QAction::triggered, this, &frmMain::cmdD_Click);
   connect(mnuBack, &QAction::triggered, this, &frmMain::cmdBack_Click);
   connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+  connect(mnuPeople, &QAction::triggered, this, [] { people::ShowPeople(); });
+  for (const auto& [sex, partner] : {std::pair{'M', zentara::Partner::Male}, {'F', zentara::Partner::Female}}) {
+    const auto named = [sex](const char* pattern) { return QString::fromLatin1(pattern).arg(QChar(sex)); };
+    connect(findChild<QPushButton*>(named("cmd%1Choose")), &QPushButton::clicked, this,
+            [this, partner] { ChoosePerson_Click(partner); });
+    connect(findChild<QPushButton*>(named("cmd%1SavePerson")), &QPushButton::clicked, this,
+            [this, partner] { SavePerson_Click(partner); });
+  }
 
   Form_Load();
 }
@@ -313,6 +330,26 @@ void frmMain::cmdBack_Click() {
 }
 
 void frmMain::cmdExit_Click() { shell::ExitApplication(); }
+
+void frmMain::UsePerson(zentara::Partner partner, const zentara::book::Person& person) {
+  zentara::NumerologyEntries entries = Entries();
+  zentara::book::PutNumerologySide(person, partner, entries);
+  SetEntries(entries);
+  chosen_[partner == zentara::Partner::Male ? 0 : 1] = person.id;
+}
+
+void frmMain::ChoosePerson_Click(zentara::Partner partner) {
+  people::ChoosePerson(this, [this, partner](const zentara::book::Person& person) { UsePerson(partner, person); });
+}
+
+void frmMain::SavePerson_Click(zentara::Partner partner) {
+  std::int64_t& chosen = chosen_[partner == zentara::Partner::Male ? 0 : 1];
+  const zentara::NumerologyEntries entries = Entries();
+  const std::int64_t saved = people::SavePerson(
+      this, chosen, partner == zentara::Partner::Male ? zentara::book::Frame::Male : zentara::book::Frame::Female,
+      [&](zentara::book::Person& person) { return zentara::book::TakeNumerologySide(entries, partner, person); });
+  if (saved != 0) chosen = saved;
+}
 
 void frmMain::closedByUser() { shell::ExitApplication(); }
 

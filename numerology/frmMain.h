@@ -1,6 +1,10 @@
 // The numerology entry form: both partners' names and birth dates, checked by
 // ValidateEntries before any reading is made.
 #pragma once
+#include <cstdint>
+
+#include "astro/match/astro_date_check.h"
+#include "book/person.h"
 #include "numerology/numerology_entries.h"
 #include "numerology/pair_numbers.h"
 #include "shell/form.h"
@@ -25,6 +29,9 @@ class frmMain : public shell::Form {
   // Puts `entries` into the twelve controls; a date part that is a list item
   // selects that item.
   void SetEntries(const zentara::NumerologyEntries& entries);
+  // A person of the book into one partner's names and birth date, nothing
+  // else; Save Person then stores that partner into this person.
+  void UsePerson(zentara::Partner partner, const zentara::book::Person& person);
 
   // The readings, each shown in its modal window; they return when it closes.
   void Find_Lifepath_Number();
@@ -38,6 +45,8 @@ class frmMain : public shell::Form {
   void cmdOpen_Click();
   void cmdBack_Click();
   void cmdExit_Click();
+  void ChoosePerson_Click(zentara::Partner partner);
+  void SavePerson_Click(zentara::Partner partner);
 
  protected:
   void closedByUser() override;
@@ -53,6 +62,8 @@ class frmMain : public shell::Form {
   // The numbers behind the reading made last.
   zentara::LifePathPair lifePath_;
   zentara::DestinyPair destiny_;
+  // The person each partner's entries came from (Male, Female); 0 for none.
+  std::int64_t chosen_[2] = {0, 0};
 };
 
 }  // namespace numerology

@@ -145,11 +145,12 @@ class Calendar {
  public:
   virtual ~Calendar() = default;
   virtual QDate today() const = 0;
-  // The date in the system's short date order, with Latin digits and a
-  // four-digit year (web/short_date_text.h), so that it survives the character
-  // shift of the settings store in every locale.
+  // The date as the settings store keeps it: year-month-day in Latin digits
+  // (web/short_date_text.h), the same in every locale, so that it survives the
+  // character shift of the settings store and a change of locale.
   virtual QString shortDateText(const QDate& date) const = 0;
-  // The date a short date text stands for, or nothing when it cannot be read.
+  // The date a stored text stands for, also one an earlier version wrote in
+  // the system's short date order; nothing when it cannot be read.
   virtual std::optional<QDate> readShortDate(const QString& text) const = 0;
 };
 

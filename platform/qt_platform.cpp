@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -82,6 +83,21 @@ SaveChoice RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool 
   if (dialog.exec() != QDialog::Accepted) return {};
   return {dialog.selectedFiles().value(0),
           static_cast<int>(qMax<qsizetype>(0, nameFilters.indexOf(dialog.selectedNameFilter())))};
+}
+
+// Whether the lock QLockFile could not take is held by a copy of this program
+// that is running: its file names a live process (QLockFile has already taken
+// over one whose process ended or runs another program). A file it cannot read
+// is a live copy's only while that copy may still be writing it, a moment after
+// creating it; one older than that is damaged.
+bool HeldByALiveCopy(QLockFile& lock, const QString& path) {
+  constexpr qint64 LockWritingMilliseconds = 2000;
+  const QFileInfo file(path);
+  if (file.isDir()) return false;
+  qint64 pid = 0;
+  QString host, application;
+  if (lock.getLockInfo(&pid, &host, &application) && pid > 0) return true;
+  return file.lastModified().msecsTo(QDateTime::currentDateTime()) < LockWritingMilliseconds;
 }
 
 // Ends a nested event loop when the watched window is hidden or destroyed.
@@ -187,11 +203,24 @@ bool QtPlatform::anotherCopyRunning() {
   if (instanceLock_) return false;  // this copy already holds the claim
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (folder.isEmpty()) folder = QDir::tempPath();
-  auto lock = std::make_unique<QLockFile>(folder + u'/' + instanceName_ + QStringLiteral(".lock"));
+  const QString path = folder + u'/' + instanceName_ + QStringLiteral(".lock");
+  auto lock = std::make_unique<QLockFile>(path);
   // Held for the whole run; a lock left by a copy that crashed is recognised by
   // its dead process and taken over.
   lock->setStaleLockTime(0);
-  if (!lock->tryLock(0)) return lock->error() == QLockFile::LockFailedError;
+  if (!lock->tryLock(0)) {
+    if (lock->error() != QLockFile::LockFailedError) return false;  // no lock can be made: run unguarded
+    if (HeldByALiveCopy(*lock, path)) return true;
+    // Anything else at the lock's place keeps nobody out: a lock file whose
+    // content names no live copy (empty, damaged) or a folder is taken over.
+    if (QFileInfo(path).isDir()) {
+      QDir(path).removeRecursively();
+    } else {
+      lock->removeStaleLockFile();
+      QFile::remove(path);
+    }
+    if (!lock->tryLock(0)) return lock->error() == QLockFile::LockFailedError;
+  }
   instanceLock_ = std::move(lock);
   return false;
 }
@@ -248,11 +277,13 @@ QString QtPlatform::shortDateText(const QDate& date) const {
   const std::chrono::year_month_day civil{std::chrono::year{date.year()},
                                           std::chrono::month{static_cast<unsigned>(date.month())},
                                           std::chrono::day{static_cast<unsigned>(date.day())}};
-  return shell::ToQt(zentara::WriteShortDate(civil, ShortDatePattern()));
+  return shell::ToQt(zentara::WriteShortDate(civil, zentara::StoredDatePattern));
 }
 
 std::optional<QDate> QtPlatform::readShortDate(const QString& text) const {
-  if (const auto date = zentara::ReadShortDate(shell::ToStd(text), ShortDatePattern())) {
+  auto date = zentara::ReadShortDate(shell::ToStd(text), zentara::StoredDatePattern);
+  if (!date) date = zentara::ReadShortDate(shell::ToStd(text), ShortDatePattern());  // an earlier version's
+  if (date) {
     return QDate(static_cast<int>(date->year()), static_cast<int>(static_cast<unsigned>(date->month())),
                  static_cast<int>(static_cast<unsigned>(date->day())));
   }

@@ -1,27 +1,33 @@
 #include "shell/application_icon.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QImageReader>
 
 namespace shell {
 
 QPixmap ApplicationPicture(int side, qreal devicePixelRatio) {
   const int pixels = qRound(side * devicePixelRatio);
-  QPixmap picture(pixels, pixels);
-  picture.fill(Qt::transparent);
-  QSvgRenderer renderer(QStringLiteral(":/zentara/zentara.svg"));
-  if (renderer.isValid()) {
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
+  // Drawn from the SVG at the size asked for, by Qt SVG's image plugin.
+  QImageReader reader(QStringLiteral(":/zentara/zentara.svg"), "svg");
+  reader.setScaledSize(QSize(pixels, pixels));
+  QImage picture = reader.read();
+  if (picture.isNull()) {
+    picture = QImage(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
   }
-  picture.setDevicePixelRatio(devicePixelRatio);
-  return picture;
+  QPixmap pixmap = QPixmap::fromImage(picture);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  return pixmap;
 }
 
 QIcon ApplicationIcon() {
+  // Read as PNG by name of format: Qt reads PNG itself, so no image plugin is
+  // loaded (asked to guess a file's format, Qt would load every one of them,
+  // Qt SVG's among them) and the few small sizes cost little to decode.
   QIcon icon;
-  for (const int side : IconSides) icon.addPixmap(ApplicationPicture(side));
+  for (const int side : WindowIconSides) {
+    QImageReader reader(QStringLiteral(":/zentara/window/%1.png").arg(side), "png");
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
   return icon;
 }
 

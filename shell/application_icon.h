@@ -1,6 +1,7 @@
 // The program's icon: the picture of desktop/zentara.svg, which the desktop
-// entry installs too. The SVG is built into the program as a Qt resource and
-// drawn with Qt SVG, so the icon needs no file at run time.
+// entry installs too. The SVG and the window icon's sizes rendered from it as
+// PNG are built into the program as Qt resources, so the icon needs no file at
+// run time.
 #pragma once
 #include <QIcon>
 #include <QPixmap>
@@ -12,7 +13,10 @@ namespace shell {
 // the install renders the same sizes into the hicolor icon theme.
 inline constexpr std::array<int, 7> IconSides = {16, 24, 32, 48, 64, 128, 256};
 
-// The icon drawn at every size of IconSides.
+// The sizes of the window icon, which the X11 window manager is handed all of.
+inline constexpr std::array<int, 4> WindowIconSides = {16, 32, 64, 128};
+
+// The window icon: each size of WindowIconSides.
 QIcon ApplicationIcon();
 
 // The icon `side` device-independent pixels square, drawn at the screen's

@@ -12,6 +12,8 @@
 
 #include "astro/match/frmMatch.h"
 #include "numerology/frmMain.h"
+#include "people/person_buttons.h"
+#include "shell/controls.h"
 #include "platform/platform.h"
 #include "shell/combo_box.h"
 #include "shell/control_array.h"
@@ -39,6 +41,10 @@ frmAtFirst::frmAtFirst(QWidget* parent) : Form("frmAtFirst", parent) {
   cmdProceed_ = new QPushButton(QStringLiteral("&Proceed"), option);
   cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
   optionLayout->addWidget(cmdProceed_, 0, Qt::AlignRight);
+  // The start form has no menu bar: the book of people has a button.
+  auto* cmdPeople = NamedButton(option, "cmdPeople", "P&eople...");
+  optionLayout->addWidget(cmdPeople, 0, Qt::AlignRight);
+  connect(cmdPeople, &QPushButton::clicked, this, [] { people::ShowPeople(); });
   layout->addWidget(option);
 
   auto* details = new QGroupBox(QStringLiteral("Your Details Please"), central);

@@ -4,11 +4,14 @@
 
 #include "platform/qt_platform.h"
 #include "platform/shared_icons_style.h"
+#include "platform/system_files.h"
 #include "shell/application_icon.h"
 #include "shell/startup.h"
 #include "shell/startup_report.h"
 
 int main(int argc, char** argv) {
+  zentara::system::OpenMissingStandardStreams();
+  zentara::system::ReportFileSizeLimitAsError();
   if (!platform::DisplayAvailable()) {
     std::fputs(
         "zentara is a desktop program and found no display to open its window on; "

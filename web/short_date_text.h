@@ -1,6 +1,8 @@
-// The date of the last update reminder as text for the settings store: in the
-// order and with the separators of the desktop's short date format, but always
-// with Latin digits and a four-digit year.
+// The date of the last update reminder as text for the settings store. It is
+// written in one fixed order, year-month-day ("2026-12-07"), so a settings file
+// written under one locale reads back as the same day under any other. Texts of
+// earlier versions are in the order and with the separators of the desktop's
+// short date format, with Latin digits and a four-digit year; they still read.
 //
 // The stored text goes through the character shift (reports/scramble.h), which
 // keeps only Windows-1252 characters. Digits of other scripts (Arabic-Indic,
@@ -40,6 +42,13 @@ struct ShortDatePattern {
 // is kept; two fields with nothing left between them are joined by "/". A
 // format without exactly one day, one month and one year gives the default.
 ShortDatePattern ReadShortDateFormat(std::string_view format);
+
+// The order the reminder's date is stored in: "2026-12-07". Read with this
+// pattern first, a text of an earlier version in another order gives nothing
+// (its first run of digits is no four-digit year), and is then read with the
+// locale's pattern.
+inline const ShortDatePattern StoredDatePattern{
+    {DateField::Year, DateField::Month, DateField::Day}, true, true, {"", "-", "-", ""}};
 
 // `date` (a valid date of years 1 to 9999) written with `pattern`.
 std::string WriteShortDate(std::chrono::year_month_day date, const ShortDatePattern& pattern);

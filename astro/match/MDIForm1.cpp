@@ -10,9 +10,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "astro/match/aspect_grid_view.h"
+#include "astro/match/chart_settings.h"
 #include "astro/match/chart_wheel_view.h"
+#include "astro/match/frmAspectOrbs.h"
 #include "astro/match/frmMatch.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/report_layout.h"
@@ -90,11 +94,17 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
 
   // The wheel's window comes first, so the report's opens in front of it. Like
   // the report, it stays for the frame's whole life.
-  wheel_ = new ChartWheelView(zentara::LayoutChartWheel(report->ShownPositions(zentara::Partner::Male),
-                                                        report->ShownPositions(zentara::Partner::Female)));
-  wheel_->setWindowTitle(QStringLiteral("Chart Wheel"));
+  orbs_ = StoredOrbs();
+  wheelTabs_ = new QTabWidget();
+  wheelTabs_->setObjectName(QStringLiteral("wheelTabs"));
+  wheelTabs_->setWindowTitle(QStringLiteral("Chart Wheel"));
+  wheel_ = new ChartWheelView(zentara::ChartWheel{});
+  aspects_ = new AspectsView();
+  wheelTabs_->addTab(wheel_, QStringLiteral("Chart Wheel"));
+  wheelTabs_->addTab(aspects_, QStringLiteral("Aspects"));
+  ShowWheelAndAspects();
   wheelWindow_ = area_->addSubWindow(
-      wheel_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+      wheelTabs_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
   wheelWindow_->setObjectName(QStringLiteral("wheelWindow"));
   wheelWindow_->installEventFilter(this);
   wheelWindow_->adjustSize();
@@ -112,6 +122,11 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   QAction* mnuExportPDF = shell::NamedMenuEntry(file, "mnuExportPDF", "Export as &PDF...");
   QAction* mnuSavePicture = shell::NamedMenuEntry(file, "mnuSavePicture", "Save Chart &Picture...");
   file->addSeparator();
+  QAction* mnuEquinoxOfDate = shell::NamedMenuEntry(file, "mnuEquinoxOfDate", "Positions on the Equinox of &Date");
+  mnuEquinoxOfDate->setCheckable(true);
+  mnuEquinoxOfDate->setChecked(report->ShownEquinox() == zentara::Equinox::OfDate);
+  QAction* mnuAspectOrbs = shell::NamedMenuEntry(file, "mnuAspectOrbs", "Aspect &Orbs...");
+  file->addSeparator();
   QAction* mnuBack = shell::NamedMenuEntry(file, "mnuBack", "&Back");
   file->addSeparator();
   QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "&Exit");
@@ -119,6 +134,7 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   windows->setObjectName(QStringLiteral("mnuWindow"));
   QAction* mnuReport = shell::NamedMenuEntry(windows, "mnuReport", "&Report");
   QAction* mnuChartWheel = shell::NamedMenuEntry(windows, "mnuChartWheel", "Chart &Wheel");
+  QAction* mnuAspects = shell::NamedMenuEntry(windows, "mnuAspects", "&Aspects");
   shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
 
   connect(cmdPrint_, &QPushButton::clicked, this, &MDIForm1::cmdPrint_Click);
@@ -131,6 +147,9 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   connect(mnuSavePicture, &QAction::triggered, this, &MDIForm1::mnuSavePicture_Click);
   connect(mnuReport, &QAction::triggered, this, &MDIForm1::mnuReport_Click);
   connect(mnuChartWheel, &QAction::triggered, this, &MDIForm1::mnuChartWheel_Click);
+  connect(mnuAspects, &QAction::triggered, this, &MDIForm1::mnuAspects_Click);
+  connect(mnuEquinoxOfDate, &QAction::triggered, this, &MDIForm1::mnuEquinoxOfDate_Click);
+  connect(mnuAspectOrbs, &QAction::triggered, this, &MDIForm1::mnuAspectOrbs_Click);
 
   // Room for the whole report where the screen allows it.
   const QSize wanted(reportWindow_->width() + report->VScroll1()->width() + 80,
@@ -145,7 +164,7 @@ void MDIForm1::PlaceWheel() {
   QSize view = area_->contentsRect().size();  // the view before the area has laid it out
   // A report taller than the view is about to bring the vertical scroll bar.
   if (reportWindow_->height() > view.height()) view.rwidth() -= area_->verticalScrollBar()->sizeHint().width();
-  const QSize decoration = wheelWindow_->size() - wheel_->size();
+  const QSize decoration = wheelWindow_->size() - wheel_->size();  // the window's frame and the tab bar
   const int side = qBound(wheel_->minimumWidth(),
                           qMin(view.width() - decoration.width(), view.height() - decoration.height()),
                           wheel_->sizeHint().width());
@@ -197,12 +216,18 @@ void MDIForm1::mnuExportPDF_Click() {
 void MDIForm1::mnuSavePicture_Click() {
   if (!report_) return;
   SaveChartPicture(this, report_->ShownPositions(zentara::Partner::Male),
-                   report_->ShownPositions(zentara::Partner::Female));
+                   report_->ShownPositions(zentara::Partner::Female),
+                   {.Orbs = orbs_, .PositionsEquinox = report_->ShownEquinox()});
 }
 
 void MDIForm1::mnuReport_Click() { area_->setActiveSubWindow(reportWindow_); }
 
-void MDIForm1::mnuChartWheel_Click() {
+void MDIForm1::mnuChartWheel_Click() { BringWheelWindowForward(wheel_); }
+
+void MDIForm1::mnuAspects_Click() { BringWheelWindowForward(aspects_); }
+
+void MDIForm1::BringWheelWindowForward(QWidget* tab) {
+  wheelTabs_->setCurrentWidget(tab);
   if (!wheelWindow_->isMaximized()) {
     wheelWindow_->showNormal();
     const QSize room = area_->viewport()->size() - wheelWindow_->size();
@@ -210,6 +235,35 @@ void MDIForm1::mnuChartWheel_Click() {
                        qBound(0, wheelWindow_->y(), qMax(0, room.height())));
   }
   area_->setActiveSubWindow(wheelWindow_);
+}
+
+void MDIForm1::mnuEquinoxOfDate_Click(bool ofDate) {
+  if (!report_) return;
+  const zentara::Equinox equinox = ofDate ? zentara::Equinox::OfDate : zentara::Equinox::J2000;
+  StoreEquinox(equinox);
+  // The report's entries passed the form's checks, so they always make a match.
+  if (const auto match = zentara::CalculateAstroMatch(report_->Entries(), equinox)) report_->Fill(*match);
+  ShowWheelAndAspects();
+}
+
+void MDIForm1::mnuAspectOrbs_Click() {
+  frmAspectOrbs::ShowModal(this, orbs_, [frame = QPointer<MDIForm1>(this)](const zentara::AspectOrbs& orbs) {
+    if (frame) frame->UseOrbs(orbs);
+  });
+}
+
+void MDIForm1::UseOrbs(const zentara::AspectOrbs& orbs) {
+  orbs_ = orbs;
+  StoreOrbs(orbs);
+  ShowWheelAndAspects();
+}
+
+void MDIForm1::ShowWheelAndAspects() {
+  if (!report_) return;
+  wheel_->setWheel(zentara::LayoutChartWheel(report_->ShownPositions(zentara::Partner::Male),
+                                             report_->ShownPositions(zentara::Partner::Female),
+                                             {.Orbs = orbs_, .PositionsEquinox = report_->ShownEquinox()}));
+  aspects_->setAspects(wheel_->wheel().Aspects);
 }
 
 void MDIForm1::cmdBack_Click() {

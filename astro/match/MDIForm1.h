@@ -1,21 +1,28 @@
 // The astro report frame: a top bar with Print, Back and Exit over a
-// multiple-document area that holds the report, frmReport, and beside it the
-// chart wheel of both partners. The Window menu brings either forward; the File
-// menu also saves the wheel as a picture and exports both as a PDF file.
+// multiple-document area that holds the report, frmReport, and beside it a
+// window of two tabs: the chart wheel of both partners and the grid of the
+// aspects between their charts. The Window menu brings either window forward;
+// the File menu also saves the wheel as a picture, exports the report, the
+// wheel and the grid as a PDF file, and holds the two remembered choices: the
+// positions' equinox and the aspects' orbs.
 #pragma once
 #include <QPointer>
 
+#include "astro/match/aspects.h"
 #include "shell/form.h"
 
+class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
+class QTabWidget;
 
 namespace astro {
 
 class frmReport;
 class ChartWheelView;
+class AspectsView;
 
 class MDIForm1 : public shell::Form {
   Q_OBJECT
@@ -28,6 +35,8 @@ class MDIForm1 : public shell::Form {
   QMdiSubWindow* reportWindow() const { return reportWindow_; }
   QMdiArea* area() const { return area_; }
   ChartWheelView* wheel() const { return wheel_; }
+  AspectsView* aspects() const { return aspects_; }
+  QTabWidget* wheelTabs() const { return wheelTabs_; }
   QMdiSubWindow* wheelWindow() const { return wheelWindow_; }
 
  public slots:
@@ -38,13 +47,21 @@ class MDIForm1 : public shell::Form {
   void cmdPrint_Click();
   void cmdBack_Click();
   void cmdExit_Click();
-  // The report on the first page and the wheel on the second, as a PDF file.
+  // The report on the first page, the wheel on the second and the aspects on
+  // the third, as a PDF file.
   void mnuExportPDF_Click();
   // The wheel as an SVG or PNG file.
   void mnuSavePicture_Click();
-  // Bring the report or the wheel forward; a wheel out of view is moved into it.
+  // Bring the report, the wheel or the aspects forward; a window out of view is
+  // moved into it.
   void mnuReport_Click();
   void mnuChartWheel_Click();
+  void mnuAspects_Click();
+  // Remembers the choice and shows the match again on the positions it picks:
+  // the report's rows, the wheel and the aspects.
+  void mnuEquinoxOfDate_Click(bool ofDate);
+  // Asks for the orbs; new ones are remembered and give the wheel and the grid anew.
+  void mnuAspectOrbs_Click();
 
  protected:
   void closedByUser() override;
@@ -54,11 +71,18 @@ class MDIForm1 : public shell::Form {
 
  private:
   void PlaceWheel();
+  void BringWheelWindowForward(QWidget* tab);
+  // The wheel and the aspects of the positions the report shows, at the orbs chosen.
+  void ShowWheelAndAspects();
+  void UseOrbs(const zentara::AspectOrbs& orbs);
 
   QPointer<frmReport> report_;
   QMdiSubWindow* reportWindow_;
   ChartWheelView* wheel_;
+  AspectsView* aspects_;
+  QTabWidget* wheelTabs_;
   QMdiSubWindow* wheelWindow_;
+  zentara::AspectOrbs orbs_;
   bool wheelPlaced_ = false;  // on the frame's first showing
   QMdiArea* area_;
   QWidget* picTop_;

@@ -10,28 +10,30 @@
 
 namespace zentara {
 
-const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale, double* universalTime) {
+const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale, double* universalTime,
+                                            Equinox equinox) {
   namespace planets = modPlanetPosition_Western;
   const planets::ChartAngles angles = planets::CalculateAngles(birth);
   if (universalTime != nullptr) *universalTime = angles.BirthUniversalTime;
   const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
-  return planets::CalculateChart(birth, angles, moon, isMale);
+  return planets::CalculateChart(birth, angles, moon, isMale, equinox);
 }
 
-std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries) {
+std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries, Equinox equinox) {
   AstroMatchResult result;
-  if (!CalculateAstroMatch(entries, result)) return std::nullopt;
+  if (!CalculateAstroMatch(entries, result, equinox)) return std::nullopt;
   return result;
 }
 
-bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result) {
+bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result, Equinox equinox) {
   const TimeZoneTable zones = LoadTimeZoneTable();
+  result.PositionsEquinox = equinox;
   const auto male = BirthMomentFromEntries(entries.Male, zones);
   if (!male) return false;
-  result.Male = CalculatePartnerChart(*male, true, &result.MaleUniversalTime);
+  result.Male = CalculatePartnerChart(*male, true, &result.MaleUniversalTime, equinox);
   const auto female = BirthMomentFromEntries(entries.Female, zones);
   if (!female) return false;
-  result.Female = CalculatePartnerChart(*female, false, &result.FemaleUniversalTime);
+  result.Female = CalculatePartnerChart(*female, false, &result.FemaleUniversalTime, equinox);
   result.Score = ScoreCompatibility(result.Male, result.Female);
   return true;
 }

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "astro/engine/birth_moment.h"
+#include "astro/engine/equinox.h"
+#include "astro/match/aspects.h"
 
 namespace zentara {
 
@@ -88,9 +90,24 @@ struct ChartWheel {
   double Ascendant = 0;
   // One point a readable slot text, in slot order; unreadable texts are left out.
   std::vector<WheelPoint> Male, Female;
+  // The aspects between the two charts, closest first, drawn across the centre.
+  std::vector<Aspect> Aspects;
+  // What the positions are measured from, as the wheel states it.
+  Equinox PositionsEquinox = Equinox::J2000;
+};
+
+// What a wheel shows besides the two charts: the orbs of its aspects and the
+// equinox it states.
+struct WheelOptions {
+  AspectOrbs Orbs = DefaultAspectOrbs;
+  Equinox PositionsEquinox = Equinox::J2000;
 };
 
 // The wheel of both charts, read from the slot texts the report shows.
-ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& female);
+ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& female,
+                            const WheelOptions& options = {});
+
+// The point of `slot` on a ring, if its text was readable.
+const WheelPoint* FindWheelPoint(const std::vector<WheelPoint>& ring, std::size_t slot);
 
 }  // namespace zentara

@@ -1,5 +1,6 @@
 #include "astro/match/chart_wheel_drawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -19,12 +20,18 @@ constexpr double ThinLine = 0.003, Line = 0.005, ThickLine = 0.008;
 constexpr double ShortMark = 0.015, LongMark = 0.03;
 // A symbol moved further than this from its tick gets a line back to it.
 constexpr double LeaderAngle = 0.5;  // degrees
+// An aspect's line is this wide when exact, and a third of it at its orb's edge.
+constexpr double ExactAspectLine = 0.009;
+constexpr double AspectLineAtOrb = ExactAspectLine / 3;
+// The key to the aspects' colours and the statement of the equinox: the
+// horizontal centres of their texts, and the baseline of their last line, as
+// shares of the canvas side; their lines stand this many em apart.
+constexpr double KeyCentre = 0.865, StatementCentre = 0.135, LastBaseline = 0.975;
+constexpr double CornerLineSpacing = 1.25;
 
 constexpr Colour Ink{40, 40, 40};
 constexpr Colour Faint{205, 205, 205};
 constexpr Colour White{255, 255, 255};
-constexpr Colour MaleInk{30, 70, 150};
-constexpr Colour FemaleInk{170, 40, 80};
 constexpr Colour MaleBand{240, 245, 252};
 constexpr Colour FemaleBand{252, 242, 245};
 
@@ -64,10 +71,11 @@ class Canvas {
     add(WheelText{x, y + HalfCapHeight * size * radius_, std::move(text), size * radius_, fill});
   }
   WheelDrawing take() { return std::move(drawing_); }
+  void add(WheelShape shape) { drawing_.Shapes.push_back(std::move(shape)); }
+  double radius() const { return radius_; }
 
  private:
   static double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
-  void add(WheelShape shape) { drawing_.Shapes.push_back(std::move(shape)); }
 
   double centre_, radius_;
   WheelDrawing drawing_;
@@ -119,7 +127,74 @@ void DrawAxes(Canvas& canvas, const ChartWheel& wheel) {
   }
 }
 
+// Texts in a corner, one a line, the last line's baseline at LastBaseline.
+void CornerTexts(Canvas& canvas, double side, double centre, const std::vector<KeyLine>& lines) {
+  const double spacing = CornerLineSpacing * NumberSize * canvas.radius();
+  double y = side * LastBaseline - spacing * static_cast<double>(lines.size() - 1);
+  for (const KeyLine& line : lines) {
+    canvas.add(WheelText{side * centre, y, line.Text, NumberSize * canvas.radius(), line.Ink});
+    y += spacing;
+  }
+}
+
+double DistanceToSegment(const WheelLine& line, double x, double y) {
+  const double dx = line.X2 - line.X1, dy = line.Y2 - line.Y1;
+  const double length2 = dx * dx + dy * dy;
+  const double t = length2 > 0 ? std::clamp(((x - line.X1) * dx + (y - line.Y1) * dy) / length2, 0.0, 1.0) : 0.0;
+  return std::hypot(x - (line.X1 + t * dx), y - (line.Y1 + t * dy));
+}
+
 }  // namespace
+
+Colour AspectColour(AspectKind kind) {
+  return AspectToneColours[static_cast<std::size_t>(AspectKindOf(kind).Tone)];
+}
+
+std::vector<KeyLine> AspectKeyLines() {
+  std::vector<KeyLine> lines;
+  for (const AspectTone tone : {AspectTone::Harmonious, AspectTone::Tense, AspectTone::Conjunction}) {
+    std::string line;
+    for (const AspectKindRow& kind : AspectKinds) {
+      if (kind.Tone != tone) continue;
+      if (!line.empty()) line += ", ";
+      line += std::string(kind.Symbol) + " " + std::string(kind.Name);
+    }
+    lines.push_back({std::move(line), AspectToneColours[static_cast<std::size_t>(tone)]});
+  }
+  return lines;
+}
+
+std::vector<WheelAspectLine> AspectLines(const ChartWheel& wheel, double side) {
+  const Canvas canvas(side);
+  std::vector<WheelAspectLine> lines;
+  for (const Aspect& aspect : wheel.Aspects) {
+    const WheelPoint* male = FindWheelPoint(wheel.Male, aspect.Male);
+    const WheelPoint* female = FindWheelPoint(wheel.Female, aspect.Female);
+    if (male == nullptr || female == nullptr) continue;
+    const double orbMinutes = 60.0 * aspect.Orb;
+    const double closeness = orbMinutes > 0 ? 1 - aspect.SeparationMinutes / orbMinutes : 1;
+    const double width = AspectLineAtOrb + (ExactAspectLine - AspectLineAtOrb) * closeness;
+    const double r = MaleRing.Inner;
+    lines.push_back({aspect,
+                     {canvas.X(r, male->TickAngle), canvas.Y(r, male->TickAngle), canvas.X(r, female->TickAngle),
+                      canvas.Y(r, female->TickAngle), AspectColour(aspect.Kind), width * canvas.radius()}});
+  }
+  return lines;
+}
+
+std::optional<std::size_t> AspectLineAt(const std::vector<WheelAspectLine>& lines, double x, double y,
+                                        double reach) {
+  std::optional<std::size_t> nearest;
+  double nearestDistance = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const double distance = DistanceToSegment(lines[i].Line, x, y) - lines[i].Line.StrokeWidth / 2;
+    if (distance <= reach && (!nearest || distance < nearestDistance)) {
+      nearest = i;
+      nearestDistance = distance;
+    }
+  }
+  return nearest;
+}
 
 WheelDrawing DrawChartWheel(const ChartWheel& wheel, double side) {
   Canvas canvas(side);
@@ -130,11 +205,17 @@ WheelDrawing DrawChartWheel(const ChartWheel& wheel, double side) {
   canvas.disc(ZodiacRing.Outer, std::nullopt, Ink, ThickLine);
   canvas.disc(ZodiacRing.Inner, std::nullopt, Ink, Line);
   DrawAxes(canvas, wheel);
+  const std::vector<WheelAspectLine> lines = AspectLines(wheel, side);
+  for (auto line = lines.rbegin(); line != lines.rend(); ++line) canvas.add(line->Line);
   DrawRing(canvas, wheel.Female, FemaleRing, FemaleInk);
   DrawRing(canvas, wheel.Male, MaleRing, MaleInk);
   // Which ring is whose, in the canvas's top corners.
   canvas.textAt(side * 0.12, side * 0.04, "Inner: Male", LegendSize, MaleInk);
   canvas.textAt(side * 0.88, side * 0.04, "Outer: Female", LegendSize, FemaleInk);
+  CornerTexts(canvas, side, KeyCentre, AspectKeyLines());
+  const EquinoxStatementLines statement = EquinoxStatementHalves(wheel.PositionsEquinox);
+  CornerTexts(canvas, side, StatementCentre,
+              {{std::string(statement.First), Ink}, {std::string(statement.Second), Ink}});
   return canvas.take();
 }
 

@@ -6,6 +6,7 @@
 // Canvas coordinates: x to the right, y downwards, (0, 0) the top-left corner.
 // Text stands centred on its x, with its baseline at y, in DejaVu Sans.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -57,7 +58,47 @@ struct WheelDrawing {
 
 inline constexpr std::string_view WheelFontFamily = "DejaVu Sans";
 
-// The wheel drawn on a canvas `side` units square (pixels, points...).
+// The inks of the male and the female chart, on the wheel and in the aspect grid.
+inline constexpr Colour MaleInk{30, 70, 150};
+inline constexpr Colour FemaleInk{170, 40, 80};
+
+// The colour of each tone of aspect, one row a tone (AspectTone order): the
+// wheel's lines and the aspect grid's symbols use them.
+inline constexpr std::array<Colour, 3> AspectToneColours = {{
+    {150, 105, 0},   // conjunction: dark gold
+    {25, 135, 75},   // harmonious: green
+    {205, 40, 40},   // tense: red
+}};
+Colour AspectColour(AspectKind kind);
+
+// The key to those colours, one line a tone in its colour: "✱ sextile, △
+// trine", "□ square, ☍ opposition", "☌ conjunction".
+struct KeyLine {
+  std::string Text;
+  Colour Ink;
+};
+std::vector<KeyLine> AspectKeyLines();
+
+// An aspect's line across the wheel's centre, from the male point's true place
+// to the female point's on the edge of the inner disc, in its kind's colour:
+// widest when exact, narrowing to a third of that at the edge of its orb.
+struct WheelAspectLine {
+  Aspect Of;
+  WheelLine Line;
+};
+
+// The lines of the wheel's aspects on a canvas `side` square, closest first.
+std::vector<WheelAspectLine> AspectLines(const ChartWheel& wheel, double side);
+
+// The line nearest the canvas point (x, y), if one passes within `reach`
+// canvas units of it (counted from its edge); of lines equally near, the
+// closest aspect. Its index in `lines`.
+std::optional<std::size_t> AspectLineAt(const std::vector<WheelAspectLine>& lines, double x, double y,
+                                        double reach);
+
+// The wheel drawn on a canvas `side` units square (pixels, points...): the
+// rings, the aspects' lines (the closest on top), a key to their colours in
+// the bottom right corner and the equinox of the positions in the bottom left.
 WheelDrawing DrawChartWheel(const ChartWheel& wheel, double side);
 
 }  // namespace zentara

@@ -108,8 +108,8 @@ std::string ChartWheelSvg(const WheelDrawing& drawing) {
   return svg.take();
 }
 
-std::string ChartWheelSvg(const ChartPositions& male, const ChartPositions& female) {
-  return ChartWheelSvg(DrawChartWheel(LayoutChartWheel(male, female), SvgWheelSide));
+std::string ChartWheelSvg(const ChartPositions& male, const ChartPositions& female, const WheelOptions& options) {
+  return ChartWheelSvg(DrawChartWheel(LayoutChartWheel(male, female, options), SvgWheelSide));
 }
 
 }  // namespace zentara

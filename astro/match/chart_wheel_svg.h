@@ -16,6 +16,6 @@ inline constexpr double SvgWheelSide = 600;
 std::string ChartWheelSvg(const WheelDrawing& drawing);
 
 // The wheel of a couple's two charts at SvgWheelSide.
-std::string ChartWheelSvg(const ChartPositions& male, const ChartPositions& female);
+std::string ChartWheelSvg(const ChartPositions& male, const ChartPositions& female, const WheelOptions& options = {});
 
 }  // namespace zentara

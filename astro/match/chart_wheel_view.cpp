@@ -5,12 +5,17 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "astro/match/aspect_texts.h"
+
+#include "shell/hover_text.h"
 #include "shell/qt_text.h"
 
 namespace astro {
 namespace {
 
 constexpr int kPreferredSide = 480;  // pixels
+// A line counts as hovered this close to its edge.
+constexpr double kHoverReach = 3;  // pixels
 
 QColor ToQt(zentara::Colour colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
 
@@ -86,7 +91,25 @@ ChartWheelView::ChartWheelView(zentara::ChartWheel wheel, QWidget* parent)
   setMinimumSize(160, 160);
 }
 
+void ChartWheelView::setWheel(zentara::ChartWheel wheel) {
+  wheel_ = std::move(wheel);
+  update();
+}
+
+QString ChartWheelView::toolTipAt(QPoint point) const {
+  const int side = qMin(width(), height());
+  const std::vector<zentara::WheelAspectLine> lines = zentara::AspectLines(wheel_, side);
+  const auto hovered = zentara::AspectLineAt(lines, point.x() - (width() - side) / 2.0,
+                                             point.y() - (height() - side) / 2.0, kHoverReach);
+  return hovered ? shell::ToQt(zentara::AspectSentence(lines[*hovered].Of)) : QString();
+}
+
 QSize ChartWheelView::sizeHint() const { return {kPreferredSide, kPreferredSide}; }
+
+bool ChartWheelView::event(QEvent* event) {
+  if (shell::AnswerHover(this, event, [this](QPoint point) { return toolTipAt(point); })) return true;
+  return QWidget::event(event);
+}
 
 void ChartWheelView::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -19,7 +19,8 @@ void PaintWheelDrawing(QPainter& painter, const zentara::WheelDrawing& drawing);
 QImage RenderChartWheel(const zentara::ChartWheel& wheel, int side, qreal pixelRatio = 1);
 
 // The wheel as large as the widget's smaller side, centred; drawn afresh at
-// every paint, so it is sharp at any size and pixel ratio.
+// every paint, so it is sharp at any size and pixel ratio. Hovering an
+// aspect's line names the aspect.
 class ChartWheelView : public QWidget {
   Q_OBJECT
 
@@ -27,9 +28,14 @@ class ChartWheelView : public QWidget {
   explicit ChartWheelView(zentara::ChartWheel wheel, QWidget* parent = nullptr);
 
   const zentara::ChartWheel& wheel() const { return wheel_; }
+  void setWheel(zentara::ChartWheel wheel);
+  // What hovering at `point` shows: the sentence of the aspect whose line
+  // passes nearest, within a few pixels, or nothing.
+  QString toolTipAt(QPoint point) const;
   QSize sizeHint() const override;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

@@ -14,12 +14,15 @@
 #include <QVBoxLayout>
 
 #include "astro/match/MDIForm1.h"
+#include "astro/match/chart_settings.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/frmPlaceLookup.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/key_filtered_box.h"
 #include "astro/match/time_zones.h"
 #include "astro/places/atlas_location.h"
+#include "book/person_entries.h"
+#include "people/person_buttons.h"
 #include "platform/platform.h"
 #include "shell/combo_box.h"
 #include "shell/control_array.h"
@@ -149,6 +152,14 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   grid->addWidget(c.txtState, 9, 1, 1, 5);
   grid->addWidget(Caption(frame, "Country:"), 10, 0);
   grid->addWidget(c.txtCountry, 10, 1, 1, 5);
+
+  c.cmdChoose = shell::NamedButton(frame, name("cmd%1Choose").constData(), "Choose Person...");
+  c.cmdSavePerson = shell::NamedButton(frame, name("cmd%1SavePerson").constData(), "Save Person");
+  auto* people = new QHBoxLayout();
+  people->addWidget(c.cmdChoose);
+  people->addWidget(c.cmdSavePerson);
+  people->addStretch();
+  grid->addLayout(people, 11, 0, 1, 6);
   return frame;
 }
 
@@ -195,6 +206,8 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   file->setObjectName(QStringLiteral("mnuFile"));
   QAction* mnuCalculate = shell::NamedMenuEntry(file, "mnuCalculate", "&Analyze Compatibility");
   file->addSeparator();
+  QAction* mnuPeople = shell::NamedMenuEntry(file, "mnuPeople", "&People...");
+  file->addSeparator();
   QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "&Exit");
   shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
 
@@ -204,6 +217,14 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   connect(female_.lookUp, &QPushButton::clicked, this, &frmMatch::Command2_Click);
   connect(mnuCalculate, &QAction::triggered, this, &frmMatch::cmdCalculate_Click);
   connect(mnuExit, &QAction::triggered, this, &frmMatch::cmdNav_Click);
+  connect(mnuPeople, &QAction::triggered, this, [] { people::ShowPeople(); });
+  for (const auto& [c, partner] : {std::pair{&male_, Partner::Male}, {&female_, Partner::Female}}) {
+    connect(c->cmdChoose, &QPushButton::clicked, this, [this, partner] { ChoosePerson_Click(partner); });
+    connect(c->cmdSavePerson, &QPushButton::clicked, this, [this, partner] { SavePerson_Click(partner); });
+    for (KeyFilteredBox* box : {c->txtLD, c->txtLM, c->txtLoD, c->txtLoM}) {
+      connect(box, &QLineEdit::textEdited, this, [this, partner] { atlasZone_[partner == Partner::Male ? 0 : 1].clear(); });
+    }
+  }
   for (KeyFilteredBox* box : findChildren<KeyFilteredBox*>()) {
     connect(box, &KeyFilteredBox::refused, this, [this, box] { RefuseEntry(box); });
   }
@@ -326,7 +347,7 @@ void frmMatch::cmdCalculate_Click() {
   if (!ValidateAstroEntries()) return;
   const zentara::AstroEntries entries = Entries();
   // Entries that pass the checks, in boxes that hold only digits, always convert.
-  const auto match = zentara::CalculateAstroMatch(entries);
+  const auto match = zentara::CalculateAstroMatch(entries, StoredEquinox());
   if (!match) return;
   auto* report = new frmReport(entries);
   report->Fill(*match);
@@ -365,6 +386,56 @@ void frmMatch::FillPlace(Partner partner, const zentara::places::PlaceEntries& p
     c.cmbTimeZone->setCurrentIndex(static_cast<int>(place.zone->zoneRow));
     c.chkDST->setChecked(place.zone->daylightSaving);
   }
+  atlasZone_[partner == Partner::Male ? 0 : 1] = std::string(place.place.timeZone);
+}
+
+bool frmMatch::UsePerson(Partner partner, const zentara::book::Person& person) {
+  if (const auto why = zentara::book::WhyNoAstroMatch(person)) {
+    platform::current().showMessage(this, shell::ToQt(*why), platform::Icon::Critical, platform::Buttons::Ok);
+    return false;
+  }
+  const zentara::AstroPartnerEntries e = zentara::book::AstroSide(person);
+  const PartnerControls& c = ControlsOf(partner);
+  c.txtName->setText(shell::ToQt(e.Name));
+  c.cboDate->setCurrentIndex(e.DayPosition);
+  c.cboMonth->setCurrentIndex(e.MonthPosition);
+  c.cboYear->setCurrentIndex(e.YearPosition);
+  c.cboHH->setCurrentIndex(e.HourPosition);
+  c.cboMM->setCurrentIndex(e.MinutePosition);
+  c.cmbTimeZone->setCurrentIndex(e.ZoneRow);
+  c.chkDST->setChecked(e.DaylightSaving);
+  c.txtLD->setText(shell::ToQt(e.LatitudeDegrees));
+  c.txtLM->setText(shell::ToQt(e.LatitudeMinutes));
+  c.optLong[e.LatitudeDirection == zentara::NorthSouth::South ? 1 : 0]->setChecked(true);
+  c.txtLoD->setText(shell::ToQt(e.LongitudeDegrees));
+  c.txtLoM->setText(shell::ToQt(e.LongitudeMinutes));
+  c.optLat[e.LongitudeDirection == zentara::EastWest::West ? 1 : 0]->setChecked(true);
+  c.txtCity->setText(shell::ToQt(e.City));
+  c.txtState->setText(shell::ToQt(e.State));
+  c.txtCountry->setText(shell::ToQt(e.Country));
+  const int side = partner == Partner::Male ? 0 : 1;
+  chosen_[side] = person.id;
+  atlasZone_[side] = person.timezone;
+  return true;
+}
+
+void frmMatch::ChoosePerson_Click(Partner partner) {
+  people::ChoosePerson(this, [this, partner](const zentara::book::Person& person) { UsePerson(partner, person); });
+}
+
+void frmMatch::SavePerson_Click(Partner partner) {
+  const int side = partner == Partner::Male ? 0 : 1;
+  const zentara::AstroEntries entries = Entries();
+  const zentara::AstroPartnerEntries& own = partner == Partner::Male ? entries.Male : entries.Female;
+  const std::string zone = atlasZone_[side];
+  const std::int64_t saved = people::SavePerson(
+      this, chosen_[side], partner == Partner::Male ? zentara::book::Frame::Male : zentara::book::Frame::Female,
+      [&](zentara::book::Person& person) {
+        auto problem = zentara::book::TakeAstroSide(own, person);
+        if (!problem) person.timezone = zone;
+        return problem;
+      });
+  if (saved != 0) chosen_[side] = saved;
 }
 
 void frmMatch::Command1_Click() { LookUpPlace(Partner::Male); }

@@ -2,9 +2,12 @@
 // by ValidateAstroEntries before the match is calculated and its report shown.
 #pragma once
 #include <array>
+#include <cstdint>
+#include <string>
 
 #include "astro/match/astro_entries.h"
 #include "astro/places/form_entry.h"
+#include "book/person.h"
 #include "shell/form.h"
 
 class QCheckBox;
@@ -31,11 +34,19 @@ class frmMatch : public shell::Form {
   // Both partners' entries exactly as the controls hold them.
   zentara::AstroEntries Entries() const;
 
+  // A person of the book into one partner's controls, all of them and nothing
+  // else; Save Person then stores that partner into this person. A person the
+  // astro match cannot take (no birth time, born before 1901) is refused with
+  // a message, and false.
+  bool UsePerson(zentara::Partner partner, const zentara::book::Person& person);
+
  public slots:
   void cmdCalculate_Click();
   void Command1_Click();
   void Command2_Click();
   void cmdNav_Click();
+  void ChoosePerson_Click(zentara::Partner partner);
+  void SavePerson_Click(zentara::Partner partner);
 
  protected:
   void closedByUser() override;
@@ -50,6 +61,7 @@ class frmMatch : public shell::Form {
     std::array<QRadioButton*, 2> optLat;   // longitude: 0 East, 1 West
     QPushButton* lookUp;
     KeyFilteredBox *txtCity, *txtState, *txtCountry;
+    QPushButton *cmdChoose, *cmdSavePerson;
   };
 
   static QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& controls);
@@ -62,6 +74,11 @@ class frmMatch : public shell::Form {
   QWidget* ControlOf(zentara::Partner partner, zentara::AstroField field) const;
 
   PartnerControls male_{}, female_{};
+  // For each partner (Male, Female): the person the entries came from (0 for
+  // none), and the IANA zone of the place the atlas filled in, kept until the
+  // coordinates are typed over.
+  std::int64_t chosen_[2] = {0, 0};
+  std::string atlasZone_[2];
 };
 
 }  // namespace astro

@@ -104,7 +104,8 @@ QGroupBox* ChartFrame(QWidget* parent, const char* caption, const char* arrayNam
 
 }  // namespace
 
-frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent) : Form("frmReport", parent) {
+frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
+    : Form("frmReport", parent), entries_(entries) {
   setWindowTitle(QStringLiteral("QM Orvanel Software v2.0"));
   auto* central = new QWidget(this);
   auto* outer = new QHBoxLayout(central);
@@ -158,9 +159,14 @@ frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent) : Fo
   layout->addWidget(compatibility);
 
   auto* natal = new QGroupBox(QStringLiteral("Natal Position Data:"), content);
-  auto* charts = new QHBoxLayout(natal);
+  auto* natalLayout = new QVBoxLayout(natal);
+  auto* charts = new QHBoxLayout();
   charts->addWidget(ChartFrame(natal, "Male:", "lblPlanetPosition_Male", lblPlanetPosition_Male_));
   charts->addWidget(ChartFrame(natal, "Female:", "lblPlanetPosition_Female", lblPlanetPosition_Female_));
+  natalLayout->addLayout(charts);
+  lblEquinox_ = ValueLabel(natal, "lblEquinox");
+  lblEquinox_->setText(shell::ToQt(zentara::EquinoxStatement(shownEquinox_)));
+  natalLayout->addWidget(lblEquinox_);
   layout->addWidget(natal);
 
   // The report's scroll bar takes no action of its own.
@@ -201,6 +207,8 @@ void frmReport::Fill(const zentara::AstroMatchResult& match) {
   lblPH_->setText(QString::number(match.Score.PH));
   lblPercentage_->setText(QString::number(match.Score.Percentage));
   lblComment_->setText(shell::ToQt(match.Score.Comment));
+  shownEquinox_ = match.PositionsEquinox;
+  lblEquinox_->setText(shell::ToQt(zentara::EquinoxStatement(shownEquinox_)));
 }
 
 zentara::ChartPositions frmReport::ShownPositions(zentara::Partner partner) const {

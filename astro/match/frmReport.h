@@ -15,14 +15,20 @@ class frmReport : public shell::Form {
   Q_OBJECT
 
  public:
-  // Loads the report, copying the personal data from the entry form's entries.
+  // Loads the report, copying the personal data from the entry form's entries;
+  // it keeps the entries, so the match can be made again on other positions.
   explicit frmReport(const zentara::AstroEntries& entries, QWidget* parent = nullptr);
 
-  // The fourteen positions of each chart, then the four figures and the comment.
+  // The fourteen positions of each chart, then the four figures and the
+  // comment, and under the charts what the positions are measured from.
   void Fill(const zentara::AstroMatchResult& match);
 
   // The slot texts a partner's chart rows show now.
   zentara::ChartPositions ShownPositions(zentara::Partner partner) const;
+  // The equinox of the positions shown now.
+  zentara::Equinox ShownEquinox() const { return shownEquinox_; }
+  // The entries the report was made from.
+  const zentara::AstroEntries& Entries() const { return entries_; }
 
   // The scroll bar at the report's right edge; its width enters the report's
   // placement in the frame.
@@ -35,7 +41,10 @@ class frmReport : public shell::Form {
   QLabel *fName_, *fDOB_, *fCity_, *fState_, *fCountry_;
   QLabel *lblPower_, *lblHarmony_, *lblPH_, *lblPercentage_, *lblComment_;
   QList<QLabel*> lblPlanetPosition_Male_, lblPlanetPosition_Female_;
+  QLabel* lblEquinox_;
   QScrollBar* VScroll1_;
+  zentara::AstroEntries entries_;
+  zentara::Equinox shownEquinox_ = zentara::Equinox::J2000;
 };
 
 }  // namespace astro

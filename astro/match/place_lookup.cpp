@@ -34,21 +34,35 @@ PlaceLookupResult LookUpPlaces(const places::Atlas& atlas, std::string_view city
                                std::string_view country, std::size_t limit) {
   const bool hasState = !places::FoldForSearch(state).empty();
   const bool hasCountry = !places::FoldForSearch(country).empty();
+  const bool unknownCountry = hasCountry && !atlas.IsCountry(country);
   for (const Attempt& attempt : Attempts) {
     // An attempt that leaves out what is empty anyway repeats an earlier one.
     if ((!attempt.state && !hasState) || (!attempt.country && !hasCountry)) continue;
+    if (attempt.country && unknownCountry) continue;
     places::PlaceQuery query{std::string(city), attempt.state && hasState ? std::string(state) : std::string(),
                              attempt.country && hasCountry ? std::string(country) : std::string(), limit};
     std::vector<places::PlaceMatch> matches = atlas.Search(query);
-    if (!matches.empty()) return {std::move(matches), attempt.widening};
+    if (!matches.empty()) return {std::move(matches), attempt.widening, unknownCountry, {}};
   }
-  return {};
+  return {{}, Widening::None, unknownCountry, atlas.SuggestNames(places::PlaceQuery{std::string(city), "", "", 0})};
+}
+
+std::string NothingFoundText(std::string_view city, const std::vector<std::string>& suggestions) {
+  std::string text = "No place is named " + Quoted(city) + " or has a name beginning with it.";
+  for (std::size_t i = 0; i < suggestions.size(); ++i) {
+    text += i == 0 ? " Did you mean " : i + 1 == suggestions.size() ? " or " : ", ";
+    text += Quoted(suggestions[i]);
+  }
+  return suggestions.empty() ? text : text + "?";
 }
 
 std::string PlaceLookupStatus(std::string_view city, std::string_view state, std::string_view country,
                               const PlaceLookupResult& result, std::size_t limit) {
   if (places::FoldForSearch(city).empty()) return "Type the name of the city.";
-  if (result.matches.empty()) return "No place is named " + Quoted(city) + " or has a name beginning with it.";
+  const std::string noCountry = "No country named " + std::string(country);
+  if (result.matches.empty()) {
+    return (result.unknownCountry ? noCountry + ". " : "") + NothingFoundText(city, result.suggestions);
+  }
   std::string status;
   switch (result.widening) {
     case Widening::None: break;
@@ -56,11 +70,16 @@ std::string PlaceLookupStatus(std::string_view city, std::string_view state, std
       status = "No " + Quoted(city) + " in the state " + Quoted(state) + ": the state is left out. ";
       break;
     case Widening::WithoutCountry:
-      status = "No " + Quoted(city) + " in the country " + Quoted(country) + ": the country is left out. ";
+      status = result.unknownCountry
+                   ? noCountry + ": the country is left out. "
+                   : "No " + Quoted(city) + " in the country " + Quoted(country) + ": the country is left out. ";
       break;
     case Widening::WithoutEither:
-      status = "No " + Quoted(city) + " with the state " + Quoted(state) + " or the country " + Quoted(country) +
-               ": both are left out. ";
+      status = result.unknownCountry
+                   ? noCountry + ", and no " + Quoted(city) + " in the state " + Quoted(state) +
+                         ": both are left out. "
+                   : "No " + Quoted(city) + " with the state " + Quoted(state) + " or the country " +
+                         Quoted(country) + ": both are left out. ";
       break;
   }
   const std::size_t count = result.matches.size();

@@ -1,7 +1,8 @@
 // The astro form's look-up of a birthplace in the offline atlas: the search for
 // a partner's city, state and country, widened when the state or the country
-// rules out every place (people write both in many ways, and many places have
-// no state on record), and the texts the look-up window shows.
+// rules out every place (people write both in many ways, and some places have
+// no state on record) or the country is none, the closest names when nothing
+// is found, and the texts the look-up window shows.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -28,20 +29,30 @@ enum class Widening {
 struct PlaceLookupResult {
   std::vector<places::PlaceMatch> matches;  // best first, at most the limit
   Widening widening = Widening::None;
+  bool unknownCountry = false;           // the country typed names no country, so it is left out
+  std::vector<std::string> suggestions;  // when nothing is found: the closest names, nearest first
 };
 
 // The places named `city`, or whose name begins with it, in `state` and
 // `country` (an empty one does not narrow). When that finds none: the same
 // without the state, then without the country, then without either, stopping
-// at the first that finds any. Nothing found at all gives Widening::None.
+// at the first that finds any; a country that names no country is left out
+// from the start. Nothing found at all gives Widening::None and the names
+// closest to `city` anywhere (Atlas::SuggestNames).
 PlaceLookupResult LookUpPlaces(const places::Atlas& atlas, std::string_view city, std::string_view state,
                                std::string_view country, std::size_t limit = PlaceLookupLimit);
 
 // The status line under the list: how many places were found and what was left
-// out to find them, or why there is none ("Type the name of the city." for a
-// name that is empty once spaces and punctuation are set aside).
+// out to find them ("No country named Holland: the country is left out."), or
+// why there is none ("Type the name of the city." for a name that is empty
+// once spaces and punctuation are set aside) and the closest names.
 std::string PlaceLookupStatus(std::string_view city, std::string_view state, std::string_view country,
                               const PlaceLookupResult& result, std::size_t limit = PlaceLookupLimit);
+
+// "No place is named "Chicgo" or has a name beginning with it.", followed by
+// the names offered instead, if any: "Did you mean "Chicago"?", "... "Chicago"
+// or "Chico"?", "... "Chicago", "Chico" or "Chino"?".
+std::string NothingFoundText(std::string_view city, const std::vector<std::string>& suggestions);
 
 // The birth date and time the partner's pick lists show, on the local clock.
 places::LocalDateTime LocalBirthTime(const AstroPartnerEntries& entries);

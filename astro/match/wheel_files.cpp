@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "astro/match/aspect_grid_view.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
 #include "reports/file_export.h"
@@ -31,6 +32,10 @@ constexpr std::size_t kPng = 1;
 // Qt's PNG quality 80 is zlib's fastest level: a file a few percent larger than
 // at the default level, written in about half the time.
 constexpr int kPngQuality = 80;
+// The aspects' page: its text lines are a page's width over this many high,
+// their letters that over kLineSpacing; the grid takes at most this share of
+// the page's height.
+constexpr double kAspectsPageLines = 40, kLineSpacing = 1.5, kGridShareOfHeight = 0.62;
 
 platform::FileDialogRequest PictureRequest() {
   QStringList filter;
@@ -47,9 +52,44 @@ platform::FileDialogRequest PictureRequest() {
   };
 }
 
+// The aspects' page: a heading, the grid as wide as the page, and under it the
+// tightest aspects, the key to the colours and the equinox, a line each.
+void PaintAspectsPage(QPainter& painter, const zentara::ChartWheel& wheel, const QRect& page) {
+  QFont font(shell::ToQt(zentara::WheelFontFamily));
+  const double line = page.width() / kAspectsPageLines;
+  font.setPointSizeF(line / kLineSpacing * 72.0 / painter.device()->logicalDpiY());
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  double y = page.top();
+  const auto write = [&](const QString& text, const QColor& colour) {
+    painter.setPen(colour);
+    painter.drawText(QRectF(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
+    y += line;
+  };
+  write(QStringLiteral("Aspects between the charts: his points down, hers across"), Qt::black);
+  y += line / 2;
+  const double side = qMin<double>(page.width(), page.height() * kGridShareOfHeight);
+  painter.save();
+  painter.translate(page.left(), y);
+  PaintAspectGrid(painter, zentara::ArrangeAspectGrid(wheel.Aspects), side);
+  painter.restore();
+  y += side + line;
+  write(QStringLiteral("Tightest aspects:"), Qt::black);
+  for (const std::string& sentence : zentara::TightestAspectSentences(wheel.Aspects)) {
+    write(shell::ToQt(sentence), Qt::black);
+  }
+  y += line / 2;
+  for (const zentara::KeyLine& key : zentara::AspectKeyLines()) {
+    write(shell::ToQt(key.Text), QColor(key.Ink.Red, key.Ink.Green, key.Ink.Blue));
+  }
+  y += line / 2;
+  write(shell::ToQt(zentara::EquinoxStatement(wheel.PositionsEquinox)), Qt::black);
+}
+
 }  // namespace
 
-void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female) {
+void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female,
+                      const zentara::WheelOptions& options) {
   const platform::SaveChoice choice = platform::current().saveFileChoice(owner, PictureRequest());
   if (choice.path.isEmpty()) return;
   // A name typed with an extension the program knows ("wheel.png") is saved as
@@ -62,11 +102,11 @@ void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const
     if (kind == kPng) {
       // Opaque: the wheel stands on white, and PNG then needs no alpha channel.
       const QImage image =
-          RenderChartWheel(zentara::LayoutChartWheel(male, female), static_cast<int>(zentara::SvgWheelSide))
+          RenderChartWheel(zentara::LayoutChartWheel(male, female, options), static_cast<int>(zentara::SvgWheelSide))
               .convertToFormat(QImage::Format_RGB32);
       return image.save(&device, "PNG", kPngQuality);
     }
-    const std::string svg = zentara::ChartWheelSvg(male, female);
+    const std::string svg = zentara::ChartWheelSvg(male, female, options);
     return device.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
   });
 }
@@ -83,6 +123,8 @@ bool WriteReportPdf(QIODevice& device, const QImage& report, const zentara::Char
   painter.drawImage(QRect(page.topLeft(), size), report, report.rect());
   if (!writer.newPage()) return false;
   PaintWheelDrawing(painter, zentara::DrawChartWheel(wheel, qMin(page.width(), page.height())));
+  if (!writer.newPage()) return false;
+  PaintAspectsPage(painter, wheel, page);
   return painter.end();
 }
 

@@ -1,11 +1,20 @@
 // The compact atlas file: the records the build's generator writes and the
 // atlas loader reads back, in this machine's byte order (little-endian).
 //
-// Layout: a Header, then the text (UTF-8, every string the records point to,
-// shared where equal), then the zones, countries, regions, places and search
-// keys as arrays of the records below, in that order and nothing after.
-// Search keys are names folded by FoldForSearch, sorted bytewise by key and
-// then by place, one for each distinct folded name of each place.
+// Layout: a Header, then the sections it lists, each a plain array of the
+// records below starting at a multiple of SectionAlignment bytes (zero bytes
+// pad the gaps), in the Header's order, with nothing after the last. Every
+// reference is an offset or an index, never an address, so the file can be
+// used where it lies (mapped into memory) without being rewritten.
+//
+// Text: UTF-8, every string the records point to, shared where equal.
+// Search keys: names folded by FoldForSearch, sorted bytewise by key and then
+// by place, one for each distinct folded name of each place (its own name,
+// ASCII name, other names in every script, and their spellings with "St",
+// "Ft", "Mt" for "Saint", "Fort", "Mount" and back).
+// Near names: the places' own names and ASCII names, folded, each once,
+// sorted bytewise: the index the closest names to a misspelt one are found in,
+// walked as a tree of the names' beginnings (near_names.cpp).
 #pragma once
 #include <bit>
 #include <cstdint>
@@ -15,7 +24,8 @@ namespace zentara::places::atlas_file {
 static_assert(std::endian::native == std::endian::little, "the atlas file is little-endian");
 
 inline constexpr char Magic[8] = {'Z', 'N', 'T', 'A', 'T', 'L', 'A', 'S'};
-inline constexpr std::uint32_t FormatVersion = 1;
+inline constexpr std::uint32_t FormatVersion = 2;
+inline constexpr std::uint32_t SectionAlignment = 8;
 
 // Degrees are stored in hundred-thousandths, as the source table gives them.
 inline constexpr double UnitsPerDegree = 100000.0;
@@ -25,22 +35,25 @@ struct TextRef {
   std::uint32_t length;  // bytes
 };
 
+// Where one section lies: its first byte, from the start of the file, and how
+// many records it holds (bytes, for the text).
+struct Section {
+  std::uint32_t offset;
+  std::uint32_t count;
+};
+
 struct Header {
   char magic[8];
   std::uint32_t version;
-  std::uint32_t textBytes;
-  std::uint32_t zoneCount;
-  std::uint32_t countryCount;
-  std::uint32_t regionCount;
-  std::uint32_t placeCount;
-  std::uint32_t keyCount;
   std::uint32_t reserved;
+  Section text, zones, countries, regions, places, keys, nearNames;
 };
 
 struct ZoneRecord {
   TextRef name;  // IANA name, "Asia/Kolkata"
 };
 
+// Every country ISO 3166-1 lists, with places or not.
 struct CountryRecord {
   char code[2];  // ISO 3166-1 alpha-2
   std::uint16_t reserved;
@@ -48,11 +61,12 @@ struct CountryRecord {
   TextRef aliases;  // folded names and codes it is narrowed by, one a line
 };
 
+// A first-level region of a country, as GeoNames divides it.
 struct RegionRecord {
   std::uint32_t country;  // index of a CountryRecord
-  TextRef code;           // the first-level administrative code, "IL"
-  TextRef name;           // ISO 3166-2 name, "Illinois"; empty where none matches
-  TextRef aliases;        // folded name and code, one a line
+  TextRef code;           // its ISO 3166-2 code after the country's, "MH"; empty where none is known
+  TextRef name;           // GeoNames' name, "Maharashtra"; empty where GeoNames names none
+  TextRef aliases;        // folded names (its own, ISO 3166-2's, in the country's languages) and code, one a line
 };
 
 struct PlaceRecord {
@@ -70,8 +84,9 @@ struct KeyRecord {
   std::uint32_t place;  // index of a PlaceRecord
 };
 
-static_assert(sizeof(Header) == 40 && sizeof(TextRef) == 8 && sizeof(ZoneRecord) == 8 &&
+static_assert(sizeof(Header) == 72 && sizeof(TextRef) == 8 && sizeof(ZoneRecord) == 8 &&
               sizeof(CountryRecord) == 20 && sizeof(RegionRecord) == 28 && sizeof(PlaceRecord) == 28 &&
-              sizeof(KeyRecord) == 12, "records are written as they lie in memory");
+              sizeof(KeyRecord) == 12,
+              "records are written as they lie in memory");
 
 }  // namespace zentara::places::atlas_file

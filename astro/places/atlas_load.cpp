@@ -10,24 +10,68 @@ namespace zentara::places {
 
 namespace format = atlas_file;
 
+namespace {
+
+// Why `file` cannot be read as an atlas, or nothing when it is a regular file.
+// Only a regular file is opened: opening a pipe waits for a writer, for good.
+std::string WhyNotARegularFile(const std::filesystem::path& file) {
+  std::error_code failure;
+  const std::filesystem::file_status status = std::filesystem::status(file, failure);
+  if (!std::filesystem::exists(status)) return "no such file";
+  if (std::filesystem::is_directory(status)) return "it is a folder";
+  if (!std::filesystem::is_regular_file(status)) return "it is not a regular file";
+  return "";
+}
+
+}  // namespace
+
 struct AtlasReader {
   std::ifstream in;
-  std::string& error;
+  std::uint64_t fileBytes;
+  std::string problem;  // what is wrong with the file, once something is
 
-  template <typename Record>
-  bool ReadArray(std::vector<Record>& records, std::uint32_t count, const char* what) {
-    records.resize(count);
-    if (count != 0 && !in.read(reinterpret_cast<char*>(records.data()),
-                               static_cast<std::streamsize>(sizeof(Record) * count))) {
-      error = std::string("the atlas file ends inside its ") + what;
+  // The section's records (or bytes), read from where the header says it lies.
+  template <typename Records>
+  bool ReadSection(Records& records, format::Section section, const char* what) {
+    using Record = typename Records::value_type;
+    records.resize(section.count);
+    if (section.count != 0 &&
+        !(in.seekg(section.offset) && in.read(reinterpret_cast<char*>(records.data()),
+                                              static_cast<std::streamsize>(sizeof(Record) * section.count)))) {
+      problem = std::string("ends inside its ") + what;
       return false;
     }
     return true;
   }
 
+  // The sections in the header's order, each aligned and right after the one
+  // before, the last ending with the file.
+  bool SectionsFit(const format::Header& header) {
+    const std::pair<format::Section, std::uint64_t> sections[] = {
+        {header.text, 1},
+        {header.zones, sizeof(format::ZoneRecord)},
+        {header.countries, sizeof(format::CountryRecord)},
+        {header.regions, sizeof(format::RegionRecord)},
+        {header.places, sizeof(format::PlaceRecord)},
+        {header.keys, sizeof(format::KeyRecord)},
+        {header.nearNames, sizeof(format::TextRef)},
+    };
+    std::uint64_t end = sizeof header;
+    for (const auto& [section, recordBytes] : sections) {
+      const std::uint64_t start = (end + format::SectionAlignment - 1) / format::SectionAlignment * format::SectionAlignment;
+      if (section.offset != start) {
+        problem = "is truncated or damaged (a table out of place)";
+        return false;
+      }
+      end = start + recordBytes * section.count;
+    }
+    if (end != fileBytes) problem = "is truncated or damaged (its size is not what its tables need)";
+    return end == fileBytes;
+  }
+
   // Every reference inside the text and every index inside its table, and the
-  // keys in the order the search relies on.
-  static bool Consistent(const Atlas& atlas, std::string& error) {
+  // keys and near names in the order the searches rely on.
+  bool Consistent(const Atlas& atlas) {
     const std::uint64_t textBytes = atlas.text_.size();
     const auto inText = [&](format::TextRef ref) { return std::uint64_t{ref.offset} + ref.length <= textBytes; };
     const bool zonesFit = std::all_of(atlas.zones_.begin(), atlas.zones_.end(),
@@ -50,60 +94,58 @@ struct AtlasReader {
     const bool keysFit = std::all_of(atlas.keys_.begin(), atlas.keys_.end(), [&](const format::KeyRecord& key) {
       return inText(key.key) && key.place < atlas.places_.size();
     });
-    if (!(zonesFit && countriesFit && regionsFit && placesFit && keysFit)) {
-      error = "the atlas file refers outside its own tables";
+    const bool nearNamesFit = std::all_of(atlas.nearNames_.begin(), atlas.nearNames_.end(), inText);
+    if (!(zonesFit && countriesFit && regionsFit && placesFit && keysFit && nearNamesFit)) {
+      problem = "refers outside its own tables";
       return false;
     }
     const bool sorted = std::is_sorted(atlas.keys_.begin(), atlas.keys_.end(),
                                        [&](const format::KeyRecord& a, const format::KeyRecord& b) {
                                          return atlas.Text(a.key) < atlas.Text(b.key);
                                        });
-    if (!sorted) error = "the atlas file's search keys are out of order";
-    return sorted;
+    // Each near name after the one before it, so none is there twice.
+    const bool nearNamesSorted = std::adjacent_find(atlas.nearNames_.begin(), atlas.nearNames_.end(),
+                                                    [&](format::TextRef a, format::TextRef b) {
+                                                      return atlas.Text(a) >= atlas.Text(b);
+                                                    }) == atlas.nearNames_.end();
+    if (!sorted || !nearNamesSorted) problem = "has its search keys or near names out of order";
+    return sorted && nearNamesSorted;
   }
 };
 
 std::unique_ptr<const Atlas> Atlas::Load(const std::filesystem::path& file, std::string& error) {
+  const std::string name = file.string();
+  if (const std::string why = WhyNotARegularFile(file); !why.empty()) {
+    error = "cannot read the atlas file " + name + ": " + why;
+    return nullptr;
+  }
   std::error_code failure;
   const std::uintmax_t fileBytes = std::filesystem::file_size(file, failure);
-  AtlasReader reader{std::ifstream(file, std::ios::binary), error};
+  AtlasReader reader{std::ifstream(file, std::ios::binary), fileBytes, ""};
   if (failure || !reader.in) {
-    error = "cannot read the atlas file " + file.string();
+    error = "cannot read the atlas file " + name + ": it cannot be opened or read";
     return nullptr;
   }
   format::Header header{};
   if (!reader.in.read(reinterpret_cast<char*>(&header), sizeof header) ||
       std::memcmp(header.magic, format::Magic, sizeof header.magic) != 0) {
-    error = file.string() + " is not an atlas file";
+    error = name + " is not an atlas file";
     return nullptr;
   }
   if (header.version != format::FormatVersion) {
-    error = file.string() + " is an atlas file of another version; rebuild the program";
+    error = name + " is an atlas file of another version; rebuild the program";
     return nullptr;
   }
-  const std::uint64_t expectedBytes =
-      sizeof header + std::uint64_t{header.textBytes} + sizeof(format::ZoneRecord) * std::uint64_t{header.zoneCount} +
-      sizeof(format::CountryRecord) * std::uint64_t{header.countryCount} +
-      sizeof(format::RegionRecord) * std::uint64_t{header.regionCount} +
-      sizeof(format::PlaceRecord) * std::uint64_t{header.placeCount} +
-      sizeof(format::KeyRecord) * std::uint64_t{header.keyCount};
-  if (expectedBytes != fileBytes) {
-    error = "the atlas file " + file.string() + " is truncated or damaged";
-    return nullptr;
-  }
-
   std::unique_ptr<Atlas> atlas(new Atlas());
-  atlas->text_.resize(header.textBytes);
-  if (header.textBytes != 0 && !reader.in.read(atlas->text_.data(), header.textBytes)) {
-    error = "the atlas file ends inside its text";
-    return nullptr;
-  }
-  if (!reader.ReadArray(atlas->zones_, header.zoneCount, "time zones") ||
-      !reader.ReadArray(atlas->countries_, header.countryCount, "countries") ||
-      !reader.ReadArray(atlas->regions_, header.regionCount, "regions") ||
-      !reader.ReadArray(atlas->places_, header.placeCount, "places") ||
-      !reader.ReadArray(atlas->keys_, header.keyCount, "search keys") ||
-      !AtlasReader::Consistent(*atlas, error)) {
+  const bool read = reader.SectionsFit(header) && reader.ReadSection(atlas->text_, header.text, "text") &&
+                    reader.ReadSection(atlas->zones_, header.zones, "time zones") &&
+                    reader.ReadSection(atlas->countries_, header.countries, "countries") &&
+                    reader.ReadSection(atlas->regions_, header.regions, "regions") &&
+                    reader.ReadSection(atlas->places_, header.places, "places") &&
+                    reader.ReadSection(atlas->keys_, header.keys, "search keys") &&
+                    reader.ReadSection(atlas->nearNames_, header.nearNames, "near names");
+  if (!read || !reader.Consistent(*atlas)) {
+    error = "the atlas file " + name + " " + reader.problem;
     return nullptr;
   }
   return atlas;
@@ -130,7 +172,7 @@ std::size_t Atlas::MemoryBytes() const {
   return sizeof(Atlas) + text_.capacity() + zones_.capacity() * sizeof(format::ZoneRecord) +
          countries_.capacity() * sizeof(format::CountryRecord) +
          regions_.capacity() * sizeof(format::RegionRecord) + places_.capacity() * sizeof(format::PlaceRecord) +
-         keys_.capacity() * sizeof(format::KeyRecord);
+         keys_.capacity() * sizeof(format::KeyRecord) + nearNames_.capacity() * sizeof(format::TextRef);
 }
 
 }  // namespace zentara::places

@@ -1,8 +1,16 @@
 #include "astro/places/fold_text.h"
 
+#include <unicode/bytestream.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstddef>
+#include <cstdint>
+#include <iterator>
 #include <optional>
 
 namespace zentara::places {
@@ -10,51 +18,47 @@ namespace zentara::places {
 namespace {
 
 // What each character folds to, one row for each result. The Latin rows are the
-// letters of Latin-1, Latin Extended-A and -B and Latin Extended Additional
-// whose Unicode decomposition is an ASCII letter with marks, and the letters
-// with strokes, hooks and ligatures that have no decomposition, spelt as the
-// languages that use them transliterate them.
+// letters with strokes, hooks and ligatures that have no Unicode decomposition
+// (those that have one lose their marks before the table is consulted), spelt
+// as the languages that use them transliterate them.
 struct FoldRow {
   std::string_view folded;
   std::string_view characters;  // UTF-8
 };
 
 constexpr FoldRow FoldRows[] = {
-    {"a", "ÀÁÂÃÄÅàáâãäåĀāĂăĄąǍǎǞǟǠǡǺǻȀȁȂȃȦȧȺḀḁẚẠạẢảẤấẦầẨẩẪẫẬậẮắẰằẲẳẴẵẶặ"},
-    {"ae", "ÆæǢǣǼǽ"},
-    {"b", "ƀƁƂƃɃḂḃḄḅḆḇ"},
-    {"c", "ÇçĆćĈĉĊċČčƇƈȻȼḈḉ"},
-    {"d", "ÐðĎďĐđƉƊƋƌȡḊḋḌḍḎḏḐḑḒḓẟ"},
+    {"a", "Ⱥẚ"},
+    {"ae", "Ææ"},
+    {"b", "ƀƁƂƃɃ"},
+    {"c", "ƇƈȻȼ"},
+    {"d", "ÐðĐđƉƊƋƌȡẟ"},
     {"dz", "ǄǅǆǱǲǳ"},
-    {"e", "ÈÉÊËèéêëĒēĔĕĖėĘęĚěƎǝƏəƐɛȄȅȆȇȨȩɆɇḔḕḖḗḘḙḚḛḜḝẸẹẺẻẼẽẾếỀềỂểỄễỆệ"},
-    {"f", "ƑƒḞḟ"},
-    {"g", "ĜĝĞğĠġĢģƓǤǥǦǧǴǵḠḡ"},
-    {"h", "ĤĥĦħȞȟḢḣḤḥḦḧḨḩḪḫẖ"},
-    {"i", "ÌÍÎÏìíîïĨĩĪīĬĭĮįİıƗǏǐȈȉȊȋḬḭḮḯỈỉỊị"},
+    {"e", "ƎǝƏəƐɛɆɇ"},
+    {"f", "Ƒƒ"},
+    {"g", "ƓǤǥ"},
+    {"h", "Ħħ"},
+    {"i", "ıƗ"},
     {"ij", "Ĳĳ"},
-    {"j", "ĴĵǰȷɈɉ"},
-    {"k", "ĶķĸƘƙǨǩḰḱḲḳḴḵ"},
-    {"l", "ĹĺĻļĽľĿŀŁłƚȴȽḶḷḸḹḺḻḼḽ"},
+    {"j", "ȷɈɉ"},
+    {"k", "ĸƘƙ"},
+    {"l", "ĿŀŁłƚȴȽ"},
     {"lj", "Ǉǈǉ"},
     {"ll", "Ỻỻ"},
-    {"m", "ḾḿṀṁṂṃ"},
-    {"n", "ÑñŃńŅņŇňŉŊŋƝƞǸǹȵṄṅṆṇṈṉṊṋ"},
+    {"n", "ŉŊŋƝƞȵ"},
     {"nj", "Ǌǋǌ"},
-    {"o", "ÒÓÔÕÖØòóôõöøŌōŎŏŐőƆɔƟƠơǑǒǪǫǬǭǾǿȌȍȎȏȪȫȬȭȮȯȰȱṌṍṎṏṐṑṒṓỌọỎỏỐốỒồỔổỖỗỘộỚớỜờỞởỠỡỢợ"},
+    {"o", "ØøƆɔƟ"},
     {"oe", "Œœ"},
-    {"p", "ƤƥṔṕṖṗ"},
+    {"p", "Ƥƥ"},
     {"q", "Ɋɋ"},
-    {"r", "ŔŕŖŗŘřȐȑȒȓɌɍṘṙṚṛṜṝṞṟ"},
-    {"s", "ŚśŜŝŞşŠšſȘșȿṠṡṢṣṤṥṦṧṨṩẛẜẝ"},
+    {"r", "Ɍɍ"},
+    {"s", "ſȿẜẝ"},
     {"ss", "ßẞ"},
-    {"t", "ŢţŤťŦŧƫƬƭƮȚțȶȾṪṫṬṭṮṯṰṱẗ"},
+    {"t", "ŦŧƫƬƭƮȶȾ"},
     {"th", "Þþ"},
-    {"u", "ÙÚÛÜùúûüŨũŪūŬŭŮůŰűŲųƯưǓǔǕǖǗǘǙǚǛǜȔȕȖȗɄṲṳṴṵṶṷṸṹṺṻỤụỦủỨứỪừỬửỮữỰự"},
-    {"v", "ƲṼṽṾṿ"},
-    {"w", "ŴŵẀẁẂẃẄẅẆẇẈẉẘ"},
-    {"x", "ẊẋẌẍ"},
-    {"y", "ÝýÿŶŷŸƳƴȲȳɎɏẎẏẙỲỳỴỵỶỷỸỹ"},
-    {"z", "ŹźŻżŽžƵƶȤȥɀẐẑẒẓẔẕ"},
+    {"u", "Ʉ"},
+    {"v", "Ʋ"},
+    {"y", "ƳƴɎɏ"},
+    {"z", "ƵƶȤȥɀ"},
     {" ", "-\u00a0\u2010\u2011\u2012\u2013\u2014"},                         // word separators
     {"", "'.`\u02b9\u02bb\u02bc\u02bd\u02be\u02bf\u2018\u2019"},             // apostrophes and marks
 };
@@ -124,6 +128,71 @@ const Folding* FindFolding(char32_t character) {
   return found != Foldings.end() && found->character == character ? &*found : nullptr;
 }
 
+// The blocks of combining diacritical marks (accents, cedillas, tonos, breves...),
+// which a name is searched without whatever letter, of whatever script, they
+// stand on. Marks that are letters' parts in other scripts (vowel signs,
+// viramas, dakuten) are kept.
+struct CodeRange {
+  char32_t first, last;
+};
+constexpr CodeRange DiacriticalMarks[] = {
+    {0x0300, 0x036F},  // Combining Diacritical Marks
+    {0x1AB0, 0x1AFF},  // Combining Diacritical Marks Extended
+    {0x1DC0, 0x1DFF},  // Combining Diacritical Marks Supplement
+    {0x20D0, 0x20FF},  // Combining Diacritical Marks for Symbols
+    {0xFE20, 0xFE2F},  // Combining Half Marks
+};
+
+bool IsDiacriticalMark(char32_t character) {
+  return std::any_of(std::begin(DiacriticalMarks), std::end(DiacriticalMarks),
+                     [&](const CodeRange& range) { return character >= range.first && character <= range.last; });
+}
+
+void AppendCharacter(std::string& out, char32_t character) {
+  char bytes[U8_MAX_LENGTH];
+  std::int32_t length = 0;
+  UBool failed = false;
+  U8_APPEND(bytes, length, U8_MAX_LENGTH, static_cast<UChar32>(character), failed);
+  if (!failed) out.append(bytes, static_cast<std::size_t>(length));
+}
+
+// `text` (well-formed UTF-8) in a Unicode normalization form; as it is should
+// the normalizer fail.
+std::string Normalized(const icu::Normalizer2* (*form)(UErrorCode&), const std::string& text) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* normalizer = form(status);
+  if (U_FAILURE(status) || text.size() > static_cast<std::size_t>(INT32_MAX)) return text;
+  std::string out;
+  icu::StringByteSink<std::string> sink(&out, static_cast<std::int32_t>(text.size()));
+  normalizer->normalizeUTF8(0, icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())), sink, nullptr,
+                            status);
+  return U_SUCCESS(status) ? out : text;
+}
+
+// The well-formed characters of `text`, decomposed (NFD) and without their
+// diacritical marks, then composed again (NFC, which joins Hangul jamo and
+// kana with their voicing marks as before).
+std::string WithoutDiacriticalMarks(std::string_view text) {
+  std::string wellFormed;
+  wellFormed.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t start = at;
+    if (ReadCharacter(text, at)) wellFormed.append(text.substr(start, at - start));
+  }
+  const bool ascii = std::all_of(wellFormed.begin(), wellFormed.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return wellFormed;
+  const std::string decomposed = Normalized(&icu::Normalizer2::getNFDInstance, wellFormed);
+  std::string bare;
+  bare.reserve(decomposed.size());
+  for (std::size_t at = 0; at < decomposed.size();) {
+    const std::size_t start = at;
+    const auto character = ReadCharacter(decomposed, at);
+    if (character && !IsDiacriticalMark(*character)) bare.append(decomposed, start, at - start);
+  }
+  return Normalized(&icu::Normalizer2::getNFCInstance, bare);
+}
+
 void AppendFolded(std::string& out, std::string_view piece) {
   for (const char c : piece) {
     if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
@@ -137,25 +206,33 @@ void AppendFolded(std::string& out, std::string_view piece) {
 }  // namespace
 
 std::string FoldForSearch(std::string_view text) {
+  const std::string bare = WithoutDiacriticalMarks(text);
   std::string out;
-  out.reserve(text.size());
-  for (std::size_t at = 0; at < text.size();) {
+  out.reserve(bare.size());
+  for (std::size_t at = 0; at < bare.size();) {
     const std::size_t start = at;
-    const auto character = ReadCharacter(text, at);
+    const auto character = ReadCharacter(bare, at);
     if (!character) continue;
-    if (const Folding* folding = FindFolding(*character)) {
+    // Punctuation, and letters with strokes and ligatures in either case, by
+    // the table; other letters in their case-folded form (Unicode's simple
+    // case folding, so "Σ" and "ς" are both "σ").
+    const Folding* folding = FindFolding(*character);
+    if (folding == nullptr && *character < 0x80) {
+      AppendFolded(out, bare.substr(start, at - start));
+      continue;
+    }
+    const char32_t caseFolded = static_cast<char32_t>(u_foldCase(static_cast<UChar32>(*character), U_FOLD_CASE_DEFAULT));
+    if (folding == nullptr) folding = FindFolding(caseFolded);
+    if (folding != nullptr) {
       AppendFolded(out, folding->folded);
+    } else if (caseFolded < 0x80) {
+      AppendFolded(out, std::string(1, static_cast<char>(caseFolded)));  // the Kelvin sign, "K"
     } else {
-      AppendFolded(out, text.substr(start, at - start));
+      AppendCharacter(out, caseFolded);
     }
   }
   if (!out.empty() && out.back() == ' ') out.pop_back();
   return out;
-}
-
-bool IsLatinScript(std::string_view text) {
-  const std::string folded = FoldForSearch(text);
-  return std::all_of(folded.begin(), folded.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 }  // namespace zentara::places

@@ -5,18 +5,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <sstream>
 #include <tuple>
 
 #include "astro/engine/planets/zodiac_text.h"
+#include "astro/match/aspect_texts.h"
 #include "astro/match/chart_wheel.h"
+#include "astro/match/chart_wheel_svg.h"
+#include "astro/match/chart_wheel_drawing.h"
 
 namespace {
 
 using namespace zentara;
 
 constexpr double kAngleTolerance = 1e-9;  // degrees
+constexpr double kCanvasTolerance = 1e-9;  // canvas units
 
 std::string Listed(const std::vector<double>& angles) {
   std::ostringstream out;
@@ -163,6 +168,75 @@ TEST(LayoutChartWheel, TextsStayInsideTheirRingAtEveryAngle) {
       }
     }
   }
+}
+
+// Text goes into the SVG with the characters XML reserves escaped, so a label
+// holding them neither breaks the file nor adds markup.
+TEST(ChartWheelSvg, TextsAreEscaped) {
+  WheelDrawing drawing;
+  drawing.Side = 100;
+  drawing.Shapes.push_back(WheelText{50, 50, "<b>Mars & Venus</b> \"40\" 1\u00b0", 10, {}});
+  const std::string svg = ChartWheelSvg(drawing);
+  EXPECT_NE(svg.find(">&lt;b&gt;Mars &amp; Venus&lt;/b&gt; \"40\" 1\u00b0</text>"), std::string::npos) << svg;
+  EXPECT_EQ(svg.find("<b>"), std::string::npos) << svg;
+}
+
+// The aspects' lines of the worked couple on a canvas 600 wide: one a
+// aspect, from his point's true place to hers on the inner disc's edge, in the
+// colour of its tone, narrower the further from exact; a point on a line names
+// its aspect.
+TEST(AspectLines, TheWorkedCouplesLines) {
+  constexpr double side = 600, radius = 0.48 * side, centre = side / 2;
+  const ChartWheel wheel = LayoutChartWheel(kJohn, kMary);
+  const std::vector<WheelAspectLine> lines = AspectLines(wheel, side);
+  ASSERT_EQ(lines.size(), 44u);
+  // Row: the aspect's place in the list, its sentence, the screen angles of his
+  // and her point (180 + longitude - his ascendant, 253 43'), its colour, its width.
+  const struct {
+    std::size_t index;
+    const char* sentence;
+    double male, female;
+    Colour colour;
+    double width;
+  } rows[] = {
+      {0, "Neptune sextile Mercury, 0\u00B003' from exact", 180 + 249.35 - 253 - 43.0 / 60,
+       180 + 309.4 - 253 - 43.0 / 60, {25, 135, 75}, (0.003 + 0.006 * (1 - 3.0 / 360)) * radius},
+      {8, "Sun opposition Sun, 0\u00B038' from exact", 180 + 142.25 - 253 - 43.0 / 60,
+       180 + 321 + 37.0 / 60 - 253 - 43.0 / 60, {205, 40, 40}, (0.003 + 0.006 * (1 - 38.0 / 480)) * radius},
+      {43, "Ascendant sextile Sun, 7\u00B054' from exact", 180, 180 + 321 + 37.0 / 60 - 253 - 43.0 / 60,
+       {25, 135, 75}, (0.003 + 0.006 * (1 - 474.0 / 480)) * radius},
+  };
+  for (const auto& row : rows) {
+    const WheelAspectLine& line = lines[row.index];
+    const auto at = [&](double angle, double x, double y) {
+      const double radians = angle * std::numbers::pi / 180;
+      return std::abs(x - (centre + MaleRing.Inner * radius * std::cos(radians))) < kCanvasTolerance &&
+             std::abs(y - (centre - MaleRing.Inner * radius * std::sin(radians))) < kCanvasTolerance;
+    };
+    EXPECT_EQ(AspectSentence(line.Of), row.sentence) << row.index;
+    EXPECT_TRUE(at(row.male, line.Line.X1, line.Line.Y1) && at(row.female, line.Line.X2, line.Line.Y2))
+        << row.sentence << ": from " << line.Line.X1 << "," << line.Line.Y1 << " to " << line.Line.X2 << ","
+        << line.Line.Y2;
+    EXPECT_EQ(line.Line.Stroke, row.colour) << row.sentence;
+    EXPECT_NEAR(line.Line.StrokeWidth, row.width, kCanvasTolerance) << row.sentence;
+    // Its own middle names it; a point off every line names none.
+    const double middleX = (line.Line.X1 + line.Line.X2) / 2, middleY = (line.Line.Y1 + line.Line.Y2) / 2;
+    const auto named = AspectLineAt(lines, middleX, middleY, 3);
+    ASSERT_TRUE(named) << row.sentence;
+    EXPECT_EQ(AspectSentence(lines[*named].Of), row.sentence);
+  }
+  EXPECT_FALSE(AspectLineAt(lines, 10, 10, 3));
+  // The wheel draws the lines, the closest last, so on top.
+  const WheelDrawing drawing = DrawChartWheel(wheel, side);
+  std::vector<WheelLine> drawn;
+  for (const WheelShape& shape : drawing.Shapes) {
+    if (const auto* line = std::get_if<WheelLine>(&shape); line && line->Stroke == lines[0].Line.Stroke) {
+      drawn.push_back(*line);
+    }
+  }
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(drawn.back().X1, lines[0].Line.X1);
+  EXPECT_EQ(drawn.back().Y2, lines[0].Line.Y2);
 }
 
 }  // namespace

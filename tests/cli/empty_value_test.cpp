@@ -97,9 +97,11 @@ TEST(EmptyOptionValue, IsTheSameAsAnEmptyWordForEveryValueOption) {
       asTwoWords.insert(asTwoWords.begin() + 1, {spelt, ""});
       withEquals.insert(withEquals.begin() + 1, spelt + "=");
       const Outcome expected = RunCliOn(asTwoWords);
-      EXPECT_EQ(RunCliOn(withEquals), expected)
-          << Show(withEquals) << "\nshould do what " << Show(asTwoWords) << " does: exit " << expected.status
-          << "\n" << expected.out << expected.err;
+      const Outcome actual = RunCliOn(withEquals);
+      EXPECT_TRUE(actual == expected) << Show(withEquals) << "\nshould do what " << Show(asTwoWords)
+                                      << " does.\nExpected: exit " << expected.status << "\n" << expected.out
+                                      << expected.err << "\nActual: exit " << actual.status << "\n" << actual.out
+                                      << actual.err;
       ++checked;
     }
   }

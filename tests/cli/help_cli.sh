@@ -5,7 +5,7 @@ cli=$1
 source "$(dirname "$0")/cli_checks.sh"
 
 help=$("$cli" --help)
-for subcommand in numbers reading save open texts chart zones match place; do
+for subcommand in numbers reading save open texts chart zones match place people; do
   if grep -q "^  $subcommand " <<<"$help"; then passes=$((passes + 1)); else
     echo "--help does not list $subcommand"; failures=$((failures + 1)); fi
   check "$subcommand --help" 0 "-" "" "$cli" "$subcommand" --help

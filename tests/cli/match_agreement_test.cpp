@@ -1,7 +1,11 @@
 // zentara-cli match --batch against match for each couple: on random couples
 // of entries the form can hold, some of them failing its checks, every row
-// gives the positions and score that match gives, or match's refusal.
+// gives the positions and score that match --json gives, or match's refusal;
+// with --equinox date and --aspects, also the equinox and the aspects match
+// --json lists with the same options.
 #include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,7 +30,8 @@ const std::map<std::string, std::string> GoodEntry = {
     {"name", "Good"}, {"date", "1975-08-15"}, {"time", "14:30"}, {"zone", "34"},   {"dst", "0"},
     {"lat", "28N36"}, {"lon", "77E13"},       {"city", "Good"},  {"state", "Good"}, {"country", "Good"}};
 
-std::mt19937 engine(20500101);  // fixed: the same couples every run
+constexpr unsigned CoupleSeed = 20500101;
+std::mt19937 engine(CoupleSeed);  // reseeded: the same couples every run
 int Pick(int lowest, int highest) { return lowest + static_cast<int>(engine() % unsigned(highest - lowest + 1)); }
 std::string Number(int lowest, int highest, bool twoDigits = false) {
   const int n = Pick(lowest, highest);
@@ -50,10 +55,25 @@ Partner RandomPartner() {
   return p;
 }
 
-// match's exit status, its figures (28 positions, then the score) joined by
-// commas, and its error stream.
-std::tuple<int, std::string, std::string> RunMatch(const Partner& male, const Partner& female) {
-  std::vector<std::string> words = {"match"};
+// An aspect of match --json as the batch's column writes it: "venus-trine-mars
+// 1.20", the separation's degrees and minutes as degrees with two decimals.
+std::string AspectKey(const nlohmann::json& aspect) {
+  const std::string separation = aspect["separation"];  // "1°12'"
+  const int degrees = std::stoi(separation);
+  const int minutes = std::stoi(separation.substr(separation.find("\u00B0") + 2));
+  char decimals[16];
+  std::snprintf(decimals, sizeof decimals, "%.2f", degrees + minutes / 60.0 + 1e-9);
+  return std::string(aspect["male"]) + "-" + std::string(aspect["kind"]) + "-" + std::string(aspect["female"]) +
+         " " + decimals;
+}
+
+// match --json's exit status, its figures (28 positions, then the score) joined
+// by commas, followed with `extra` options by the equinox and the aspects as
+// the batch writes them, and its error stream.
+std::tuple<int, std::string, std::string> RunMatch(const Partner& male, const Partner& female,
+                                                   const std::vector<std::string>& extra = {}) {
+  std::vector<std::string> words = {"match", "--json"};
+  words.insert(words.end(), extra.begin(), extra.end());
   for (const auto& [sex, partner] : {std::pair{"male", &male}, {"female", &female}}) {
     for (std::size_t c = 0; c < Columns.size(); ++c) {
       const std::string option = "--" + std::string(sex) + "-" + Columns[c];
@@ -66,17 +86,27 @@ std::tuple<int, std::string, std::string> RunMatch(const Partner& male, const Pa
   }
   std::ostringstream out, err;
   const int status = zentara::cli::RunCli(words, {out, err});
+  if (status != 0) return {status, "", err.str()};
+  const nlohmann::json match = nlohmann::json::parse(out.str());
   std::string figures;
-  std::istringstream lines(out.str());
-  for (std::string line; std::getline(lines, line);) {
-    const std::size_t colon = line.find(": ");
-    if (colon == std::string::npos || line.starts_with("Universal time")) continue;
-    figures += (figures.empty() ? "" : ",") + line.substr(colon + 2);
+  const auto add = [&figures](const std::string& text) { figures += (figures.empty() ? "" : ",") + text; };
+  for (const char* partner : {"male", "female"}) {
+    for (const nlohmann::json& position : match[partner]["positions"]) add(position["text"]);
+  }
+  for (const char* number : {"power", "harmony", "ph", "percentage"}) add(std::to_string(int(match[number])));
+  add(match["comment"]);
+  if (!extra.empty()) {
+    add(match["equinox"]);
+    std::string aspects;
+    for (const nlohmann::json& aspect : match["aspects"]) aspects += (aspects.empty() ? "" : "; ") + AspectKey(aspect);
+    add(aspects);
   }
   return {status, figures, err.str()};
 }
 
-TEST(MatchBatch, AgreesWithMatchOnRandomCouples) {
+// The batch with `options` against match --json with the same.
+void ExpectBatchAgreesWithMatch(const std::vector<std::string>& options) {
+  engine.seed(CoupleSeed);
   // The female columns first, unlike the options.
   std::string csv;
   for (const char* sex : {"female-", "male-"}) {
@@ -94,15 +124,20 @@ TEST(MatchBatch, AgreesWithMatchOnRandomCouples) {
   const auto path = std::filesystem::temp_directory_path() / ("zentara-couples-" + std::to_string(::getpid()) + ".csv");
   std::ofstream(path) << csv;
   std::ostringstream out, err;
-  const int status = zentara::cli::RunCli({"match", "--batch", path.string()}, {out, err});
+  std::vector<std::string> words = {"match", "--batch", path.string()};
+  words.insert(words.end(), options.begin(), options.end());
+  const int status = zentara::cli::RunCli(words, {out, err});
   std::filesystem::remove(path);
+  // --aspects belongs to the batch alone: match always gives the aspects.
+  std::vector<std::string> matchOptions = options;
+  std::erase(matchOptions, "--aspects");
 
   std::istringstream rows(out.str()), refusals(err.str());
   std::string row, refusal;
   std::getline(rows, row);  // the header
   int refused = 0;
   for (int i = 0; i < CoupleCount; ++i) {
-    const auto [single, figures, message] = RunMatch(couples[i].first, couples[i].second);
+    const auto [single, figures, message] = RunMatch(couples[i].first, couples[i].second, matchOptions);
     const std::string couple = "row " + std::to_string(i + 2);
     if (single == 0) {
       ASSERT_TRUE(std::getline(rows, row)) << couple;
@@ -116,17 +151,27 @@ TEST(MatchBatch, AgreesWithMatchOnRandomCouples) {
       ASSERT_TRUE(refusal.starts_with(couple + ": ") && (refusal + "\n").ends_with(": " + message))
           << couple << ": batch '" << refusal << "', match '" << message << "'";
       // COLUMN is the entry the message is about: with that entry alone made
-      // good, match no longer gives the message.
+      // good, match no longer gives the message. Where both partners' same
+      // entry is bad and their messages read alike, the male one, checked
+      // first, is named: made good alone, the female one's message remains,
+      // and it is that one (made good too, the message goes).
       const std::size_t columnStart = couple.size() + 2;
       const std::string column = refusal.substr(columnStart, refusal.find(": ", columnStart) - columnStart);
-      Partner male = couples[i].first, female = couples[i].second;
-      Partner& named = column.starts_with("male-") ? male : female;
+      const bool maleNamed = column.starts_with("male-");
       const auto entry = std::find(Columns.begin(), Columns.end(), column.substr(column.find('-') + 1));
       ASSERT_NE(entry, Columns.end()) << refusal;
-      named[static_cast<std::size_t>(entry - Columns.begin())] = GoodEntry.at(*entry);
-      const auto [_, __, afterRepair] = RunMatch(male, female);
-      EXPECT_NE(afterRepair, message) << couple << ": the batch blames " << column << " for '" << refusal
-                                      << "', yet match says the same with that entry made good";
+      const std::size_t at = static_cast<std::size_t>(entry - Columns.begin());
+      const auto messageWithGood = [&](bool namedGood, bool otherGood) {
+        Partner male = couples[i].first, female = couples[i].second;
+        if (namedGood) (maleNamed ? male : female)[at] = GoodEntry.at(*entry);
+        if (otherGood) (maleNamed ? female : male)[at] = GoodEntry.at(*entry);
+        return std::get<2>(RunMatch(male, female, matchOptions));
+      };
+      const bool namedAlone = messageWithGood(true, false) != message;
+      const bool alikeForBoth = maleNamed && messageWithGood(false, true) == message &&
+                                messageWithGood(true, true) != message;
+      EXPECT_TRUE(namedAlone || alikeForBoth) << couple << ": the batch blames " << column << " for '" << refusal
+                                              << "', yet match says the same with that entry made good";
       ++refused;
     }
   }
@@ -134,6 +179,51 @@ TEST(MatchBatch, AgreesWithMatchOnRandomCouples) {
   EXPECT_FALSE(std::getline(refusals, refusal)) << refusal;
   EXPECT_GT(refused, 0);  // both roads were taken
   EXPECT_EQ(status, 1);
+}
+
+TEST(MatchBatch, AgreesWithMatchOnRandomCouples) { ExpectBatchAgreesWithMatch({}); }
+
+TEST(MatchBatch, AgreesWithMatchOnTheEquinoxAndTheAspects) {
+  ExpectBatchAgreesWithMatch({"--equinox", "date", "--aspects", "--orbs", "9,5,3"});
+}
+
+// Scored on several threads, the batch writes the same bytes, rows and
+// refusals alike in input order, as on one: over the random couples (bad rows
+// among good ones, in several runs of rows), and an input that ends in a row
+// the CSV reader cannot read.
+TEST(MatchBatch, AnyNumberOfJobsWritesTheSame) {
+  engine.seed(CoupleSeed);
+  std::string csv;
+  for (const char* sex : {"male-", "female-"}) {
+    for (const std::string& column : Columns) csv += sex + column + ",";
+  }
+  csv.back() = '\n';
+  constexpr int Couples = 3000;  // some twenty runs of rows
+  for (int i = 0; i < Couples; ++i) {
+    for (const Partner& partner : {RandomPartner(), RandomPartner()}) {
+      for (const std::string& text : partner) csv += text + ",";
+    }
+    csv.back() = '\n';
+    if (i % 97 == 0) csv += "a\"b,c\n";  // malformed quoting
+  }
+  csv += "\"open";
+  const auto path = std::filesystem::temp_directory_path() / ("zentara-jobs-" + std::to_string(::getpid()) + ".csv");
+  std::ofstream(path) << csv;
+  const auto run = [&](const char* jobs) {
+    std::ostringstream out, err;
+    const int status = zentara::cli::RunCli({"match", "--batch", path.string(), "--aspects", "--jobs", jobs}, {out, err});
+    return std::tuple{status, out.str(), err.str()};
+  };
+  const auto one = run("1");
+  EXPECT_EQ(std::get<0>(one), 1);
+  EXPECT_GT(std::count(std::get<1>(one).begin(), std::get<1>(one).end(), '\n'), Couples / 2);
+  for (const char* jobs : {"2", "3", "8"}) {
+    const auto many = run(jobs);
+    EXPECT_EQ(std::get<0>(many), std::get<0>(one)) << jobs << " jobs";
+    EXPECT_TRUE(std::get<1>(many) == std::get<1>(one)) << jobs << " jobs: the rows differ from one job's";
+    EXPECT_EQ(std::get<2>(many), std::get<2>(one)) << jobs << " jobs";
+  }
+  std::filesystem::remove(path);
 }
 
 }  // namespace

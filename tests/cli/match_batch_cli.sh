@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # zentara-cli match --batch: each row's figures as match gives them, quoted
-# fields, columns in another order, bad rows among good ones, and the header
-# row's errors.
+# fields, columns in another order, bad rows among good ones, the header row's
+# errors, the columns equinox and aspects, and a sample of couples scored as
+# before those columns came (tests/data/couples_sample_scored.csv).
 set -uo pipefail
 cli=$1
+data=$2
 source "$(dirname "$0")/cli_checks.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -27,7 +29,8 @@ figures() {
     if [ "${columns[i]}" = dst ]; then [ "${@:i+11:1}" = 1 ] && options+=(--female-dst)
     else options+=("--female-${columns[i]}" "${@:i+11:1}"); fi
   done
-  "$cli" match "${options[@]}" | grep -v -e '^Universal time' -e ':$' -e '^$' | sed 's/^[^:]*: //' | paste -sd,
+  "$cli" match "${options[@]}" | sed '/^Equinox:/,$d' | grep -v -e '^Universal time' -e ':$' -e '^$' |
+    sed 's/^[^:]*: //' | paste -sd,
 }
 same() {  # same NAME EXPECTED ACTUAL
   if [ -n "$2" ] && [ "$2" = "$3" ]; then passes=$((passes + 1)); else
@@ -68,5 +71,27 @@ echo "$header,male-name" >"$work/twice.csv"
 check "column twice" 2 "" "zentara-cli match: the header row names the column male-name twice" "$cli" match --batch "$work/twice.csv"
 check "empty input" 2 "" "" "$cli" match --batch /dev/null
 check "no such file" 3 "" "" "$cli" match --batch "$work/none.csv"
+
+# A spreadsheet's UTF-8 export starts with a byte order mark: the first column
+# is still named, and the output is the same.
+{ printf '\xEF\xBB\xBF'; cat "$work/couples.csv"; } >"$work/marked.csv"
+check "header with a byte order mark" 0 "$work/out.csv" "" "$cli" match --batch "$work/marked.csv"
+
+# Without the new options, and with --equinox j2000 but for its column, a
+# sample of couples comes out byte for byte as it did before those options.
+check "the sample, as before" 0 "$data/couples_sample_scored.csv" "" "$cli" match --batch "$data/couples_sample.csv"
+"$cli" match --batch "$data/couples_sample.csv" --equinox j2000 >"$work/j2000.csv"
+same "--equinox j2000 adds only its column" "$(sed 's/$/,equinox/;2,$s/,equinox$/,j2000/' "$data/couples_sample_scored.csv" | md5sum)" \
+  "$(md5sum <"$work/j2000.csv")"
+
+# --equinox date and --aspects: the columns after the comment, the positions of
+# date, and the aspects as match lists them (his point first, closest first).
+"$cli" match --batch "$work/couples.csv" --equinox date --aspects --orbs 8,6,4 >"$work/aspects.csv"
+same "header with both columns" "comment,equinox,aspects" "$(head -n 1 "$work/aspects.csv" | cut -d, -f53-)"
+same "the sun of date" "21 Leo 55" "$(sed -n 2p "$work/aspects.csv" | cut -d, -f21)"
+same "the equinox column" "date" "$(sed -n 2p "$work/aspects.csv" | cut -d, -f54)"
+listed=$("$cli" match "--batch=$work/couples.csv" --aspects | sed -n 2p | cut -d, -f54 | tr ';' '\n' | sed 's/^ //' | head -n 3 | paste -sd'|')
+same "the aspects column" "neptune-sextile-mercury 0.05|moon-sextile-n-node 0.22|jupiter-square-mars 0.22" "$listed"
+check "--orbs without --aspects" 2 "" "" "$cli" match --batch "$work/couples.csv" --orbs 8,6,4
 
 finish

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One whole astrological match in the real program, in a private X server,
 # driven from the keyboard: the start form, the entry form (a refused key on the
-# way), Analyze Compatibility, the report frame, Back to a fresh entry form, and
-# Exit.
+# way), Analyze Compatibility, the report frame, Print without a printer, the
+# positions on the equinox of date chosen and remembered, Back to a fresh entry
+# form, and Exit.
 set -euo pipefail
 program=$1
 
@@ -46,10 +47,18 @@ frame_size=$(size_of "$frame")
 echo "report frame $frame, $frame_size"
 [ "$frame_size" != "$entry_size" ] || fail "the window after Analyze looks like the entry form"
 
-# Print without a printer does nothing visible.
+# Print without a printer says so in a message box, which Enter closes.
 keys alt+p
-sleep 0.5
-[ "$(visible)" = "$frame" ] || fail "Print changed the windows"
+box=$(await_window "$frame") || fail "Print without a printer said nothing"
+keys Return
+[ "$(await_window "$box" alone)" = "$frame" ] || fail "the message box did not return to the frame"
+
+# File > Positions on the Equinox of Date: the choice is kept in the settings.
+keys alt+f d
+settings=$XDG_CONFIG_HOME/zentara/zentara.ini
+for _ in $(seq 50); do grep -qx "PositionsEquinox=date" "$settings" 2>/dev/null && break; sleep 0.1; done
+grep -qx "PositionsEquinox=date" "$settings" || fail "the equinox of date was not remembered: $(cat "$settings")"
+[ "$(visible)" = "$frame" ] || fail "choosing the equinox changed the windows"
 
 # File > Back: a fresh entry form, the frame gone.
 keys alt+f b

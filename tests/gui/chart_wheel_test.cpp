@@ -1,17 +1,25 @@
 // The chart wheel in the astro report frame: its window beside the report, the
 // Window menu, the picture against a golden one, drawing at the window's size,
-// and the frame's files: SVG (the golden file zentara-cli match --svg also
-// writes), PNG and PDF, and what a failed save does.
+// the aspects' tab and the hovered names, the equinox and orbs chosen in the
+// File menu, and the frame's files: SVG (the golden file zentara-cli match
+// --svg also writes), PNG and PDF, and what a failed save does.
 #include <QAction>
+#include <QHelpEvent>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolTip>
 #include <QImageReader>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <sys/stat.h>
 
 #include "astro/match/MDIForm1.h"
 #include "astro/engine/planets/zodiac_text.h"
+#include "astro/match/aspect_grid_view.h"
+#include "astro/match/frmAspectOrbs.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
@@ -75,6 +83,16 @@ class ChartWheelTest : public QObject {
 
   void trigger(const char* name) { frame_->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
   QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
+  QString setting(const char* name) const {
+    return fake_->settings.value(platform::FakePlatform::settingKey("zentara", "Settings", QString::fromLatin1(name)));
+  }
+  QString row(const char* array, int slot) const { return shell::ArrayMember<QLabel>(report_, array, slot)->text(); }
+  // The centre of a square of the aspect grid, counting the headers as row and column 0.
+  QPoint square(int row, int column) const {
+    const auto* grid = frame_->aspects()->gridView();
+    const double side = qMin(grid->width(), grid->height()) / double(zentara::AspectGridSquares);
+    return QPoint(qRound((column + 0.5) * side), qRound((row + 0.5) * side));
+  }
 
  private slots:
   void init() {
@@ -211,7 +229,7 @@ class ChartWheelTest : public QObject {
     fake_->fileNames = {path("report")};
     trigger("mnuExportPDF");
     QCOMPARE(fake_->fileDialogs.last().request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
-    QCOMPARE(PdfPageCount(path("report.pdf")), 2);
+    QCOMPARE(PdfPageCount(path("report.pdf")), 3);
     // Page 1 is the report as the frame shows it, whole.
     const QList<QImage> firstPage = PdfPageImages(path("report.pdf"), 1);
     QCOMPARE(firstPage.size(), 1);
@@ -222,10 +240,134 @@ class ChartWheelTest : public QObject {
                             .arg(firstPage[0].width()).arg(firstPage[0].height()).arg(difference)
                             .arg(shown.width()).arg(shown.height())));
     const QString wheelPage = PdfText(path("report.pdf"), 2, 2);
-    for (const QString& text : {QStringLiteral("Inner: Male"), QStringLiteral("Asc"), QStringLiteral("\u2609")}) {
+    for (const QString& text : {QStringLiteral("Inner: Male"), QStringLiteral("Asc"), QStringLiteral("\u2609"),
+                                QStringLiteral("equinox of J2000")}) {
       QVERIFY2(wheelPage.contains(text), qPrintable(text + " is not on the wheel's page: " + wheelPage));
     }
+    // Page 3: the aspects' grid, the tightest five and the equinox.
+    const QString aspectsPage = PdfText(path("report.pdf"), 3, 3);
+    for (const QString& text : {QStringLiteral("Tightest aspects:"), QStringLiteral("Neptune sextile Mercury, 0\u00B003' from exact"),
+                                QStringLiteral("Pluto conjunction North Node, 0\u00B016' from exact"),
+                                QStringLiteral("\u25B3"), QStringLiteral("3\u00B059'"),
+                                QStringLiteral("Sun to Pluto on the equinox of J2000")}) {
+      QVERIFY2(aspectsPage.contains(text), qPrintable(text + " is not on the aspects' page: " + aspectsPage));
+    }
     QVERIFY(fake_->messages.isEmpty());
+  }
+
+  void theAspectsTabShowsTheGridAndTheTightestFive() {
+    QTabWidget* tabs = frame_->wheelTabs();
+    QCOMPARE(tabs->tabText(0) + "|" + tabs->tabText(1), QStringLiteral("Chart Wheel|Aspects"));
+    trigger("mnuAspects");
+    QCOMPARE(tabs->currentWidget(), static_cast<QWidget*>(frame_->aspects()));
+    QCOMPARE(frame_->area()->activeSubWindow(), frame_->wheelWindow());
+    QCOMPARE(frame_->aspects()->tightest()->text(),
+             QStringLiteral("Tightest aspects:\nNeptune sextile Mercury, 0\u00B003' from exact\n"
+                            "Moon sextile North Node, 0\u00B013' from exact\nJupiter square Mars, 0\u00B013' from exact\n"
+                            "Midheaven sextile Mars, 0\u00B014' from exact\n"
+                            "Pluto conjunction North Node, 0\u00B016' from exact"));
+    // Hovering a cell names its aspect, a header its point, an empty cell nothing.
+    auto* grid = frame_->aspects()->gridView();
+    QCoreApplication::processEvents();
+    const struct {
+      int row, column;
+      const char* named;
+    } hovered[] = {{9, 3, "Neptune sextile Mercury, 0\u00B003' from exact"},  // his Neptune, her Mercury
+                   {1, 1, "Sun opposition Sun, 0\u00B038' from exact"},
+                   {13, 2, "Midheaven opposition Moon, 3\u00B026' from exact"},
+                   {9, 0, "His Neptune"}, {0, 3, "Her Mercury"}, {1, 2, ""}, {0, 0, ""}};
+    for (const auto& cell : hovered) {
+      QCOMPARE(grid->toolTipAt(square(cell.row, cell.column)), QString::fromUtf8(cell.named));
+    }
+    QHelpEvent help(QEvent::ToolTip, square(9, 3), grid->mapToGlobal(square(9, 3)));
+    QCoreApplication::sendEvent(grid, &help);
+    QTRY_COMPARE(QToolTip::text(), QString::fromUtf8(hovered[0].named));
+    QToolTip::hideText();
+    // Every cell of the grid holds its row's and column's aspect.
+    std::size_t filled = 0;
+    for (std::size_t r = 0; r < zentara::AspectPointCount; ++r) {
+      for (std::size_t c = 0; c < zentara::AspectPointCount; ++c) {
+        if (const auto& aspect = grid->grid().Cells[r][c]) {
+          QCOMPARE(std::pair(aspect->Male, aspect->Female), std::pair(zentara::AspectPoints[r], zentara::AspectPoints[c]));
+          ++filled;
+        }
+      }
+    }
+    QCOMPARE(filled, 44u);
+  }
+
+  void hoveringALineOfTheWheelNamesItsAspect() {
+    astro::ChartWheelView* view = frame_->wheel();
+    view->resize(500, 400);
+    const int side = 400;
+    const std::vector<zentara::WheelAspectLine> lines = zentara::AspectLines(view->wheel(), side);
+    QCOMPARE(lines.size(), 44u);
+    const zentara::WheelLine& tightest = lines[0].Line;
+    const QPoint middle(qRound((tightest.X1 + tightest.X2) / 2 + 50), qRound((tightest.Y1 + tightest.Y2) / 2));
+    QCOMPARE(view->toolTipAt(middle), QStringLiteral("Neptune sextile Mercury, 0\u00B003' from exact"));
+    QCOMPARE(view->toolTipAt(QPoint(60, 10)), QString());  // the corner, off every line
+  }
+
+  void theEquinoxOfDateRedoesTheMatchAndIsRemembered() {
+    const QString power = Child<QLabel>(report_, "lblPower")->text();
+    QCOMPARE(Child<QLabel>(report_, "lblEquinox")->text(), QStringLiteral("Sun to Pluto on the equinox of J2000"));
+    QAction* entry = frame_->findChild<QAction*>("mnuEquinoxOfDate");
+    QCOMPARE(entry->text() + (entry->isCheckable() ? " checkable" : ""),
+             QStringLiteral("Positions on the Equinox of &Date checkable"));
+    QVERIFY(!entry->isChecked());
+    entry->trigger();
+    QVERIFY(entry->isChecked());
+    QCOMPARE(setting("PositionsEquinox"), QStringLiteral("date"));
+    // 1975 and 1978: the Sun to Pluto 21' to 19' back; the Moon, the angles and the figures stay.
+    QCOMPARE(QStringList({row("lblPlanetPosition_Male", 0), row("lblPlanetPosition_Male", 1),
+                          row("lblPlanetPosition_Female", 0), row("lblPlanetPosition_Female", 12),
+                          Child<QLabel>(report_, "lblPower")->text(), Child<QLabel>(report_, "lblEquinox")->text()}),
+             QStringList({"21 Leo 55", "07 Sag 42", "21 Aqu 19", "15 Cap 07", power,
+                          "Positions on the equinox of date"}));
+    const zentara::ChartWheel& wheel = frame_->wheel()->wheel();
+    QCOMPARE(wheel.PositionsEquinox, zentara::Equinox::OfDate);
+    QCOMPARE(wheel.Male[zentara::SunSlot].Position.Minutes, 55);
+    QCOMPARE(frame_->aspects()->gridView()->grid().Cells, zentara::ArrangeAspectGrid(wheel.Aspects).Cells);
+    // Saved pictures follow: the SVG states the equinox of date.
+    fake_->fileNames = {path("wheel.svg")};
+    trigger("mnuSavePicture");
+    QVERIFY(FileBytes(path("wheel.svg")).contains(">equinox of date</text>"));
+    entry->trigger();
+    QCOMPARE(setting("PositionsEquinox"), QStringLiteral("j2000"));
+    QCOMPARE(row("lblPlanetPosition_Male", 0), QStringLiteral("22 Leo 15"));
+  }
+
+  void theOrbsBoxChangesTheAspectsAndIsRemembered() {
+    trigger("mnuAspectOrbs");
+    auto* box = OpenForm<astro::frmAspectOrbs>(*fake_);
+    QVERIFY(box && fake_->modalShown.last().data() == box);
+    QSpinBox* orbs[] = {Child<QSpinBox>(box, "spnLuminaries"), Child<QSpinBox>(box, "spnPlanets"),
+                        Child<QSpinBox>(box, "spnPoints")};
+    QCOMPARE(QList<int>({orbs[0]->value(), orbs[1]->value(), orbs[2]->value(), orbs[0]->maximum()}),
+             QList<int>({8, 6, 4, 10}));
+    orbs[0]->setValue(1), orbs[1]->setValue(1), orbs[2]->setValue(0);
+    QTest::mouseClick(Child<QPushButton>(box, "cmdCancel"), Qt::LeftButton);
+    ProcessDeletions();
+    QCOMPARE(frame_->wheel()->wheel().Aspects.size(), 44u);
+    QVERIFY(setting("AspectOrbs").isEmpty());
+
+    trigger("mnuAspectOrbs");
+    box = OpenForm<astro::frmAspectOrbs>(*fake_);
+    Child<QSpinBox>(box, "spnLuminaries")->setValue(1);
+    Child<QSpinBox>(box, "spnPlanets")->setValue(1);
+    Child<QSpinBox>(box, "spnPoints")->setValue(0);
+    QTest::mouseClick(Child<QPushButton>(box, "cmdOK"), Qt::LeftButton);
+    ProcessDeletions();
+    QCOMPARE(setting("AspectOrbs"), QStringLiteral("1,1,0"));
+    QCOMPARE(frame_->wheel()->wheel().Aspects.size(), 9u);
+    QCOMPARE(zentara::AspectLines(frame_->wheel()->wheel(), 480).size(), 9u);
+    QVERIFY(frame_->aspects()->tightest()->text().endsWith("Pluto conjunction North Node, 0\u00B016' from exact"));
+    // A new frame starts from the orbs remembered.
+    auto* report = new astro::frmReport(JohnAndMary());
+    report->Fill(*zentara::CalculateAstroMatch(JohnAndMary()));
+    QPointer<MDIForm1> another = new MDIForm1(report);
+    QCOMPARE(another->wheel()->wheel().Aspects.size(), 9u);
+    another->unload();
   }
 
   void aFailedSaveSaysWhyAndKeepsTheEarlierFile() {

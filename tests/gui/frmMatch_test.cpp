@@ -251,6 +251,21 @@ class FrmMatchTest : public QObject {
     QVERIFY(shell::ArrayMember<QLabel>(report, "lblPlanetPosition_Female", 1)->text() != "07 Sag 42");
   }
 
+  // A remembered "Positions on the Equinox of Date" gives the report the
+  // positions of date, says so, and has its menu entry checked.
+  void analyzeUsesTheRememberedEquinox() {
+    fake_->settings[platform::FakePlatform::settingKey("zentara", "Settings", "PositionsEquinox")] = "date";
+    fillValid();
+    trigger("mnuCalculate");
+    ProcessDeletions();
+    auto* frame = OpenForm<astro::MDIForm1>(*fake_);
+    QVERIFY(frame);
+    QCOMPARE(QStringList({shell::ArrayMember<QLabel>(frame->report(), "lblPlanetPosition_Male", 0)->text(),
+                          Child<QLabel>(frame->report(), "lblEquinox")->text()}),
+             QStringList({"21 Leo 55", "Positions on the equinox of date"}));
+    QVERIFY(frame->findChild<QAction*>("mnuEquinoxOfDate")->isChecked());
+  }
+
   void everyExitEndsTheProgram() {
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"close box", [this] { form_->close(); }},

@@ -1,7 +1,8 @@
 // The look-up window of a birthplace over the atlas the build made: opened by
 // each partner's button with the form's place, Fill In into that partner's
-// coordinates, zone and box and nowhere else, the keys, Search the Web as
-// before, and the window when the atlas cannot be loaded.
+// coordinates, zone and box and nowhere else, the keys, a country that is
+// none and the closest names under the list, Search the Web as before, and
+// the window when the atlas cannot be loaded.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -157,6 +158,19 @@ class PlaceLookupTest : public QObject {
       return text(degrees)->text() + direction + QString("%1").arg(text(minutes)->text().toInt(), 2, 10, QChar('0'));
     };
     QCOMPARE(boxes("txtFLD", "txtFLM", 'N') + boxes("txtFLoD", "txtFLoM", 'W'), latitude + longitude);
+  }
+
+  void aCountryThatIsNoneAndTheClosestNamesAreSaidUnderTheList() {
+    frmPlaceLookup* window = lookUp("M", {"Mumbai", "Maharashtra", "Holland"});
+    QVERIFY(window);
+    auto* status = Child<QLabel>(window, "lblStatus");
+    QCOMPARE(status->text(), QStringLiteral("No country named Holland: the country is left out. 1 place found."));
+    Child<QLineEdit>(window, "txtLookupCity")->setText("Chicgo");
+    QCOMPARE(Child<QTreeWidget>(window, "lstPlaces")->topLevelItemCount(), 0);
+    QVERIFY2(status->text().startsWith("No country named Holland. No place is named \"Chicgo\" or has a name "
+                                       "beginning with it. Did you mean \"Chicago\", "),
+             qPrintable(status->text()));
+    QVERIFY(!Child<QPushButton>(window, "cmdFill")->isEnabled());
   }
 
   void searchTheWebMakesTheFormsWebLookUp() {

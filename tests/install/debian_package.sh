@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # cpack makes the Debian package; lintian finds no error in it; its control
-# data names the package, its version and the libraries' packages; and its
-# files, unpacked into a folder of their own, run and find their atlas there.
+# data names the package, its version and the libraries' packages, and
+# recommends bash-completion; and its files, unpacked into a folder of their
+# own, run and find their atlas there, and bash-completion finds zentara-cli's
+# completion there.
 set -uo pipefail
 build=$1
 failures=0
@@ -22,6 +24,9 @@ for library in libc6 libqt6widgets6 libqt6svg6 tzdata; do
   grep -qE "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
+grep -qE "(^|, )bash-completion( |,|$)" <<<"$(dpkg-deb -f "$deb" Recommends)" ||
+  fail "Recommends lacks bash-completion: $(dpkg-deb -f "$deb" Recommends)"
+
 lintian --fail-on error --tag-display-limit 0 "$deb" 2>&1 | grep -v "running with root privileges" >"$work/lintian.txt"
 [ "${PIPESTATUS[0]}" -eq 0 ] || { cat "$work/lintian.txt"; fail "lintian reports errors"; }
 
@@ -31,5 +36,8 @@ cli=$work/unpacked/usr/bin/zentara-cli
 found=$("$cli" place London --json 2>&1)
 grep -qF '"name":"London"' <<<"$found" && grep -qF '"timezone":"Europe/London"' <<<"$found" ||
   fail "unpacked place London --json: $found"
+
+completed=$(bash "$(dirname "$0")/installed_completion.sh" "$work/unpacked/usr/share" "zentara-cli ma" 2>&1)
+[ "$completed" = "zentara-cli ma: match" ] || fail "the unpacked completion offers: $completed"
 
 [ "$failures" -eq 0 ] && echo "the package is sound" || exit 1

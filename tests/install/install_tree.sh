@@ -2,7 +2,8 @@
 # cmake --install into a fresh prefix: the desktop entry and the metainfo pass
 # their validators and name the installed icon and entry, every icon size is
 # the size its folder says, the manual page formats cleanly and covers every
-# subcommand and option of zentara-cli, and the installed programs find their
+# subcommand and option of zentara-cli, bash-completion finds zentara-cli's
+# completion, and the installed programs find their
 # data beside themselves, also once the tree is moved, or say it is missing.
 set -uo pipefail
 build=$1
@@ -47,6 +48,13 @@ for subcommand in $subcommands; do
     grep -qF -- "$option" <<<"$text" || fail "the manual page lacks $subcommand $option"
   done
 done
+
+# zentara-cli's bash completion, where bash-completion looks for it under the
+# prefix's share folder, and found there.
+[ -f "$share/bash-completion/completions/zentara-cli" ] || fail "no bash completion for zentara-cli"
+completed=$(bash "$(dirname "$0")/installed_completion.sh" "$share" "zentara-cli ma" "zentara-cli match --male-d" 2>&1)
+grep -qxF "zentara-cli ma: match" <<<"$completed" && grep -qxF "zentara-cli match --male-d: --male-date --male-dst" <<<"$completed" ||
+  fail "the installed completion offers: $completed"
 
 # The installed tree, where it was installed and moved elsewhere.
 for root in "$work/usr" "$work/moved/elsewhere"; do

@@ -22,14 +22,23 @@ TEST(LookUpPlaces, LeavesOutWhatRulesOutEveryPlaceAndSaysSo) {
     const char* status;
   };
   const Case cases[] = {
-      {"Delhi", "Delhi", "India", Widening::WithoutState, "IN",  // no state on record for Delhi
-       "No \"Delhi\" in the state \"Delhi\": the state is left out. 1 place found."},
+      {"Delhi", "Delhi", "India", Widening::None, "IN", "1 place found."},
+      {"Delhi", "Punjab", "India", Widening::WithoutState, "IN",
+       "No \"Delhi\" in the state \"Punjab\": the state is left out. 1 place found."},
+      {"Springfield", "Illinois", "India", Widening::WithoutCountry, "US",
+       "No \"Springfield\" in the country \"India\": the country is left out. 1 place found."},
       {"Springfield", "Illinois", "The States", Widening::WithoutCountry, "US",
-       "No \"Springfield\" in the country \"The States\": the country is left out. 1 place found."},
+       "No country named The States: the country is left out. 1 place found."},
       {"Mumbai", "X", "Y", Widening::WithoutEither, "IN",
-       "No \"Mumbai\" with the state \"X\" or the country \"Y\": both are left out. 1 place found."},
+       "No country named Y, and no \"Mumbai\" in the state \"X\": both are left out. 1 place found."},
       {"s", "", "", Widening::None, "CN", "The first 50 places found; type more of the name to narrow them."},
       {"Zzqq", "Delhi", "India", Widening::None, "", "No place is named \"Zzqq\" or has a name beginning with it."},
+      {"Zzqq", "", "Holland", Widening::None, "",
+       "No country named Holland. No place is named \"Zzqq\" or has a name beginning with it."},
+      {"Edinbrugh", "", "", Widening::None, "",
+       "No place is named \"Edinbrugh\" or has a name beginning with it. Did you mean \"Edinburgh\"?"},
+      {"Philadelfia", "", "United States", Widening::None, "",
+       "No place is named \"Philadelfia\" or has a name beginning with it. Did you mean \"Philadelphia\"?"},
       {" - ", "Delhi", "India", Widening::None, "", "Type the name of the city."},
   };
   for (const Case& c : cases) {

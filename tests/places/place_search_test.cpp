@@ -23,18 +23,35 @@ TEST(PlaceSearch, FirstMatchIsThePlaceMeant) {
   };
   const Case cases[] = {
       {"London", "", "", "London", "England", "GB"},         // the capital before every other London
-      {"Bombay", "", "", "Mumbai", "", "IN"},                // another name, before the village called Bombay
-      {"sao paulo", "", "", "São Paulo", "", "BR"},          // without its accent
-      {"SAO-PAULO", "", "", "São Paulo", "", "BR"},
+      {"Bombay", "", "", "Mumbai", "Maharashtra", "IN"},     // another name, before the village called Bombay
+      {"sao paulo", "", "", "São Paulo", "São Paulo", "BR"},  // without its accent
+      {"SAO-PAULO", "", "", "São Paulo", "São Paulo", "BR"},
+      {"Sa\u0303o Paulo", "", "", "São Paulo", "São Paulo", "BR"},  // the accent as a combining mark (NFD)
       {"Lond", "", "", "London", "England", "GB"},           // a prefix while typing
-      {"Münch", "", "", "Munich", "", "DE"},            // prefix of another name, München
+      {"Münch", "", "", "Munich", "Bavaria", "DE"},          // prefix of another name, München
       {"Springfield", "", "", "Springfield", "Missouri", "US"},  // the largest
       {"Springfield", "Illinois", "", "Springfield", "Illinois", "US"},
       {"Springfield", "IL", "", "Springfield", "Illinois", "US"},
       {"Springfield", "il", "usa", "Springfield", "Illinois", "US"},
-      {"London", "", "Canada", "London", "", "CA"},          // country by name
-      {"London", "", "CA", "London", "", "CA"},              // and by code
+      {"London", "", "Canada", "London", "Ontario", "CA"},   // country by name
+      {"London", "", "CA", "London", "Ontario", "CA"},       // and by code
       {"Paris", "", "United States", "Paris", "Texas", "US"},
+      // GeoNames' own region names, wherever its region codes are not ISO 3166-2 ones
+      {"Paris", "", "FR", "Paris", "Île-de-France", "FR"},
+      {"Marseille", "", "", "Marseille", "Provence-Alpes-Côte d'Azur", "FR"},
+      {"Tokyo", "", "", "Tokyo", "Tokyo", "JP"},
+      {"Kyiv", "", "", "Kyiv", "Kyiv City", "UA"},
+      {"Tehran", "", "", "Tehran", "Tehran", "IR"},
+      // a region by its name, its ISO 3166-2 code or its name in the country's language
+      {"London", "Ontario", "", "London", "Ontario", "CA"},
+      {"London", "ON", "", "London", "Ontario", "CA"},
+      {"Munich", "Bavaria", "", "Munich", "Bavaria", "DE"},
+      {"Munich", "Bayern", "", "Munich", "Bavaria", "DE"},
+      {"Munich", "BY", "", "Munich", "Bavaria", "DE"},
+      {"Perth", "WA", "", "Perth", "Western Australia", "AU"},
+      {"Mumbai", "Maharashtra", "", "Mumbai", "Maharashtra", "IN"},
+      {"Newcastle", "NSW", "", "Newcastle", "New South Wales", "AU"},  // not Newcastle, KwaZulu-Natal
+      {"Newcastle", "New South Wales", "Australia", "Newcastle", "New South Wales", "AU"},
   };
   for (const Case& c : cases) {
     const std::string what = std::string("query '") + c.name + "' region '" + c.region + "' country '" + c.country + "'";
@@ -79,6 +96,58 @@ TEST(PlaceSearch, OrderAndNarrowingHoldForEveryMatch) {
         ASSERT_GE(previous.population, place.population) << what << ": " << previous.name << " before " << place.name;
       }
       ASSERT_NE(matches[i - 1].place, matches[i].place) << what << ": " << place.name << " listed twice";
+    }
+  }
+}
+
+// A comma before the region or country, abbreviated saints, forts and mounts,
+// and names in their own script.
+TEST(PlaceSearch, NamesAsPeopleTypeThem) {
+  struct Case {
+    const char* name;
+    const char* expectedName;
+    const char* expectedRegion;
+    const char* expectedCountry;
+  };
+  const Case cases[] = {
+      {"Washington, DC", "Washington", "District of Columbia", "US"},  // not Washington, England
+      {"Springfield, IL", "Springfield", "Illinois", "US"},
+      {"springfield , illinois, usa", "Springfield", "Illinois", "US"},
+      {"Springfield, Ill", "Springfield", "Illinois", "US"},  // the last part as it is being typed
+      {"Paris, France", "Paris", "Île-de-France", "FR"},
+      {"Paris, TX", "Paris", "Texas", "US"},
+      {"Ft. Worth", "Fort Worth", "Texas", "US"},
+      {"Ft Worth", "Fort Worth", "Texas", "US"},
+      {"St. Louis", "St. Louis", "Missouri", "US"},
+      {"Saint Louis", "St. Louis", "Missouri", "US"},
+      {"St Louis", "St. Louis", "Missouri", "US"},
+      {"Москва", "Moscow", "Moscow", "RU"},
+      {"МОСКВА", "Moscow", "Moscow", "RU"},
+      {"東京", "Tokyo", "Tokyo", "JP"},
+      {"القاهرة", "Cairo", "Cairo", "EG"},
+  };
+  for (const Case& c : cases) {
+    const auto matches = RealAtlas().Search(PlaceQuery{c.name, "", "", 3});
+    ASSERT_FALSE(matches.empty()) << c.name;
+    const auto first = RealAtlas().PlaceAt(matches.front().place);
+    EXPECT_EQ(std::string(first.name) + ", " + std::string(first.regionName) + ", " + std::string(first.countryCode),
+              std::string(c.expectedName) + ", " + c.expectedRegion + ", " + c.expectedCountry)
+        << c.name;
+  }
+}
+
+TEST(PlaceSearch, AbbreviationsFindAndRankTheSamePlaces) {
+  const std::pair<const char*, const char*> pairs[] = {
+      {"Mt. Vernon", "Mount Vernon"}, {"Ft Myers", "Fort Myers"}, {"St. Petersburg", "Saint Petersburg"}};
+  for (const auto& [abbreviated, full] : pairs) {
+    const auto a = RealAtlas().Search(PlaceQuery{abbreviated, "", "", 0});
+    const auto b = RealAtlas().Search(PlaceQuery{full, "", "", 0});
+    ASSERT_FALSE(a.empty()) << abbreviated;
+    ASSERT_EQ(a.size(), b.size()) << abbreviated << " against " << full;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      EXPECT_TRUE(a[i].place == b[i].place && a[i].kind == b[i].kind)
+          << abbreviated << " against " << full << ", match " << i << ": " << RealAtlas().PlaceAt(a[i].place).name
+          << " against " << RealAtlas().PlaceAt(b[i].place).name;
     }
   }
 }

@@ -4,14 +4,18 @@
 #include "astro/engine/planets/lunar_nodes.h"
 #include "astro/engine/planets/planet_elements.h"
 #include "astro/engine/planets/planet_longitude.h"
+#include "astro/engine/planets/precession.h"
 #include "astro/engine/planets/zodiac_text.h"
 
 namespace zentara::modPlanetPosition_Western {
 
 namespace {
 
-ChartPositions maleChart;
-ChartPositions femaleChart;
+// One pair of tables for each thread: the desktop's one thread sees the two
+// process-wide tables it always had, and threads computing charts side by side
+// (zentara-cli match --batch --jobs) never write each other's.
+thread_local ChartPositions maleChart;
+thread_local ChartPositions femaleChart;
 
 // The body of the element table shown in each planet slot.
 struct PlanetSlot {
@@ -32,14 +36,16 @@ double ChartDayNumber(const BirthMoment& birth, double birthUniversalTime) {
 }
 
 const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles& angles,
-                                     std::string_view moonPositionText, bool isMale) {
+                                     std::string_view moonPositionText, bool isMale, Equinox equinox) {
   const double d = ChartDayNumber(birth, angles.BirthUniversalTime);
   const double rahu = NorthNodeLongitude(d);
   const double ketu = SouthNodeLongitude(rahu);
 
   ChartPositions& chart = isMale ? maleChart : femaleChart;
   for (const PlanetSlot& planet : PlanetSlots) {
-    chart[planet.Slot] = FormatSlotText(FormatZodiacPosition(PlanetLongitude(planet.Body, d)));
+    double longitude = PlanetLongitude(planet.Body, d);
+    if (equinox == Equinox::OfDate) longitude = PrecessToDate(longitude, d);
+    chart[planet.Slot] = FormatSlotText(FormatZodiacPosition(longitude));
   }
   chart[MoonSlot] = FormatSlotText(moonPositionText);
   chart[NorthNodeSlot] = FormatSlotText(FormatZodiacPosition(rahu));

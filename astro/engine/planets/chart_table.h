@@ -4,12 +4,13 @@
 // For one partner the steps run in this order: CalculateAngles (chart_angles.h),
 // then the lunar engine's CalculateMoonPosition, then CalculateChart with the
 // partner's flag. The process keeps one table for the male partner and one for
-// the female partner; each call overwrites slots 0 to 13 of one of them and
-// leaves the other alone.
+// the female partner (each thread its own pair); each call overwrites slots 0
+// to 13 of one of them and leaves the other alone.
 #pragma once
 #include <string_view>
 
 #include "astro/engine/birth_moment.h"
+#include "astro/engine/equinox.h"
 #include "astro/engine/planets/chart_angles.h"
 
 namespace zentara::modPlanetPosition_Western {
@@ -22,9 +23,12 @@ double ChartDayNumber(const BirthMoment& birth, double birthUniversalTime);
 // slot 0 the Sun, 1 the Moon (from `moonPositionText`, the lunar engine's
 // zodiac position text for the same birth), 2 to 9 Mercury to Pluto, 10 Rahu,
 // 11 Ketu, 12 the ascendant and 13 the midheaven (from `angles`, the result of
-// CalculateAngles for the same birth). Slot 14 is never written.
+// CalculateAngles for the same birth). Slot 14 is never written. With
+// Equinox::OfDate the Sun to Pluto are precessed to the birth's date
+// (precession.h); the other slots are the same either way.
 const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles& angles,
-                                     std::string_view moonPositionText, bool isMale);
+                                     std::string_view moonPositionText, bool isMale,
+                                     Equinox equinox = Equinox::J2000);
 
 // The two process-wide tables, as the last CalculateChart calls left them
 // (empty texts before the first).

@@ -1,15 +1,15 @@
 // zentara-make-atlas: builds the compact atlas file (atlas_format.h) from the
-// GeoNames table of places with 500 or more people and the ISO 3166 country and
-// region names that Debian's iso-codes ships as JSON.
+// GeoNames table of places with 500 or more people, GeoNames' names of its
+// first-level regions, the ISO 3166 country and region names that Debian's
+// iso-codes ships as JSON, and Unicode CLDR's region names (Debian's
+// unicode-cldr-core).
 //
-//   zentara-make-atlas CITIES500_TXT ISO_3166_1_JSON ISO_3166_2_JSON OUTPUT
+//   zentara-make-atlas CITIES500_TXT ADMIN1_JSON ISO_3166_1_JSON ISO_3166_2_JSON CLDR_COMMON OUTPUT
 //
 // GeoNames columns (tab-separated): geonameid, name, asciiname, alternatenames
 // (comma-separated), latitude, longitude, feature class, feature code, country
 // code, cc2, admin1, admin2, admin3, admin4, population, elevation, dem,
-// timezone, modification date. Only Latin-script alternate names are kept as
-// search keys; a region gets the ISO 3166-2 name whose code is
-// "COUNTRY-ADMIN1", and none where no such code exists.
+// timezone, modification date. Every name, in every script, is a search key.
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -26,11 +26,14 @@
 #include <vector>
 
 #include "astro/places/atlas_format.h"
+#include "astro/places/atlas_maker/name_variants.h"
+#include "astro/places/atlas_maker/region_names.h"
 #include "astro/places/fold_text.h"
 
 namespace {
 
 using namespace zentara::places;
+using namespace zentara::places::atlas_maker;
 namespace format = zentara::places::atlas_file;
 
 // Names people use for a country that ISO 3166-1 does not give, and Kosovo,
@@ -54,7 +57,7 @@ struct Country {
 
 struct Region {
   std::uint32_t country;
-  std::string code, name;
+  const RegionNaming* naming;  // null where GeoNames names none
 };
 
 struct Place {
@@ -62,7 +65,8 @@ struct Place {
   std::int32_t latitude, longitude;
   std::uint32_t population, region;
   std::uint16_t country, zone;
-  std::set<std::string> keys;  // folded names
+  std::string foldedName, foldedAsciiName;
+  std::set<std::string> keys;  // folded names and their spellings
 };
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
@@ -130,20 +134,13 @@ std::map<std::string, Country> ReadCountries(const char* path) {
   return countries;
 }
 
-// ISO 3166-2: "US-IL" -> "Illinois".
-std::unordered_map<std::string, std::string> ReadRegionNames(const char* path) {
-  std::unordered_map<std::string, std::string> names;
-  const nlohmann::json iso = ReadJson(path);
-  for (const auto& entry : iso.at("3166-2")) names[entry.at("code")] = entry.at("name");
-  return names;
-}
-
 class TextPool {
  public:
   format::TextRef Add(const std::string& text) {
     const auto [found, added] = refs_.try_emplace(text, format::TextRef{static_cast<std::uint32_t>(bytes_.size()),
                                                                         static_cast<std::uint32_t>(text.size())});
     if (added) bytes_ += text;
+    if (bytes_.size() > 0xFFFFFFFFu) throw std::runtime_error("the atlas's text outgrows 4 GB");
     return found->second;
   }
   const std::string& Bytes() const { return bytes_; }
@@ -163,14 +160,35 @@ std::string Lines(const std::set<std::string>& lines) {
   return joined;
 }
 
-template <typename Record>
-void WriteArray(std::ofstream& out, const std::vector<Record>& records) {
-  out.write(reinterpret_cast<const char*>(records.data()), static_cast<std::streamsize>(sizeof(Record) * records.size()));
-}
+// Writes the sections one after another, each at the alignment the format
+// asks, and records where each lies.
+class SectionWriter {
+ public:
+  explicit SectionWriter(std::ofstream& out) : out_(out), written_(sizeof(format::Header)) {}
 
-int Run(const char* citiesPath, const char* countriesPath, const char* regionsPath, const char* outputPath) {
-  std::map<std::string, Country> isoCountries = ReadCountries(countriesPath);
-  const auto regionNames = ReadRegionNames(regionsPath);
+  template <typename Records>
+  format::Section Write(const Records& records) {
+    static const char padding[format::SectionAlignment] = {};
+    const std::uint64_t start =
+        (written_ + format::SectionAlignment - 1) / format::SectionAlignment * format::SectionAlignment;
+    out_.write(padding, static_cast<std::streamsize>(start - written_));
+    const std::uint64_t bytes = sizeof(typename Records::value_type) * records.size();
+    out_.write(reinterpret_cast<const char*>(records.data()), static_cast<std::streamsize>(bytes));
+    written_ = start + bytes;
+    if (written_ > 0xFFFFFFFFu) throw std::runtime_error("the atlas outgrows 4 GB");
+    return {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(records.size())};
+  }
+
+ private:
+  std::ofstream& out_;
+  std::uint64_t written_;
+};
+
+int Run(char** paths) {
+  const char* citiesPath = paths[0];
+  const char* outputPath = paths[5];
+  std::map<std::string, Country> isoCountries = ReadCountries(paths[2]);
+  const std::map<std::string, RegionNaming> regionNames = ReadRegionNames(paths[1], paths[3], paths[4]);
 
   std::vector<std::string> countryCodes;
   std::map<std::string, std::uint16_t> countryIndex;
@@ -179,6 +197,12 @@ int Run(const char* citiesPath, const char* countriesPath, const char* regionsPa
   std::vector<std::string> zones;
   std::map<std::string, std::uint16_t> zoneIndex;
   std::vector<Place> places;
+  const auto countryOf = [&](const std::string& code) {
+    const auto [country, added] = countryIndex.try_emplace(code, static_cast<std::uint16_t>(countryCodes.size()));
+    if (added) countryCodes.push_back(code);
+    if (countryCodes.size() > 0xFFFF) throw std::runtime_error("too many countries");
+    return country->second;
+  };
 
   std::ifstream in(citiesPath);
   if (!in) throw std::runtime_error(std::string("cannot read ") + citiesPath);
@@ -194,31 +218,34 @@ int Run(const char* citiesPath, const char* countriesPath, const char* regionsPa
       continue;
     }
     const std::string code(fields[8]);
-    const auto [country, newCountry] = countryIndex.try_emplace(code, static_cast<std::uint16_t>(countryCodes.size()));
-    if (newCountry) countryCodes.push_back(code);
+    const std::uint16_t country = countryOf(code);
     const std::string admin1(fields[10]);
-    const auto [region, newRegion] =
-        regionIndex.try_emplace({country->second, admin1}, static_cast<std::uint32_t>(regions.size()));
+    const auto [region, newRegion] = regionIndex.try_emplace({country, admin1}, static_cast<std::uint32_t>(regions.size()));
     if (newRegion) {
-      const auto name = regionNames.find(code + "-" + admin1);
-      regions.push_back({country->second, admin1, name != regionNames.end() ? name->second : ""});
+      const auto naming = regionNames.find(code + "." + admin1);
+      regions.push_back({country, naming != regionNames.end() ? &naming->second : nullptr});
     }
     const auto [zone, newZone] = zoneIndex.try_emplace(std::string(fields[17]), static_cast<std::uint16_t>(zones.size()));
     if (newZone) zones.emplace_back(fields[17]);
-    if (countryCodes.size() > 0xFFFF || zones.size() > 0xFFFF) throw std::runtime_error("too many countries or zones");
+    if (zones.size() > 0xFFFF) throw std::runtime_error("too many time zones");
 
     place.name = fields[1];
-    place.country = country->second;
+    place.country = country;
     place.region = region->second;
     place.zone = zone->second;
-    place.keys.insert(FoldForSearch(fields[1]));
-    place.keys.insert(FoldForSearch(fields[2]));
-    for (const std::string_view alternate : Split(fields[3], ',')) {
-      if (IsLatinScript(alternate)) place.keys.insert(FoldForSearch(alternate));
+    place.foldedName = FoldForSearch(fields[1]);
+    place.foldedAsciiName = FoldForSearch(fields[2]);
+    std::vector<std::string> names = {place.foldedName, place.foldedAsciiName};
+    for (const std::string_view alternate : Split(fields[3], ',')) names.push_back(FoldForSearch(alternate));
+    for (const std::string& name : names) {
+      if (name.empty()) continue;
+      const std::set<std::string> spellings = SpellingVariants(name);
+      place.keys.insert(spellings.begin(), spellings.end());
     }
-    place.keys.erase("");
     places.push_back(std::move(place));
   }
+  // Every country ISO 3166-1 lists, after those with places.
+  for (const auto& [code, country] : isoCountries) countryOf(code);
 
   TextPool text;
   std::vector<format::ZoneRecord> zoneRecords;
@@ -233,8 +260,10 @@ int Run(const char* citiesPath, const char* countriesPath, const char* regionsPa
   }
   std::vector<format::RegionRecord> regionRecords;
   for (const Region& region : regions) {
-    regionRecords.push_back({region.country, text.Add(region.code), text.Add(region.name),
-                             text.Add(Lines({FoldForSearch(region.name), FoldForSearch(region.code)}))});
+    const RegionNaming none;
+    const RegionNaming& naming = region.naming != nullptr ? *region.naming : none;
+    regionRecords.push_back({region.country, text.Add(naming.isoCode), text.Add(naming.name),
+                             text.Add(Lines(naming.aliases))});
   }
   std::vector<format::PlaceRecord> placeRecords;
   std::vector<std::pair<std::string_view, std::uint32_t>> keys;
@@ -248,43 +277,55 @@ int Run(const char* citiesPath, const char* countriesPath, const char* regionsPa
   std::vector<format::KeyRecord> keyRecords;
   for (const auto& [key, place] : keys) keyRecords.push_back({text.Add(std::string(key)), place});
 
+  // The names the closest names are offered from.
+  std::set<std::string_view> nearNames;
+  for (const Place& place : places) {
+    for (const std::string* name : {&place.foldedName, &place.foldedAsciiName}) {
+      if (!name->empty()) nearNames.insert(*name);
+    }
+  }
+  std::vector<format::TextRef> nearNameRecords;
+  for (const std::string_view name : nearNames) nearNameRecords.push_back(text.Add(std::string(name)));
+
   format::Header header{};
   std::copy(std::begin(format::Magic), std::end(format::Magic), header.magic);
   header.version = format::FormatVersion;
-  header.textBytes = static_cast<std::uint32_t>(text.Bytes().size());
-  header.zoneCount = static_cast<std::uint32_t>(zoneRecords.size());
-  header.countryCount = static_cast<std::uint32_t>(countryRecords.size());
-  header.regionCount = static_cast<std::uint32_t>(regionRecords.size());
-  header.placeCount = static_cast<std::uint32_t>(placeRecords.size());
-  header.keyCount = static_cast<std::uint32_t>(keyRecords.size());
-
   std::ofstream out(outputPath, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  out.write(text.Bytes().data(), static_cast<std::streamsize>(text.Bytes().size()));
-  WriteArray(out, zoneRecords);
-  WriteArray(out, countryRecords);
-  WriteArray(out, regionRecords);
-  WriteArray(out, placeRecords);
-  WriteArray(out, keyRecords);
+  SectionWriter sections(out);
+  header.text = sections.Write(text.Bytes());
+  header.zones = sections.Write(zoneRecords);
+  header.countries = sections.Write(countryRecords);
+  header.regions = sections.Write(regionRecords);
+  header.places = sections.Write(placeRecords);
+  header.keys = sections.Write(keyRecords);
+  header.nearNames = sections.Write(nearNameRecords);
+  out.seekp(0);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
   if (!out.flush()) throw std::runtime_error(std::string("cannot write ") + outputPath);
+  const auto named = std::count_if(regions.begin(), regions.end(), [](const Region& r) { return r.naming != nullptr; });
+  const auto coded = std::count_if(regions.begin(), regions.end(),
+                                   [](const Region& r) { return r.naming != nullptr && !r.naming->isoCode.empty(); });
   std::cout << "atlas: " << placeRecords.size() << " places, " << keyRecords.size() << " search keys, "
-            << regionRecords.size() << " regions, " << countryRecords.size() << " countries, " << zoneRecords.size()
-            << " time zones; " << skipped << " malformed lines skipped\n";
+            << nearNameRecords.size() << " near names, " << regionRecords.size() << " regions (" << named
+            << " named, " << coded << " with an ISO 3166-2 code), " << countryRecords.size() << " countries, "
+            << zoneRecords.size() << " time zones; " << skipped << " malformed lines skipped\n";
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::cerr << "usage: zentara-make-atlas CITIES500_TXT ISO_3166_1_JSON ISO_3166_2_JSON OUTPUT\n";
+  if (argc != 7) {
+    std::cerr << "usage: zentara-make-atlas CITIES500_TXT ADMIN1_JSON ISO_3166_1_JSON ISO_3166_2_JSON CLDR_COMMON "
+                 "OUTPUT\n";
     return 2;
   }
   try {
-    return Run(argv[1], argv[2], argv[3], argv[4]);
+    return Run(argv + 1);
   } catch (const std::exception& error) {
     std::cerr << "zentara-make-atlas: " << error.what() << "\n";
-    std::remove(argv[4]);
+    std::remove(argv[6]);
     return 1;
   }
 }

@@ -1,0 +1,142 @@
+#include "astro/match/aspect_grid_view.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "astro/match/aspect_texts.h"
+#include "astro/match/chart_wheel.h"
+#include "astro/match/chart_wheel_drawing.h"
+#include "shell/hover_text.h"
+#include "shell/qt_text.h"
+
+namespace astro {
+namespace {
+
+constexpr int kPreferredSide = 476;  // pixels: 14 squares of 34
+// Text sizes as shares of a square's side.
+constexpr double kSymbolSize = 0.42, kSeparationSize = 0.24, kHeaderSize = 0.40, kAngleHeaderSize = 0.30;
+// A cell's tint: its tone's colour this much, white the rest.
+constexpr double kTintShare = 0.16;
+constexpr QColor kGridLines(205, 205, 205);
+constexpr QColor kInk(40, 40, 40);
+
+QColor ToQt(zentara::Colour colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
+
+QColor Tint(zentara::Colour colour) {
+  const auto mix = [](std::uint8_t part) { return qRound(255 - (255 - part) * kTintShare); };
+  return QColor(mix(colour.Red), mix(colour.Green), mix(colour.Blue));
+}
+
+// `text` centred in `box` at `size` canvas units.
+void CentredText(QPainter& painter, QFont& font, const QRectF& box, const QString& text, double size, QColor colour) {
+  font.setPointSizeF(size * 72.0 / painter.device()->logicalDpiY());
+  painter.setFont(font);
+  painter.setPen(colour);
+  painter.drawText(box, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
+void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double side) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  QFont font(shell::ToQt(zentara::WheelFontFamily));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  const double square = side / static_cast<double>(zentara::AspectGridSquares);
+  const auto box = [square](std::size_t row, std::size_t column) {
+    return QRectF(static_cast<double>(column) * square, static_cast<double>(row) * square, square, square);
+  };
+  painter.fillRect(QRectF(0, 0, side, side), Qt::white);
+
+  for (std::size_t i = 0; i < zentara::AspectPointCount; ++i) {
+    const zentara::ChartSlot slot = zentara::AspectPoints[i];
+    const bool angle = slot == zentara::AscendantSlot || slot == zentara::MidheavenSlot;
+    const QString symbol = shell::ToQt(zentara::PointSymbols[slot]);
+    const double size = (angle ? kAngleHeaderSize : kHeaderSize) * square;
+    CentredText(painter, font, box(i + 1, 0), symbol, size, ToQt(zentara::MaleInk));
+    CentredText(painter, font, box(0, i + 1), symbol, size, ToQt(zentara::FemaleInk));
+  }
+  for (std::size_t row = 0; row < zentara::AspectPointCount; ++row) {
+    for (std::size_t column = 0; column < zentara::AspectPointCount; ++column) {
+      const std::optional<zentara::Aspect>& aspect = grid.Cells[row][column];
+      if (!aspect) continue;
+      const QRectF cell = box(row + 1, column + 1);
+      const zentara::Colour colour = zentara::AspectColour(aspect->Kind);
+      painter.fillRect(cell, Tint(colour));
+      const QRectF upper(cell.left(), cell.top() + 0.04 * square, square, 0.55 * square);
+      const QRectF lower(cell.left(), cell.top() + 0.58 * square, square, 0.38 * square);
+      CentredText(painter, font, upper, shell::ToQt(zentara::AspectKindOf(aspect->Kind).Symbol), kSymbolSize * square,
+                  ToQt(colour));
+      CentredText(painter, font, lower, shell::ToQt(zentara::SeparationText(aspect->SeparationMinutes)),
+                  kSeparationSize * square, kInk);
+    }
+  }
+  painter.setPen(QPen(kGridLines, 0));
+  for (std::size_t line = 1; line <= zentara::AspectGridSquares; ++line) {
+    const double at = static_cast<double>(line) * square;
+    painter.drawLine(QPointF(at, square), QPointF(at, side));
+    painter.drawLine(QPointF(square, at), QPointF(side, at));
+  }
+  painter.restore();
+}
+
+AspectGridView::AspectGridView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("aspectGrid"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(200, 200);
+}
+
+void AspectGridView::setAspects(const std::vector<zentara::Aspect>& aspects) {
+  grid_ = zentara::ArrangeAspectGrid(aspects);
+  update();
+}
+
+QString AspectGridView::toolTipAt(QPoint point) const {
+  const auto square = zentara::AspectGridSquareAt(qMin(width(), height()), point.x(), point.y());
+  if (!square || (square->Row == 0 && square->Column == 0)) return {};
+  if (square->Row == 0 || square->Column == 0) {
+    const bool his = square->Column == 0;
+    const zentara::ChartSlot slot = zentara::AspectPoints[(his ? square->Row : square->Column) - 1];
+    return (his ? QStringLiteral("His ") : QStringLiteral("Her ")) + shell::ToQt(zentara::SlotWords[slot]);
+  }
+  const std::optional<zentara::Aspect>& aspect = grid_.Cells[square->Row - 1][square->Column - 1];
+  return aspect ? shell::ToQt(zentara::AspectSentence(*aspect)) : QString();
+}
+
+QSize AspectGridView::sizeHint() const { return {kPreferredSide, kPreferredSide}; }
+
+bool AspectGridView::event(QEvent* event) {
+  if (shell::AnswerHover(this, event, [this](QPoint point) { return toolTipAt(point); })) return true;
+  return QWidget::event(event);
+}
+
+void AspectGridView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  PaintAspectGrid(painter, grid_, qMin(width(), height()));
+}
+
+AspectsView::AspectsView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("aspectsView"));
+  auto* layout = new QVBoxLayout(this);
+  grid_ = new AspectGridView(this);
+  layout->addWidget(grid_, 1);
+  tightest_ = new QLabel(this);
+  tightest_->setObjectName(QStringLiteral("lblTightest"));
+  tightest_->setTextFormat(Qt::PlainText);
+  layout->addWidget(tightest_);
+}
+
+void AspectsView::setAspects(const std::vector<zentara::Aspect>& aspects) {
+  grid_->setAspects(aspects);
+  QStringList lines{QStringLiteral("Tightest aspects:")};
+  for (const std::string& sentence : zentara::TightestAspectSentences(aspects)) lines << shell::ToQt(sentence);
+  if (aspects.empty()) lines << QStringLiteral("None within the orbs.");
+  tightest_->setText(lines.join(u'\n'));
+}
+
+}  // namespace astro

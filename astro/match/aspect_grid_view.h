@@ -1,0 +1,60 @@
+// The aspects between the partners' charts on the desktop: the grid painted
+// with QPainter (on the screen and on the PDF's page), and the report frame's
+// "Aspects" tab, which shows the grid and below it the tightest five in words.
+#pragma once
+#include <QWidget>
+#include <vector>
+
+#include "astro/match/aspect_grid.h"
+
+class QLabel;
+class QPainter;
+
+namespace astro {
+
+// Paints the grid as large as the square `side` wide with its top left corner
+// at the painter's origin: his points down the left, hers across the top, each
+// cell of an aspect tinted in its tone's colour with the aspect's symbol and
+// its separation from exact.
+void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double side);
+
+// The grid as large as the widget's smaller side, at its top left; hovering a
+// cell of an aspect names it, and hovering a header names its point.
+class AspectGridView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit AspectGridView(QWidget* parent = nullptr);
+
+  void setAspects(const std::vector<zentara::Aspect>& aspects);
+  const zentara::AspectGrid& grid() const { return grid_; }
+  // What hovering at `point` shows: the aspect's sentence, whose point a
+  // header shows ("His Sun", "Her Moon"), or nothing.
+  QString toolTipAt(QPoint point) const;
+  QSize sizeHint() const override;
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  zentara::AspectGrid grid_;
+};
+
+// The tab: the grid, and under it "Tightest aspects:" and up to five sentences.
+class AspectsView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit AspectsView(QWidget* parent = nullptr);
+
+  void setAspects(const std::vector<zentara::Aspect>& aspects);
+  AspectGridView* gridView() const { return grid_; }
+  QLabel* tightest() const { return tightest_; }
+
+ private:
+  AspectGridView* grid_;
+  QLabel* tightest_;
+};
+
+}  // namespace astro

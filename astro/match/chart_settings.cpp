@@ -1,0 +1,41 @@
+#include "astro/match/chart_settings.h"
+
+#include "platform/platform.h"
+#include "shell/qt_text.h"
+
+namespace astro {
+namespace {
+
+// Beside the update reminder's value, in plain text: "j2000" or "date", and
+// the orbs as "8,6,4".
+constexpr auto kSection = "Settings";
+constexpr auto kEquinoxName = "PositionsEquinox";
+constexpr auto kOrbsName = "AspectOrbs";
+
+std::string Read(const char* name) {
+  auto& desktop = platform::current();
+  return shell::ToStd(
+      desktop.readSetting(desktop.applicationName(), QString::fromLatin1(kSection), QString::fromLatin1(name)));
+}
+
+void Write(const char* name, std::string_view value) {
+  auto& desktop = platform::current();
+  desktop.writeSetting(desktop.applicationName(), QString::fromLatin1(kSection), QString::fromLatin1(name),
+                       shell::ToQt(value));
+}
+
+}  // namespace
+
+zentara::Equinox StoredEquinox() {
+  return zentara::ReadEquinoxName(Read(kEquinoxName)).value_or(zentara::Equinox::J2000);
+}
+
+void StoreEquinox(zentara::Equinox equinox) { Write(kEquinoxName, zentara::EquinoxName(equinox)); }
+
+zentara::AspectOrbs StoredOrbs() {
+  return zentara::ReadAspectOrbs(Read(kOrbsName)).value_or(zentara::DefaultAspectOrbs);
+}
+
+void StoreOrbs(const zentara::AspectOrbs& orbs) { Write(kOrbsName, zentara::AspectOrbsText(orbs)); }
+
+}  // namespace astro

@@ -1,0 +1,76 @@
+#include "astro/match/frmAspectOrbs.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "platform/platform.h"
+#include "shell/controls.h"
+
+namespace astro {
+namespace {
+
+QSpinBox* OrbBox(QWidget* parent, const char* name, int value) {
+  auto* box = new QSpinBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setRange(0, zentara::LargestAspectOrb);
+  box->setSuffix(QStringLiteral("\u00B0"));
+  box->setValue(value);
+  return box;
+}
+
+}  // namespace
+
+frmAspectOrbs::frmAspectOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent)
+    : Form("frmAspectOrbs", parent), chosen_(std::move(chosen)) {
+  setWindowTitle(QStringLiteral("Aspect Orbs"));
+  auto* central = new QWidget(this);
+  auto* layout = new QGridLayout(central);
+  spnLuminaries_ = OrbBox(central, "spnLuminaries", orbs.Luminaries);
+  spnPlanets_ = OrbBox(central, "spnPlanets", orbs.Planets);
+  spnPoints_ = OrbBox(central, "spnPoints", orbs.Points);
+  const std::pair<const char*, QSpinBox*> rows[] = {
+      {"Orb when the &Sun or Moon takes part:", spnLuminaries_},
+      {"Orb of the other &planets:", spnPlanets_},
+      {"Orb of the &node, Asc and MC:", spnPoints_},
+  };
+  int row = 0;
+  for (const auto& [caption, box] : rows) {
+    auto* label = new QLabel(QString::fromLatin1(caption), central);
+    label->setBuddy(box);
+    layout->addWidget(label, row, 0);
+    layout->addWidget(box, row++, 1);
+  }
+  auto* note = new QLabel(QStringLiteral("A pair of points takes the larger orb of its two."), central);
+  layout->addWidget(note, row++, 0, 1, 2);
+  auto* buttons = new QHBoxLayout();
+  QPushButton* ok = shell::NamedButton(central, "cmdOK", "OK");
+  QPushButton* cancel = shell::NamedButton(central, "cmdCancel", "Cancel");
+  ok->setDefault(true);
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons, row, 0, 1, 2);
+  setCentralWidget(central);
+  connect(ok, &QPushButton::clicked, this, &frmAspectOrbs::cmdOK_Click);
+  connect(cancel, &QPushButton::clicked, this, &frmAspectOrbs::cmdCancel_Click);
+}
+
+void frmAspectOrbs::ShowModal(QWidget* owner, const zentara::AspectOrbs& orbs, Chosen chosen) {
+  auto* box = new frmAspectOrbs(orbs, std::move(chosen), owner);
+  box->setWindowFlag(Qt::Dialog);
+  platform::current().showModal(box);
+}
+
+void frmAspectOrbs::cmdOK_Click() {
+  const zentara::AspectOrbs orbs{spnLuminaries_->value(), spnPlanets_->value(), spnPoints_->value()};
+  const Chosen chosen = chosen_;
+  unload();
+  chosen(orbs);
+}
+
+void frmAspectOrbs::cmdCancel_Click() { unload(); }
+
+}  // namespace astro

@@ -1,0 +1,34 @@
+// The report frame's "Aspect Orbs..." box: the orbs of the three kinds of
+// point, each 0 to 10 whole degrees, with OK and Cancel.
+#pragma once
+#include <functional>
+
+#include "astro/match/aspects.h"
+#include "shell/form.h"
+
+class QSpinBox;
+
+namespace astro {
+
+class frmAspectOrbs : public shell::Form {
+  Q_OBJECT
+
+ public:
+  using Chosen = std::function<void(const zentara::AspectOrbs&)>;
+
+  // The box showing `orbs`; OK hands the orbs shown to `chosen`.
+  frmAspectOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent = nullptr);
+
+  // Shows the box modally, owned by `owner`.
+  static void ShowModal(QWidget* owner, const zentara::AspectOrbs& orbs, Chosen chosen);
+
+ public slots:
+  void cmdOK_Click();
+  void cmdCancel_Click();
+
+ private:
+  QSpinBox *spnLuminaries_, *spnPlanets_, *spnPoints_;
+  Chosen chosen_;
+};
+
+}  // namespace astro

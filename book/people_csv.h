@@ -1,0 +1,37 @@
+// The book's people as CSV files (RFC 4180). The columns are those of one side
+// of zentara-cli match --batch, name, date, time, zone, dst, lat, lon, city,
+// state, country, followed by first, middle, last, frame, timezone and note
+// (person.h says what each holds); a file's header row names them.
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "book/book.h"
+
+namespace zentara::book {
+
+// Every person, one a row, under a header naming all sixteen columns in the
+// order of Columns; LF line ends.
+std::string PeopleCsv(const std::vector<Person>& people);
+
+struct ImportReport {
+  std::size_t added = 0;
+  // "row N: COLUMN: message" for each row left out (the header is row 1).
+  std::vector<std::string> refusedRows;
+  // Why nothing was imported: a header row naming an unknown or repeated
+  // column, or no date column; the input could not be read (`unreadable`).
+  std::optional<std::string> headerProblem;
+  std::optional<std::string> unreadable;
+};
+
+// Adds a person for each row of the CSV file open at the descriptor `input`
+// that the book takes; the rows it does not take are reported and left out.
+// The header row names the columns in any order; a column left out is empty
+// for every row, but `date` is required. All of one file's people are added in
+// one transaction, once the whole file is read: a file that cannot be read to
+// its end, or a failure of the database (BookError), adds no one.
+ImportReport ImportPeople(Book& book, int input);
+
+}  // namespace zentara::book

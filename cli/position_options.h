@@ -1,0 +1,34 @@
+// The options of chart and match that choose how positions are given and which
+// aspects count: --equinox j2000|date and --orbs LUMINARIES,PLANETS,POINTS.
+#pragma once
+#include <string>
+
+#include "astro/engine/equinox.h"
+#include "astro/match/aspects.h"
+#include "cli/birth_options.h"
+
+namespace CLI {
+class App;
+class Option;
+}  // namespace CLI
+
+namespace zentara::cli {
+
+// "j2000" or "date" (EquinoxName).
+Problem ReadEquinox(std::string_view text, Equinox& equinox);
+
+// Three whole degrees from 0 to 10, separated by commas (ReadAspectOrbs).
+Problem ReadOrbs(std::string_view text, AspectOrbs& orbs);
+
+// Adds --equinox, its value checked as the command line is read, into `text`
+// (left as "j2000" when the option is not given).
+CLI::Option* AddEquinoxOption(CLI::App& command, std::string& text);
+
+// Adds --orbs the same way (left as "8,6,4" when not given).
+CLI::Option* AddOrbsOption(CLI::App& command, std::string& text);
+
+// The values of texts those options have checked.
+Equinox ToEquinox(std::string_view text);
+AspectOrbs ToOrbs(std::string_view text);
+
+}  // namespace zentara::cli

@@ -1,0 +1,29 @@
+// A person's best partners in the book by the astro match, best first, with
+// both people's names and the four figures; those the astro match cannot take
+// are listed apart with the reason. A double-click or Enter opens that match.
+#pragma once
+#include "book/ranking.h"
+#include "shell/form.h"
+
+class QTableView;
+
+namespace people {
+
+class RowsModel;
+
+class frmBestMatches : public shell::Form {
+  Q_OBJECT
+
+ public:
+  explicit frmBestMatches(zentara::book::Ranking ranking, QWidget* parent = nullptr);
+
+ public slots:
+  // The match of the person with the partner of `row` on the astro form.
+  void OpenMatch(int row);
+
+ private:
+  zentara::book::Ranking ranking_;
+  QTableView* lstRanked_;
+};
+
+}  // namespace people

@@ -1,0 +1,206 @@
+#include "people/frmPerson.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "astro/match/frmPlaceLookup.h"
+#include "astro/match/time_zones.h"
+#include "astro/places/atlas_location.h"
+#include "people/desktop_book.h"
+#include "platform/platform.h"
+#include "shell/controls.h"
+#include "shell/qt_text.h"
+
+namespace people {
+
+namespace {
+
+using zentara::book::Column;
+using shell::ToQt;
+using shell::ToStd;
+
+struct Row {
+  Column column;
+  const char* label;
+  const char* name;
+  const char* placeholder;
+};
+
+constexpr Row TextRows[] = {
+    {Column::First, "First Name:", "txtFirst", ""},
+    {Column::Middle, "Middle Name:", "txtMiddle", ""},
+    {Column::Last, "Last Name:", "txtLast", ""},
+    {Column::Name, "Name on the Astro Form:", "txtName", "first and last name when empty"},
+    {Column::Date, "Date of Birth:", "txtDate", "YYYY-MM-DD"},
+    {Column::Time, "Time of Birth:", "txtTime", "HH:MM, empty when unknown"},
+    {Column::City, "City:", "txtCity", ""},
+    {Column::State, "State:", "txtState", ""},
+    {Column::Country, "Country:", "txtCountry", ""},
+    {Column::Lat, "Latitude:", "txtLat", "such as 41N52"},
+    {Column::Lon, "Longitude:", "txtLon", "such as 87W38"},
+    {Column::Timezone, "IANA Time Zone:", "txtTimezone", "from the atlas"},
+};
+
+const char* LabelOf(Column column) {
+  for (const Row& row : TextRows) {
+    if (row.column == column) return row.label;
+  }
+  switch (column) {
+    case Column::Frame: return "Usual Frame:";
+    case Column::Zone: return "Time Zone:";
+    case Column::Dst: return "Daylight Saving Time:";
+    default: return "Note:";
+  }
+}
+
+}  // namespace
+
+frmPerson::frmPerson(const zentara::book::Person& person, QWidget* parent)
+    : Form("frmPerson", parent), person_(person) {
+  setWindowTitle(person.id == 0 ? QStringLiteral("Add Person") : QStringLiteral("Edit Person"));
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  auto* form = new QFormLayout();
+  for (const Row& row : TextRows) {
+    auto* box = new QLineEdit(ToQt(zentara::book::ColumnText(person, row.column)), central);
+    box->setObjectName(QString::fromLatin1(row.name));
+    box->setPlaceholderText(QString::fromLatin1(row.placeholder));
+    boxes_[static_cast<std::size_t>(row.column)] = box;
+    if (row.column == Column::Lat) {  // the look-up stands by the coordinates
+      auto* cmdFind = shell::NamedButton(central, "cmdFindPlace", "&Find Place...");
+      connect(cmdFind, &QPushButton::clicked, this, &frmPerson::cmdFindPlace_Click);
+      form->addRow(QString(), cmdFind);
+    }
+    form->addRow(QString::fromLatin1(row.label), box);
+    if (row.column == Column::Name) {
+      cboFrame_ = new QComboBox(central);
+      cboFrame_->setObjectName(QStringLiteral("cboFrame"));
+      cboFrame_->addItems({QStringLiteral("Not said"), QStringLiteral("Male"), QStringLiteral("Female")});
+      cboFrame_->setCurrentIndex(static_cast<int>(person.frame));
+      form->addRow(QString::fromLatin1(LabelOf(Column::Frame)), cboFrame_);
+    }
+  }
+  cboZone_ = new QComboBox(central);
+  cboZone_->setObjectName(QStringLiteral("cboZone"));
+  cboZone_->addItem(QStringLiteral("(unknown)"));
+  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  for (std::size_t row = 0; row < zentara::TimeZoneRowCount; ++row) cboZone_->addItem(ToQt(zones.TimeZoneNames[row]));
+  cboZone_->setCurrentIndex(person.zone ? *person.zone + 1 : 0);
+  chkDst_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
+  chkDst_->setObjectName(QStringLiteral("chkDst"));
+  chkDst_->setChecked(person.dst);
+  form->addRow(QString::fromLatin1(LabelOf(Column::Zone)), cboZone_);
+  form->addRow(QString(), chkDst_);
+  txtNote_ = new QPlainTextEdit(ToQt(person.note), central);
+  txtNote_->setObjectName(QStringLiteral("txtNote"));
+  txtNote_->setTabChangesFocus(true);
+  txtNote_->setMaximumHeight(txtNote_->fontMetrics().lineSpacing() * 4);
+  form->addRow(QString::fromLatin1(LabelOf(Column::Note)), txtNote_);
+  layout->addLayout(form);
+
+  auto* commands = new QHBoxLayout();
+  auto* cmdSave = shell::NamedButton(central, "cmdSave", "&Save");
+  cmdSave->setDefault(true);
+  auto* cmdCancel = shell::NamedButton(central, "cmdCancel", "Cancel");
+  commands->addStretch();
+  commands->addWidget(cmdSave);
+  commands->addWidget(cmdCancel);
+  layout->addLayout(commands);
+  setCentralWidget(central);
+
+  connect(cmdSave, &QPushButton::clicked, this, &frmPerson::cmdSave_Click);
+  connect(cmdCancel, &QPushButton::clicked, this, &frmPerson::cmdCancel_Click);
+  for (QLineEdit* box : boxes_) {
+    if (box) connect(box, &QLineEdit::returnPressed, this, &frmPerson::cmdSave_Click);
+  }
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &frmPerson::cmdCancel_Click);
+  Box(Column::First)->setFocus();
+}
+
+QLineEdit* frmPerson::Box(Column column) const { return boxes_[static_cast<std::size_t>(column)]; }
+
+void frmPerson::cmdSave_Click() {
+  zentara::book::Person person = person_;
+  QWidget* failed = nullptr;
+  std::string problem;
+  for (const Row& row : TextRows) {
+    if (auto why = zentara::book::SetColumn(person, row.column, ToStd(Box(row.column)->text()))) {
+      failed = Box(row.column);
+      problem = std::string(row.label) + " " + *why;
+      break;
+    }
+  }
+  person.frame = static_cast<zentara::book::Frame>(cboFrame_->currentIndex());
+  person.zone = cboZone_->currentIndex() > 0 ? std::optional<int>(cboZone_->currentIndex() - 1) : std::nullopt;
+  person.dst = chkDst_->isChecked();
+  person.note = ToStd(txtNote_->toPlainText());
+  if (!failed) {
+    if (const auto missing = zentara::book::CheckPerson(person)) {
+      failed = Box(missing->column);
+      problem = std::string(LabelOf(missing->column)) + " " + missing->message;
+    }
+  }
+  auto& desktop = platform::current();
+  if (failed) {
+    desktop.showMessage(this, ToQt(problem), platform::Icon::Critical, platform::Buttons::Ok);
+    desktop.setFocus(failed);
+    return;
+  }
+  zentara::book::Book* book = OpenBook(this);
+  if (!book) return;
+  std::int64_t id = person.id;
+  const bool stored = TryBook(this, [&] {
+    if (id == 0) {
+      id = book->Add(person);
+    } else if (!book->Update(person)) {
+      throw zentara::book::BookError("this person is no longer in the book");
+    }
+  });
+  if (!stored) return;
+  emit PersonSaved(id);
+  unload();
+}
+
+void frmPerson::cmdFindPlace_Click() {
+  zentara::book::Person when;
+  zentara::book::SetColumn(when, Column::Date, ToStd(Box(Column::Date)->text()));
+  zentara::book::SetColumn(when, Column::Time, ToStd(Box(Column::Time)->text()));
+  // The look-up reads the birth as the astro form's lists hold it; noon when the time is unknown.
+  zentara::AstroPartnerEntries entries;
+  int year = 2000, month = 1, day = 1, hour = 12, minute = 0;
+  std::sscanf(when.date.c_str(), "%d-%d-%d", &year, &month, &day);
+  std::sscanf(when.time.c_str(), "%d:%d", &hour, &minute);
+  entries.YearPosition = year - zentara::AstroFirstYear;
+  entries.MonthPosition = month - 1;
+  entries.DayPosition = day - 1;
+  entries.HourPosition = hour;
+  entries.MinutePosition = minute;
+  entries.City = ToStd(Box(Column::City)->text());
+  entries.State = ToStd(Box(Column::State)->text());
+  entries.Country = ToStd(Box(Column::Country)->text());
+  auto* window = new astro::frmPlaceLookup(zentara::Partner::Male, entries, zentara::places::SharedAtlas(), this);
+  window->setWindowFlag(Qt::Dialog);
+  connect(window, &astro::frmPlaceLookup::PlaceChosen, this, [this](const zentara::places::PlaceEntries& place) {
+    Box(Column::Lat)->setText(ToQt(zentara::places::LatitudeText(place.coordinates.latitude)));
+    Box(Column::Lon)->setText(ToQt(zentara::places::LongitudeText(place.coordinates.longitude)));
+    Box(Column::Timezone)->setText(ToQt(place.place.timeZone));
+    if (Box(Column::City)->text().isEmpty()) Box(Column::City)->setText(ToQt(place.place.name));
+    if (place.zone) {
+      cboZone_->setCurrentIndex(static_cast<int>(place.zone->zoneRow) + 1);
+      chkDst_->setChecked(place.zone->daylightSaving);
+    }
+  });
+  platform::current().showModal(window);
+}
+
+void frmPerson::cmdCancel_Click() { unload(); }
+
+}  // namespace people

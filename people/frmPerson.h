@@ -1,0 +1,45 @@
+// One person of the book, added or changed: every column in its own box, and
+// the atlas's look-up for the place. Save checks the columns as the book does
+// and stores the person; the window then closes.
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "book/person.h"
+#include "shell/form.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace people {
+
+class frmPerson : public shell::Form {
+  Q_OBJECT
+
+ public:
+  // `person` with id 0 is a new person.
+  explicit frmPerson(const zentara::book::Person& person, QWidget* parent = nullptr);
+
+ signals:
+  // The person was stored with this id.
+  void PersonSaved(std::int64_t id);
+
+ public slots:
+  void cmdSave_Click();
+  void cmdFindPlace_Click();
+  void cmdCancel_Click();
+
+ private:
+  QLineEdit* Box(zentara::book::Column column) const;
+
+  zentara::book::Person person_;
+  std::array<QLineEdit*, zentara::book::ColumnCount> boxes_{};  // the text columns; others null
+  QComboBox* cboFrame_;
+  QComboBox* cboZone_;
+  QCheckBox* chkDst_;
+  QPlainTextEdit* txtNote_;
+};
+
+}  // namespace people

@@ -1,0 +1,48 @@
+#include "people/person_buttons.h"
+
+#include "people/desktop_book.h"
+#include "people/frmPeople.h"
+#include "platform/platform.h"
+#include "shell/qt_text.h"
+
+namespace people {
+
+void ChoosePerson(QWidget* owner, std::function<void(const zentara::book::Person&)> chosen) {
+  if (!OpenBook(owner)) return;
+  auto* window = new frmPeople(PeopleMode::Choose, owner);
+  window->setWindowFlag(Qt::Dialog);
+  QObject::connect(window, &frmPeople::PersonChosen, owner, std::move(chosen));
+  platform::current().showModal(window);
+}
+
+std::int64_t SavePerson(QWidget* owner, std::int64_t chosenId, zentara::book::Frame frame,
+                        const std::function<std::optional<zentara::book::PersonProblem>(zentara::book::Person&)>& take) {
+  zentara::book::Book* book = OpenBook(owner);
+  if (!book) return 0;
+  auto& desktop = platform::current();
+  std::optional<zentara::book::Person> person;
+  if (!TryBook(owner, [&] { person = chosenId != 0 ? book->Get(chosenId) : std::nullopt; })) return 0;
+  if (!person) {
+    person.emplace();
+    person->frame = frame;
+  }
+  if (const auto problem = take(*person)) {
+    desktop.showMessage(owner,
+                        QStringLiteral("The person cannot be saved: %1: %2")
+                            .arg(shell::ToQt(zentara::book::ColumnName(problem->column)), shell::ToQt(problem->message)),
+                        platform::Icon::Critical, platform::Buttons::Ok);
+    return 0;
+  }
+  const bool added = person->id == 0;
+  if (!TryBook(owner, [&] { added ? void(person->id = book->Add(*person)) : void(book->Update(*person)); })) return 0;
+  desktop.showMessage(owner,
+                      (added ? QStringLiteral("%1 was added to the book of people.")
+                             : QStringLiteral("%1 was saved in the book of people."))
+                          .arg(shell::ToQt(zentara::book::DisplayName(*person))),
+                      platform::Icon::Information, platform::Buttons::Ok);
+  return person->id;
+}
+
+void ShowPeople() { platform::current().showModeless(new frmPeople(PeopleMode::Manage)); }
+
+}  // namespace people
