@@ -156,7 +156,9 @@ start=$(await_window none alone) || fail "no start form"
 keys Down space alt+p
 window=$(await_window "$start" alone) || fail "Proceed did not show the numerology form"
 # First and last names of both partners; the birth dates keep their first items.
-type_text "Arjun"; keys Tab Tab; type_text "Kumar"; keys Tab Tab Tab Tab
+# From the male last name, Tab passes his month, day and year lists and his
+# Choose Person and Save Person buttons to the female first name.
+type_text "Arjun"; keys Tab Tab; type_text "Kumar"; keys Tab Tab Tab Tab Tab Tab
 type_text "Priya"; keys Tab Tab; type_text "Sharma"
 # The File menu's LifePath, Destiny and Comprehensive readings, and the captions
 # of their windows.
