@@ -21,6 +21,7 @@
 #include <QWidget>
 
 #include "platform/document_pages.h"
+#include "platform/shared_header_picture_model.h"
 #include "shell/application_title.h"
 #include "shell/qt_text.h"
 #include "site_config.h"
@@ -60,6 +61,7 @@ QList<FilterEntry> FilterEntries(const QString& filter) {
 
 SaveChoice RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
   QFileDialog dialog(owner, request.title);
+  dialog.setProxyModel(new SharedHeaderPictureModel(&dialog));  // one header picture for every dialog
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   const QList<FilterEntry> entries = FilterEntries(request.filter);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/qt_platform.h"
+#include "platform/shared_icons_style.h"
 #include "platform/system_files.h"
 #include "shell/application_icon.h"
 #include "shell/startup.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // Every way out goes through ExitApplication, never through the last window closing.
   app.setQuitOnLastWindowClosed(false);
+  // The desktop's style, with one icon of each standard kind for the whole run.
+  QApplication::setStyle(new platform::SharedIconsStyle());
   // Every window and message box carries the program's icon; the desktop entry's
   // name lets a Wayland desktop match the windows to it.
   app.setWindowIcon(shell::ApplicationIcon());

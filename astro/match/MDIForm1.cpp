@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -37,6 +38,20 @@ namespace {
 constexpr int kTopBarHeight = 44;  // pixels
 // The wheel opens no smaller than its degrees and minutes are this high.
 constexpr double kReadableLabelPixels = 10;
+constexpr QColor kTopBarColour(40, 70, 120);
+
+// The top bar paints its colour itself instead of carrying a palette, which its
+// buttons would inherit. A palette made for one frame has a key of its own, and
+// the style keeps the pictures of the buttons it draws in its picture cache by
+// their palette's key: every frame's buttons would add new pictures to that
+// cache, a match after a match, until its limit of some megabytes.
+class TopBar final : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override { QPainter(this).fillRect(rect(), kTopBarColour); }
+};
 
 QPushButton* TopBarButton(QWidget* parent, const char* name, const char* caption) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -55,16 +70,15 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   layout->setSpacing(0);
 
   // The top bar places its controls itself, on every resize of the frame.
-  picTop_ = new QWidget(central);
+  picTop_ = new TopBar(central);
   picTop_->setObjectName(QStringLiteral("picTop"));
   picTop_->setFixedHeight(kTopBarHeight);
-  picTop_->setAutoFillBackground(true);
-  QPalette topPalette = picTop_->palette();
-  topPalette.setColor(QPalette::Window, QColor(40, 70, 120));
-  topPalette.setColor(QPalette::WindowText, Qt::white);
-  picTop_->setPalette(topPalette);
   lblHeading_ = new QLabel(QStringLiteral("QM Orvanel Software"), picTop_);
   lblHeading_->setObjectName(QStringLiteral("lblHeading"));
+  // A label's text is drawn as it is, never kept as a picture: its own palette costs nothing.
+  QPalette headingPalette = lblHeading_->palette();
+  headingPalette.setColor(QPalette::WindowText, Qt::white);
+  lblHeading_->setPalette(headingPalette);
   QFont headingFont = lblHeading_->font();
   headingFont.setBold(true);
   headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);

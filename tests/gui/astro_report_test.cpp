@@ -257,6 +257,25 @@ class AstroReportTest : public QObject {
     QCOMPARE(fake_->processEnds, 0);
   }
 
+  // The style keeps what it draws of buttons, lists and scroll bars as pictures
+  // found again by the control's palette; a frame whose controls carried
+  // palettes of their own would add its pictures to that cache at every match.
+  void theNextFrameDrawsItsControlsWithTheSamePalettes() {
+    auto* nextReport = new astro::frmReport(Entries());
+    nextReport->Fill(Result());
+    auto* next = new MDIForm1(nextReport);
+    fake_->showModeless(next);
+    const QList<QWidget*> before = frame_->findChildren<QWidget*>(), after = next->findChildren<QWidget*>();
+    QCOMPARE(after.size(), before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+      // A label's text is drawn as it is, never kept as a picture.
+      if (qobject_cast<QLabel*>(before[i])) continue;
+      QVERIFY2(after[i]->palette().cacheKey() == before[i]->palette().cacheKey(),
+               qPrintable(QStringLiteral("%1 \"%2\" has a palette of its own")
+                              .arg(QString::fromLatin1(before[i]->metaObject()->className()), before[i]->objectName())));
+    }
+  }
+
   void everyExitEndsTheProgram() {
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"close box", [this] { frame_->close(); }},

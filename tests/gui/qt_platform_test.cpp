@@ -1,9 +1,12 @@
 // The desktop program's own platform: the single-copy claim, the settings store,
-// the short date text and the save dialog's chosen file type, against Qt's test
-// locations.
+// the short date text, the save dialog's chosen file type and its header picture,
+// against Qt's test locations.
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QIcon>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QTimer>
 #include <QFile>
@@ -133,6 +136,26 @@ class QtPlatformTest : public QObject {
     QCOMPARE(seen, QStringLiteral("SVG Picture (*.svg);PNG Picture (*.png)"));
     QCOMPARE(choice.filterIndex, 1);
     QCOMPARE(choice.path, folder.filePath("wheel.png"));
+  }
+
+  // The list header of every file dialog shows one picture for the whole run,
+  // which the picture cache finds again instead of keeping one more a dialog.
+  void everyFileDialogShowsTheSameHeaderPicture() {
+    platform::QtPlatform desktop(uniqueName());
+    QList<qint64> pictures;
+    for (int dialog = 0; dialog < 2; ++dialog) {
+      QTimer::singleShot(0, [&] {
+        auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!shown) return;
+        const QAbstractItemModel* list = shown->findChild<QTreeView*>()->header()->model();
+        pictures << qvariant_cast<QIcon>(list->headerData(0, Qt::Horizontal, Qt::DecorationRole)).cacheKey();
+        shown->reject();
+      });
+      desktop.saveFileName(nullptr, {"PDF File (*.pdf)|*.pdf", "pdf", 0, "Export as PDF", ""});
+    }
+    QCOMPARE(pictures.size(), 2);
+    QVERIFY2(pictures[0] != QIcon().cacheKey(), "the header shows no icon");
+    QCOMPARE(pictures[1], pictures[0]);
   }
 
   // The reminder's date goes through the settings store's character shift,
