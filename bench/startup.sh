@@ -87,4 +87,4 @@ for kind in everyday first; do
     printf "%-34s %12s %12s %8.3f %8.3f\n", "ratio", "", "", zm / bm, zk / bk
   }'
 done
-echo "targets for the everyday start: time ratio at most 1.05, memory ratio at most 1.15"
+echo "targets for the everyday start: time ratio at most 1.10, memory ratio at most 1.10"

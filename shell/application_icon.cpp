@@ -1,6 +1,10 @@
 #include "shell/application_icon.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QImageReader>
+#include <QTimer>
+#include <QWindow>
 
 namespace shell {
 
@@ -18,6 +22,35 @@ QPixmap ApplicationPicture(int side, qreal devicePixelRatio) {
   pixmap.setDevicePixelRatio(devicePixelRatio);
   return pixmap;
 }
+
+namespace {
+
+// Waits for the first window to be exposed, then, once that expose event (and
+// the painting it starts) is handled, gives the program its icon.
+class IconOnceShown final : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!seen_ && event->type() == QEvent::Expose) {
+      if (const auto* window = qobject_cast<QWindow*>(watched); window != nullptr && window->isExposed()) {
+        seen_ = true;
+        QTimer::singleShot(0, this, [this] {
+          QApplication::setWindowIcon(ApplicationIcon());
+          deleteLater();
+        });
+      }
+    }
+    return false;
+  }
+
+ private:
+  bool seen_ = false;
+};
+
+}  // namespace
+
+void SetWindowIconOnceShown(QApplication& app) { app.installEventFilter(new IconOnceShown(&app)); }
 
 QIcon ApplicationIcon() {
   // Read as PNG by name of format: Qt reads PNG itself, so no image plugin is

@@ -4,6 +4,8 @@
 // run time.
 #pragma once
 #include <QIcon>
+
+class QApplication;
 #include <QPixmap>
 #include <array>
 
@@ -18,6 +20,12 @@ inline constexpr std::array<int, 4> WindowIconSides = {16, 32, 64, 128};
 
 // The window icon: each size of WindowIconSides.
 QIcon ApplicationIcon();
+
+// Gives every window the icon (QApplication::setWindowIcon) once the first
+// window has been shown and painted: the icon is for the desktop's frames and
+// task switchers, not for the window's own first picture, so making it waits
+// until that picture is up.
+void SetWindowIconOnceShown(QApplication& app);
 
 // The icon `side` device-independent pixels square, drawn at the screen's
 // `devicePixelRatio` so it stays sharp on a high-density screen.

@@ -24,9 +24,10 @@ int main(int argc, char** argv) {
   app.setQuitOnLastWindowClosed(false);
   // The desktop's style, with one icon of each standard kind for the whole run.
   QApplication::setStyle(new platform::SharedIconsStyle());
-  // Every window and message box carries the program's icon; the desktop entry's
-  // name lets a Wayland desktop match the windows to it.
-  app.setWindowIcon(shell::ApplicationIcon());
+  // Every window and message box carries the program's icon, given once the
+  // first window is up; the desktop entry's name lets a Wayland desktop match
+  // the windows to it.
+  shell::SetWindowIconOnceShown(app);
   QGuiApplication::setDesktopFileName(QStringLiteral(ZENTARA_APP_ID));
   shell::ReportFirstWindowShownWhenAsked(app);
   platform::QtPlatform desktop;
