@@ -11,6 +11,7 @@
 #include <QTextEdit>
 
 #include "astro/match/MDIForm1.h"
+#include "tests/gui/worked_couple.h"
 #include "astro/match/aspect_grid_view.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/chart_wheel_svg.h"
@@ -21,18 +22,8 @@
 
 namespace {
 
-// John and Mary, the worked couple of the tests.
-zentara::AstroEntries JohnAndMary() {
-  zentara::AstroEntries e;
-  e.Male = {"John", 14, 7, 74, 14, 30, 34, false, "28", "36", zentara::NorthSouth::North,
-            "77", "13", zentara::EastWest::East, "New Delhi", "Delhi", "India"};
-  e.Female = {"Mary", 9, 1, 77, 6, 5, 27, true, "40", "42", zentara::NorthSouth::North,
-              "74", "00", zentara::EastWest::West, "New York", "New York", "USA"};
-  return e;
-}
-
 const zentara::AstroMatchResult& Match() {
-  static const zentara::AstroMatchResult match = *zentara::CalculateAstroMatch(JohnAndMary());
+  static const zentara::AstroMatchResult match = *zentara::CalculateAstroMatch(testing_support::JohnAndMary());
   return match;
 }
 
@@ -59,7 +50,7 @@ void FrameWithAspects(benchmark::State& state) {
   platform::FakePlatform fake;
   platform::install(&fake);
   for (auto _ : state) {
-    auto* report = new astro::frmReport(JohnAndMary());
+    auto* report = new astro::frmReport(testing_support::JohnAndMary());
     report->Fill(Match());
     auto* frame = new astro::MDIForm1(report);
     fake.showModeless(frame);
@@ -81,7 +72,7 @@ void FrameFile(benchmark::State& state, const char* entry, int filter, const cha
   platform::FakePlatform fake;
   platform::install(&fake);
   QTemporaryDir folder;
-  auto* report = new astro::frmReport(JohnAndMary());
+  auto* report = new astro::frmReport(testing_support::JohnAndMary());
   report->Fill(Match());
   auto* frame = new astro::MDIForm1(report);
   fake.showModeless(frame);

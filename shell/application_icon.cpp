@@ -1,10 +1,9 @@
 #include "shell/application_icon.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QImageReader>
-#include <QTimer>
-#include <QWindow>
+
+#include "shell/first_window_shown.h"
 
 namespace shell {
 
@@ -23,34 +22,9 @@ QPixmap ApplicationPicture(int side, qreal devicePixelRatio) {
   return pixmap;
 }
 
-namespace {
-
-// Waits for the first window to be exposed, then, once that expose event (and
-// the painting it starts) is handled, gives the program its icon.
-class IconOnceShown final : public QObject {
- public:
-  using QObject::QObject;
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (!seen_ && event->type() == QEvent::Expose) {
-      if (const auto* window = qobject_cast<QWindow*>(watched); window != nullptr && window->isExposed()) {
-        seen_ = true;
-        QTimer::singleShot(0, this, [this] {
-          QApplication::setWindowIcon(ApplicationIcon());
-          deleteLater();
-        });
-      }
-    }
-    return false;
-  }
-
- private:
-  bool seen_ = false;
-};
-
-}  // namespace
-
-void SetWindowIconOnceShown(QApplication& app) { app.installEventFilter(new IconOnceShown(&app)); }
+void SetWindowIconOnceShown(QApplication& app) {
+  AfterFirstWindowShown(app, [] { QApplication::setWindowIcon(ApplicationIcon()); });
+}
 
 QIcon ApplicationIcon() {
   // Read as PNG by name of format: Qt reads PNG itself, so no image plugin is

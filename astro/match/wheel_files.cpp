@@ -55,14 +55,21 @@ platform::FileDialogRequest PictureRequest() {
   };
 }
 
-// The aspects' page: a heading, the grid as wide as the page, and under it the
-// tightest aspects, the key to the colours and the equinox, a line each.
-void PaintAspectsPage(QPainter& painter, const zentara::ChartWheel& wheel, const QRect& page) {
+// Sets the wheel's font at the size of a page's text lines (a share of the
+// page's width) and black ink; returns the line's height.
+double UsePageFont(QPainter& painter, const QRect& page) {
   QFont font(shell::ToQt(zentara::WheelFontFamily));
   const double line = page.width() / kAspectsPageLines;
   font.setPointSizeF(line / kLineSpacing * 72.0 / painter.device()->logicalDpiY());
   painter.setFont(font);
   painter.setPen(Qt::black);
+  return line;
+}
+
+// The aspects' page: a heading, the grid as wide as the page, and under it the
+// tightest aspects, the key to the colours and the equinox, a line each.
+void PaintAspectsPage(QPainter& painter, const zentara::ChartWheel& wheel, const QRect& page) {
+  const double line = UsePageFont(painter, page);
   double y = page.top();
   const auto write = [&](const QString& text, const QColor& colour) {
     painter.setPen(colour);
@@ -92,11 +99,8 @@ void PaintAspectsPage(QPainter& painter, const zentara::ChartWheel& wheel, const
 // The lines over the wheel, each wrapped to the page's width, in the wheel's
 // font at the aspects' page's size; the height they take with a gap below.
 int PaintWheelHeading(QPainter& painter, const std::vector<std::string>& lines, const QRect& page) {
-  QFont font(shell::ToQt(zentara::WheelFontFamily));
-  const double line = page.width() / kAspectsPageLines;
-  font.setPointSizeF(line / kLineSpacing * 72.0 / painter.device()->logicalDpiY());
-  painter.setFont(font);
-  painter.setPen(Qt::black);
+  const double line = UsePageFont(painter, page);
+  const QFont font = painter.font();
   qreal y = page.top();
   for (const std::string& text : lines) {
     QTextLayout layout(shell::ToQt(text), font, painter.device());

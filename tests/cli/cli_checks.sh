@@ -28,6 +28,13 @@ check() {
   rm -f "$out" "$err"
 }
 
+# expect NAME CONDITION...: one more check that CONDITION holds
+expect() {
+  local name=$1
+  shift
+  if "$@"; then passes=$((passes + 1)); else echo "$name: '$*' does not hold"; failures=$((failures + 1)); fi
+}
+
 finish() {
   echo "$passes passed, $failures failed"
   [ "$failures" -eq 0 ]

@@ -9,11 +9,6 @@ cli=$1
 source "$(dirname "$0")/cli_checks.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-expect() {  # NAME CONDITION...: one more check that CONDITION holds
-  local name=$1
-  shift
-  if "$@"; then passes=$((passes + 1)); else echo "$name: '$*' does not hold"; failures=$((failures + 1)); fi
-}
 
 pair=(--male-first John --male-middle Paul --male-last Smith --male-month March --male-day 15
       --male-year 1988 --female-first Mary --female-middle Ann --female-last Smith

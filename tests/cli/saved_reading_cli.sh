@@ -12,11 +12,6 @@ pair=(--male-first John --male-middle Paul --male-last Smith --male-month March 
       --female-month January --female-day 1 --female-year 1970)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-expect() {  # NAME CONDITION...: one more check that CONDITION holds
-  local name=$1
-  shift
-  if "$@"; then passes=$((passes + 1)); else echo "$name: '$*' does not hold"; failures=$((failures + 1)); fi
-}
 
 # john_mary.kvz: each byte of an entry is its Windows-1252 code plus 85
 # ("John" is 9F C4 BD C3), each of the twelve lines ends with CR LF.

@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 
 #include "astro/match/MDIForm1.h"
+#include "tests/gui/worked_couple.h"
 #include "astro/engine/planets/zodiac_text.h"
 #include "astro/match/aspect_grid_view.h"
 #include "astro/match/frmAspectOrbs.h"
@@ -49,18 +50,6 @@ constexpr int kLogoPixels = 224;
 // antialiasing widen it by up to this share of the side.
 constexpr double kWheelShare = 0.96;
 constexpr double kEdgeTolerance = 0.01;  // of the side
-
-// John (15 August 1975, 14:30 Indian Time, New Delhi) and Mary (10 February
-// 1978, 6:05 Eastern Standard Time with daylight saving, New York), the couple
-// of tests/cli/match_cli.sh.
-zentara::AstroEntries JohnAndMary() {
-  zentara::AstroEntries e;
-  e.Male = {"John", 14, 7, 74, 14, 30, 34, false, "28", "36", zentara::NorthSouth::North,
-            "77", "13", zentara::EastWest::East, "New Delhi", "Delhi", "India"};
-  e.Female = {"Mary", 9, 1, 77, 6, 5, 27, true, "40", "42", zentara::NorthSouth::North,
-              "74", "00", zentara::EastWest::West, "New York", "New York", "USA"};
-  return e;
-}
 
 // The first and last column of the centre row that are not white.
 std::pair<int, int> InkedSpan(const QImage& image) {

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include "astro/match/MDIForm1.h"
+#include "tests/gui/worked_couple.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/chart_wheel_drawing.h"
 #include "astro/match/chart_wheel_view.h"
@@ -34,15 +35,6 @@ QString Text(const QRect& rect) {
 
 // A control's rectangle on the screen.
 QRect OnScreen(const QWidget* control) { return QRect(control->mapToGlobal(QPoint(0, 0)), control->size()); }
-
-zentara::AstroEntries Couple() {
-  zentara::AstroEntries e;
-  e.Male = {"John", 14, 7, 74, 14, 30, 34, false, "28", "36", zentara::NorthSouth::North,
-            "77", "13", zentara::EastWest::East, "New Delhi", "Delhi", "India"};
-  e.Female = {"Mary", 9, 1, 77, 6, 5, 27, true, "40", "42", zentara::NorthSouth::North,
-              "74", "00", zentara::EastWest::West, "New York", "New York", "USA"};
-  return e;
-}
 
 }  // namespace
 
@@ -88,8 +80,8 @@ class ScreenSizesTest : public QObject {
   }
 
   void theReportFrameOpensWithBothWindowsInView() {
-    auto* report = new astro::frmReport(Couple());
-    report->Fill(*zentara::CalculateAstroMatch(Couple()));
+    auto* report = new astro::frmReport(JohnAndMary());
+    report->Fill(*zentara::CalculateAstroMatch(JohnAndMary()));
     auto* frame = new astro::MDIForm1(report);
     fake_->showModeless(frame);
     frame->activateWindow();
