@@ -18,8 +18,8 @@ namespace platform {
 
 class SharedIconsStyle final : public QProxyStyle {
  public:
-  // Over the style Qt picks for the desktop.
-  SharedIconsStyle() = default;
+  // Over the style Qt picks for the desktop, or over `base` (taking it).
+  explicit SharedIconsStyle(QStyle* base = nullptr) : QProxyStyle(base) {}
 
   // The icon made the first time this kind was asked for in the application's
   // layout direction. An icon asked for with options, which may change it, is

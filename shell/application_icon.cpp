@@ -27,12 +27,15 @@ void SetWindowIconOnceShown(QApplication& app) {
 }
 
 QIcon ApplicationIcon() {
-  // Read as PNG by name of format: Qt reads PNG itself, so no image plugin is
-  // loaded (asked to guess a file's format, Qt would load every one of them,
-  // Qt SVG's among them) and the few small sizes cost little to decode.
+  // Read as PNG by name of format, with Qt's guessing from the contents
+  // turned off: Qt reads PNG itself, so no image plugin is loaded. (Left to
+  // guess, even with the format named, Qt loads every image plugin and the
+  // libraries they need, Qt SVG's among them, about 400 KiB, to ask each one
+  // whether it knows the file.) The few small sizes cost little to decode.
   QIcon icon;
   for (const int side : WindowIconSides) {
     QImageReader reader(QStringLiteral(":/zentara/window/%1.png").arg(side), "png");
+    reader.setAutoDetectImageFormat(false);
     icon.addPixmap(QPixmap::fromImage(reader.read()));
   }
   return icon;

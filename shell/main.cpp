@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "platform/drawn_frames_style.h"
 #include "platform/qt_platform.h"
 #include "platform/shared_icons_style.h"
 #include "platform/system_files.h"
@@ -22,8 +23,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // Every way out goes through ExitApplication, never through the last window closing.
   app.setQuitOnLastWindowClosed(false);
-  // The desktop's style, with one icon of each standard kind for the whole run.
-  QApplication::setStyle(new platform::SharedIconsStyle());
+  // The desktop's style, with one icon of each standard kind for the whole run
+  // and group-box frames drawn without reading a picture.
+  QApplication::setStyle(new platform::SharedIconsStyle(new platform::DrawnFramesStyle()));
   // Every window and message box carries the program's icon, given once the
   // first window is up; the desktop entry's name lets a Wayland desktop match
   // the windows to it.

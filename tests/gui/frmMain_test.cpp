@@ -1,7 +1,9 @@
 // The numerology entry form: its load state, ValidateEntries as the user meets
 // it (message, icon, focus), Back, Exit and the Help menu.
 #include <QAction>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -83,6 +85,21 @@ class FrmMainTest : public QObject {
     QTest::keyClick(combo("cboMD"), Qt::Key_Return);
     QCOMPARE(combo("cboMD")->count(), 31);
     QCOMPARE(combo("cboMD")->currentText(), QStringLiteral("32"));
+  }
+
+  // The lists complete nothing: a typed prefix of an item stays as typed. Their
+  // popup lists, made when first opened, hold every item.
+  void typedPrefixIsNotCompletedAndThePopupHoldsTheList() {
+    QComboBox* month = combo("cboMM");
+    month->setFocus();
+    month->lineEdit()->clear();
+    QTest::keyClicks(month, QStringLiteral("Ma"));
+    QCOMPARE(month->currentText(), QStringLiteral("Ma"));
+    QCOMPARE(month->completer(), nullptr);
+    month->showPopup();
+    QTRY_VERIFY(month->view()->isVisible());
+    QCOMPARE(month->view()->model()->rowCount(), 12);
+    month->hidePopup();
   }
 
   void everyBlankFieldGetsItsMessageAndFocus_data() {
