@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QtMath>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTreeWidget>
@@ -17,6 +18,7 @@
 #include "platform/platform.h"
 #include "shell/controls.h"
 #include "shell/qt_text.h"
+#include "shell/wrapped_label.h"
 #include "web/web_pages.h"
 
 namespace astro {
@@ -24,10 +26,15 @@ namespace {
 
 using shell::ToQt;
 
-QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* label = new QLabel(text, parent);
+// A label whose text may be longer than the window is wide wraps; a fixed
+// short one does not. The wrapping label is the program's own, which is
+// measured with one layout of its text where Qt's word-wrapping label tries
+// several widths every time a layout asks its size.
+enum class Wrap { No, Yes };
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text, Wrap wrap = Wrap::Yes) {
+  QLabel* label = wrap == Wrap::Yes ? new shell::WrappedLabel(parent) : new QLabel(parent);
+  label->setText(text);
   label->setObjectName(QString::fromLatin1(name));
-  label->setWordWrap(true);
   return label;
 }
 
@@ -66,7 +73,8 @@ frmPlaceLookup::frmPlaceLookup(zentara::Partner partner, const zentara::AstroPar
 
   auto* heading = NamedLabel(central, "lblHeading",
                              partner == zentara::Partner::Male ? QStringLiteral("Find the Place of Birth: Male")
-                                                               : QStringLiteral("Find the Place of Birth: Female"));
+                                                               : QStringLiteral("Find the Place of Birth: Female"),
+                             Wrap::No);
   QFont headingFont = heading->font();
   headingFont.setBold(true);
   headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
@@ -94,14 +102,17 @@ frmPlaceLookup::frmPlaceLookup(zentara::Partner partner, const zentara::AstroPar
   lstPlaces_->setRootIsDecorated(false);
   lstPlaces_->setUniformRowHeights(true);
   lstPlaces_->setSelectionMode(QAbstractItemView::SingleSelection);
-  lstPlaces_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The columns are sized to their texts at each search (FitColumnsToTexts),
+  // and the user may widen or narrow them.
+  lstPlaces_->header()->setSectionResizeMode(QHeaderView::Interactive);
   layout->addWidget(lstPlaces_, 1);
 
   lblStatus_ = NamedLabel(central, "lblStatus", QString());
   lblSuggestion_ = NamedLabel(central, "lblSuggestion", QString());
   layout->addWidget(lblStatus_);
   layout->addWidget(lblSuggestion_);
-  layout->addWidget(NamedLabel(central, "lblCredit", QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0")));
+  layout->addWidget(
+      NamedLabel(central, "lblCredit", QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0"), Wrap::No));
 
   auto* commands = new QHBoxLayout();
   QPushButton* cmdWebSearch = shell::NamedButton(central, "cmdWebSearch", "Search the &Web");
@@ -158,9 +169,33 @@ void frmPlaceLookup::Search() {
   }
   lstPlaces_->clear();
   lstPlaces_->addTopLevelItems(items);
+  FitColumnsToTexts();
   if (!items.isEmpty()) lstPlaces_->setCurrentItem(items.first());
   lblStatus_->setText(ToQt(zentara::PlaceLookupStatus(city, state, country, result)));
   ShowSuggestion();
+}
+
+// Each column as wide as its heading or its widest text, as the list's own
+// sizing to contents makes it. That sizing measures every cell again, through
+// the style, whenever anything in the list changes (a hundred times while the
+// window first opens); here each text is measured once a search.
+void frmPlaceLookup::FitColumnsToTexts() {
+  QHeaderView* header = lstPlaces_->header();
+  const QFontMetricsF metrics(lstPlaces_->font());
+  // The room the style leaves either side of an item's text.
+  const int margins = 2 * (lstPlaces_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstPlaces_) + 1);
+  for (int column = 0; column < ColumnCount; ++column) {
+    qreal widest = 0;
+    for (int row = 0; row < lstPlaces_->topLevelItemCount(); ++row) {
+      const QString text = lstPlaces_->topLevelItem(row)->text(column);
+      if (text.isEmpty()) continue;
+      // A last letter reaching past its advance (a negative right bearing)
+      // widens the text as the style lays it out.
+      const qreal overhang = std::max<qreal>(0, -metrics.rightBearing(text.back()));
+      widest = std::max(widest, metrics.horizontalAdvance(text) + overhang);
+    }
+    header->resizeSection(column, std::max(header->sectionSizeHint(column), qCeil(widest) + margins));
+  }
 }
 
 void frmPlaceLookup::ShowSuggestion() {

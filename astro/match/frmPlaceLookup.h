@@ -48,6 +48,7 @@ class frmPlaceLookup : public shell::Form {
 
  private:
   void Search();
+  void FitColumnsToTexts();
   void ShowSuggestion();
   int SelectedRow() const;
 

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "cli/commands.h"
 
 namespace {
@@ -36,7 +38,9 @@ std::string Show(const Words& words) {
   return shown;
 }
 
-const std::filesystem::path Folder = std::filesystem::temp_directory_path() / "zentara_empty_value_test";
+// This process's own: the tests run in parallel, and each removes its folder.
+const std::filesystem::path Folder =
+    std::filesystem::temp_directory_path() / ("zentara_empty_value_test-" + std::to_string(::getpid()));
 
 // A command line that succeeds for each subcommand, as option and value pairs
 // (a flag has an empty value; a word without dashes is an argument).

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -159,6 +160,33 @@ class PlaceLookupTest : public QObject {
       return text(degrees)->text() + direction + QString("%1").arg(text(minutes)->text().toInt(), 2, 10, QChar('0'));
     };
     QCOMPARE(boxes("txtFLD", "txtFLM", 'N') + boxes("txtFLoD", "txtFLoM", 'W'), latitude + longitude);
+  }
+
+  // Every column is as wide as its heading or its widest text, as the style
+  // measures them, for the first list and after each search: no text is cut.
+  void everyColumnFitsItsWidestText() {
+    frmPlaceLookup* window = lookUp("F", {"Springfield", "Illinois", "US"});
+    QVERIFY(window);
+    auto* list = Child<QTreeWidget>(window, "lstPlaces");
+    auto* city = Child<QLineEdit>(window, "txtLookupCity");
+    Child<QLineEdit>(window, "txtLookupState")->clear();
+    for (const QString search : {"Springfield", "Saint", "Ulaanbaatar"}) {
+      city->setText(search);
+      QVERIFY2(list->topLevelItemCount() > 0, qPrintable(search));
+      for (int column = 0; column < list->columnCount(); ++column) {
+        int widest = list->header()->sectionSizeHint(column);
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+          const QModelIndex cell = list->model()->index(row, column);
+          widest = std::max(widest, list->sizeHintForIndex(cell).width());
+        }
+        QVERIFY2(list->header()->sectionSize(column) == widest,
+                 qPrintable(QStringLiteral("%1, column %2: width %3, its widest text %4")
+                                .arg(search)
+                                .arg(column)
+                                .arg(list->header()->sectionSize(column))
+                                .arg(widest)));
+      }
+    }
   }
 
   void aCountryThatIsNoneAndTheClosestNamesAreSaidUnderTheList() {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "astro/places/atlas.h"
 
@@ -29,9 +30,16 @@ std::string Patched(std::string bytes, std::uint64_t offset, const Value& value)
   return bytes;
 }
 
+// A path in the temporary folder that is this process's own: the tests run in
+// parallel, and an atlas file rewritten while another test has it mapped would
+// end that test with SIGBUS.
+std::filesystem::path OwnTemporaryPath(const std::string& name) {
+  return std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
+}
+
 // Writes `bytes` as the atlas file the tests damage.
 std::filesystem::path DamagedFile(const std::string& bytes) {
-  const auto file = std::filesystem::temp_directory_path() / "zentara_damaged_atlas.bin";
+  const auto file = OwnTemporaryPath("zentara_damaged_atlas");
   std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
   return file;
 }
@@ -161,7 +169,7 @@ TEST(AtlasFile, DamageInsideTheLargeTablesIsFoundByTheWalkAndReadWithinBounds) {
 // A pipe with no writer would block the reader for good: only a regular file
 // is opened, and what else the path is, is said.
 TEST(AtlasFile, OnlyARegularFileIsOpened) {
-  const auto folder = std::filesystem::temp_directory_path() / "zentara_atlas_not_a_file";
+  const auto folder = OwnTemporaryPath("zentara_atlas_not_a_file");
   std::filesystem::remove_all(folder);
   std::filesystem::create_directory(folder);
   const auto pipe = folder / "fifo.bin";
