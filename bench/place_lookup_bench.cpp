@@ -12,6 +12,8 @@
 #include <fstream>
 #include <string>
 
+#include <sys/resource.h>
+
 #include "astro/match/frmMatch.h"
 #include "astro/match/frmPlaceLookup.h"
 #include "platform/fake_platform.h"
@@ -28,6 +30,13 @@ double StatusMegabytes(const std::string& field) {
     if (line.rfind(field + ":", 0) == 0) return std::stod(line.substr(field.size() + 1)) / 1024.0;
   }
   return 0;
+}
+
+// Minor page faults so far: pages of code and files touched for the first time.
+long PageFaults() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_minflt;
 }
 
 void Settle() {
@@ -57,7 +66,9 @@ void FirstLookUp(benchmark::State& state) {
   const double privateBefore = StatusMegabytes("RssAnon");
   const double filesBefore = StatusMegabytes("RssFile");
   astro::frmPlaceLookup* window = nullptr;
+  const long faultsBefore = PageFaults();
   for (auto _ : state) window = OpenLookUp(*form, fake);
+  state.counters["page_faults"] = static_cast<double>(PageFaults() - faultsBefore);
   window->findChild<QLineEdit*>("txtLookupCity")->setText("s");  // the longest list
   Settle();
   state.counters["private_without_MB"] = privateBefore;

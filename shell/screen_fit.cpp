@@ -19,8 +19,14 @@ QSize SizeWithinScreen(const QWidget* window, QSize wanted) {
 
 void KeepOnScreen(QWidget* window) {
   const QRect area = AvailableArea(window);
-  const QSize fitting = SizeWithinScreen(window, window->size()).expandedTo(window->minimumSizeHint());
-  if (fitting.boundedTo(window->size()) != window->size()) window->resize(fitting.boundedTo(window->size()));
+  // A window that fits is left its size without asking its layout for its
+  // smallest: that measures every control again (a tenth of the start form's
+  // first showing).
+  const QSize within = SizeWithinScreen(window, window->size());
+  if (within != window->size()) {
+    const QSize fitting = within.expandedTo(window->minimumSizeHint()).boundedTo(window->size());
+    if (fitting != window->size()) window->resize(fitting);
+  }
   const QRect outer = window->frameGeometry();
   // Where the frame is wider than the area, its left (top) edge stays in view.
   const int left = qMax(area.left(), qMin(outer.left(), area.right() + 1 - outer.width()));
