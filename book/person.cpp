@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "astro/match/time_zones.h"
+#include "numerology/number_text.h"
 
 namespace zentara::book {
 
@@ -39,19 +40,6 @@ std::optional<Column> ColumnNamed(std::string_view name) {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// A run of one to `most` digits as a number; nothing for any other text.
-std::optional<int> Digits(std::string_view text, std::size_t most) {
-  if (text.empty() || text.size() > most) return std::nullopt;
-  int value = 0;
-  for (const char c : text) {
-    if (!IsDigit(c)) return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 std::string TwoDigits(int value) {
@@ -74,7 +62,7 @@ int DaysIn(int month, int year) {
 Problem SetDate(std::string& date, std::string_view text) {
   const std::string problem = "must be a date YYYY-MM-DD from 1900-01-01 to 2050-12-31, not " + Quoted(text);
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return problem;
-  const auto year = Digits(text.substr(0, 4), 4), month = Digits(text.substr(5, 2), 2), day = Digits(text.substr(8, 2), 2);
+  const auto year = ReadDigits(text.substr(0, 4), 4), month = ReadDigits(text.substr(5, 2), 2), day = ReadDigits(text.substr(8, 2), 2);
   if (!year || !month || !day || *year < 1900 || *year > 2050 || *month < 1 || *month > 12 || *day < 1) return problem;
   if (*day > DaysIn(*month, *year)) {
     return "is no day of the calendar: " + std::string(MonthNames[*month - 1]) + " " + std::to_string(*year) +
@@ -90,8 +78,8 @@ Problem SetTime(std::string& time, std::string_view text) {
     return std::nullopt;
   }
   const std::size_t colon = text.find(':');
-  const auto hour = colon == std::string_view::npos ? std::nullopt : Digits(text.substr(0, colon), 2);
-  const auto minute = colon == std::string_view::npos ? std::nullopt : Digits(text.substr(colon + 1), 2);
+  const auto hour = colon == std::string_view::npos ? std::nullopt : ReadDigits(text.substr(0, colon), 2);
+  const auto minute = colon == std::string_view::npos ? std::nullopt : ReadDigits(text.substr(colon + 1), 2);
   if (!hour || !minute || *hour > 23 || *minute > 59 || text.size() - colon != 3) {
     return "must be HH:MM on the 24-hour clock, such as 14:30, or empty when unknown, not " + Quoted(text);
   }
@@ -104,7 +92,7 @@ Problem SetZone(std::optional<int>& zone, std::string_view text) {
     zone.reset();
     return std::nullopt;
   }
-  const auto row = Digits(text, 2);
+  const auto row = ReadDigits(text, 2);
   if (!row || *row >= static_cast<int>(TimeZoneRowCount)) {
     return "must be a row of 'zentara-cli zones', 0 to 70, not " + Quoted(text);
   }
@@ -120,7 +108,7 @@ Problem SetCoordinate(std::string& coordinate, std::string_view text, char first
     return std::nullopt;
   }
   const std::size_t letter = text.find_first_of(std::string{first, second});
-  if (letter == std::string_view::npos || !Digits(text.substr(0, letter), 3) || !Digits(text.substr(letter + 1), 3)) {
+  if (letter == std::string_view::npos || !ReadDigits(text.substr(0, letter), 3) || !ReadDigits(text.substr(letter + 1), 3)) {
     return "must be degrees, " + std::string(1, first) + " or " + std::string(1, second) +
            ", then minutes, one to three digits each, such as " + std::string(example) + ", not " + Quoted(text);
   }

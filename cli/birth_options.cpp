@@ -4,23 +4,11 @@
 
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/time_zones.h"
+#include "numerology/number_text.h"
 
 namespace zentara::cli {
 
 namespace {
-
-// Reads a run of `fewest` to `most` digits at `position` and moves past it;
-// nothing when there is no such run.
-std::optional<int> ReadDigits(std::string_view text, std::size_t& position, std::size_t fewest,
-                              std::size_t most) {
-  std::size_t end = position;
-  while (end < text.size() && end - position < most && text[end] >= '0' && text[end] <= '9') ++end;
-  if (end - position < fewest) return std::nullopt;
-  int value = 0;
-  for (std::size_t i = position; i < end; ++i) value = value * 10 + (text[i] - '0');
-  position = end;
-  return value;
-}
 
 bool ReadCharacter(std::string_view text, std::size_t& position, char expected) {
   if (position >= text.size() || text[position] != expected) return false;
@@ -45,12 +33,12 @@ Problem ReadCoordinate(std::string_view text, char first, char second, const cha
   }
   const std::size_t fewest = emptyBoxes ? 0 : 1;
   std::size_t at = 0;
-  const auto degrees = ReadDigits(text, at, fewest, 3);
+  const auto degrees = ReadDigitRun(text, at, fewest, 3);
   const std::size_t degreesEnd = at;
   char direction = 0;
   if (degrees && at < text.size() && (text[at] == first || text[at] == second)) direction = text[at++];
   const std::size_t minutesStart = at;
-  const auto minutes = direction != 0 ? ReadDigits(text, at, fewest, 3) : std::nullopt;
+  const auto minutes = direction != 0 ? ReadDigitRun(text, at, fewest, 3) : std::nullopt;
   if (!minutes || at != text.size()) {
     return std::string("must be degrees, ") + first + " or " + second + ", then minutes, " +
            (emptyBoxes ? "at most" : "one to") + " three digits each, such as " + example + ", not " +
@@ -64,11 +52,11 @@ Problem ReadCoordinate(std::string_view text, char first, char second, const cha
 
 Problem ReadBirthDate(std::string_view text, BirthDate& date) {
   std::size_t at = 0;
-  const auto year = ReadDigits(text, at, 4, 4);
+  const auto year = ReadDigitRun(text, at, 4, 4);
   const bool firstDash = year && ReadCharacter(text, at, '-');
-  const auto month = firstDash ? ReadDigits(text, at, 2, 2) : std::nullopt;
+  const auto month = firstDash ? ReadDigitRun(text, at, 2, 2) : std::nullopt;
   const bool secondDash = month && ReadCharacter(text, at, '-');
-  const auto day = secondDash ? ReadDigits(text, at, 2, 2) : std::nullopt;
+  const auto day = secondDash ? ReadDigitRun(text, at, 2, 2) : std::nullopt;
   if (!day || at != text.size()) return "must be YYYY-MM-DD, such as 1975-08-15, not " + Quoted(text);
   if (auto problem = OutOfRange(*year, 1901, 2050, "the year")) return problem;
   if (auto problem = OutOfRange(*month, 1, 12, "the month")) return problem;
@@ -79,8 +67,8 @@ Problem ReadBirthDate(std::string_view text, BirthDate& date) {
 
 Problem ReadClockTime(std::string_view text, ClockTime& time) {
   std::size_t at = 0;
-  const auto hour = ReadDigits(text, at, 1, 2);
-  const auto minute = hour && ReadCharacter(text, at, ':') ? ReadDigits(text, at, 2, 2) : std::nullopt;
+  const auto hour = ReadDigitRun(text, at, 1, 2);
+  const auto minute = hour && ReadCharacter(text, at, ':') ? ReadDigitRun(text, at, 2, 2) : std::nullopt;
   if (!minute || at != text.size()) {
     return "must be HH:MM on the 24-hour clock, such as 14:30, not " + Quoted(text);
   }
@@ -92,7 +80,7 @@ Problem ReadClockTime(std::string_view text, ClockTime& time) {
 
 Problem ReadZoneRow(std::string_view text, int& row) {
   std::size_t at = 0;
-  const auto number = ReadDigits(text, at, 1, 2);
+  const auto number = ReadDigitRun(text, at, 1, 2);
   if (!number || at != text.size()) {
     return "must be a row number of the time-zone list (see 'zentara-cli zones'), not " + Quoted(text);
   }

@@ -1,5 +1,6 @@
 #include "numerology/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -33,6 +34,27 @@ std::optional<double> ReadDecimalNumber(std::string_view text) {
     return std::nullopt;
   }
   return negative ? -value : value;
+}
+
+std::optional<int> ReadDigitRun(std::string_view text, std::size_t& position, std::size_t fewest,
+                                std::size_t most) {
+  most = std::min(most, MostDigitsInRun);
+  std::size_t end = position;
+  int value = 0;
+  while (end < text.size() && end - position < most && text[end] >= '0' && text[end] <= '9') {
+    value = value * 10 + (text[end] - '0');
+    ++end;
+  }
+  if (end - position < fewest) return std::nullopt;
+  position = end;
+  return value;
+}
+
+std::optional<int> ReadDigits(std::string_view text, std::size_t most) {
+  std::size_t end = 0;
+  const auto value = ReadDigitRun(text, end, 1, most);
+  if (!value || end != text.size()) return std::nullopt;
+  return value;
 }
 
 std::optional<std::int16_t> RoundToInt16(double value) {

@@ -1,5 +1,7 @@
 #include "web/short_date_text.h"
 
+#include "numerology/number_text.h"
+
 namespace zentara {
 namespace {
 
@@ -100,13 +102,12 @@ std::optional<std::chrono::year_month_day> ReadShortDate(std::string_view text,
       ++at;
       continue;
     }
-    const std::size_t start = at;
-    while (at < text.size() && IsLatinDigit(text[at])) ++at;
     if (runs == 3) return std::nullopt;
-    const std::size_t digits = at - start;
-    const std::size_t wanted = pattern.order[runs] == DateField::Year ? 4 : 2;
-    if (digits > wanted || (wanted == 4 && digits != 4)) return std::nullopt;
-    for (std::size_t i = start; i < at; ++i) numbers[runs] = numbers[runs] * 10 + static_cast<unsigned>(text[i] - '0');
+    // A year is four digits, a month or day one or two; a longer run is no date.
+    const bool year = pattern.order[runs] == DateField::Year;
+    const auto number = ReadDigitRun(text, at, year ? 4 : 1, year ? 4 : 2);
+    if (!number || (at < text.size() && IsLatinDigit(text[at]))) return std::nullopt;
+    numbers[runs] = static_cast<unsigned>(*number);
     ++runs;
   }
   if (runs != 3) return std::nullopt;

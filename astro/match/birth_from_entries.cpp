@@ -1,6 +1,7 @@
 #include "astro/match/birth_from_entries.h"
 
 #include "numerology/letter_values.h"
+#include "numerology/number_text.h"
 
 namespace zentara {
 namespace {
@@ -20,13 +21,10 @@ std::string NumberItem(int position, int count, int first) {
 }  // namespace
 
 std::optional<std::int16_t> ReadBoxNumber(std::string_view text) {
-  if (text.empty() || text.size() > 3) return std::nullopt;
-  std::int16_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = static_cast<std::int16_t>(value * 10 + (c - '0'));
-  }
-  return value;
+  // At most three digits: at most 999, which a 16-bit integer holds.
+  const auto value = ReadDigits(text, 3);
+  if (!value) return std::nullopt;
+  return static_cast<std::int16_t>(*value);
 }
 
 BirthMoment BirthDateOfEntries(const AstroPartnerEntries& entries) {

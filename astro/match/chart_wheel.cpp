@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "astro/engine/planets/zodiac_text.h"
+#include "numerology/number_text.h"
 
 namespace zentara {
 namespace {
@@ -22,13 +23,8 @@ double Normalized(double angle) {
 
 // One or two decimal digits, no more than `largest`.
 std::optional<int> SmallNumber(std::string_view text, int largest) {
-  if (text.empty() || text.size() > 2) return std::nullopt;
-  int value = 0;
-  for (const char digit : text) {
-    if (digit < '0' || digit > '9') return std::nullopt;
-    value = value * 10 + (digit - '0');
-  }
-  if (value > largest) return std::nullopt;
+  const auto value = ReadDigits(text, 2);
+  if (!value || *value > largest) return std::nullopt;
   return value;
 }
 

@@ -1,5 +1,7 @@
 #include "astro/match/compatibility_score.h"
 
+#include "numerology/number_text.h"
+
 namespace zentara {
 namespace {
 
@@ -28,12 +30,9 @@ std::int32_t HundredthRoundedToEven(std::int32_t numerator) {
 }  // namespace
 
 int SlotDegrees(std::string_view slotText) {
-  int degrees = 0;
-  for (std::size_t i = 0; i < slotText.size() && i < 2; ++i) {
-    if (slotText[i] < '0' || slotText[i] > '9') break;
-    degrees = degrees * 10 + (slotText[i] - '0');
-  }
-  return degrees;
+  // Up to two leading digits; none reads as 0.
+  std::size_t end = 0;
+  return ReadDigitRun(slotText, end, 0, 2).value_or(0);
 }
 
 std::string_view CompatibilityComment(std::int32_t percentage) {
