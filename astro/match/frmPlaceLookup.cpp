@@ -8,11 +8,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QtMath>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "astro/match/place_lookup.h"
 #include "platform/platform.h"
