@@ -13,8 +13,8 @@
 #include "astro/engine/moon/moon_position.h"
 #include "astro/engine/planets/chart_angles.h"
 #include "astro/engine/planets/chart_table.h"
-#include "astro/match/aspect_texts.h"
-#include "astro/match/aspects.h"
+#include "astro/match/synastry_texts.h"
+#include "astro/match/synastry.h"
 #include "astro/match/astro_match.h"
 #include "cli/commands.h"
 

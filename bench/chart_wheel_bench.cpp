@@ -12,7 +12,7 @@
 
 #include "astro/match/MDIForm1.h"
 #include "tests/gui/worked_couple.h"
-#include "astro/match/aspect_grid_view.h"
+#include "astro/match/synastry_grid_view.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"

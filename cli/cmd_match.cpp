@@ -12,9 +12,9 @@
 #include <string>
 
 #include "astro/match/astro_match.h"
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 #include "astro/match/chart_wheel_svg.h"
-#include "cli/aspect_output.h"
+#include "cli/synastry_output.h"
 #include "cli/astro_entry_options.h"
 #include "cli/chart_output.h"
 #include "cli/commands.h"

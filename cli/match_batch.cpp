@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "astro/match/aspect_texts.h"
+#include "astro/match/synastry_texts.h"
 #include "astro/match/astro_match.h"
 #include "cli/astro_entry_options.h"
 #include "cli/csv_reader.h"

@@ -21,7 +21,7 @@
 #include <string>
 
 #include "astro/engine/equinox.h"
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 #include "cli/commands.h"
 
 namespace zentara::cli {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "astro/engine/equinox.h"
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 #include "cli/birth_options.h"
 
 namespace CLI {

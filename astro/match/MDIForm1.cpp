@@ -15,10 +15,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "astro/match/aspect_grid_view.h"
+#include "astro/match/synastry_grid_view.h"
 #include "astro/match/chart_settings.h"
 #include "astro/match/chart_wheel_view.h"
-#include "astro/match/frmAspectOrbs.h"
+#include "astro/match/frmOrbs.h"
 #include "astro/match/frmMatch.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/birth_from_entries.h"
@@ -282,7 +282,7 @@ void MDIForm1::mnuEquinoxOfDate_Click(bool ofDate) {
 }
 
 void MDIForm1::mnuAspectOrbs_Click() {
-  frmAspectOrbs::ShowModal(this, orbs_, [frame = QPointer<MDIForm1>(this)](const zentara::AspectOrbs& orbs) {
+  frmOrbs::ShowModal(this, orbs_, [frame = QPointer<MDIForm1>(this)](const zentara::AspectOrbs& orbs) {
     if (frame) frame->UseOrbs(orbs);
   });
 }

@@ -11,7 +11,7 @@
 #pragma once
 #include <QPointer>
 
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 #include "astro/match/report_layout.h"
 #include "shell/form.h"
 

@@ -3,7 +3,7 @@
 // the aspects between the partners' charts.
 #pragma once
 #include "astro/engine/equinox.h"
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 
 namespace astro {
 

@@ -14,7 +14,7 @@
 
 #include "astro/engine/birth_moment.h"
 #include "astro/engine/equinox.h"
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 
 namespace zentara {
 

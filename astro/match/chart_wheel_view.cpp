@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "astro/match/aspect_texts.h"
+#include "astro/match/synastry_texts.h"
 
 #include "shell/hover_text.h"
 #include "shell/qt_text.h"

@@ -7,7 +7,7 @@
 #include <QPdfWriter>
 #include <QTextLayout>
 
-#include "astro/match/aspect_grid_view.h"
+#include "astro/match/synastry_grid_view.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
 #include "astro/match/report_paper.h"

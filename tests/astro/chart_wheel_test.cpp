@@ -11,7 +11,7 @@
 #include <tuple>
 
 #include "astro/engine/planets/zodiac_text.h"
-#include "astro/match/aspect_texts.h"
+#include "astro/match/synastry_texts.h"
 #include "astro/match/chart_wheel.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_drawing.h"

@@ -19,8 +19,8 @@
 #include "astro/match/MDIForm1.h"
 #include "tests/gui/worked_couple.h"
 #include "astro/engine/planets/zodiac_text.h"
-#include "astro/match/aspect_grid_view.h"
-#include "astro/match/frmAspectOrbs.h"
+#include "astro/match/synastry_grid_view.h"
+#include "astro/match/frmOrbs.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
@@ -348,7 +348,7 @@ class ChartWheelTest : public QObject {
 
   void theOrbsBoxChangesTheAspectsAndIsRemembered() {
     trigger("mnuAspectOrbs");
-    auto* box = OpenForm<astro::frmAspectOrbs>(*fake_);
+    auto* box = OpenForm<astro::frmOrbs>(*fake_);
     QVERIFY(box && fake_->modalShown.last().data() == box);
     QSpinBox* orbs[] = {Child<QSpinBox>(box, "spnLuminaries"), Child<QSpinBox>(box, "spnPlanets"),
                         Child<QSpinBox>(box, "spnPoints")};
@@ -361,7 +361,7 @@ class ChartWheelTest : public QObject {
     QVERIFY(setting("AspectOrbs").isEmpty());
 
     trigger("mnuAspectOrbs");
-    box = OpenForm<astro::frmAspectOrbs>(*fake_);
+    box = OpenForm<astro::frmOrbs>(*fake_);
     Child<QSpinBox>(box, "spnLuminaries")->setValue(1);
     Child<QSpinBox>(box, "spnPlanets")->setValue(1);
     Child<QSpinBox>(box, "spnPoints")->setValue(0);

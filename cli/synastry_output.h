@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <vector>
 
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 #include "cli/json_text.h"
 
 namespace zentara::cli {

@@ -1,4 +1,4 @@
-#include "astro/match/aspect_grid_view.h"
+#include "astro/match/synastry_grid_view.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "astro/match/aspect_texts.h"
+#include "astro/match/synastry_texts.h"
 #include "astro/match/chart_wheel.h"
 #include "astro/match/chart_wheel_drawing.h"
 #include "shell/hover_text.h"

@@ -1,8 +1,8 @@
-#include "cli/aspect_output.h"
+#include "cli/synastry_output.h"
 
 #include <ostream>
 
-#include "astro/match/aspect_texts.h"
+#include "astro/match/synastry_texts.h"
 
 namespace zentara::cli {
 

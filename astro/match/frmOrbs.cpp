@@ -1,4 +1,4 @@
-#include "astro/match/frmAspectOrbs.h"
+#include "astro/match/frmOrbs.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,8 +23,8 @@ QSpinBox* OrbBox(QWidget* parent, const char* name, int value) {
 
 }  // namespace
 
-frmAspectOrbs::frmAspectOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent)
-    : Form("frmAspectOrbs", parent), chosen_(std::move(chosen)) {
+frmOrbs::frmOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent)
+    : Form("frmOrbs", parent), chosen_(std::move(chosen)) {
   setWindowTitle(QStringLiteral("Aspect Orbs"));
   auto* central = new QWidget(this);
   auto* layout = new QGridLayout(central);
@@ -54,23 +54,23 @@ frmAspectOrbs::frmAspectOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWi
   buttons->addWidget(cancel);
   layout->addLayout(buttons, row, 0, 1, 2);
   setCentralWidget(central);
-  connect(ok, &QPushButton::clicked, this, &frmAspectOrbs::cmdOK_Click);
-  connect(cancel, &QPushButton::clicked, this, &frmAspectOrbs::cmdCancel_Click);
+  connect(ok, &QPushButton::clicked, this, &frmOrbs::cmdOK_Click);
+  connect(cancel, &QPushButton::clicked, this, &frmOrbs::cmdCancel_Click);
 }
 
-void frmAspectOrbs::ShowModal(QWidget* owner, const zentara::AspectOrbs& orbs, Chosen chosen) {
-  auto* box = new frmAspectOrbs(orbs, std::move(chosen), owner);
+void frmOrbs::ShowModal(QWidget* owner, const zentara::AspectOrbs& orbs, Chosen chosen) {
+  auto* box = new frmOrbs(orbs, std::move(chosen), owner);
   box->setWindowFlag(Qt::Dialog);
   platform::current().showModal(box);
 }
 
-void frmAspectOrbs::cmdOK_Click() {
+void frmOrbs::cmdOK_Click() {
   const zentara::AspectOrbs orbs{spnLuminaries_->value(), spnPlanets_->value(), spnPoints_->value()};
   const Chosen chosen = chosen_;
   unload();
   chosen(orbs);
 }
 
-void frmAspectOrbs::cmdCancel_Click() { unload(); }
+void frmOrbs::cmdCancel_Click() { unload(); }
 
 }  // namespace astro

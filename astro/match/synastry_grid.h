@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 
 namespace zentara {
 

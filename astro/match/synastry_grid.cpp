@@ -1,8 +1,8 @@
-#include "astro/match/aspect_grid.h"
+#include "astro/match/synastry_grid.h"
 
 #include <algorithm>
 
-#include "astro/match/aspect_texts.h"
+#include "astro/match/synastry_texts.h"
 
 namespace zentara {
 namespace {

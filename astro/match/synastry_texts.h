@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 
 namespace zentara {
 

@@ -3,21 +3,21 @@
 #pragma once
 #include <functional>
 
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 #include "shell/form.h"
 
 class QSpinBox;
 
 namespace astro {
 
-class frmAspectOrbs : public shell::Form {
+class frmOrbs : public shell::Form {
   Q_OBJECT
 
  public:
   using Chosen = std::function<void(const zentara::AspectOrbs&)>;
 
   // The box showing `orbs`; OK hands the orbs shown to `chosen`.
-  frmAspectOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent = nullptr);
+  frmOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent = nullptr);
 
   // Shows the box modally, owned by `owner`.
   static void ShowModal(QWidget* owner, const zentara::AspectOrbs& orbs, Chosen chosen);

@@ -1,4 +1,4 @@
-#include "astro/match/aspects.h"
+#include "astro/match/synastry.h"
 
 #include <algorithm>
 #include <cstdint>

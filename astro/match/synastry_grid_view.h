@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "astro/match/aspect_grid.h"
+#include "astro/match/synastry_grid.h"
 
 class QLabel;
 class QPainter;

@@ -1,4 +1,4 @@
-#include "astro/match/aspect_texts.h"
+#include "astro/match/synastry_texts.h"
 
 #include <algorithm>
 #include <charconv>

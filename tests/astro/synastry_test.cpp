@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "astro/match/aspect_grid.h"
-#include "astro/match/aspect_texts.h"
-#include "astro/match/aspects.h"
+#include "astro/match/synastry_grid.h"
+#include "astro/match/synastry_texts.h"
+#include "astro/match/synastry.h"
 
 namespace {
 
