@@ -32,28 +32,34 @@ trap 'cleanup; rm -rf "$runtime"' EXIT
 
 # One start of $1 with the settings folder $2 (home and configuration): prints
 # the milliseconds until it was shown and its VmRSS in KiB then. Each start
-# gets a fresh runtime folder, as after a copy that ended normally.
+# gets a fresh runtime folder, as after a copy that ended normally. The
+# program's error output comes through a pipe read with bash's own `read`, so
+# that no other process runs beside the start being timed.
 started_runs=0
 start_once() {
   local program=$1 settings=$2 run=$runtime/run-$((++started_runs))
   mkdir -p -m 700 "$run/runtime" "$settings/home" "$settings/config"
-  : >"$run/stderr"
+  mkfifo "$run/stderr"
   local started=$EPOCHREALTIME
   XDG_RUNTIME_DIR=$run/runtime HOME=$settings/home XDG_CONFIG_HOME=$settings/config ZENTARA_REPORT_SHOWN=1 \
     "$program" 2>"$run/stderr" &
   local pid=$!
   pids+=("$pid")
-  local shown=""
-  for _ in $(seq 2000); do
-    shown=$(awk '$1 == "shown" { print $2; exit }' "$run/stderr")
-    [ -n "$shown" ] && break
-    sleep 0.01
+  local shown="" line said="" errors
+  exec {errors}<"$run/stderr"
+  while IFS= read -r -t 20 -u "$errors" line; do
+    if [[ $line == "shown "* ]]; then
+      shown=${line#shown }
+      break
+    fi
+    said+="$line"$'\n'
   done
-  [ -n "$shown" ] || fail "$program showed no window within 20 s: $(cat "$run/stderr")"
+  [ -n "$shown" ] || fail "$program showed no window within 20 s: $said"
   local rss
   rss=$(awk '$1 == "VmRSS:" { print $2 }' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
+  exec {errors}<&-
   awk -v started="$started" -v shown="$shown" -v rss="$rss" \
     'BEGIN { printf "%.1f %d\n", (shown - started) * 1000, rss }'
 }

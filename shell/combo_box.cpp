@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "shell/drop_down_combo.h"
+
 namespace shell {
 namespace {
 
@@ -24,7 +26,7 @@ QCompleter* LentCompleter() {
 }  // namespace
 
 QComboBox* MakeDropDownCombo(QWidget* parent, const char* name, const QStringList& items) {
-  auto* box = new QComboBox(parent);
+  auto* box = new DropDownCombo(parent);
   box->setObjectName(QString::fromLatin1(name));
   auto* edit = new QLineEdit(box);
   edit->setCompleter(LentCompleter());

@@ -18,6 +18,7 @@
 #include "shell/combo_box.h"
 #include "shell/control_array.h"
 #include "shell/exit_application.h"
+#include "shell/word_wrap_label.h"
 
 namespace shell {
 
@@ -76,9 +77,7 @@ frmAtFirst::frmAtFirst(QWidget* parent) : Form("frmAtFirst", parent) {
 
   auto* note = new QGroupBox(QStringLiteral("Note: "), central);
   auto* noteLayout = new QVBoxLayout(note);
-  auto* noteText = new QLabel(QString::fromLatin1(kDateFormatNote), note);
-  noteText->setWordWrap(true);
-  noteLayout->addWidget(noteText);
+  noteLayout->addWidget(new WordWrapLabel(QString::fromLatin1(kDateFormatNote), note));
   layout->addWidget(note);
 
   setCentralWidget(central);
@@ -87,9 +86,11 @@ frmAtFirst::frmAtFirst(QWidget* parent) : Form("frmAtFirst", parent) {
 }
 
 void frmAtFirst::Form_Load() {
-  AddListItems(cboDate_, NumberItems(1, 31));
-  AddListItems(cboMonth_, MonthItems());
-  AddListItems(cboYear_, NumberItems(1936, 2050));
+  // Each list shows its first item. Filled while empty, a list shows it at
+  // once; AddListItems would first take that selection back, for nothing.
+  cboDate_->addItems(NumberItems(1, 31));
+  cboMonth_->addItems(MonthItems());
+  cboYear_->addItems(NumberItems(1936, 2050));
   cboDate_->setCurrentIndex(0);
   cboMonth_->setCurrentIndex(0);
   cboYear_->setCurrentIndex(0);

@@ -1,0 +1,170 @@
+// The entry forms' combo box and word-wrapped label measure their text fewer
+// times than Qt's own widgets, and must still give exactly Qt's sizes: side
+// by side with a plain QComboBox or QLabel set up the same way, through the
+// changes a form can make after it is shown.
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyleFactory>
+
+#include "gui_test_support.h"
+#include "shell/combo_box.h"
+#include "shell/drop_down_combo.h"
+#include "shell/word_wrap_label.h"
+
+namespace {
+
+// Set up as the forms set up their boxes: an editable box with no completion
+// whose usual size is asked once before any item is added.
+template <class Box>
+Box* MakeBox(QWidget* parent, const QStringList& items) {
+  auto* box = new Box(parent);
+  box->setLineEdit(new QLineEdit(box));
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setCompleter(nullptr);
+  box->sizeHint();
+  box->addItems(items);
+  return box;
+}
+
+QString Sizes(const QComboBox* box) {
+  return QStringLiteral("usual %1x%2, smallest %3x%4")
+      .arg(box->sizeHint().width())
+      .arg(box->sizeHint().height())
+      .arg(box->minimumSizeHint().width())
+      .arg(box->minimumSizeHint().height());
+}
+
+enum class Change { None, ItemsAdded, ItemsRemoved, Font, Style, Placeholder, Policy, IconSize };
+
+void Apply(Change change, QComboBox* box) {
+  switch (change) {
+    case Change::None:
+      break;
+    case Change::ItemsAdded:
+      box->addItems({QStringLiteral("Wednesday, 30 September 2050"), QStringLiteral("x")});
+      break;
+    case Change::ItemsRemoved:
+      while (box->count() > 1) box->removeItem(box->count() - 1);
+      break;
+    case Change::Font: {
+      QFont font = box->font();
+      font.setPointSize(font.pointSize() + 5);
+      box->setFont(font);
+      break;
+    }
+    case Change::Style:
+      box->setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+      break;
+    case Change::Placeholder:
+      box->setPlaceholderText(QStringLiteral("Choose a year between 1936 and 2050"));
+      break;
+    case Change::Policy:
+      box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+      box->setMinimumContentsLength(3);
+      break;
+    case Change::IconSize:
+      box->setIconSize(QSize(40, 40));
+      break;
+  }
+}
+
+}  // namespace
+
+class SizesMeasuredOnceTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void comboBoxGivesQtsSizes_data() {
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<bool>("itemsBeforeShow");
+    QTest::addColumn<int>("change");
+    QTest::addColumn<bool>("changeBeforeLayout");  // made during the show, before its layout
+    const QStringList months = shell::MonthItems();
+    const QStringList years = shell::NumberItems(1936, 2050);
+    const auto row = [](const char* name, const QStringList& items, bool before, Change change,
+                        bool changeBeforeLayout = false) {
+      QTest::newRow(name) << items << before << static_cast<int>(change) << changeBeforeLayout;
+    };
+    row("months, as shown", months, true, Change::None);
+    row("years, as shown", years, true, Change::None);
+    row("no items", {}, true, Change::None);
+    row("items added only after the show", months, false, Change::None);
+    row("longer items added after the show", years, true, Change::ItemsAdded);
+    row("items removed after the show", months, true, Change::ItemsRemoved);
+    row("longer items added as the box is shown", months, true, Change::ItemsAdded, true);
+    row("font changed after the show", months, true, Change::Font);
+    row("style changed after the show", years, true, Change::Style);
+    row("placeholder set after the show", years, true, Change::Placeholder);
+    row("size policy set after the show", years, true, Change::Policy);
+    row("icon size set after the show", months, true, Change::IconSize);
+  }
+  void comboBoxGivesQtsSizes() {
+    QFETCH(QStringList, items);
+    QFETCH(bool, itemsBeforeShow);
+    QFETCH(int, change);
+    QFETCH(bool, changeBeforeLayout);
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    const QStringList early = itemsBeforeShow ? items : QStringList();
+    QComboBox* boxes[] = {MakeBox<QComboBox>(&window, early), MakeBox<shell::DropDownCombo>(&window, early)};
+    for (QComboBox* box : boxes) layout->addWidget(box);
+    window.show();
+    if (changeBeforeLayout) {
+      for (QComboBox* box : boxes) Apply(static_cast<Change>(change), box);
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(Sizes(boxes[1]), Sizes(boxes[0]));
+    for (QComboBox* box : boxes) {
+      if (!itemsBeforeShow) box->addItems(items);
+      if (!changeBeforeLayout) Apply(static_cast<Change>(change), box);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(Sizes(boxes[1]), Sizes(boxes[0]));
+    QCOMPARE(boxes[1]->width(), boxes[0]->width());
+  }
+
+  void labelGivesQtsHeights_data() {
+    QTest::addColumn<QString>("change");
+    for (const char* change : {"none", "text", "font", "margin", "indent", "contents margins", "alignment"}) {
+      QTest::newRow(change) << QString::fromLatin1(change);
+    }
+  }
+  void labelGivesQtsHeights() {
+    QFETCH(QString, change);
+    const QString text = QStringLiteral(
+        "This program has been designed keeping in mind date settings according to MM/DD/YYYY format");
+    QLabel plain(text);
+    plain.setWordWrap(true);
+    shell::WordWrapLabel remembering(text);
+    const int widths[] = {40, 120, 205, 330, 205, 600, 120, 277, 40, 330};
+    const auto compare = [&](const char* when) {
+      for (const int width : widths) {
+        QVERIFY2(remembering.heightForWidth(width) == plain.heightForWidth(width),
+                 qPrintable(QStringLiteral("%1, width %2: expected %3, got %4")
+                                .arg(QLatin1String(when))
+                                .arg(width)
+                                .arg(plain.heightForWidth(width))
+                                .arg(remembering.heightForWidth(width))));
+      }
+    };
+    compare("before the change");
+    for (QLabel* label : {&plain, static_cast<QLabel*>(&remembering)}) {
+      if (change == "text") label->setText(text + QStringLiteral(" and a good deal longer than it was at first"));
+      if (change == "font") {
+        QFont font = label->font();
+        font.setPointSize(font.pointSize() * 2);
+        label->setFont(font);
+      }
+      if (change == "margin") label->setMargin(9);
+      if (change == "indent") label->setIndent(30);
+      if (change == "contents margins") label->setContentsMargins(20, 5, 20, 5);
+      if (change == "alignment") label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    }
+    compare("after the change");
+  }
+};
+
+ZENTARA_GUI_TEST_MAIN(SizesMeasuredOnceTest)
+#include "sizes_measured_once_test.moc"
