@@ -17,6 +17,7 @@ packages=(
   libcsv-dev                         # zentara-cli match --batch reads CSV with libcsv
   libsqlite3-dev                     # the book of people is an SQLite database
   libicu-dev                         # ICU spells names in the letters the astro form's boxes take
+  libfontconfig-dev                  # the desktop loads the font configuration beside its display connection
   time                               # GNU time: peak memory in bench/match_batch_bench.sh
   clang libclang-rt-14-dev           # the fuzz targets: clang with libFuzzer and the sanitizers
   valgrind                           # instruction counts in bench/chart_floor.sh

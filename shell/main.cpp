@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/drawn_frames_style.h"
+#include "platform/font_preload.h"
 #include "platform/qt_platform.h"
 #include "platform/shared_icons_style.h"
 #include "platform/system_files.h"
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
+  // The font configuration loads on a second thread while the application
+  // connects to the display; the start form waits for it below.
+  platform::FontConfigurationPreload fonts;
   QApplication app(argc, argv);
   // Every way out goes through ExitApplication, never through the last window closing.
   app.setQuitOnLastWindowClosed(false);
@@ -34,6 +38,7 @@ int main(int argc, char** argv) {
   shell::ReportFirstWindowShownWhenAsked(app);
   platform::QtPlatform desktop;
   platform::install(&desktop);
+  fonts.wait();
   if (!shell::RunStartup()) return 0;
   const int status = app.exec();
   platform::install(nullptr);
