@@ -27,10 +27,12 @@ WrappedLabel::WrappedLabel(QWidget* parent) : QLabel(parent) {
 }
 
 int WrappedLabel::heightForWidth(int width) const {
-  const QMargins margins = contentsMargins();
-  QTextLayout layout(text(), font(), this);
-  const qreal lines = LayOutWrapped(layout, width - margins.left() - margins.right());
-  return qMax(fontMetrics().height(), static_cast<int>(std::ceil(lines))) + margins.top() + margins.bottom();
+  return heights_.heightFor(*this, width, [this](int asked) {
+    const QMargins margins = contentsMargins();
+    QTextLayout layout(text(), font(), this);
+    const qreal lines = LayOutWrapped(layout, asked - margins.left() - margins.right());
+    return qMax(fontMetrics().height(), static_cast<int>(std::ceil(lines))) + margins.top() + margins.bottom();
+  });
 }
 
 QSize WrappedLabel::sizeHint() const {

@@ -4,6 +4,8 @@
 #pragma once
 #include <QLabel>
 
+#include "shell/remembered_heights.h"
+
 class QTextLayout;
 
 namespace shell {
@@ -27,6 +29,9 @@ class WrappedLabel : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  mutable RememberedHeights heights_;
 };
 
 }  // namespace shell

@@ -1,4 +1,4 @@
-// The entry forms' combo box and word-wrapped label measure their text fewer
+// The entry forms' combo box and word-wrapped labels measure their text fewer
 // times than Qt's own widgets, and must still give exactly Qt's sizes: side
 // by side with a plain QComboBox or QLabel set up the same way, through the
 // changes a form can make after it is shown.
@@ -12,6 +12,7 @@
 #include "shell/combo_box.h"
 #include "shell/drop_down_combo.h"
 #include "shell/word_wrap_label.h"
+#include "shell/wrapped_label.h"
 
 namespace {
 
@@ -131,26 +132,13 @@ class SizesMeasuredOnceTest : public QObject {
       QTest::newRow(change) << QString::fromLatin1(change);
     }
   }
+  // The word-wrapping label against Qt's, and the look-up window's wrapping
+  // label against one made afresh after the change.
   void labelGivesQtsHeights() {
     QFETCH(QString, change);
     const QString text = QStringLiteral(
         "This program has been designed keeping in mind date settings according to MM/DD/YYYY format");
-    QLabel plain(text);
-    plain.setWordWrap(true);
-    shell::WordWrapLabel remembering(text);
-    const int widths[] = {40, 120, 205, 330, 205, 600, 120, 277, 40, 330};
-    const auto compare = [&](const char* when) {
-      for (const int width : widths) {
-        QVERIFY2(remembering.heightForWidth(width) == plain.heightForWidth(width),
-                 qPrintable(QStringLiteral("%1, width %2: expected %3, got %4")
-                                .arg(QLatin1String(when))
-                                .arg(width)
-                                .arg(plain.heightForWidth(width))
-                                .arg(remembering.heightForWidth(width))));
-      }
-    };
-    compare("before the change");
-    for (QLabel* label : {&plain, static_cast<QLabel*>(&remembering)}) {
+    const auto applyChange = [&](QLabel* label) {
       if (change == "text") label->setText(text + QStringLiteral(" and a good deal longer than it was at first"));
       if (change == "font") {
         QFont font = label->font();
@@ -161,8 +149,32 @@ class SizesMeasuredOnceTest : public QObject {
       if (change == "indent") label->setIndent(30);
       if (change == "contents margins") label->setContentsMargins(20, 5, 20, 5);
       if (change == "alignment") label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    };
+    QLabel plain(text);
+    plain.setWordWrap(true);
+    shell::WordWrapLabel remembering(text);
+    shell::WrappedLabel wrapping;
+    wrapping.setText(text);
+    const int widths[] = {40, 120, 205, 330, 205, 600, 120, 277, 40, 330};
+    const auto compare = [&](const char* when, const char* which, const QLabel& expected, const QLabel& actual) {
+      for (const int width : widths) {
+        QVERIFY2(actual.heightForWidth(width) == expected.heightForWidth(width),
+                 qPrintable(QStringLiteral("%1, %2, width %3: expected %4, got %5")
+                                .arg(QLatin1String(which), QLatin1String(when))
+                                .arg(width)
+                                .arg(expected.heightForWidth(width))
+                                .arg(actual.heightForWidth(width))));
+      }
+    };
+    compare("before the change", "word-wrapping label", plain, remembering);
+    for (QLabel* label : {&plain, static_cast<QLabel*>(&remembering), static_cast<QLabel*>(&wrapping)}) {
+      applyChange(label);
     }
-    compare("after the change");
+    compare("after the change", "word-wrapping label", plain, remembering);
+    shell::WrappedLabel fresh;
+    fresh.setText(text);
+    applyChange(&fresh);
+    compare("after the change", "wrapping label", fresh, wrapping);
   }
 };
 
