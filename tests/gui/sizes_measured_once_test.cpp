@@ -39,7 +39,7 @@ QString Sizes(const QComboBox* box) {
 
 enum class Change { None, ItemsAdded, ItemsRemoved, Font, Style, Placeholder, Policy, IconSize };
 
-void Apply(Change change, QComboBox* box) {
+void Apply(Change change, QComboBox* box, QStyle* otherStyle) {
   switch (change) {
     case Change::None:
       break;
@@ -56,7 +56,7 @@ void Apply(Change change, QComboBox* box) {
       break;
     }
     case Change::Style:
-      box->setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+      box->setStyle(otherStyle);
       break;
     case Change::Placeholder:
       box->setPlaceholderText(QStringLiteral("Choose a year between 1936 and 2050"));
@@ -106,6 +106,8 @@ class SizesMeasuredOnceTest : public QObject {
     QFETCH(bool, itemsBeforeShow);
     QFETCH(int, change);
     QFETCH(bool, changeBeforeLayout);
+    // A widget does not own a style set on it: this one outlives the boxes.
+    const std::unique_ptr<QStyle> otherStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QWidget window;
     auto* layout = new QHBoxLayout(&window);
     const QStringList early = itemsBeforeShow ? items : QStringList();
@@ -113,13 +115,13 @@ class SizesMeasuredOnceTest : public QObject {
     for (QComboBox* box : boxes) layout->addWidget(box);
     window.show();
     if (changeBeforeLayout) {
-      for (QComboBox* box : boxes) Apply(static_cast<Change>(change), box);
+      for (QComboBox* box : boxes) Apply(static_cast<Change>(change), box, otherStyle.get());
     }
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(Sizes(boxes[1]), Sizes(boxes[0]));
     for (QComboBox* box : boxes) {
       if (!itemsBeforeShow) box->addItems(items);
-      if (!changeBeforeLayout) Apply(static_cast<Change>(change), box);
+      if (!changeBeforeLayout) Apply(static_cast<Change>(change), box, otherStyle.get());
     }
     QCoreApplication::processEvents();
     QCOMPARE(Sizes(boxes[1]), Sizes(boxes[0]));
