@@ -15,8 +15,12 @@
 #include "astro/match/chart_wheel.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_drawing.h"
+#include "tests/astro/john_and_mary_positions.h"
 
 namespace {
+
+using testing_support::kJohn;
+using testing_support::kMary;
 
 using namespace zentara;
 
@@ -105,14 +109,6 @@ TEST(SpreadAngles, CrowdedRings) {
   EXPECT_EQ(SpreadAngles(apart, 12.5), apart);
   EXPECT_TRUE(SpreadAngles({}, 10).empty());
 }
-
-// The couple of the command-line tests: John's and Mary's charts.
-const ChartPositions kJohn = {"22 Leo 15", "07 Sag 42", "05 Vir 58", "10 Vir 23", "00 Gem 40",
-                              "24 Ari 57", "26 Can 50", "29 Lib 21", "09 Sag 21", "07 Lib 45",
-                              "25 Sco 40", "25 Tau 40", "13 Sag 43", "24 Vir 56", ""};
-const ChartPositions kMary = {"21 Aqu 37", "28 Pis 22", "09 Aqu 24", "26 Aqu 14", "25 Can 10",
-                              "26 Gem 31", "27 Leo 57", "16 Sco 41", "18 Sag 13", "16 Lib 52",
-                              "07 Lib 29", "07 Ari 29", "15 Cap 07", "09 Sco 47", ""};
 
 TEST(LayoutChartWheel, TheMaleAscendantStandsOnTheLeftAndTicksKeepTheTruePlaces) {
   const ChartWheel wheel = LayoutChartWheel(kJohn, kMary);

@@ -8,8 +8,12 @@
 #include "astro/match/synastry_grid.h"
 #include "astro/match/synastry_texts.h"
 #include "astro/match/synastry.h"
+#include "tests/astro/john_and_mary_positions.h"
 
 namespace {
+
+using testing_support::kJohn;
+using testing_support::kMary;
 
 using namespace zentara;
 
@@ -103,14 +107,8 @@ TEST(FindAspects, NoPairFallsInTwoAspects) {
   EXPECT_TRUE(AspectsOfOnePair(SunSlot, "00 Ari 00", MoonSlot, "00 Leo 01", {0, 0, 0}).empty());
 }
 
-// John and Mary, the couple of tests/cli/match_cli.sh: every aspect, closest
-// first, worked out by hand from their slot texts with orbs 8, 6 and 4.
-const ChartPositions kJohn = {"22 Leo 15", "07 Sag 42", "05 Vir 58", "10 Vir 23", "00 Gem 40",
-                              "24 Ari 57", "26 Can 50", "29 Lib 21", "09 Sag 21", "07 Lib 45",
-                              "25 Sco 40", "25 Tau 40", "13 Sag 43", "24 Vir 56", ""};
-const ChartPositions kMary = {"21 Aqu 37", "28 Pis 22", "09 Aqu 24", "26 Aqu 14", "25 Can 10",
-                              "26 Gem 31", "27 Leo 57", "16 Sco 41", "18 Sag 13", "16 Lib 52",
-                              "07 Lib 29", "07 Ari 29", "15 Cap 07", "09 Sco 47", ""};
+// John and Mary: every aspect, closest first, worked out by hand from their
+// slot texts with orbs 8, 6 and 4.
 constexpr const char* kJohnAndMarysAspects =
     "neptune-sextile-mercury 0.05; moon-sextile-n-node 0.22; jupiter-square-mars 0.22; mc-sextile-mars 0.23; "
     "pluto-conjunction-n-node 0.27; n-node-trine-mars 0.50; n-node-square-venus 0.57; venus-sextile-mc 0.60; "
