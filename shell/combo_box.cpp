@@ -34,9 +34,11 @@ QComboBox* MakeDropDownCombo(QWidget* parent, const char* name, const QStringLis
   box->setInsertPolicy(QComboBox::NoInsert);
   // Hands the lent completer back: a typed text stays exactly as typed.
   box->setCompleter(nullptr);
-  // The box takes the width of an empty box, room for about seven letters,
-  // whatever its items: asked now, before any item is added, the size it
-  // gives is kept for good, so the forms keep the layout they were drawn for.
+  // Asked now, before any item is added, the box's usual size is that of an
+  // empty box, room for about seven letters, whatever its items: the size the
+  // form is first laid out with, which sets the window's size, so the forms
+  // keep the layout they were drawn for. (Qt measures the items at the first
+  // show, within that window.)
   box->sizeHint();
   AddListItems(box, items);
   return box;

@@ -194,22 +194,8 @@ void frmPlaceLookup::FitColumnsToTexts() {
       const qreal overhang = std::max<qreal>(0, -metrics.rightBearing(text.back()));
       widest = std::max(widest, metrics.horizontalAdvance(text) + overhang);
     }
-    header->resizeSection(column, std::max(HeadingWidths()[column], qCeil(widest) + margins));
+    header->resizeSection(column, std::max(header->sectionSizeHint(column), qCeil(widest) + margins));
   }
-}
-
-// The headings never change, and the header measures one through the style
-// at some hundred thousand instructions: they are measured again only when
-// the header's font or style has changed.
-const std::vector<int>& frmPlaceLookup::HeadingWidths() {
-  QHeaderView* header = lstPlaces_->header();
-  if (headingWidths_.empty() || header->font() != headingWidthsFont_ || header->style() != headingWidthsStyle_) {
-    headingWidths_.clear();
-    for (int column = 0; column < ColumnCount; ++column) headingWidths_.push_back(header->sectionSizeHint(column));
-    headingWidthsFont_ = header->font();
-    headingWidthsStyle_ = header->style();
-  }
-  return headingWidths_;
 }
 
 void frmPlaceLookup::ShowSuggestion() {

@@ -6,7 +6,6 @@
 // form; Search the Web makes the web look-up of the place in the window's
 // boxes instead.
 #pragma once
-#include <QFont>
 #include <memory>
 #include <vector>
 
@@ -19,7 +18,6 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStyle;
 class QTreeWidget;
 
 namespace astro {
@@ -51,7 +49,6 @@ class frmPlaceLookup : public shell::Form {
  private:
   void Search();
   void FitColumnsToTexts();
-  const std::vector<int>& HeadingWidths();
   void ShowSuggestion();
   int SelectedRow() const;
 
@@ -60,10 +57,6 @@ class frmPlaceLookup : public shell::Form {
   std::shared_ptr<const zentara::places::Atlas> atlas_;
   zentara::places::TzdbTimeZoneRules rules_;
   std::vector<zentara::places::PlaceEntries> places_;  // the rows of the list, in order
-  // The width each column's heading asks, measured for this font and style.
-  std::vector<int> headingWidths_;
-  QFont headingWidthsFont_;
-  const QStyle* headingWidthsStyle_ = nullptr;
 
   QLineEdit *txtCity_, *txtState_, *txtCountry_;
   QTreeWidget* lstPlaces_;
