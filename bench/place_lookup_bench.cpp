@@ -1,4 +1,6 @@
-// The place look-up window, offscreen against the scripted platform: the
+// The place look-up window, offscreen against the scripted platform, on a
+// desktop's screen (1280 by 1024, set in CMakeLists.txt) where it opens at its
+// own size rather than squeezed into the platform's 800 by 600: the
 // first look-up of a run (the window opened from the entry form, the atlas
 // mapped, the form's place searched and the list filled) and the memory the
 // program holds with the window open over what it held before, and the time

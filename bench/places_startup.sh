@@ -10,7 +10,8 @@
 #   offsets with their zone files read);
 # - the desktop's first look-up (`zentara-bench-lookup`'s FirstLookUp: the
 #   look-up window opened from the entry form, the atlas opened, the list
-#   filled and shown, offscreen), against a later one in the same process
+#   filled and shown, on an offscreen 1280 by 1024 screen, where the window
+#   opens at its own size), against a later one in the same process
 #   (LookUpAgain: the window alone), and the private memory (RssAnon) the
 #   window adds with its longest list.
 #
