@@ -9,8 +9,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <fstream>
 #include <string>
 
@@ -89,6 +96,78 @@ void FirstLookUp(benchmark::State& state) {
   platform::install(nullptr);
 }
 BENCHMARK(FirstLookUp)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The toolkit's floor under the first look-up: a window of Qt's own controls
+// as the look-up window has them (the bold heading, the birth time, the three
+// boxes, the list with its nine headings and the one place found, the notes,
+// the buttons), at its size, made and shown from the same entry form, without
+// the atlas, the search, the offsets or the columns sized to their texts.
+QMainWindow* BareLookUpWindow(QWidget* entryForm) {
+  auto* window = new QMainWindow(entryForm);
+  auto* central = new QWidget(window);
+  auto* layout = new QVBoxLayout(central);
+  auto* heading = new QLabel(QStringLiteral("Find the Place of Birth: Male"), central);
+  QFont headingFont = heading->font();
+  headingFont.setBold(true);
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+  heading->setFont(headingFont);
+  layout->addWidget(heading);
+  const auto wrapping = [&](const QString& text) {
+    auto* label = new QLabel(text, central);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+  };
+  wrapping(QStringLiteral("Offsets at 12:00 on 1 January 1975, the birth time"));
+  auto* boxes = new QGridLayout();
+  const std::pair<const char*, const char*> rows[] = {{"City:", "Delhi"}, {"State:", "Delhi"}, {"Country:", "India"}};
+  for (int column = 0; column < 3; ++column) {
+    boxes->addWidget(new QLabel(QString::fromLatin1(rows[column].first), central), 0, 2 * column);
+    boxes->addWidget(new QLineEdit(QString::fromLatin1(rows[column].second), central), 0, 2 * column + 1);
+  }
+  layout->addLayout(boxes);
+  auto* list = new QTreeWidget(central);
+  list->setHeaderLabels({"Place", "State", "Country", "Latitude", "Longitude", "Time zone", "Offset at birth",
+                         "Daylight saving", "Clock change"});
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  list->addTopLevelItem(new QTreeWidgetItem(
+      QStringList{"Delhi", "Delhi", "India", "28N39", "77E14", "Asia/Kolkata", "+5:30", "no", ""}));
+  list->setCurrentItem(list->topLevelItem(0));
+  layout->addWidget(list, 1);
+  wrapping(QStringLiteral("1 place found."));
+  wrapping(QStringLiteral("Fill In takes Delhi, Delhi, India."));
+  layout->addWidget(new QLabel(QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0"), central));
+  auto* commands = new QHBoxLayout();
+  commands->addWidget(new QPushButton(QStringLiteral("Search the &Web"), central));
+  commands->addStretch();
+  commands->addWidget(new QPushButton(QStringLiteral("&Fill In"), central));
+  commands->addWidget(new QPushButton(QStringLiteral("&Close"), central));
+  layout->addLayout(commands);
+  window->setCentralWidget(central);
+  window->resize(960, 520);
+  return window;
+}
+
+// Must run first in its process, in turns with FirstLookUp: the bare window's
+// first showing, the baseline of the first look-up's.
+void FirstBareWindow(benchmark::State& state) {
+  platform::FakePlatform fake;
+  platform::install(&fake);
+  auto* form = new astro::frmMatch();
+  form->show();
+  TypeEntries(*form);
+  QMainWindow* window = nullptr;
+  for (auto _ : state) {
+    window = BareLookUpWindow(form);
+    window->show();
+    Settle();
+  }
+  delete window;
+  form->unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  platform::install(nullptr);
+}
+BENCHMARK(FirstBareWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A look-up after the first, the atlas open: the window's own share of the
 // first look-up's time (made, filled and shown), against which that of

@@ -12,8 +12,11 @@
 #   look-up window opened from the entry form, the atlas opened, the list
 #   filled and shown, on an offscreen 1280 by 1024 screen, where the window
 #   opens at its own size), against a later one in the same process
-#   (LookUpAgain: the window alone), and the private memory (RssAnon) the
-#   window adds with its longest list.
+#   (LookUpAgain: the window alone), and against the toolkit's floor, a window
+#   of Qt's own controls as the look-up window has them shown for the first
+#   time (FirstBareWindow, in its own process, in turns), with the median of
+#   their ratio run by run; and the private memory (RssAnon) the window adds
+#   with its longest list.
 #
 #   bash bench/places_startup.sh [BUILD_DIR] [RUNS]    (defaults: build 30)
 set -euo pipefail
@@ -60,10 +63,13 @@ if [ ! -x "$lookup" ]; then
   echo "no $lookup (a build without the GUI): the desktop's look-up is not measured"
   exit 0
 fi
-first=() firstCpu=() again=() added=()
+first=() firstCpu=() again=() added=() bare=() bareRatios=()
 for _ in $(seq "$runs"); do
   out=$(QT_QPA_PLATFORM=offscreen "$lookup" --benchmark_filter='FirstLookUp|LookUpAgain' --benchmark_min_time=0.05 2>/dev/null)
-  first+=("$(awk '$1 ~ /^FirstLookUp/ { print $2 }' <<<"$out")")
+  floor=$(QT_QPA_PLATFORM=offscreen "$lookup" --benchmark_filter=FirstBareWindow 2>/dev/null | awk '$1 ~ /^FirstBareWindow/ { print $2 }')
+  a=$(awk '$1 ~ /^FirstLookUp/ { print $2 }' <<<"$out")
+  first+=("$a") bare+=("$floor")
+  bareRatios+=("$(awk -v a="$a" -v b="$floor" 'BEGIN { printf "%.3f\n", a / b }')")
   firstCpu+=("$(awk '$1 ~ /^FirstLookUp/ { print $4 }' <<<"$out")")
   again+=("$(awk '$1 == "LookUpAgain" { print $2 }' <<<"$out")")
   added+=("$(grep -o 'private_added_MB=[0-9.]*' <<<"$out" | cut -d= -f2)")
@@ -71,5 +77,7 @@ done
 printf '%-44s %10s ms (%s ms CPU)\n' "the desktop's first look-up, to its list" "$(printf '%s\n' "${first[@]}" | median)" \
   "$(printf '%s\n' "${firstCpu[@]}" | median)"
 printf '%-44s %10s ms\n' "a later look-up (the window alone)" "$(printf '%s\n' "${again[@]}" | median)"
+printf '%-44s %10s ms\n' "Qt's own controls alike, first shown" "$(printf '%s\n' "${bare[@]}" | median)"
+printf '%-44s %10s\n' "first look-up to them, run by run" "$(printf '%s\n' "${bareRatios[@]}" | median)"
 printf '%-44s %10s MB\n' "private memory the open window adds" "$(printf '%s\n' "${added[@]}" | median)"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
