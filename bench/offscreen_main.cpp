@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
   QApplication app(argc, argv);
+  // As in the program: windows closed without an event loop quit nothing.
+  app.setQuitOnLastWindowClosed(false);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -62,27 +62,44 @@ void TypeEntries(astro::frmMatch& form) {
   Settle();
 }
 
-// The look-up window the entry form's button opens, shown with its list.
-astro::frmPlaceLookup* OpenLookUp(astro::frmMatch& form, platform::FakePlatform& fake) {
-  form.findChild<QPushButton*>("Command1")->click();
-  Settle();
-  return qobject_cast<astro::frmPlaceLookup*>(fake.modalShown.last().data());
-}
+// The entry form on the scripted platform, shown with the male partner's
+// entries typed; the form closed and the platform put back at the end.
+struct TypedEntryForm {
+  platform::FakePlatform fake;
+  astro::frmMatch* form = nullptr;
+
+  TypedEntryForm() {
+    platform::install(&fake);
+    form = new astro::frmMatch();
+    form->show();
+    TypeEntries(*form);
+  }
+  ~TypedEntryForm() {
+    form->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    platform::install(nullptr);
+  }
+  TypedEntryForm(const TypedEntryForm&) = delete;
+  TypedEntryForm& operator=(const TypedEntryForm&) = delete;
+
+  // The look-up window the form's button opens, shown with its list.
+  astro::frmPlaceLookup* OpenLookUp() {
+    form->findChild<QPushButton*>("Command1")->click();
+    Settle();
+    return qobject_cast<astro::frmPlaceLookup*>(fake.modalShown.last().data());
+  }
+};
 
 // Must run first in the process: nothing may have opened the atlas before it.
 // Its time is that of the first look-up, from the button's click to the
 // window shown with its list filled.
 void FirstLookUp(benchmark::State& state) {
-  platform::FakePlatform fake;
-  platform::install(&fake);
-  auto* form = new astro::frmMatch();
-  form->show();
-  TypeEntries(*form);
+  TypedEntryForm entry;
   const double privateBefore = StatusMegabytes("RssAnon");
   const double filesBefore = StatusMegabytes("RssFile");
   astro::frmPlaceLookup* window = nullptr;
   const long faultsBefore = PageFaults();
-  for (auto _ : state) window = OpenLookUp(*form, fake);
+  for (auto _ : state) window = entry.OpenLookUp();
   state.counters["page_faults"] = static_cast<double>(PageFaults() - faultsBefore);
   window->findChild<QLineEdit*>("txtLookupCity")->setText("s");  // the longest list
   Settle();
@@ -91,9 +108,6 @@ void FirstLookUp(benchmark::State& state) {
   state.counters["private_added_MB"] = StatusMegabytes("RssAnon") - privateBefore;
   state.counters["file_pages_added_MB"] = StatusMegabytes("RssFile") - filesBefore;
   window->unload();
-  form->unload();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  platform::install(nullptr);
 }
 BENCHMARK(FirstLookUp)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -151,21 +165,14 @@ QMainWindow* BareLookUpWindow(QWidget* entryForm) {
 // Must run first in its process, in turns with FirstLookUp: the bare window's
 // first showing, the baseline of the first look-up's.
 void FirstBareWindow(benchmark::State& state) {
-  platform::FakePlatform fake;
-  platform::install(&fake);
-  auto* form = new astro::frmMatch();
-  form->show();
-  TypeEntries(*form);
+  TypedEntryForm entry;
   QMainWindow* window = nullptr;
   for (auto _ : state) {
-    window = BareLookUpWindow(form);
+    window = BareLookUpWindow(entry.form);
     window->show();
     Settle();
   }
   delete window;
-  form->unload();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  platform::install(nullptr);
 }
 BENCHMARK(FirstBareWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -173,32 +180,22 @@ BENCHMARK(FirstBareWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
 // first look-up's time (made, filled and shown), against which that of
 // opening the atlas and the zone files shows.
 void LookUpAgain(benchmark::State& state) {
-  platform::FakePlatform fake;
-  platform::install(&fake);
-  auto* form = new astro::frmMatch();
-  form->show();
-  TypeEntries(*form);
+  TypedEntryForm entry;
   for (auto _ : state) {
-    astro::frmPlaceLookup* window = OpenLookUp(*form, fake);
+    astro::frmPlaceLookup* window = entry.OpenLookUp();
     state.PauseTiming();
     window->unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     state.ResumeTiming();
   }
-  form->unload();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  platform::install(nullptr);
 }
 BENCHMARK(LookUpAgain)->Unit(benchmark::kMillisecond);
 
 // One keystroke: the city box's text changes and the list is filled again, the
 // offsets at the birth time included. The box runs through `texts` in turn.
 void Keystroke(benchmark::State& state, QStringList texts) {
-  platform::FakePlatform fake;
-  platform::install(&fake);
-  auto* form = new astro::frmMatch();
-  TypeEntries(*form);
-  astro::frmPlaceLookup* window = OpenLookUp(*form, fake);
+  TypedEntryForm entry;
+  astro::frmPlaceLookup* window = entry.OpenLookUp();
   auto* city = window->findChild<QLineEdit*>("txtLookupCity");
   qsizetype next = 0;
   for (auto _ : state) {
@@ -206,9 +203,6 @@ void Keystroke(benchmark::State& state, QStringList texts) {
     next = (next + 1) % texts.size();
   }
   window->unload();
-  form->unload();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  platform::install(nullptr);
 }
 // "S", "Sp", ... "Springfield", as typed.
 BENCHMARK_CAPTURE(Keystroke, springfield,

@@ -9,14 +9,12 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "astro/match/MDIForm1.h"
 #include "astro/match/frmMatch.h"
 #include "astro/match/frmReport.h"
 #include "platform/fake_platform.h"
-#include "platform/offscreen_screen.h"
 
 namespace {
 
@@ -109,18 +107,3 @@ void FrameResize(benchmark::State& state) {
 BENCHMARK(FrameResize)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QTemporaryDir folder;
-  QString error;
-  if (!platform::UseOffscreenScreen(QSize(1280, 1024), folder.path(), true, error)) {
-    qCritical("%s", qPrintable(error));
-    return 1;
-  }
-  QApplication app(argc, argv);
-  app.setQuitOnLastWindowClosed(false);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
