@@ -10,13 +10,19 @@
 #   offsets with their zone files read);
 # - the desktop's first look-up (`zentara-bench-lookup`'s FirstLookUp: the
 #   look-up window opened from the entry form, the atlas opened, the list
-#   filled and shown, on an offscreen 1280 by 1024 screen, where the window
-#   opens at its own size), against a later one in the same process
+#   filled, on an offscreen 1280 by 1024 screen, where the window opens at its
+#   own size), to its list filled and to the window shown and painted,
+#   against a later one in the same process
 #   (LookUpAgain: the window alone), and against the toolkit's floor, a window
 #   of Qt's own controls as the look-up window has them shown for the first
 #   time (FirstBareWindow, in its own process, in turns), with the median of
 #   their ratio run by run; and the private memory (RssAnon) the window adds
-#   with its longest list.
+#   with its longest list;
+# - what a warm-up while the user types could take off the first look-up, each
+#   in its own process, in turns with the above: the first look-up after a
+#   look-up window was built and painted unshown (FirstLookUpAfterWarmUp), and
+#   the first showing of such a window, all else done beforehand
+#   (FirstShowOfAPaintedWindow).
 #
 #   bash bench/places_startup.sh [BUILD_DIR] [RUNS]    (defaults: build 30)
 set -euo pipefail
@@ -63,20 +69,30 @@ if [ ! -x "$lookup" ]; then
   echo "no $lookup (a build without the GUI): the desktop's look-up is not measured"
   exit 0
 fi
-first=() firstCpu=() again=() added=() bare=() bareRatios=()
+# The wall time of one benchmark of the look-up run alone, first in its process.
+alone_ms() {
+  QT_QPA_PLATFORM=offscreen "$lookup" --benchmark_filter="^$1/" 2>/dev/null | awk -v name="$1" 'index($1, name "/") == 1 { print $2 }'
+}
+first=() firstCpu=() filled=() again=() added=() bare=() bareRatios=() warmed=() painted=()
 for _ in $(seq "$runs"); do
-  out=$(QT_QPA_PLATFORM=offscreen "$lookup" --benchmark_filter='FirstLookUp|LookUpAgain' --benchmark_min_time=0.05 2>/dev/null)
-  floor=$(QT_QPA_PLATFORM=offscreen "$lookup" --benchmark_filter=FirstBareWindow 2>/dev/null | awk '$1 ~ /^FirstBareWindow/ { print $2 }')
-  a=$(awk '$1 ~ /^FirstLookUp/ { print $2 }' <<<"$out")
+  out=$(QT_QPA_PLATFORM=offscreen "$lookup" --benchmark_filter='^(FirstLookUp/|LookUpAgain)' --benchmark_min_time=0.05 2>/dev/null)
+  floor=$(alone_ms FirstBareWindow)
+  warmed+=("$(alone_ms FirstLookUpAfterWarmUp)")
+  painted+=("$(alone_ms FirstShowOfAPaintedWindow)")
+  a=$(awk '$1 ~ /^FirstLookUp\// { print $2 }' <<<"$out")
   first+=("$a") bare+=("$floor")
   bareRatios+=("$(awk -v a="$a" -v b="$floor" 'BEGIN { printf "%.3f\n", a / b }')")
-  firstCpu+=("$(awk '$1 ~ /^FirstLookUp/ { print $4 }' <<<"$out")")
+  firstCpu+=("$(awk '$1 ~ /^FirstLookUp\// { print $4 }' <<<"$out")")
+  filled+=("$(grep -o 'list_filled_ms=[0-9.]*' <<<"$out" | cut -d= -f2)")
   again+=("$(awk '$1 == "LookUpAgain" { print $2 }' <<<"$out")")
   added+=("$(grep -o 'private_added_MB=[0-9.]*' <<<"$out" | cut -d= -f2)")
 done
-printf '%-44s %10s ms (%s ms CPU)\n' "the desktop's first look-up, to its list" "$(printf '%s\n' "${first[@]}" | median)" \
+printf '%-44s %10.2f ms\n' "the desktop's first look-up, to its list" "$(printf '%s\n' "${filled[@]}" | median)"
+printf '%-44s %10s ms (%s ms CPU)\n' "... to its window shown and painted" "$(printf '%s\n' "${first[@]}" | median)" \
   "$(printf '%s\n' "${firstCpu[@]}" | median)"
 printf '%-44s %10s ms\n' "a later look-up (the window alone)" "$(printf '%s\n' "${again[@]}" | median)"
+printf '%-44s %10s ms\n' "the first, after a window painted unshown" "$(printf '%s\n' "${warmed[@]}" | median)"
+printf '%-44s %10s ms\n' "a painted window's first showing alone" "$(printf '%s\n' "${painted[@]}" | median)"
 printf '%-44s %10s ms\n' "Qt's own controls alike, first shown" "$(printf '%s\n' "${bare[@]}" | median)"
 printf '%-44s %10s\n' "first look-up to them, run by run" "$(printf '%s\n' "${bareRatios[@]}" | median)"
 printf '%-44s %10s MB\n' "private memory the open window adds" "$(printf '%s\n' "${added[@]}" | median)"

@@ -13,7 +13,7 @@
 
 namespace platform {
 
-class FakePlatform final : public Platform {
+class FakePlatform : public Platform {
  public:
   struct Message {
     QString text;
