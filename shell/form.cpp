@@ -35,6 +35,13 @@ void Form::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void Form::setVisible(bool visible) {
+  // Showing lays the window out at its size before the show event, where it
+  // would then be fitted to the screen and laid out again.
+  if (visible && !shown_ && isWindow() && !isVisible()) ShrinkToScreen(this, ExpectedFrameExtra(this));
+  QMainWindow::setVisible(visible);
+}
+
 void Form::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_ || !isWindow()) return;

@@ -2,9 +2,10 @@
 //
 // A form is listed among the open forms from the moment it is built until it is
 // unloaded, and it is deleted once unloaded. A form shown as a window of its
-// own keeps to the screen: when it is first shown, and again when it is first
-// active (by then the desktop has framed it), it is made smaller where it is
-// larger than the screen's available area, and moved inside that area
+// own keeps to the screen: just before it is first shown (so that it is laid
+// out once, at the size that fits), when it is first shown, and again when it
+// is first active (by then the desktop has framed it), it is made smaller where
+// it is larger than the screen's available area, and moved inside that area
 // (shell/screen_fit.h). `unload()` is the program closing a
 // form; the user closing it (close box, system menu) calls `closedByUser()` first,
 // which the main forms use to end the program.
@@ -31,6 +32,7 @@ class Form : public QMainWindow {
   // The form is being unloaded, by the program or by the user; runs once.
   virtual void Form_Unload() {}
   void closeEvent(QCloseEvent* event) final;
+  void setVisible(bool visible) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
 

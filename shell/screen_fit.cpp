@@ -13,20 +13,29 @@ QRect AvailableArea(const QWidget* window) {
 
 QSize FrameExtra(const QWidget* window) { return window->frameGeometry().size() - window->size(); }
 
-QSize SizeWithinScreen(const QWidget* window, QSize wanted) {
-  return wanted.boundedTo(AvailableArea(window).size() - FrameExtra(window));
+QSize ExpectedFrameExtra(const QWidget* window) {
+  const QSize own = FrameExtra(window);
+  const QWidget* parent = window->parentWidget();
+  return own.isNull() && parent ? FrameExtra(parent->window()) : own;
 }
 
-void KeepOnScreen(QWidget* window) {
-  const QRect area = AvailableArea(window);
+QSize SizeWithinScreen(const QWidget* window, QSize wanted, QSize frameExtra) {
+  return wanted.boundedTo(AvailableArea(window).size() - frameExtra);
+}
+
+void ShrinkToScreen(QWidget* window, QSize frameExtra) {
   // A window that fits is left its size without asking its layout for its
   // smallest: that measures every control again (a tenth of the start form's
   // first showing).
-  const QSize within = SizeWithinScreen(window, window->size());
-  if (within != window->size()) {
-    const QSize fitting = within.expandedTo(window->minimumSizeHint()).boundedTo(window->size());
-    if (fitting != window->size()) window->resize(fitting);
-  }
+  const QSize within = SizeWithinScreen(window, window->size(), frameExtra);
+  if (within == window->size()) return;
+  const QSize fitting = within.expandedTo(window->minimumSizeHint()).boundedTo(window->size());
+  if (fitting != window->size()) window->resize(fitting);
+}
+
+void KeepOnScreen(QWidget* window) {
+  ShrinkToScreen(window, FrameExtra(window));
+  const QRect area = AvailableArea(window);
   const QRect outer = window->frameGeometry();
   // Where the frame is wider than the area, its left (top) edge stays in view.
   const int left = qMax(area.left(), qMin(outer.left(), area.right() + 1 - outer.width()));

@@ -16,12 +16,22 @@ QRect AvailableArea(const QWidget* window);
 // bar, as far as the desktop has told them (nothing before it has).
 QSize FrameExtra(const QWidget* window);
 
-// `wanted`, the size of a window's inside, made smaller where it must be so
-// that the window with its frame fits the available area.
-QSize SizeWithinScreen(const QWidget* window, QSize wanted);
+// The frame a window not yet shown is expected to get: that of the window it
+// belongs to, once the desktop has framed that one; its own until then.
+QSize ExpectedFrameExtra(const QWidget* window);
 
-// Shrinks a top-level window that is larger than the available area, down to
-// its minimum size, and moves one that reaches past an edge back inside.
+// `wanted`, the size of a window's inside, made smaller where it must be so
+// that the window with a frame of `frameExtra` fits the available area.
+QSize SizeWithinScreen(const QWidget* window, QSize wanted, QSize frameExtra);
+
+// Shrinks a top-level window that is larger than the available area with a
+// frame of `frameExtra`, down to its minimum size. Done before the window is
+// first shown, with the frame it is expected to get, this spares its layout
+// setting every control at the size asked for and again at the size that fits.
+void ShrinkToScreen(QWidget* window, QSize frameExtra);
+
+// ShrinkToScreen with the window's own frame, and moves a window that reaches
+// past an edge back inside.
 void KeepOnScreen(QWidget* window);
 
 }  // namespace shell

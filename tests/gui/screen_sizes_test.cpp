@@ -36,6 +36,23 @@ QString Text(const QRect& rect) {
 // A control's rectangle on the screen.
 QRect OnScreen(const QWidget* control) { return QRect(control->mapToGlobal(QPoint(0, 0)), control->size()); }
 
+// Counts the resize events each top-level window gets, by its name: a window
+// fitted to the screen after its first layout gets two, and is laid out twice.
+class WindowResizes : public QObject {
+ public:
+  WindowResizes() { qApp->installEventFilter(this); }
+  ~WindowResizes() override { qApp->removeEventFilter(this); }
+  QMap<QString, int> counts;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+      ++counts[watched->objectName()];
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 class ScreenSizesTest : public QObject {
@@ -65,6 +82,7 @@ class ScreenSizesTest : public QObject {
   }
 
   void theEntryFormAndTheLookUpAreWhole() {
+    const WindowResizes resizes;
     auto* form = new astro::frmMatch();
     fake_->showModeless(form);
     QCoreApplication::processEvents();
@@ -77,6 +95,12 @@ class ScreenSizesTest : public QObject {
     QVERIFY(lookUp);
     QCoreApplication::processEvents();
     expectOnScreen(lookUp, {"cmdWebSearch", "cmdFill", "cmdClose", "txtLookupCountry", "lstPlaces"});
+    // Each laid out once, at the size that fits the screen.
+    for (const char* name : {"frmMatch", "frmPlaceLookup"}) {
+      QVERIFY2(resizes.counts.value(name) == 1,
+               qPrintable(QStringLiteral("%1 resized %2 times on a screen of %3")
+                              .arg(name).arg(resizes.counts.value(name)).arg(Text(area_))));
+    }
   }
 
   void theReportFrameOpensWithBothWindowsInView() {
