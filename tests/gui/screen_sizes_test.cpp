@@ -21,6 +21,7 @@
 #include "astro/match/frmReport.h"
 #include "gui_test_support.h"
 #include "platform/offscreen_screen.h"
+#include "shell/form.h"
 
 using namespace testing_support;
 
@@ -101,6 +102,24 @@ class ScreenSizesTest : public QObject {
                qPrintable(QStringLiteral("%1 resized %2 times on a screen of %3")
                               .arg(name).arg(resizes.counts.value(name)).arg(Text(area_))));
     }
+  }
+
+  // A window wider than the screen that its controls cannot let narrow to fit
+  // is made only as narrow as they allow, laid out once, its left edge in view.
+  void aWindowShrinksNoNarrowerThanItsControlsAllow() {
+    const WindowResizes resizes;
+    auto* form = new shell::Form("frmWide");
+    auto* wide = new QWidget(form);
+    wide->setMinimumSize(area_.width() + 100, 50);
+    form->setCentralWidget(wide);
+    form->resize(area_.width() + 300, 100);
+    fake_->showModeless(form);
+    QCoreApplication::processEvents();
+    const QString where = Text(form->frameGeometry()) + " on a screen of " + Text(area_);
+    QVERIFY2(form->width() == form->minimumSizeHint().width() && form->frameGeometry().left() == area_.left(),
+             qPrintable(where));
+    QVERIFY2(resizes.counts.value("frmWide") == 1, qPrintable(where));
+    form->unload();
   }
 
   void theReportFrameOpensWithBothWindowsInView() {
