@@ -9,25 +9,29 @@
 
 namespace zentara::book {
 
-std::string PeopleCsv(const std::vector<Person>& people) {
+std::string PeopleCsvHeader() {
   std::string csv;
-  std::vector<char> field;
-  const auto append = [&](std::string_view text) {
-    field.resize(cli::MaxCsvFieldText(text.size()));
-    csv.append(field.data(), cli::WriteCsvField(field.data(), text));
-  };
   for (const ColumnInfo& info : Columns) {
     if (info.column != Columns.front().column) csv += ',';
     csv += info.name;
   }
-  csv += '\n';
-  for (const Person& person : people) {
-    for (const ColumnInfo& info : Columns) {
-      if (info.column != Columns.front().column) csv += ',';
-      append(ColumnText(person, info.column));
-    }
-    csv += '\n';
+  return csv + '\n';
+}
+
+void AppendPeopleCsvRow(std::string& csv, const Person& person) {
+  std::vector<char> field;
+  for (const ColumnInfo& info : Columns) {
+    if (info.column != Columns.front().column) csv += ',';
+    const std::string text = ColumnText(person, info.column);
+    field.resize(cli::MaxCsvFieldText(text.size()));
+    csv.append(field.data(), cli::WriteCsvField(field.data(), text));
   }
+  csv += '\n';
+}
+
+std::string PeopleCsv(const std::vector<Person>& people) {
+  std::string csv = PeopleCsvHeader();
+  for (const Person& person : people) AppendPeopleCsvRow(csv, person);
   return csv;
 }
 

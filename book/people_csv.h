@@ -15,6 +15,10 @@ namespace zentara::book {
 // Every person, one a row, under a header naming all sixteen columns in the
 // order of Columns; LF line ends.
 std::string PeopleCsv(const std::vector<Person>& people);
+// The same a piece at a time: the header row, and one person's row appended
+// to `csv`.
+std::string PeopleCsvHeader();
+void AppendPeopleCsvRow(std::string& csv, const Person& person);
 
 struct ImportReport {
   std::size_t added = 0;

@@ -12,28 +12,29 @@ PeopleSearch::PeopleSearch(const std::vector<PersonSummary>& people) {
   }
 }
 
-std::vector<std::uint32_t> PeopleSearch::Filter(std::string_view query) const {
-  const std::string folded = places::FoldForSearch(query);
-  std::vector<std::string_view> words;
-  for (std::size_t at = 0; at < folded.size();) {
-    const std::size_t end = std::min(folded.find(' ', at), folded.size());
-    words.push_back(std::string_view(folded).substr(at, end - at));
+SearchWords::SearchWords(std::string_view query) : folded_(places::FoldForSearch(query)) {
+  for (std::size_t at = 0; at < folded_.size();) {
+    const std::size_t end = std::min(folded_.find(' ', at), folded_.size());
+    words_.push_back(std::string_view(folded_).substr(at, end - at));
     at = end + 1;
   }
+}
+
+bool SearchWords::Matches(std::string_view text) const {
+  for (const std::string_view word : words_) {
+    if (text.find(word) == std::string_view::npos) return false;
+  }
+  return true;
+}
+
+std::vector<std::uint32_t> PeopleSearch::Filter(std::string_view query) const {
+  const SearchWords words(query);
   std::vector<std::uint32_t> found;
-  found.reserve(words.empty() ? all_.ids.size() : 64);
+  found.reserve(query.empty() ? all_.ids.size() : 64);
   const std::string_view texts = all_.texts;
   std::uint32_t start = 0;
   for (std::uint32_t i = 0; i < all_.ids.size(); start = all_.ends[i++]) {
-    const std::string_view text = texts.substr(start, all_.ends[i] - start);
-    bool all = true;
-    for (const std::string_view word : words) {
-      if (text.find(word) == std::string_view::npos) {
-        all = false;
-        break;
-      }
-    }
-    if (all) found.push_back(i);
+    if (words.Matches(texts.substr(start, all_.ends[i] - start))) found.push_back(i);
   }
   return found;
 }

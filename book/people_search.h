@@ -9,6 +9,21 @@
 
 namespace zentara::book {
 
+// The words of a search, folded as the atlas folds names (case, accents and
+// punctuation do not matter), and whether a person's search text holds them all.
+class SearchWords {
+ public:
+  explicit SearchWords(std::string_view query);
+  SearchWords(const SearchWords&) = delete;  // its words point into its own text
+  SearchWords& operator=(const SearchWords&) = delete;
+  // `text` is a PersonSummary's search text; every text matches no words.
+  bool Matches(std::string_view text) const;
+
+ private:
+  std::string folded_;
+  std::vector<std::string_view> words_;  // into folded_
+};
+
 class PeopleSearch {
  public:
   explicit PeopleSearch(SearchTexts texts) : all_(std::move(texts)) {}

@@ -100,17 +100,25 @@ Problem SetZone(std::optional<int>& zone, std::string_view text) {
   return std::nullopt;
 }
 
-// Degrees, the direction letter, minutes: one to three digits each.
-Problem SetCoordinate(std::string& coordinate, std::string_view text, char first, char second,
+// Degrees, the direction letter, minutes: one to three digits each, the
+// minutes below 60 and the whole within `most` degrees (90 for a latitude,
+// 180 for a longitude), so no place off the globe is kept.
+Problem SetCoordinate(std::string& coordinate, std::string_view text, char first, char second, int most,
                       std::string_view example) {
   if (text.empty()) {
     coordinate.clear();
     return std::nullopt;
   }
   const std::size_t letter = text.find_first_of(std::string{first, second});
-  if (letter == std::string_view::npos || !ReadDigits(text.substr(0, letter), 3) || !ReadDigits(text.substr(letter + 1), 3)) {
+  const auto degrees = letter == std::string_view::npos ? std::nullopt : ReadDigits(text.substr(0, letter), 3);
+  const auto minutes = letter == std::string_view::npos ? std::nullopt : ReadDigits(text.substr(letter + 1), 3);
+  if (!degrees || !minutes) {
     return "must be degrees, " + std::string(1, first) + " or " + std::string(1, second) +
            ", then minutes, one to three digits each, such as " + std::string(example) + ", not " + Quoted(text);
+  }
+  if (*minutes > 59 || *degrees * 60 + *minutes > most * 60) {
+    return "must be at most " + std::to_string(most) + " degrees, with minutes from 0 to 59, such as " +
+           std::string(example) + ", not " + Quoted(text);
   }
   coordinate.assign(text);
   return std::nullopt;
@@ -132,8 +140,8 @@ Problem SetColumn(Person& person, Column column, std::string_view text) {
     case Column::Date: return SetDate(person.date, text);
     case Column::Time: return SetTime(person.time, text);
     case Column::Zone: return SetZone(person.zone, text);
-    case Column::Lat: return SetCoordinate(person.latitude, text, 'N', 'S', "41N52");
-    case Column::Lon: return SetCoordinate(person.longitude, text, 'E', 'W', "87W38");
+    case Column::Lat: return SetCoordinate(person.latitude, text, 'N', 'S', 90, "41N52");
+    case Column::Lon: return SetCoordinate(person.longitude, text, 'E', 'W', 180, "87W38");
     case Column::Dst:
       if (text != "1" && text != "0" && !text.empty()) return "must be 1 or 0, not " + Quoted(text);
       person.dst = text == "1";

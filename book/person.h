@@ -29,6 +29,9 @@ struct Person {
   std::string timezone;   // the place's IANA zone when the place came from the atlas
   std::string note;
   std::string created, changed;  // UTC, "2026-12-07T10:30:00Z"; set by the book
+  // Counts the changes stored of this person, set by the book: a person read
+  // at one revision is saved only over that same revision.
+  std::int64_t revision = 0;
 };
 
 // The columns of a person, as the CSV files and the command line's options name them.
@@ -54,7 +57,9 @@ using Problem = std::optional<std::string>;
 //   date YYYY-MM-DD, a day of its month from 1900 to 2050 (February has a 29th
 //     in a year divisible by 4, as the entry forms have it);
 //   time HH:MM or empty; zone a row 0 to 70 or empty; dst 1, 0 or empty (0);
-//   lat DD{N|S}MM and lon DDD{E|W}MM, one to three digits each, or empty;
+//   lat DD{N|S}MM and lon DDD{E|W}MM, one to three digits each, or empty; the
+//     minutes at most 59, a latitude at most 90 degrees and a longitude at
+//     most 180;
 //   frame "male", "female" or empty (not said).
 Problem SetColumn(Person& person, Column column, std::string_view text);
 // The column's text as SetColumn takes it back.

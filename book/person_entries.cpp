@@ -1,8 +1,11 @@
 #include "book/person_entries.h"
 
 #include <cstdio>
+#include <cstdlib>
 
+#include "astro/match/zone_following.h"
 #include "astro/places/form_letters.h"
+#include "astro/places/tzdb_time_zone_rules.h"
 
 namespace zentara::book {
 
@@ -84,6 +87,24 @@ std::optional<PersonProblem> TakeNumerologySide(const NumerologyEntries& e, Part
   return std::nullopt;
 }
 
+std::optional<places::FormZoneEntry> ZoneEntryOf(const Person& person) {
+  if (person.zone) return places::FormZoneEntry{static_cast<std::size_t>(*person.zone), person.dst};
+  if (person.timezone.empty() || person.time.empty()) return std::nullopt;
+  // As the look-up's Fill In gives them for the place's zone at the birth.
+  std::string degrees, minutes;
+  bool west = false;
+  PutCoordinate(person.longitude, degrees, minutes, west);
+  places::FormAngle longitude;
+  longitude.degrees = std::atoi(degrees.c_str());
+  longitude.minutes = std::atoi(minutes.c_str());
+  longitude.secondOption = west;
+  const DateParts date = PartsOf(person.date);
+  places::LocalDateTime birth{date.year, date.month, date.day, 0, 0};
+  std::sscanf(person.time.c_str(), "%2d:%2d", &birth.hour, &birth.minute);
+  static const places::TzdbTimeZoneRules rules;  // the system's zone files, read once
+  return FollowZone({person.timezone, places::EnginesReadEast(longitude)}, rules, birth).entry;
+}
+
 std::optional<std::string> WhyNoAstroMatch(const Person& person) {
   const DateParts date = PartsOf(person.date);
   if (date.year < AstroFirstYear || date.year > AstroLastYear) {
@@ -91,6 +112,21 @@ std::optional<std::string> WhyNoAstroMatch(const Person& person) {
            ": the astro match takes births from 1901 to 2050";
   }
   if (person.time.empty()) return DisplayName(person) + " has no birth time: the astro match needs one";
+  if (!ZoneEntryOf(person)) {
+    if (person.timezone.empty()) {
+      return DisplayName(person) + " has no time zone: the astro match needs one (a zone row, or the birthplace's "
+                                   "IANA zone from the atlas)";
+    }
+    return DisplayName(person) + "'s time zone, " + person.timezone +
+           ", gives no row of the time-zone list at that birth: the astro match needs one";
+  }
+  // Coordinates kept before the book checked their range.
+  Person checked;
+  for (const Column column : {Column::Lat, Column::Lon}) {
+    if (auto problem = SetColumn(checked, column, ColumnText(person, column))) {
+      return DisplayName(person) + "'s " + std::string(ColumnName(column)) + " " + *problem;
+    }
+  }
   return std::nullopt;
 }
 
@@ -105,8 +141,9 @@ AstroPartnerEntries AstroSide(const Person& person) {
   std::sscanf(person.time.c_str(), "%2d:%2d", &hour, &minute);
   e.HourPosition = hour;
   e.MinutePosition = minute;
-  e.ZoneRow = person.zone.value_or(0);
-  e.DaylightSaving = person.dst;
+  const auto zone = ZoneEntryOf(person);
+  e.ZoneRow = zone ? static_cast<int>(zone->zoneRow) : 0;
+  e.DaylightSaving = zone ? zone->daylightSaving : person.dst;
   bool south = false, west = false;
   PutCoordinate(person.latitude, e.LatitudeDegrees, e.LatitudeMinutes, south);
   PutCoordinate(person.longitude, e.LongitudeDegrees, e.LongitudeMinutes, west);

@@ -30,75 +30,102 @@ std::string WhyUnmatched(const Person& person) {
 }
 
 // What orders a partner: the score's Percentage and P * H, then the place in
-// the list, which is in name (folded) then id order.
+// the list, which is in name (folded) then id order. The partner's Moon gives
+// the rest of the score again when the partner is handed on. 24 bytes.
 struct Candidate {
   std::int32_t percentage = 0, ph = 0;
   std::uint32_t listPlace = 0;
+  std::int8_t moon = 0;
+  std::int64_t id = 0;
 };
 
 bool Before(const Candidate& a, const Candidate& b) {
   return std::tuple(b.percentage, b.ph, a.listPlace) < std::tuple(a.percentage, a.ph, b.listPlace);
 }
 
+// Names are looked up this many partners at a time.
+constexpr std::size_t NamedAtOnce = 2000;
+
 }  // namespace
 
-std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& problem, std::size_t top) {
-  const std::vector<RankEntry> people = book.RankEntries();
-  const auto subject = std::find_if(people.begin(), people.end(), [id](const RankEntry& p) { return p.id == id; });
-  const std::optional<Person> person = subject == people.end() ? std::nullopt : book.Get(id);
-  if (!person) {
+bool RankPartnersInTurn(Book& book, std::int64_t id, std::string& problem, std::size_t top,
+                        const std::function<void(const RankingHeading&)>& heading,
+                        const std::function<void(std::size_t rank, const RankedPartner&)>& ranked,
+                        const std::function<void(const UnrankedPerson&)>& unranked) {
+  const std::optional<Person> person = book.Get(id);
+  const std::optional<RankEntry> subject = person ? book.RankEntryOf(id) : std::nullopt;
+  if (!subject) {
     problem = "no person has the id " + std::to_string(id);
-    return std::nullopt;
+    return false;
   }
   if (!subject->moonDegrees) {
     problem = WhyUnmatched(*person);
-    return std::nullopt;
+    return false;
   }
-  Ranking ranking;
-  ranking.id = id;
-  ranking.name = DisplayName(*person);
-  ranking.frame = FrameTaken(person->frame);
-  const bool subjectMale = ranking.frame == Partner::Male;
+  const bool subjectMale = FrameTaken(person->frame) == Partner::Male;
   const int own = *subject->moonDegrees;
   const auto scoreWith = [own, subjectMale](int other) {
     return subjectMale ? ScoreMoonDegrees(own, other) : ScoreMoonDegrees(other, own);
   };
 
+  // With `top`, the best so far as a heap whose top is the worst of them.
   std::vector<Candidate> candidates;
-  candidates.reserve(people.size());
-  std::vector<std::int64_t> unranked;  // in list order
-  for (std::size_t at = 0; at < people.size(); ++at) {
-    const RankEntry& other = people[at];
-    if (other.id == id) continue;
-    if (!other.moonDegrees) {
-      unranked.push_back(other.id);
-      continue;
+  std::vector<std::int64_t> unrankedIds;  // in list order
+  book.ForEachRankEntry([&](const RankEntry& entry, std::uint32_t listPlace) {
+    if (entry.id == id) return;
+    if (!entry.moonDegrees) {
+      unrankedIds.push_back(entry.id);
+      return;
     }
-    const CompatibilityScore score = scoreWith(*other.moonDegrees);
-    candidates.push_back({score.Percentage, score.PH, static_cast<std::uint32_t>(at)});
-  }
-  const std::size_t shown = top == 0 ? candidates.size() : std::min(top, candidates.size());
-  if (shown == candidates.size()) {
+    const CompatibilityScore score = scoreWith(*entry.moonDegrees);
+    const Candidate candidate{score.Percentage, score.PH, listPlace, static_cast<std::int8_t>(*entry.moonDegrees),
+                              entry.id};
+    if (top == 0) {
+      candidates.push_back(candidate);
+    } else if (candidates.size() < top) {
+      candidates.push_back(candidate);
+      std::push_heap(candidates.begin(), candidates.end(), Before);
+    } else if (Before(candidate, candidates.front())) {
+      std::pop_heap(candidates.begin(), candidates.end(), Before);
+      candidates.back() = candidate;
+      std::push_heap(candidates.begin(), candidates.end(), Before);
+    }
+  });
+  if (top == 0) {
     std::sort(candidates.begin(), candidates.end(), Before);
   } else {
-    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(shown), candidates.end(), Before);
-    candidates.resize(shown);
+    std::sort_heap(candidates.begin(), candidates.end(), Before);
   }
 
+  heading({id, DisplayName(*person), subjectMale ? Partner::Male : Partner::Female});
   std::vector<std::int64_t> ids;
-  ids.reserve(shown);
-  for (const Candidate& c : candidates) ids.push_back(people[c.listPlace].id);
-  std::vector<std::string> names = book.DisplayNames(ids);
-  ranking.ranked.reserve(shown);
-  for (std::size_t at = 0; at < shown; ++at) {
-    const RankEntry& partner = people[candidates[at].listPlace];
-    ranking.ranked.push_back({partner.id, std::move(names[at]), scoreWith(*partner.moonDegrees)});
+  for (std::size_t from = 0; from < candidates.size(); from += NamedAtOnce) {
+    const std::size_t to = std::min(candidates.size(), from + NamedAtOnce);
+    ids.clear();
+    for (std::size_t at = from; at < to; ++at) ids.push_back(candidates[at].id);
+    std::vector<std::string> names = book.DisplayNames(ids);
+    for (std::size_t at = from; at < to; ++at) {
+      ranked(at + 1, {candidates[at].id, std::move(names[at - from]), scoreWith(candidates[at].moon)});
+    }
   }
+  for (const std::int64_t other : unrankedIds) {
+    if (const auto kept = book.Get(other)) unranked({other, DisplayName(*kept), WhyUnmatched(*kept)});
+  }
+  return true;
+}
 
-  for (const std::int64_t other : unranked) {
-    const auto kept = book.Get(other);
-    if (kept) ranking.unranked.push_back({other, DisplayName(*kept), WhyUnmatched(*kept)});
-  }
+std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& problem, std::size_t top) {
+  Ranking ranking;
+  const bool made = RankPartnersInTurn(
+      book, id, problem, top,
+      [&ranking](const RankingHeading& heading) {
+        ranking.id = heading.id;
+        ranking.name = heading.name;
+        ranking.frame = heading.frame;
+      },
+      [&ranking](std::size_t, const RankedPartner& partner) { ranking.ranked.push_back(partner); },
+      [&ranking](const UnrankedPerson& person) { ranking.unranked.push_back(person); });
+  if (!made) return std::nullopt;
   return ranking;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,5 +50,20 @@ bool FirstIsMale(Frame first, Frame second);
 // With `top` above 0 only the best `top` partners are listed (and only their
 // names read); the unranked are always all listed.
 std::optional<Ranking> RankPartners(Book& book, std::int64_t id, std::string& problem, std::size_t top = 0);
+
+// The same ranking handed on as it is made, so memory grows by a few bytes a
+// partner at most (and not with the book at all with `top`): the heading,
+// then each partner with their rank (from 1), then each person not ranked.
+// False, with why in `problem`, when there is no such person or the astro
+// match cannot take them (nothing is handed on then).
+struct RankingHeading {
+  std::int64_t id = 0;
+  std::string name;
+  Partner frame = Partner::Male;
+};
+bool RankPartnersInTurn(Book& book, std::int64_t id, std::string& problem, std::size_t top,
+                        const std::function<void(const RankingHeading&)>& heading,
+                        const std::function<void(std::size_t rank, const RankedPartner&)>& ranked,
+                        const std::function<void(const UnrankedPerson&)>& unranked);
 
 }  // namespace zentara::book

@@ -1,9 +1,11 @@
 // A thin layer over SQLite's C interface: a connection, prepared statements and
-// a write transaction, each closed by its destructor. Every failure throws
-// BookError with SQLite's own explanation.
+// read and write transactions, each closed by its destructor. Every failure
+// throws BookError with SQLite's own explanation and the kind of failure, so
+// callers can tell a damaged file or a read-only one from any other failure.
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,14 +15,30 @@ struct sqlite3_stmt;
 
 namespace zentara::book {
 
+// What kind of failure a BookError is.
+enum class BookFault {
+  Other,     // any other failure of the database
+  Damaged,   // the file is damaged (SQLite reports it malformed or no database)
+  ReadOnly,  // the file or its folder cannot be written
+  Busy,      // another program held the book longer than the wait allows
+  Moved,     // the book's file or its log was removed or replaced under the connection
+};
+
 class BookError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit BookError(const std::string& what, BookFault fault = BookFault::Other)
+      : std::runtime_error(what), fault_(fault) {}
+  BookFault Fault() const { return fault_; }
+
+ private:
+  BookFault fault_;
 };
+
+class Database;
 
 class Statement {
  public:
-  Statement(sqlite3* db, std::string_view sql);
+  Statement(Database& db, std::string_view sql);
   ~Statement();
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
@@ -40,28 +58,54 @@ class Statement {
   bool IsNull(int column) const;
 
  private:
-  sqlite3* db_;
+  Database& db_;
   sqlite3_stmt* statement_ = nullptr;
+};
+
+// How a connection opens its file.
+enum class OpenMode {
+  ReadWrite,  // reading and writing an existing file
+  Create,     // reading and writing, creating the file when there is none
+  ReadOnly,   // reading only; the log files beside it are made when the folder allows
+  Immutable,  // reading a file that nothing writes (a read-only folder): no locks, no log files
 };
 
 class Database {
  public:
-  // Opens `path` for reading and writing, creating it when `create`. Waits up
-  // to `busyMilliseconds` for another connection's lock before giving up.
-  Database(const std::filesystem::path& path, bool create, int busyMilliseconds);
+  // Opens `path`. Waits up to `busyMilliseconds` for another connection's lock
+  // before giving up.
+  Database(const std::filesystem::path& path, OpenMode mode, int busyMilliseconds);
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
   // Runs statements that return nothing (or whose rows are not wanted).
   void Execute(std::string_view sql);
-  // The first column of the first row of `sql`, as a number (0 without rows).
+  // The first column of the first row of `sql`, as a number (0 without rows)
+  // or a text (empty without rows).
   std::int64_t Number(std::string_view sql);
+  std::string Text(std::string_view sql);
   std::int64_t LastInsertId() const;
   // Rows changed by the last INSERT, UPDATE or DELETE.
   int Changes() const;
   bool InTransaction() const;
+  // Whether the connection can only read (the file, or how it was opened).
+  bool ReadOnly() const;
+  // Whether the database file the connection has open is no longer the file
+  // at its path (removed, or another file put in its place).
+  bool FileHasMoved() const;
+  // Closing will not fold the write-ahead log into the file: for a connection
+  // whose files were removed or replaced, whose log must not be written over
+  // the file now at the path.
+  void CloseWithoutCheckpoint();
   sqlite3* Handle() const { return db_; }
+
+  // Called with SQLite's explanation whenever it reports the file damaged,
+  // before the BookError is thrown.
+  std::function<void(const std::string&)> onDamage;
+
+  // Throws the BookError for the connection's last failure, with `what` first.
+  [[noreturn]] void Fail(std::string_view what);
 
  private:
   sqlite3* db_ = nullptr;

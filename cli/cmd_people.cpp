@@ -21,6 +21,7 @@
 #include "cli/exit_status.h"
 #include "cli/people_access.h"
 #include "cli/visible_text.h"
+#include "numerology/number_text.h"
 
 namespace zentara::cli {
 
@@ -34,7 +35,9 @@ constexpr const char* PeopleFooter =
     "by a NAME, matched ignoring case against the astro form's name and against first plus last\n"
     "name; a NAME that fits several people is refused, listing their ids (exit status 1). A file\n"
     "at the book's path that is no book of this program's, or of a newer version, is left as it\n"
-    "is: exit status 3, as for a book that cannot be read or written.\n"
+    "is: exit status 3, as for a book that cannot be read or written. A read-only book can be read\n"
+    "(list, show, export, rank, check); a book found damaged is marked so, and nothing writes to\n"
+    "it until 'check' finds it whole: the message says how to save what can still be read.\n"
     "\n"
     "CSV columns (import, export): name,date,time,zone,dst,lat,lon,city,state,country (as one side\n"
     "of 'match --batch') and first,middle,last,frame,timezone,note. Dates run from 1900-01-01 to\n"
@@ -59,8 +62,16 @@ struct PeopleOptions {
   std::string who;     // show, edit, rm, rank: ID or NAME
   std::string search;  // list
   std::string file;    // import
-  std::size_t top = 0;  // rank: 0 for all
+  std::string top;     // rank: empty for all
 };
+
+// rank --top: at most this many digits, so from 1 to 999999999.
+constexpr std::size_t TopDigits = 9;
+
+// The number --top gives, 0 for all; checked as the command line was read.
+std::size_t TopOf(const std::string& text) {
+  return text.empty() ? 0 : static_cast<std::size_t>(ReadDigits(text, TopDigits).value_or(0));
+}
 
 std::string Who(std::string_view action) { return "zentara-cli people " + std::string(action); }
 
@@ -127,19 +138,42 @@ int Add(const PeopleOptions& options, book::Book& book, Streams io) {
   return ExitSuccess;
 }
 
-int List(const PeopleOptions& options, book::Book& book, Streams io) {
-  const std::vector<book::PersonSummary> people = book.Summaries();
-  const book::PeopleSearch search(people);
-  Json list = Json::array();
-  for (const std::uint32_t at : search.Filter(options.search)) {
-    const book::PersonSummary& p = people[at];
-    if (options.json) {
-      list.push_back({{"id", p.id}, {"name", p.name}, {"born", p.born}, {"place", p.place}});
-    } else {
-      io.out << p.id << "\t" << VisibleText(p.name) << "\t" << p.born << "\t" << VisibleText(p.place) << "\n";
-    }
+// Written as the book is read, a block at a time: memory does not grow with
+// the book.
+class BlockWriter {
+ public:
+  explicit BlockWriter(std::ostream& out) : out_(out) {}
+  ~BlockWriter() { Flush(); }
+  std::string& Text() { return block_; }
+  void Done() {
+    if (block_.size() >= RankBlockBytes) Flush();
   }
-  if (options.json) io.out << JsonText(list) << "\n";
+  void Flush() {
+    out_ << block_;
+    block_.clear();
+  }
+
+ private:
+  std::ostream& out_;
+  std::string block_;
+};
+
+int List(const PeopleOptions& options, book::Book& book, Streams io) {
+  const book::SearchWords search(options.search);
+  BlockWriter out(io.out);
+  bool first = true;
+  if (options.json) out.Text() += '[';
+  book.ForEachSummary([&](const book::PersonSummary& p) {
+    if (!search.Matches(p.search)) return;
+    if (options.json) {
+      out.Text() += (first ? "" : ",") + JsonText({{"id", p.id}, {"name", p.name}, {"born", p.born}, {"place", p.place}});
+    } else {
+      out.Text() += std::to_string(p.id) + "\t" + VisibleText(p.name) + "\t" + p.born + "\t" + VisibleText(p.place) + "\n";
+    }
+    first = false;
+    out.Done();
+  });
+  if (options.json) out.Text() += "]\n";
   return ExitSuccess;
 }
 
@@ -156,16 +190,26 @@ int Show(const book::Person& person, bool json, Streams io) {
   return ExitSuccess;
 }
 
-int Edit(const PeopleOptions& options, book::Person person, book::Book& book, Streams io) {
-  if (auto problem = ApplyColumns(options.edit, person)) {
-    io.err << Who("edit") << ": " << VisibleText(*problem) << "\n";
+// Changes only the columns given, on the person as the book has them at the
+// moment of the change.
+int Edit(const PeopleOptions& options, std::int64_t id, book::Book& book, Streams io) {
+  std::optional<std::string> refused;
+  const book::Book::EditOutcome outcome = book.Edit(id, [&](book::Person& person) -> std::optional<book::PersonProblem> {
+    refused = ApplyColumns(options.edit, person);
+    if (refused) return book::PersonProblem{Column::Name, *refused};
+    return std::nullopt;
+  });
+  if (!outcome.found) {
+    io.err << Who("edit") << ": no person has the id " << id << "\n";
     return ExitRefused;
   }
-  if (const auto problem = book::CheckPerson(person)) {
-    io.err << Who("edit") << ": " << book::ColumnName(problem->column) << ": " << problem->message << "\n";
+  if (outcome.refused) {
+    io.err << Who("edit") << ": "
+           << VisibleText(refused ? *refused
+                                  : std::string(book::ColumnName(outcome.refused->column)) + ": " + outcome.refused->message)
+           << "\n";
     return ExitRefused;
   }
-  book.Update(person);
   return ExitSuccess;
 }
 
@@ -192,61 +236,88 @@ int Import(const PeopleOptions& options, book::Book& book, Streams io) {
 }
 
 int Export(const PeopleOptions& options, book::Book& book, Streams io) {
-  const std::vector<book::Person> people = book.All();
-  if (!options.json) {
-    io.out << book::PeopleCsv(people);
-    return ExitSuccess;
-  }
-  Json list = Json::array();
-  for (const book::Person& person : people) list.push_back(PersonJson(person));
-  io.out << JsonText(list) << "\n";
+  BlockWriter out(io.out);
+  bool first = true;
+  out.Text() += options.json ? "[" : book::PeopleCsvHeader();
+  book.ForEachPerson([&](const book::Person& person) {
+    if (options.json) {
+      out.Text() += (first ? "" : ",") + JsonText(PersonJson(person));
+    } else {
+      book::AppendPeopleCsvRow(out.Text(), person);
+    }
+    first = false;
+    out.Done();
+  });
+  if (options.json) out.Text() += "]\n";
   return ExitSuccess;
 }
 
+// The ranking is written as it is made: the heading, then the partners a
+// block at a time, then the people not ranked.
 int Rank(const PeopleOptions& options, const book::Person& person, book::Book& book, Streams io) {
   std::string problem;
-  const auto ranking = book::RankPartners(book, person.id, problem, options.top);
-  if (!ranking) {
+  BlockWriter out(io.out);
+  bool firstUnranked = true;
+  const bool json = options.json;
+  const bool ranked = book::RankPartnersInTurn(
+      book, person.id, problem, TopOf(options.top),
+      [&](const book::RankingHeading& heading) {
+        const char* frame = heading.frame == Partner::Male ? "male" : "female";
+        if (json) {
+          std::string opening = JsonText(Json{{"id", heading.id}, {"name", heading.name}, {"frame", frame}});
+          opening.pop_back();  // the closing brace: the lists follow
+          out.Text() += opening + ",\"ranked\":[";
+        } else {
+          out.Text() += "Best partners of " + VisibleText(heading.name) + " (id " + std::to_string(heading.id) + ", " +
+                        frame + "):\n";
+        }
+      },
+      [&](std::size_t rank, const book::RankedPartner& p) {
+        if (json) {
+          out.Text() += (rank == 1 ? "" : ",") +
+                        JsonText({{"id", p.id}, {"name", p.name}, {"power", p.score.Power}, {"harmony", p.score.Harmony},
+                                  {"ph", p.score.PH}, {"percentage", p.score.Percentage}, {"comment", p.score.Comment}});
+        } else {
+          out.Text() += std::to_string(rank) + "\t" + std::to_string(p.id) + "\t" + VisibleText(p.name) +
+                        "\tPercentage " + std::to_string(p.score.Percentage) + "\tP * H " + std::to_string(p.score.PH) +
+                        "\tPower " + std::to_string(p.score.Power) + "\tHarmony " + std::to_string(p.score.Harmony) +
+                        "\t" + std::string(p.score.Comment) + "\n";
+        }
+        out.Done();
+      },
+      [&](const book::UnrankedPerson& p) {
+        if (json) {
+          if (firstUnranked) out.Text() += "],\"unranked\":[";
+          out.Text() += (firstUnranked ? "" : ",") + JsonText({{"id", p.id}, {"name", p.name}, {"reason", p.reason}});
+        } else {
+          if (firstUnranked) out.Text() += "Not ranked:\n";
+          out.Text() += std::to_string(p.id) + "\t" + VisibleText(p.reason) + "\n";
+        }
+        firstUnranked = false;
+        out.Done();
+      });
+  if (!ranked) {
     io.err << Who("rank") << ": " << VisibleText(problem) << "\n";
     return ExitRefused;
   }
-  const std::size_t shown = ranking->ranked.size();
-  const char* frame = ranking->frame == Partner::Male ? "male" : "female";
-  if (options.json) {
-    Json ranked = Json::array(), unranked = Json::array();
-    for (std::size_t i = 0; i < shown; ++i) {
-      const book::RankedPartner& p = ranking->ranked[i];
-      ranked.push_back({{"id", p.id}, {"name", p.name}, {"power", p.score.Power}, {"harmony", p.score.Harmony},
-                        {"ph", p.score.PH}, {"percentage", p.score.Percentage}, {"comment", p.score.Comment}});
-    }
-    for (const book::UnrankedPerson& p : ranking->unranked) {
-      unranked.push_back({{"id", p.id}, {"name", p.name}, {"reason", p.reason}});
-    }
-    io.out << JsonText(Json{{"id", ranking->id}, {"name", ranking->name}, {"frame", frame},
-                            {"ranked", ranked}, {"unranked", unranked}})
-           << "\n";
+  if (json) out.Text() += firstUnranked ? "],\"unranked\":[]}\n" : "]}\n";
+  return ExitSuccess;
+}
+
+// people check: SQLite's full integrity check of the book.
+int Check(const PeopleOptions& options, Streams io) {
+  const std::filesystem::path path = options.book.empty() ? book::DefaultBookPath() : std::filesystem::path(options.book);
+  const book::BookCheck check = book::CheckBook(path, false);
+  if (check.whole) {
+    io.out << path.string() << ": the book is whole\n";
     return ExitSuccess;
   }
-  io.out << "Best partners of " << VisibleText(ranking->name) << " (id " << ranking->id << ", " << frame << "):\n";
-  // The lines gathered and written a block at a time: a whole book's ranking
-  // is one line a person.
-  std::string block;
-  for (std::size_t i = 0; i < shown; ++i) {
-    const book::RankedPartner& p = ranking->ranked[i];
-    block += std::to_string(i + 1) + "\t" + std::to_string(p.id) + "\t" + VisibleText(p.name);
-    block += "\tPercentage " + std::to_string(p.score.Percentage) + "\tP * H " + std::to_string(p.score.PH);
-    block += "\tPower " + std::to_string(p.score.Power) + "\tHarmony " + std::to_string(p.score.Harmony);
-    block += "\t" + std::string(p.score.Comment) + "\n";
-    if (block.size() >= RankBlockBytes || i + 1 == shown) {
-      io.out << block;
-      block.clear();
-    }
+  io.out << path.string() << ": the check found:\n";
+  for (const std::string& finding : check.findings) io.out << "  " << VisibleText(finding) << "\n";
+  if (const auto identity = book::IdentityOf(path); identity && book::DamageMark(*identity)) {
+    io.err << Who("check") << ": " << VisibleText(book::DamagedBookAdvice(path.string(), check.findings.front())) << "\n";
   }
-  if (!ranking->unranked.empty()) {
-    io.out << "Not ranked:\n";
-    for (const book::UnrankedPerson& p : ranking->unranked) io.out << p.id << "\t" << VisibleText(p.reason) << "\n";
-  }
-  return ExitSuccess;
+  return ExitFile;
 }
 
 // Adds an option for every column (--dst a flag) to `command`.
@@ -255,14 +326,18 @@ void AddColumnOptions(CLI::App& command, ColumnOptions& options, bool editing) {
     const auto index = static_cast<std::size_t>(info.column);
     const std::string name = "--" + std::string(info.name);
     if (info.column == Column::Dst) {
-      options.given[index] = command.add_flag(editing ? "--dst,!--no-dst" : "--dst", options.dst, std::string(info.help));
+      options.given[index] = command.add_flag(editing ? "--dst,!--no-dst" : "--dst", options.dst,
+                                              editing ? "daylight saving time was in force; --no-dst: it was not"
+                                                      : "daylight saving time was in force");
       continue;
     }
     options.given[index] = command.add_option(name, options.texts[index], std::string(info.help))->type_name("TEXT");
   }
 }
 
-// Runs `action` on the open book; a database failure is exit status 3.
+// Runs `action` on the open book; a database failure is exit status 3, told
+// with what a user can do about it when the book is read-only, damaged or
+// was removed under the program.
 template <class Action>
 int WithBook(const PeopleOptions& options, std::string_view action, Streams io, Action run) {
   auto book = OpenBookOrSay(options.book, Who(action), io);
@@ -270,7 +345,7 @@ int WithBook(const PeopleOptions& options, std::string_view action, Streams io, 
   try {
     return run(*book);
   } catch (const book::BookError& failure) {
-    io.err << Who(action) << ": " << book->Path().string() << ": " << failure.what() << "\n";
+    io.err << Who(action) << ": " << VisibleText(BookFailureText(*book, failure)) << "\n";
     return ExitFile;
   }
 }
@@ -298,7 +373,7 @@ CommandAction DefinePeople(CLI::App& command, Streams io) {
   command.require_subcommand(1);
   command.footer(PeopleFooter);
   const auto person = [&options](CLI::App* action, const char* what) {
-    action->add_option("person", options->who, what)->required()->type_name("ID|NAME");
+    action->add_option("person", options->who, what)->required()->type_name("ID|NAME")->check(PersonNamed);
   };
   const auto json = [&options](CLI::App* action) {
     action->add_flag("--json", options->json, "JSON instead of text");
@@ -336,9 +411,21 @@ CommandAction DefinePeople(CLI::App& command, Streams io) {
       "or no date column, adds no one (exit status 2). Prints \"N people added\".");
   CLI::App* exported = command.add_subcommand("export", "every person as CSV, or JSON with --json");
   json(exported);
+  CLI::App* check = command.add_subcommand("check", "check the whole book for damage");
+  check->footer(
+      "Runs SQLite's full integrity check of the book and prints what it finds. Exit status 0 when\n"
+      "the book is whole, which also takes away a mark of damage left by an earlier failure, so the\n"
+      "book can be written again; 3 when it is damaged (the book is then marked, and nothing writes\n"
+      "to it), or is no book.");
   CLI::App* rank = command.add_subcommand("rank", "a person's best partners in the book by the astro match");
   person(rank, "the person");
-  rank->add_option("--top", options->top, "only the best K")->type_name("K")->check(CLI::PositiveNumber);
+  rank->add_option("--top", options->top, "only the best K, from 1 to 999999999")
+      ->type_name("K")
+      ->check([](const std::string& text) -> std::string {
+        const auto top = ReadDigits(text, TopDigits);
+        if (top && *top >= 1) return {};
+        return "must be a whole number from 1 to 999999999, not '" + VisibleText(text) + "'";
+      });
   json(rank);
   rank->footer(
       "The person takes the frame they usually take (male when not said), everyone else the other\n"
@@ -349,7 +436,7 @@ CommandAction DefinePeople(CLI::App& command, Streams io) {
       "{\"id\",\"name\",\"frame\",\"ranked\":[{\"id\",\"name\",\"power\",\"harmony\",\"ph\",\"percentage\",\n"
       "\"comment\"}],\"unranked\":[{\"id\",\"name\",\"reason\"}]}.");
 
-  return [options, io, add, list, show, edit, rm, import, exported, rank]() -> int {
+  return [options, io, add, list, show, edit, rm, import, exported, check, rank]() -> int {
     const PeopleOptions& o = *options;
     if (add->parsed()) return WithBook(o, "add", io, [&](book::Book& b) { return Add(o, b, io); });
     if (list->parsed()) return WithBook(o, "list", io, [&](book::Book& b) { return List(o, b, io); });
@@ -359,14 +446,17 @@ CommandAction DefinePeople(CLI::App& command, Streams io) {
       return WithPerson(o, "show", io, [&](book::Book&, const book::Person& p) { return Show(p, o.json, io); });
     }
     if (edit->parsed()) {
-      return WithPerson(o, "edit", io, [&](book::Book& b, const book::Person& p) { return Edit(o, p, b, io); });
+      return WithPerson(o, "edit", io, [&](book::Book& b, const book::Person& p) { return Edit(o, p.id, b, io); });
     }
     if (rm->parsed()) {
       return WithPerson(o, "rm", io, [&](book::Book& b, const book::Person& p) {
-        b.Remove(p.id);
-        return ExitSuccess;
+        // Removed by another program since it was found: the removal itself tells.
+        if (b.Remove(p.id)) return ExitSuccess;
+        io.err << Who("rm") << ": no person has the id " << p.id << "\n";
+        return ExitRefused;
       });
     }
+    if (check->parsed()) return Check(o, io);
     if (rank->parsed()) {
       return WithPerson(o, "rank", io, [&](book::Book& b, const book::Person& p) { return Rank(o, p, b, io); });
     }

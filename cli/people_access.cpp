@@ -9,7 +9,28 @@ namespace zentara::cli {
 CLI::Option* AddBookOption(CLI::App& command, std::string& path) {
   return command.add_option("--book", path, "the book of people to use (default $ZENTARA_BOOK, else "
                                             "~/.local/share/zentara/people.sqlite)")
-      ->type_name("PATH");
+      ->type_name("PATH")
+      ->check([](const std::string& text) -> std::string {
+        return text.empty() ? "an empty PATH names no book; leave --book out for the default book" : "";
+      });
+}
+
+std::string PersonNamed(const std::string& idOrName) {
+  const bool blank = std::all_of(idOrName.begin(), idOrName.end(), [](char c) { return c == ' ' || c == '\t'; });
+  return blank ? "a blank ID|NAME names no one; give a person's id or name" : "";
+}
+
+std::string BookFailureText(const book::Book& book, const book::BookError& failure) {
+  switch (failure.Fault()) {
+    case book::BookFault::Damaged:
+    case book::BookFault::ReadOnly:
+      if (const auto why = book.WhyReadOnly()) return *why;
+      break;
+    case book::BookFault::Moved: return failure.what();
+    case book::BookFault::Busy:
+    case book::BookFault::Other: break;
+  }
+  return book.Path().string() + ": " + failure.what();
 }
 
 std::unique_ptr<book::Book> OpenBookOrSay(const std::string& path, std::string_view who, Streams io) {

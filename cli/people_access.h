@@ -18,8 +18,18 @@ class Option;
 
 namespace zentara::cli {
 
-// Adds --book PATH to `command`, bound to `path`.
+// Adds --book PATH to `command`, bound to `path`; an empty PATH is a usage error.
 CLI::Option* AddBookOption(CLI::App& command, std::string& path);
+
+// The check of an option or argument that names a person (ID|NAME): a blank
+// one (empty, or spaces only) names no one and is a usage error, rather than
+// matching the people whose names are blank.
+std::string PersonNamed(const std::string& idOrName);
+
+// What to tell of a failure of the open book: SQLite's words, or for a book
+// that is read-only, damaged or was removed under the program, what that
+// means and what to do.
+std::string BookFailureText(const book::Book& book, const book::BookError& failure);
 
 // The book at `path`, or at DefaultBookPath() when `path` is empty; nothing
 // when it cannot be opened, after saying why on io.err as `who`: "...".

@@ -39,7 +39,7 @@ std::optional<int> ForEachPerson(const PersonOptions& options, std::string_view 
       }
     }
   } catch (const book::BookError& failure) {
-    io.err << who << ": " << book->Path().string() << ": " << failure.what() << "\n";
+    io.err << who << ": " << VisibleText(BookFailureText(*book, failure)) << "\n";
     return ExitFile;
   }
   return std::nullopt;
@@ -50,10 +50,12 @@ std::optional<int> ForEachPerson(const PersonOptions& options, std::string_view 
 void AddPartnerPersonOptions(CLI::App& command, PersonOptions& options) {
   options.maleOption = command.add_option("--male-person", options.male,
                                           "the male partner from the book of people, in place of the --male- options")
-                           ->type_name("ID|NAME");
+                           ->type_name("ID|NAME")
+                           ->check(PersonNamed);
   options.femaleOption = command.add_option("--female-person", options.female,
                                             "the female partner from the book, in place of the --female- options")
-                             ->type_name("ID|NAME");
+                             ->type_name("ID|NAME")
+                             ->check(PersonNamed);
   ExcludeOptionsStarting(command, options.maleOption, "--male-");
   ExcludeOptionsStarting(command, options.femaleOption, "--female-");
   AddBookOption(command, options.book);
@@ -62,7 +64,8 @@ void AddPartnerPersonOptions(CLI::App& command, PersonOptions& options) {
 void AddSinglePersonOption(CLI::App& command, PersonOptions& options) {
   options.maleOption = command.add_option("--person", options.male,
                                           "the birth of a person of the book, in place of the birth options")
-                           ->type_name("ID|NAME");
+                           ->type_name("ID|NAME")
+                           ->check(PersonNamed);
   for (const char* name : {"--date", "--time", "--zone", "--dst", "--lat", "--lon"}) {
     if (CLI::Option* birth = command.get_option_no_throw(name)) {
       birth->required(false);

@@ -235,11 +235,22 @@ void frmPeople::cmdDelete_Click() {
       platform::Answer::Yes) {
     return;
   }
-  TryBook(this, [&] {
-    zentara::book::Book::Batch batch(*book);
-    for (const std::int64_t id : selectionOrder_) book->Remove(id);
-    batch.Commit();
-  });
+  // Each as the list showed it: one changed or removed elsewhere since is
+  // not deleted unseen, and then no one is.
+  std::vector<std::pair<std::int64_t, std::int64_t>> shownAs;
+  for (const std::int64_t id : selectionOrder_) shownAs.emplace_back(id, SummaryOf(id).revision);
+  std::vector<std::int64_t> changed;
+  if (TryBook(this, [&] { changed = book->RemoveUnchanged(shownAs); }) && !changed.empty()) {
+    QString which;
+    for (const std::int64_t id : changed) {
+      which += (which.isEmpty() ? QString() : QStringLiteral(", ")) + ToQt(SummaryOf(id).name);
+    }
+    Tell(this,
+         QStringLiteral("No one was deleted: %1 changed in the book of people, or left it, since this list showed "
+                        "them. The list now shows the book as it is; choose again.")
+             .arg(which),
+         platform::Icon::Critical);
+  }
   Reload();
 }
 

@@ -70,7 +70,7 @@ frmPerson::frmPerson(const zentara::book::Person& person, QWidget* parent)
   auto* layout = new QVBoxLayout(central);
   auto* form = new QFormLayout();
   for (const Row& row : TextRows) {
-    auto* box = new QLineEdit(ToQt(zentara::book::ColumnText(person, row.column)), central);
+    auto* box = new QLineEdit(central);
     box->setObjectName(QString::fromLatin1(row.name));
     box->setPlaceholderText(QString::fromLatin1(row.placeholder));
     boxes_[static_cast<std::size_t>(row.column)] = box;
@@ -84,7 +84,6 @@ frmPerson::frmPerson(const zentara::book::Person& person, QWidget* parent)
       cboFrame_ = new QComboBox(central);
       cboFrame_->setObjectName(QStringLiteral("cboFrame"));
       cboFrame_->addItems({QStringLiteral("Not said"), QStringLiteral("Male"), QStringLiteral("Female")});
-      cboFrame_->setCurrentIndex(static_cast<int>(person.frame));
       form->addRow(QString::fromLatin1(LabelOf(Column::Frame)), cboFrame_);
     }
   }
@@ -93,13 +92,11 @@ frmPerson::frmPerson(const zentara::book::Person& person, QWidget* parent)
   cboZone_->addItem(QStringLiteral("(unknown)"));
   const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
   for (std::size_t row = 0; row < zentara::TimeZoneRowCount; ++row) cboZone_->addItem(ToQt(zones.TimeZoneNames[row]));
-  cboZone_->setCurrentIndex(person.zone ? *person.zone + 1 : 0);
   chkDst_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
   chkDst_->setObjectName(QStringLiteral("chkDst"));
-  chkDst_->setChecked(person.dst);
   form->addRow(QString::fromLatin1(LabelOf(Column::Zone)), cboZone_);
   form->addRow(QString(), chkDst_);
-  txtNote_ = new QPlainTextEdit(ToQt(person.note), central);
+  txtNote_ = new QPlainTextEdit(central);
   txtNote_->setObjectName(QStringLiteral("txtNote"));
   txtNote_->setTabChangesFocus(true);
   txtNote_->setMaximumHeight(txtNote_->fontMetrics().lineSpacing() * 4);
@@ -122,10 +119,20 @@ frmPerson::frmPerson(const zentara::book::Person& person, QWidget* parent)
     if (box) connect(box, &QLineEdit::returnPressed, this, &frmPerson::cmdSave_Click);
   }
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &frmPerson::cmdCancel_Click);
+  ShowPerson(person);
   Box(Column::First)->setFocus();
 }
 
 QLineEdit* frmPerson::Box(Column column) const { return boxes_[static_cast<std::size_t>(column)]; }
+
+void frmPerson::ShowPerson(const zentara::book::Person& person) {
+  person_ = person;
+  for (const Row& row : TextRows) Box(row.column)->setText(ToQt(zentara::book::ColumnText(person, row.column)));
+  cboFrame_->setCurrentIndex(static_cast<int>(person.frame));
+  cboZone_->setCurrentIndex(person.zone ? *person.zone + 1 : 0);
+  chkDst_->setChecked(person.dst);
+  txtNote_->setPlainText(ToQt(person.note));
+}
 
 void frmPerson::cmdSave_Click() {
   zentara::book::Person person = person_;
@@ -157,16 +164,42 @@ void frmPerson::cmdSave_Click() {
   zentara::book::Book* book = OpenBook(this);
   if (!book) return;
   std::int64_t id = person.id;
-  const bool stored = TryBook(this, [&] {
-    if (id == 0) {
-      id = book->Add(person);
-    } else if (!book->Update(person)) {
-      throw zentara::book::BookError("this person is no longer in the book");
-    }
-  });
-  if (!stored) return;
+  zentara::book::Book::SaveOutcome outcome = zentara::book::Book::SaveOutcome::Saved;
+  if (!TryBook(this, [&] { id == 0 ? void(id = book->Add(person)) : void(outcome = book->Update(person)); })) return;
+  if (outcome != zentara::book::Book::SaveOutcome::Saved && !SaveOverChange(outcome, person, id)) return;
   emit PersonSaved(id);
   unload();
+}
+
+bool frmPerson::SaveOverChange(zentara::book::Book::SaveOutcome outcome, zentara::book::Person person, std::int64_t& id) {
+  const bool removed = outcome == zentara::book::Book::SaveOutcome::Removed;
+  const QString name = ToQt(zentara::book::DisplayName(person_));
+  const QString saveAsNew = QStringLiteral("Save as &New Person");
+  QStringList choices;
+  QString text;
+  if (removed) {
+    text = QStringLiteral("%1 was removed from the book of people by another window or program since this window "
+                          "opened. Save what this window holds as a new person?").arg(name);
+    choices = {saveAsNew, QStringLiteral("Cancel")};
+  } else {
+    text = QStringLiteral("%1 was changed in the book of people by another window or program since this window "
+                          "opened, so saving here would undo that change. Reload the person as the book now has them "
+                          "(what you typed here is then lost), or save what this window holds as a new person?")
+               .arg(name);
+    choices = {QStringLiteral("&Reload"), saveAsNew, QStringLiteral("Cancel")};
+  }
+  const int chosen = platform::current().askChoice(this, text, platform::Icon::Critical, choices);
+  if (choices[chosen] == saveAsNew) {
+    zentara::book::Book* book = OpenBook(this);
+    person.id = 0;
+    return book && TryBook(this, [&] { id = book->Add(person); });
+  }
+  if (chosen == 0 && !removed) {  // Reload
+    zentara::book::Book* book = OpenBook(this);
+    std::optional<zentara::book::Person> now;
+    if (book && TryBook(this, [&] { now = book->Get(person_.id); }) && now) ShowPerson(*now);
+  }
+  return false;
 }
 
 void frmPerson::cmdFindPlace_Click() {

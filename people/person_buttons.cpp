@@ -34,7 +34,20 @@ std::int64_t SavePerson(QWidget* owner, std::int64_t chosenId, zentara::book::Fr
     return 0;
   }
   const bool added = person->id == 0;
-  if (!TryBook(owner, [&] { added ? void(person->id = book->Add(*person)) : void(book->Update(*person)); })) return 0;
+  zentara::book::Book::SaveOutcome outcome = zentara::book::Book::SaveOutcome::Saved;
+  if (!TryBook(owner, [&] { added ? void(person->id = book->Add(*person)) : void(outcome = book->Update(*person)); })) {
+    return 0;
+  }
+  if (outcome != zentara::book::Book::SaveOutcome::Saved) {
+    // Changed or removed by another program in the moment since it was read:
+    // nothing is written over it.
+    desktop.showMessage(owner,
+                        QStringLiteral("%1 was not saved: another window or program changed or removed the person "
+                                       "just now. Save again to store the entries.")
+                            .arg(shell::ToQt(zentara::book::DisplayName(*person))),
+                        platform::Icon::Critical, platform::Buttons::Ok);
+    return 0;
+  }
   desktop.showMessage(owner,
                       (added ? QStringLiteral("%1 was added to the book of people.")
                              : QStringLiteral("%1 was saved in the book of people."))

@@ -12,12 +12,22 @@ namespace platform {
 
 Answer FakePlatform::showMessage(QWidget*, const QString& text, Icon icon, Buttons buttons) {
   calls << QStringLiteral("message");
-  messages.append({text, icon, buttons});
+  messages.append({text, icon, buttons, {}});
   if (buttons == Buttons::Ok) return Answer::Ok;
   if (answers.empty()) return Answer::No;
   const Answer answer = answers.front();
   answers.pop_front();
   return answer;
+}
+
+int FakePlatform::askChoice(QWidget*, const QString& text, Icon icon, const QStringList& choices) {
+  calls << QStringLiteral("message");
+  messages.append({text, icon, Buttons::Ok, choices});
+  const int last = static_cast<int>(choices.size()) - 1;
+  if (choicesTaken.empty()) return last;
+  const int chosen = choicesTaken.front();
+  choicesTaken.pop_front();
+  return chosen >= 0 && chosen <= last ? chosen : last;
 }
 
 QString FakePlatform::fileDialog(bool save, const FileDialogRequest& request) {

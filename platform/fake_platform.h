@@ -19,6 +19,7 @@ class FakePlatform : public Platform {
     QString text;
     Icon icon;
     Buttons buttons;
+    QStringList choices;  // the buttons of askChoice; empty for showMessage
   };
   struct WebLookupCall {
     QString searchText;
@@ -32,6 +33,8 @@ class FakePlatform : public Platform {
   // --- script -------------------------------------------------------------
   // Answers for Yes/No boxes, taken in order; when none is left the answer is No.
   std::deque<Answer> answers;
+  // The choice taken in each askChoice box, in order; when none is left, the last.
+  std::deque<int> choicesTaken;
   // File names the dialogs return, in order; when none is left they cancel.
   std::deque<QString> fileNames;
   // The filter entry each save dialog reports as chosen, in order; when none
@@ -73,6 +76,7 @@ class FakePlatform : public Platform {
 
   // --- the platform -------------------------------------------------------
   Answer showMessage(QWidget* owner, const QString& text, Icon icon, Buttons buttons) override;
+  int askChoice(QWidget* owner, const QString& text, Icon icon, const QStringList& choices) override;
   QString openFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString saveFileName(QWidget* owner, const FileDialogRequest& request) override;
   SaveChoice saveFileChoice(QWidget* owner, const FileDialogRequest& request) override;

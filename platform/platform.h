@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,10 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   virtual Answer showMessage(QWidget* owner, const QString& text, Icon icon, Buttons buttons) = 0;
+  // The same box with a button for each of `choices` ("&Reload", "Cancel"),
+  // the first the default; the index of the one chosen. Escape, or closing
+  // the box, chooses the last.
+  virtual int askChoice(QWidget* owner, const QString& text, Icon icon, const QStringList& choices) = 0;
 };
 
 // Flags of the common file dialogs, with the values the dialogs of the Windows

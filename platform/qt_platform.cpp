@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -159,6 +160,23 @@ Answer QtPlatform::showMessage(QWidget* owner, const QString& text, Icon icon, B
   const int pressed = box.exec();
   if (buttons == Buttons::Ok) return Answer::Ok;
   return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+int QtPlatform::askChoice(QWidget* owner, const QString& text, Icon icon, const QStringList& choices) {
+  QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, Title(),
+                  QString(text).replace(u'\r', u'\n'), QMessageBox::NoButton, owner);
+  QList<QAbstractButton*> buttons;
+  for (int i = 0; i < choices.size(); ++i) {
+    const bool last = i + 1 == choices.size();
+    buttons.append(box.addButton(choices[i], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  }
+  if (!buttons.isEmpty()) {
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
+    box.setEscapeButton(buttons.back());
+  }
+  box.exec();
+  const qsizetype chosen = buttons.indexOf(box.clickedButton());
+  return chosen < 0 ? static_cast<int>(choices.size()) - 1 : static_cast<int>(chosen);
 }
 
 QString QtPlatform::openFileName(QWidget* owner, const FileDialogRequest& request) {

@@ -18,6 +18,7 @@ class QtPlatform final : public Platform {
   ~QtPlatform() override;
 
   Answer showMessage(QWidget* owner, const QString& text, Icon icon, Buttons buttons) override;
+  int askChoice(QWidget* owner, const QString& text, Icon icon, const QStringList& choices) override;
   QString openFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString saveFileName(QWidget* owner, const FileDialogRequest& request) override;
   SaveChoice saveFileChoice(QWidget* owner, const FileDialogRequest& request) override;

@@ -83,4 +83,36 @@ unsigned DefaultNewFilePermissions() {
   return 0666u & ~static_cast<unsigned>(mask);
 }
 
+FileKind KindOf(const std::filesystem::path& path, FileIdentity* identity) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == -1) {
+    const int failure = errno;
+    struct stat link {};
+    if (failure == ENOENT && ::lstat(path.c_str(), &link) == 0) return FileKind::BrokenLink;
+    return failure == ENOENT || failure == ENOTDIR ? FileKind::Missing : FileKind::Unreadable;
+  }
+  if (identity != nullptr) {
+    identity->device = static_cast<unsigned long long>(status.st_dev);
+    identity->inode = static_cast<unsigned long long>(status.st_ino);
+  }
+  if (S_ISREG(status.st_mode)) return FileKind::Regular;
+  if (S_ISDIR(status.st_mode)) return FileKind::Folder;
+  if (S_ISFIFO(status.st_mode)) return FileKind::Pipe;
+  if (S_ISSOCK(status.st_mode)) return FileKind::Socket;
+  return FileKind::Device;
+}
+
+bool MayWrite(const std::filesystem::path& path) { return ::access(path.c_str(), W_OK) == 0; }
+
+int LinkWhereFree(const std::string& from, const std::string& to) {
+  if (::link(from.c_str(), to.c_str()) == 0) return 0;
+  const int failure = errno;
+  if (failure != EPERM && failure != ENOTSUP && failure != EOPNOTSUPP) return failure;
+  // No hard links here (some shared and removable file systems): rename, which
+  // cannot refuse an existing name, so look first.
+  struct stat status {};
+  if (::lstat(to.c_str(), &status) == 0) return EEXIST;
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
 }  // namespace zentara::system

@@ -52,4 +52,23 @@ unsigned DefaultNewFilePermissions();
 // The running program's own file, or an empty path when the system cannot say.
 std::filesystem::path ProgramFile();
 
+// What is at a path, its symbolic links followed.
+enum class FileKind { Missing, Regular, Folder, Pipe, Device, Socket, BrokenLink, Unreadable };
+// Which file it is: the device and the inode, the same for every path to it.
+struct FileIdentity {
+  unsigned long long device = 0, inode = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+// The kind of what is at `path` and, for an existing file, its identity.
+// Never opens the file, so a pipe or a device costs nothing.
+FileKind KindOf(const std::filesystem::path& path, FileIdentity* identity = nullptr);
+
+// Whether this process may write the file or folder at `path`.
+bool MayWrite(const std::filesystem::path& path);
+
+// Gives the file `from` the further name `to`, only when nothing is at `to`:
+// 0, EEXIST when something is, or the system's error number. Where the file
+// system has no hard links, `from` is renamed to `to` when `to` is free.
+int LinkWhereFree(const std::string& from, const std::string& to);
+
 }  // namespace zentara::system

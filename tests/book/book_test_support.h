@@ -4,6 +4,8 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,6 +20,8 @@ class BookFolder : public ::testing::Test {
   void SetUp() override {
     char pattern[] = "/tmp/zentara-book-XXXXXX";
     folder_ = mkdtemp(pattern);
+    // Marks of damaged books go beside the test's books, not the user's.
+    setenv("XDG_STATE_HOME", (folder_ / "state").c_str(), 1);
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
   std::filesystem::path Path(const char* name = "people.sqlite") const { return folder_ / name; }

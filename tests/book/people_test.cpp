@@ -70,7 +70,7 @@ TEST_F(People, AddEditRemoveAndSearch) {
        [&] {
          Person changed = *book_->Get(bo);
          changed.city = "Oslo";
-         ASSERT_TRUE(book_->Update(changed));
+         ASSERT_EQ(book_->Update(changed), Book::SaveOutcome::Saved);
        },
        "oslo", "Bo Lee"},
       {"a removed person is gone", [&] { ASSERT_TRUE(book_->Remove(ann)); }, "lee", "Bo Lee"},
@@ -134,8 +134,16 @@ TEST_F(People, ColumnsTakeWhatTheFormsCanHold) {
       {Column::Lat, "041S052", "041S052"},
       {Column::Lat, "41E52", nullptr},
       {Column::Lat, "4100N52", nullptr},
+      {Column::Lat, "90N00", "90N00"},
+      {Column::Lat, "90S01", nullptr},  // off the globe: beyond a pole
+      {Column::Lat, "91N00", nullptr},
+      {Column::Lat, "41N60", nullptr},
+      {Column::Lat, "999N999", nullptr},
       {Column::Lon, "87W38", "87W38"},
       {Column::Lon, "87W", nullptr},
+      {Column::Lon, "180E00", "180E00"},
+      {Column::Lon, "180W01", nullptr},
+      {Column::Lon, "181E00", nullptr},
       {Column::Dst, "2", nullptr},
       {Column::Frame, "female", "female"},
       {Column::Frame, "Female", nullptr},

@@ -79,8 +79,9 @@ class PeopleTest : public QObject {
 
   void init() {
     fake_ = &FreshPlatform(holder_);
+    book_.reset();
     people::CloseBook();
-    QFile::remove(folder_.path() + "/people.sqlite");
+    for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(folder_.path() + "/people.sqlite" + suffix);
     std::string error;
     book_ = Book::Open((folder_.path() + "/people.sqlite").toStdString(), error);
     QVERIFY2(book_, error.c_str());
