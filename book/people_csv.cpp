@@ -137,7 +137,9 @@ class PeopleReader : public cli::CsvRecordHandler {
         return std::string(ColumnName(columns_[i])) + ": " + *problem;
       }
     }
-    if (const auto problem = CheckPerson(person)) return std::string(ColumnName(problem->column)) + ": " + problem->message;
+    if (const auto problem = CheckPerson(person)) {
+      return std::string(ColumnName(problem->column)) + ": " + problem->message;
+    }
     return std::nullopt;
   }
 

@@ -141,7 +141,7 @@ class CoupleScorer {
   void ScoreCouple(CoupleRun& run, const CsvRecordPlace& place, std::span<const std::string_view> fields) {
     if (fields.size() != columns_.size()) {
       Refuse(run, place, "has " + std::to_string(fields.size()) + " fields where the header row has " +
-                              std::to_string(columns_.size()));
+                             std::to_string(columns_.size()));
       return;
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
