@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "cli/csv_reader.h"
@@ -43,42 +44,67 @@ std::string ColumnList() {
   return list;
 }
 
+// Reads and checks every row, keeping the good ones' fields until the book
+// takes them.
 class PeopleReader : public cli::CsvRecordHandler {
  public:
-  PeopleReader(Book& book, ImportReport& report) : book_(book), report_(report) {}
+  explicit PeopleReader(ImportReport& report) : report_(report) {}
 
-  bool OnRecord(std::size_t number, std::span<const std::string_view> fields) override {
-    if (number == 1) return ReadHeader(fields);
+  bool OnRecord(const cli::CsvRecordPlace& place, std::span<const std::string_view> fields) override {
+    if (place.row == 1) return ReadHeader(fields);
     if (fields.size() != columns_.size()) {
-      Refuse(number, "has " + std::to_string(fields.size()) + " fields where the header row has " +
-                         std::to_string(columns_.size()));
+      Refuse(place, "has " + std::to_string(fields.size()) + " fields where the header row has " +
+                        std::to_string(columns_.size()));
       return true;
     }
     Person person;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-      if (const Problem problem = SetColumn(person, columns_[i], fields[i])) {
-        Refuse(number, std::string(ColumnName(columns_[i])) + ": " + *problem);
-        return true;
-      }
-    }
-    if (const auto problem = CheckPerson(person)) {
-      Refuse(number, std::string(ColumnName(problem->column)) + ": " + problem->message);
+    if (const Problem problem = PersonOfRow(fields, person)) {
+      Refuse(place, *problem);
       return true;
     }
-    book_.Add(std::move(person));
-    ++report_.added;
+    for (const std::string_view field : fields) {
+      goodBytes_.append(field);
+      goodLengths_.push_back(static_cast<std::uint32_t>(field.size()));  // at most MaxCsvFieldBytes
+    }
     return true;
+  }
+
+  bool OnUnreadableRecord(const cli::CsvRecordPlace& place, std::optional<std::size_t> field,
+                          std::string_view why) override {
+    if (place.row == 1) {
+      report_.headerProblem = "the header row cannot be read: " + std::string(why);
+      return false;
+    }
+    if (field && *field < columns_.size()) {
+      Refuse(place, std::string(ColumnName(columns_[*field])) + ": " + std::string(why));
+    } else {
+      Refuse(place, why);
+    }
+    return true;
+  }
+
+  // Only a note may hold line breaks (the People window takes a note of
+  // several lines, and the export writes it quoted).
+  bool MayHoldLineBreaks(std::size_t field) const override {
+    return field < columns_.size() && columns_[field] == Column::Note;
   }
 
   bool HeaderRead() const { return !columns_.empty(); }
 
-  bool OnUnreadableRecord(std::size_t number, std::string_view why) override {
-    if (number == 1) {
-      report_.headerProblem = "the header row cannot be read: " + std::string(why);
-      return false;
+  // Adds the person of each good row to `book`, in the file's order; how many.
+  std::size_t AddPeople(Book& book) const {
+    std::vector<std::string_view> fields(columns_.size());
+    std::size_t added = 0, at = 0;
+    for (std::size_t next = 0; next < goodLengths_.size(); ++added) {
+      for (std::string_view& field : fields) {
+        field = std::string_view(goodBytes_).substr(at, goodLengths_[next++]);
+        at += field.size();
+      }
+      Person person;
+      PersonOfRow(fields, person);  // it passed when read
+      book.Add(std::move(person));
     }
-    Refuse(number, why);
-    return true;
+    return added;
   }
 
  private:
@@ -107,21 +133,37 @@ class PeopleReader : public cli::CsvRecordHandler {
     return true;
   }
 
-  void Refuse(std::size_t number, std::string_view why) {
-    report_.refusedRows.push_back("row " + std::to_string(number) + ": " + std::string(why));
+  // The row's fields, one for each of the header's columns, into `person`;
+  // "COLUMN: message" when the book cannot take them.
+  Problem PersonOfRow(std::span<const std::string_view> fields, Person& person) const {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      if (const Problem problem = SetColumn(person, columns_[i], fields[i])) {
+        return std::string(ColumnName(columns_[i])) + ": " + *problem;
+      }
+    }
+    if (const auto problem = CheckPerson(person)) {
+      return std::string(ColumnName(problem->column)) + ": " + problem->message;
+    }
+    return std::nullopt;
   }
 
-  Book& book_;
+  void Refuse(const cli::CsvRecordPlace& place, std::string_view why) {
+    report_.refusedRows.push_back(cli::CsvPlaceText(place) + ": " + std::string(why));
+  }
+
   ImportReport& report_;
   std::vector<Column> columns_;
+  // The good rows' fields: their bytes one after another, and their lengths,
+  // as many a row as the header has columns; far smaller than the people.
+  std::string goodBytes_;
+  std::vector<std::uint32_t> goodLengths_;
 };
 
 }  // namespace
 
 ImportReport ImportPeople(Book& book, int input) {
   ImportReport report;
-  Book::Batch batch(book);
-  PeopleReader reader(book, report);
+  PeopleReader reader(report);
   const cli::CsvReadEnd end = cli::ReadCsvRecords(input, reader);
   if (end == cli::CsvReadEnd::ReadFailed) {
     report.unreadable = std::strerror(errno);
@@ -129,10 +171,12 @@ ImportReport ImportPeople(Book& book, int input) {
     report.headerProblem = "the input is empty; its first row must name the columns";
   }
   if (report.headerProblem || report.unreadable) {
-    report.added = 0;
     report.refusedRows.clear();
-    return report;  // the batch rolls back
+    return report;
   }
+  // The file is read and checked: only now is the book's write lock taken.
+  Book::Batch batch(book);
+  report.added = reader.AddPeople(book);
   batch.Commit();
   return report;
 }

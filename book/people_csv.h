@@ -22,7 +22,8 @@ void AppendPeopleCsvRow(std::string& csv, const Person& person);
 
 struct ImportReport {
   std::size_t added = 0;
-  // "row N: COLUMN: message" for each row left out (the header is row 1).
+  // "row N (line L): COLUMN: message" for each row left out, "(lines A–B)" for
+  // one over several lines (cli/csv_reader.h says what rows and lines are).
   std::vector<std::string> refusedRows;
   // Why nothing was imported: a header row naming an unknown or repeated
   // column, or no date column; the input could not be read (`unreadable`).
@@ -33,9 +34,12 @@ struct ImportReport {
 // Adds a person for each row of the CSV file open at the descriptor `input`
 // that the book takes; the rows it does not take are reported and left out.
 // The header row names the columns in any order; a column left out is empty
-// for every row, but `date` is required. All of one file's people are added in
-// one transaction, once the whole file is read: a file that cannot be read to
-// its end, or a failure of the database (BookError), adds no one.
+// for every row, but `date` is required. Only a note may hold line breaks: an
+// opening quote in any other column that is not closed on its line makes that
+// line a row left out. The whole file is read and checked before the book is
+// written, so a slow source keeps no one else from writing it; then all of its
+// people are added in one transaction. A file that cannot be read to its end,
+// or a failure of the database (BookError), adds no one.
 ImportReport ImportPeople(Book& book, int input);
 
 }  // namespace zentara::book

@@ -203,8 +203,10 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "pluto, n-node, s-node, asc, mc), power, harmony, ph, percentage, comment; with --equinox also\n"
       "equinox, and with --aspects also aspects, such as \"venus-trine-mars 1.20; sun-square-moon\n"
       "3.05\" (degrees from exact as decimals, closest first). A row that fails is left out and\n"
-      "reported on stderr as \"row N: COLUMN: message\" (the header is row 1); the other rows go on,\n"
-      "and the exit status is 1. A missing, unknown or repeated column gives exit status 2, an\n"
+      "reported on stderr as \"row N (line L): COLUMN: message\" (rows count from the header, row 1,\n"
+      "leaving out empty lines; lines are the file's lines); the other rows go on, and the exit\n"
+      "status is 1. No field holds a line break: an opening quote not closed on its line makes that\n"
+      "line one row that fails. A missing, unknown or repeated column gives exit status 2, an\n"
       "unreadable file 3.");
   return [options, io] { return RunMatch(*options, io); };
 }

@@ -405,10 +405,15 @@ CommandAction DefinePeople(CLI::App& command, Streams io) {
   CLI::App* import = command.add_subcommand("import", "add the people of a CSV file, '-' for stdin");
   import->add_option("file", options->file, "the CSV file")->required()->type_name("FILE.csv|-");
   import->footer(
-      "Each row that cannot be taken is reported on stderr as \"row N: COLUMN: message\" (the header\n"
-      "is row 1) and left out, and the exit status is 1; the others are added, all in one\n"
-      "transaction once the whole file is read. A header row naming an unknown or repeated column,\n"
-      "or no date column, adds no one (exit status 2). Prints \"N people added\".");
+      "Each row that cannot be taken is reported on stderr as \"row N (line L): COLUMN: message\" and\n"
+      "left out, and the exit status is 1; the others are added, all in one transaction once the\n"
+      "whole file is read and checked (a slow source keeps no one from writing the book meanwhile).\n"
+      "Rows count from the header, row 1, leaving out empty lines; lines are the file's lines. Only\n"
+      "note may hold line breaks: an opening quote in another column not closed on its line makes\n"
+      "that line one row left out, and a note never closed runs to the 1 MiB limit of a field (or\n"
+      "the end of the file) and is one row left out, \"row N (lines A–B): note: ...\". A header row\n"
+      "naming an unknown or repeated column, or no date column, adds no one (exit status 2). Prints\n"
+      "\"N people added\".");
   CLI::App* exported = command.add_subcommand("export", "every person as CSV, or JSON with --json");
   json(exported);
   CLI::App* check = command.add_subcommand("check", "check the whole book for damage");

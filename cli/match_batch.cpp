@@ -87,7 +87,7 @@ class OutputBlock {
 // refusals, each in row order. Its buffers keep their room from run to run.
 struct CoupleRun {
   struct Row {
-    std::size_t number;      // the row's number in the input, the header being 1
+    CsvRecordPlace place;    // its row (the header being 1) and line in the input
     std::size_t firstField;  // index into `ends` of its first field
     std::size_t fieldCount;
     bool unreadable;  // its one field is why the CSV reader could not read it
@@ -96,7 +96,7 @@ struct CoupleRun {
   std::vector<std::size_t> ends;    // where each field ends in `bytes`
   std::vector<Row> rows;
   OutputBlock output;
-  std::string refusals;  // "row N: ..." lines
+  std::string refusals;  // "row N (line L): ..." lines
   std::size_t refused = 0;
 
   void Clear() {
@@ -130,35 +130,35 @@ class CoupleScorer {
       fields_.clear();
       for (std::size_t i = 0; i < row.fieldCount; ++i) fields_.push_back(run.Field(row.firstField + i));
       if (row.unreadable) {
-        Refuse(run, row.number, fields_[0]);
+        Refuse(run, row.place, fields_[0]);
       } else {
-        ScoreCouple(run, row.number, fields_);
+        ScoreCouple(run, row.place, fields_);
       }
     }
   }
 
  private:
-  void ScoreCouple(CoupleRun& run, std::size_t number, std::span<const std::string_view> fields) {
+  void ScoreCouple(CoupleRun& run, const CsvRecordPlace& place, std::span<const std::string_view> fields) {
     if (fields.size() != columns_.size()) {
-      Refuse(run, number, "has " + std::to_string(fields.size()) + " fields where the header row has " +
-                              std::to_string(columns_.size()));
+      Refuse(run, place, "has " + std::to_string(fields.size()) + " fields where the header row has " +
+                             std::to_string(columns_.size()));
       return;
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
       const InputColumn& column = columns_[i];
       AstroPartnerEntries& partner = column.partner == Partner::Male ? entries_.Male : entries_.Female;
       if (const Problem problem = SetAstroEntry(column.column, fields[i], partner)) {
-        Refuse(run, number, ColumnName(column.partner, column.column) + ": " + *problem);
+        Refuse(run, place, ColumnName(column.partner, column.column) + ": " + *problem);
         return;
       }
     }
     if (const auto failure = CheckAstroEntries(entries_)) {
-      Refuse(run, number, ColumnName(failure->Of, ColumnOfCheck(*failure)) + ": " + std::string(failure->Message));
+      Refuse(run, place, ColumnName(failure->Of, ColumnOfCheck(*failure)) + ": " + std::string(failure->Message));
       return;
     }
     // Entries that pass the checks always make a birth.
     if (!CalculateAstroMatch(entries_, match_, options_.PositionsEquinox)) {
-      Refuse(run, number, "the entries do not make a birth");
+      Refuse(run, place, "the entries do not make a birth");
       return;
     }
     if (options_.AspectsColumn) FindAspects(match_.Male, match_.Female, options_.Orbs, aspects_);
@@ -209,9 +209,9 @@ class CoupleScorer {
     block.Commit(out);
   }
 
-  static void Refuse(CoupleRun& run, std::size_t number, std::string_view why) {
+  static void Refuse(CoupleRun& run, const CsvRecordPlace& place, std::string_view why) {
     ++run.refused;
-    run.refusals.append("row ").append(std::to_string(number)).append(": ");
+    run.refusals.append(CsvPlaceText(place)).append(": ");
     run.refusals.append(VisibleText(why)).push_back('\n');  // it may quote a field
   }
 
@@ -230,24 +230,30 @@ class BatchMatcher final : public CsvRecordHandler {
   BatchMatcher(Streams io, const BatchOptions& options, std::size_t jobs)
       : io_(io), options_(options), jobs_(jobs) {}
 
-  bool OnRecord(std::size_t number, std::span<const std::string_view> fields) override {
-    if (number == 1) return ReadHeader(fields);
+  bool OnRecord(const CsvRecordPlace& place, std::span<const std::string_view> fields) override {
+    if (place.row == 1) return ReadHeader(fields);
     CoupleRun* run = CurrentRun();
     if (run == nullptr) return false;
-    run->rows.push_back({number, run->ends.size(), fields.size(), false});
+    run->rows.push_back({place, run->ends.size(), fields.size(), false});
     for (const std::string_view field : fields) run->AddField(field);
     return GiveRunIfFull();
   }
 
-  bool OnUnreadableRecord(std::size_t number, std::string_view why) override {
-    if (number == 1) {
+  // No field of the batch holds a line break: a quoted field ends with its line.
+  bool OnUnreadableRecord(const CsvRecordPlace& place, std::optional<std::size_t> field,
+                          std::string_view why) override {
+    if (place.row == 1) {
       headerProblem_ = "the header row cannot be read: " + std::string(why);
       return false;
     }
     CoupleRun* run = CurrentRun();
     if (run == nullptr) return false;
-    run->rows.push_back({number, run->ends.size(), 1, true});
-    run->AddField(why);
+    run->rows.push_back({place, run->ends.size(), 1, true});
+    if (field && *field < columns_.size()) {
+      run->AddField(ColumnName(columns_[*field].partner, columns_[*field].column) + ": " + std::string(why));
+    } else {
+      run->AddField(why);
+    }
     return GiveRunIfFull();
   }
 

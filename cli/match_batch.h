@@ -2,13 +2,15 @@
 //
 // The first row names the twenty columns, male-name ... female-country (the
 // match options without their dashes), in any order; male-dst and female-dst
-// hold 1 or 0. Each later row is one couple, put into the entry form's
-// controls and checked as the form checks them. The output CSV has the input's
-// columns in its order, then male-sun ... male-mc, female-sun ... female-mc,
-// power, harmony, ph, percentage and comment, one row for each couple that
-// passes. A row that does not is left out of the output and reported on the
-// error stream as "row N: COLUMN: message" (the header is row 1), and the next
-// row is read. Rows are read, scored and written in runs of a hundred or so,
+// hold 1 or 0. Each later row is one couple on one line (no field holds a
+// line break), put into the entry form's controls and checked as the form
+// checks them. The output CSV has the input's columns in its order, then
+// male-sun ... male-mc, female-sun ... female-mc, power, harmony, ph,
+// percentage and comment, one row for each couple that passes. A row that does
+// not, or a line that cannot be read as a row, is left out of the output and
+// reported on the error stream as "row N (line L): COLUMN: message" (the
+// header is row 1; csv_reader.h says what rows and lines are), and the next
+// line is read. Rows are read, scored and written in runs of a hundred or so,
 // several runs at once on as many threads as asked for, and written in input
 // order, so memory stays the same however long the input is.
 //

@@ -93,12 +93,12 @@ void CheckZodiacTexts(std::string_view position) {
 class RecordCounter final : public CsvRecordHandler {
  public:
   explicit RecordCounter(std::size_t columns) : columns_(columns) {}
-  bool OnRecord(std::size_t, std::span<const std::string_view> fields) override {
+  bool OnRecord(const CsvRecordPlace&, std::span<const std::string_view> fields) override {
     ++records;
     allWide = allWide && (columns_ == 0 || fields.size() == columns_);
     return true;
   }
-  bool OnUnreadableRecord(std::size_t, std::string_view) override {
+  bool OnUnreadableRecord(const CsvRecordPlace&, std::optional<std::size_t>, std::string_view) override {
     ++records;
     allWide = false;
     return true;

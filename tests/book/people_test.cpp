@@ -164,7 +164,7 @@ TEST_F(People, ColumnsTakeWhatTheFormsCanHold) {
 TEST_F(People, ImportKeepsTheGoodRowsAndReportsTheBadOnes) {
   const ImportReport report = Import(
       "first,last,date,time,zone,dst,lat,lon,city,state,country,note\n"
-      "Ann,Lee,1980-05-17,06:05,27,1,40N42,74W00,New York,NY,USA,\"likes tea, not coffee\"\n"
+      "Ann,Lee,1980-05-17,06:05,27,1,40N42,74W00,New York,NY,USA,\"likes tea,\nnot \"\"coffee\"\"\"\n"
       "Bo,Lee,1975-04-31,,,,,,,,,\n"
       "Cy,Oh,1975-08-15,25:00,,,,,,,,\n"
       ",,1975-08-15,,,,,,,,,\n"
@@ -174,15 +174,15 @@ TEST_F(People, ImportKeepsTheGoodRowsAndReportsTheBadOnes) {
   EXPECT_FALSE(report.headerProblem);
   EXPECT_EQ(report.added, 2u);
   const std::vector<std::string> expected = {
-      "row 3: date: is no day of the calendar: April 1975 has 30 days, not '1975-04-31'",
-      "row 4: time: must be HH:MM on the 24-hour clock, such as 14:30, or empty when unknown, not '25:00'",
-      "row 5: first: a person needs a first and a last name, or the name on the astro form",
-      "row 6: lon: a place needs both its latitude and its longitude",
-      "row 7: has 3 fields where the header row has 12",
+      "row 3 (line 4): date: is no day of the calendar: April 1975 has 30 days, not '1975-04-31'",
+      "row 4 (line 5): time: must be HH:MM on the 24-hour clock, such as 14:30, or empty when unknown, not '25:00'",
+      "row 5 (line 6): first: a person needs a first and a last name, or the name on the astro form",
+      "row 6 (line 7): lon: a place needs both its latitude and its longitude",
+      "row 7 (line 8): has 3 fields where the header row has 12",
   };
   EXPECT_EQ(report.refusedRows, expected);
   EXPECT_EQ(Found(""), "Ann Lee; Flo Ru");
-  EXPECT_EQ(book_->All().front().note, "likes tea, not coffee");
+  EXPECT_EQ(book_->All().front().note, "likes tea,\nnot \"coffee\"");
 
   // What is exported imports again to the same people.
   const std::string exported = PeopleCsv(book_->All());
@@ -191,6 +191,28 @@ TEST_F(People, ImportKeepsTheGoodRowsAndReportsTheBadOnes) {
   for (const auto& person : book_->All()) book_->Remove(person.id);
   EXPECT_EQ(Import(exported).added, 2u);
   EXPECT_EQ(PeopleCsv(book_->All()), exported);
+}
+
+// Only a note may hold line breaks: a quote in another column not closed on
+// its line leaves out that line alone, and the rows after it are read and
+// named by their lines; a note never closed takes the lines to the end.
+TEST_F(People, AQuoteNotClosedOnItsLineLeavesOutThatLineAlone) {
+  const ImportReport report = Import(
+      "first,last,date,note\n"
+      "\"Bo,Lee,1975-04-30,\n"
+      "Cy,Oh,1975-04-30,\"kept\"\n"
+      "\n"
+      "Di,\"Ma,1960-01-01,\r\n"
+      "Ed,Po,1961-01-01,\"runs on\n"
+      "Fe,Gu,1962-01-01,\n");
+  const std::vector<std::string> expected = {
+      "row 2 (line 2): first: an opening quote is never closed",
+      "row 4 (line 5): last: an opening quote is never closed",
+      "row 5 (lines 6–7): note: an opening quote is never closed",
+  };
+  EXPECT_EQ(report.refusedRows, expected);
+  EXPECT_EQ(report.added, 1u);
+  EXPECT_EQ(Found(""), "Cy Oh");
 }
 
 TEST_F(People, AFileThatIsNoPeopleFileAddsNoOne) {

@@ -138,7 +138,7 @@ void ExpectBatchAgreesWithMatch(const std::vector<std::string>& options) {
   int refused = 0;
   for (int i = 0; i < CoupleCount; ++i) {
     const auto [single, figures, message] = RunMatch(couples[i].first, couples[i].second, matchOptions);
-    const std::string couple = "row " + std::to_string(i + 2);
+    const std::string couple = "row " + std::to_string(i + 2) + " (line " + std::to_string(i + 2) + ")";
     if (single == 0) {
       ASSERT_TRUE(std::getline(rows, row)) << couple;
       std::size_t at = 0;  // the figures follow the 20 input fields, none of which holds a comma
@@ -147,7 +147,7 @@ void ExpectBatchAgreesWithMatch(const std::vector<std::string>& options) {
     } else {
       ASSERT_EQ(single, 1) << couple << ": " << message;
       ASSERT_TRUE(std::getline(refusals, refusal)) << couple;
-      // "row N: COLUMN: message" where match says "message".
+      // "row N (line L): COLUMN: message" where match says "message".
       ASSERT_TRUE(refusal.starts_with(couple + ": ") && (refusal + "\n").ends_with(": " + message))
           << couple << ": batch '" << refusal << "', match '" << message << "'";
       // COLUMN is the entry the message is about: with that entry alone made

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # zentara-cli match --batch: each row's figures as match gives them, quoted
-# fields, columns in another order, bad rows among good ones, the header row's
-# errors, the columns equinox and aspects, and a sample of couples scored as
-# before those columns came (tests/data/couples_sample_scored.csv).
+# fields, columns in another order, bad rows among good ones, a quote never
+# closed on its line, the header row's errors, the columns equinox and
+# aspects, and a sample of couples scored as before those columns came
+# (tests/data/couples_sample_scored.csv).
 set -uo pipefail
 cli=$1
 data=$2
@@ -58,9 +59,27 @@ same "reversed figures" "$(cut -d, -f21- "$work/out.csv")" "$(cut -d, -f21- "$wo
   row "${john[@]:1}" "${mary[@]}"; row " John" "${john[@]:1}" "${mary[@]}"; row "${ivan[@]}" "${ana[@]}"; } >"$work/bad.csv"
 "$cli" match --batch - <"$work/bad.csv" >"$work/bad_out.csv" 2>"$work/bad_err.txt"
 same "exit status with bad rows" 1 "$?"
-same "bad rows reported" "row 3: male-name: Please Enter Male Name|row 4: malformed quoting: a quote inside an unquoted field, or text after a closing quote|row 5: female-city: Please enter only letters|row 6: has 19 fields where the header row has 20" "$(paste -sd'|' "$work/bad_err.txt")"
+same "bad rows reported" "row 3 (line 3): male-name: Please Enter Male Name|row 4 (line 4): male-name: malformed quoting: a quote inside an unquoted field, or text after a closing quote|row 5 (line 5): female-city: Please enter only letters|row 6 (line 6): has 19 fields where the header row has 20" "$(paste -sd'|' "$work/bad_err.txt")"
 same "good rows written" "$(sed -n 2,3p "$work/out.csv" | cut -d, -f2-)" "$(sed -n '2p;4p' "$work/bad_out.csv" | cut -d, -f2-)"
 same "a leading space is kept and quoted" '" John",1975-08-15' "$(sed -n 3p "$work/bad_out.csv" | cut -d, -f1-2)"
+
+# No field holds a line break: a quote never closed on line 3 makes that line
+# alone a refused row, and the rows after it are read and named by their lines
+# (an empty line is a line but no row). Every other line is written.
+olga=(Olga 1952-03-03 10:00 64 0 55N45 37E37 Moscow Moscow Russia)
+{ echo "$header"
+  for i in $(seq 2 400); do
+    case $i in
+      3) echo "\"$(row "${ivan[@]}" "${olga[@]}")" ;;
+      100) echo ;;
+      315) row "${ivan[@]:0:1}" 1975-02-30 "${ivan[@]:2}" "${olga[@]}" ;;
+      *) row "${ivan[@]}" "${olga[@]}" ;;
+    esac
+  done; } >"$work/quote.csv"
+"$cli" match --batch "$work/quote.csv" >"$work/quote_out.csv" 2>"$work/quote_err.txt"
+same "a quote never closed, exit status" 1 "$?"
+same "a quote never closed, refused" "row 3 (line 3): male-name: an opening quote is never closed|row 314 (line 315): male-date: Please Enter Your Correct Date Or Month!" "$(paste -sd'|' "$work/quote_err.txt")"
+same "every line written or refused" 399 "$(cat "$work/quote_out.csv" "$work/quote_err.txt" | wc -l)"
 
 # The header row decides the columns.
 echo "${header/male-lat/male-latitude}" >"$work/unknown.csv"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # zentara-cli people: people added, listed, shown, edited and removed; a CSV
-# file with bad rows among good ones, and one interrupted by kill -9; a file
+# file with bad rows among good ones, one with a stray quote, one read from a
+# slow source while another writer adds, and one interrupted by kill -9; a file
 # that is no book refused and kept; two writers at once; --male-person and
 # --female-person equal to the options they stand for; rank against matches
 # computed one by one.
@@ -77,11 +78,38 @@ same "rank --top 2 lists two" 2 "$(people rank 1 --top 2 | grep -c $'^[0-9]*\t[0
 before=$(people list | wc -l)
 csv=$work/people.csv
 printf 'first,last,date,time\nBo,Ek,1980-05-17,10:00\nCy,Oh,1975-13-01,\nDi,Ma,1960-01-01,24:00\nEd,Po,1961-01-01,\n' >"$csv"
-check "import with bad rows" 1 <(echo "2 people added") "row 3: date: must be a date YYYY-MM-DD from 1900-01-01 to 2050-12-31, not '1975-13-01'" people import "$csv"
+check "import with bad rows" 1 <(echo "2 people added") "row 3 (line 3): date: must be a date YYYY-MM-DD from 1900-01-01 to 2050-12-31, not '1975-13-01'" people import "$csv"
 same "import kept the good rows" $((before + 2)) "$(people list | wc -l)"
 check "import, an unknown column" 2 "" "" people import - <<<$'first,last,birthday\nA,B,1980-01-01'
 check "export and import again" 0 "-" "" bash -c "'$cli' people export | ZENTARA_BOOK='$work/copy.sqlite' '$cli' people import -"
 same "the copy exports the same" "$(people export)" "$(ZENTARA_BOOK=$work/copy.sqlite people export)"
+
+# A stray quote on line 3 leaves out that line alone: the rows after it are
+# added, and a bad one further on is named by its row and line.
+awk 'BEGIN { print "first,last,date"
+  for (i = 2; i <= 3000; i++) printf "%sLine%d,Row,%s\n", i == 3 ? "\"" : "", i, i == 2500 ? "1975-02-30" : "1970-01-01" }' \
+  >"$work/stray.csv"
+ZENTARA_BOOK=$work/stray.sqlite "$cli" people import "$work/stray.csv" >"$work/stray_out.txt" 2>"$work/stray_err.txt"
+same "a stray quote, exit status" 1 "$?"
+same "a stray quote, the rows added" "2997 people added" "$(cat "$work/stray_out.txt")"
+same "a stray quote, the rows left out" "row 3 (line 3): first: an opening quote is never closed
+row 2500 (line 2500): date: is no day of the calendar: February 1975 has 28 days, not '1975-02-30'" "$(cat "$work/stray_err.txt")"
+
+# The file is read and checked before the book is written: while an import
+# reads a slow source, another writer is not kept waiting for it.
+before=$(people list | wc -l)
+mkfifo "$work/slow"
+"$cli" people import "$work/slow" >"$work/slow_out.txt" 2>&1 &
+importer=$!
+exec 8>"$work/slow"
+printf 'first,last,date\nSlow,One,1970-01-01\n' >&8
+sleep 0.5  # the importer has read what was written and waits for more
+check "another writer while an import reads" 0 "-" "" people add --first Not --last Waiting --date 1970-01-01
+echo "Slow,Two,1970-01-01" >&8
+exec 8>&-
+wait $importer
+same "the slow import" "2 people added" "$(cat "$work/slow_out.txt")"
+same "both writers' people" $((before + 3)) "$(people list | wc -l)"
 
 # An import killed half-way adds no one.
 before=$(people list | wc -l)
