@@ -476,7 +476,7 @@ std::optional<KeptChart> Book::KeepChart(std::int64_t id, const Person& person) 
   return chart;
 }
 
-std::int64_t Book::Add(Person person) {
+std::int64_t Book::Add(Person person, ChartTiming chart) {
   RequireChecked(person);
   BookWrite write(*this);
   const std::string now = TimeStampNow();
@@ -488,7 +488,7 @@ std::int64_t Book::Add(Person person) {
   insert.Bind(at, now).Bind(at + 1, now);
   insert.Step();
   const std::int64_t id = db_->LastInsertId();
-  KeepChart(id, person);
+  if (chart == ChartTiming::Now) KeepChart(id, person);
   write.Commit();
   return id;
 }

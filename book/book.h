@@ -96,7 +96,11 @@ class Book {
   // files were removed or replaced (BookFault::Moved). A person must pass
   // CheckPerson (BookError otherwise). Each is one transaction unless a Batch is
   // open. Ids are never given twice, even after their person is removed.
-  std::int64_t Add(Person person);  // the new id
+  // The new id. The person's chart is computed and kept now, or (for many
+  // people at once, as an import adds them, so the book's write lock is held
+  // briefly) when it is first wanted.
+  enum class ChartTiming { Now, WhenWanted };
+  std::int64_t Add(Person person, ChartTiming chart = ChartTiming::Now);
 
   // Stores `person` over the person with its id, provided nobody changed or
   // removed that person since it was read (its revision is still the one read).

@@ -102,7 +102,7 @@ class PeopleReader : public cli::CsvRecordHandler {
       }
       Person person;
       PersonOfRow(fields, person);  // it passed when read
-      book.Add(std::move(person));
+      book.Add(std::move(person), Book::ChartTiming::WhenWanted);
     }
     return added;
   }

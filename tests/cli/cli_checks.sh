@@ -1,6 +1,6 @@
 # Sourced by the zentara-cli test scripts: `check` runs one command and compares
-# its exit status, stdout and stderr; `finish` prints the tally and sets the
-# script's exit status.
+# its exit status, stdout and stderr; `same` and `expect` count one comparison
+# or condition; `finish` prints the tally and sets the script's exit status.
 failures=0
 passes=0
 
@@ -26,6 +26,13 @@ check() {
   if [ "$status" -ne 0 ] && [ ! -s "$err" ]; then echo "$name: nothing said on stderr"; ok=0; fi
   if [ "$ok" -eq 1 ]; then passes=$((passes + 1)); else failures=$((failures + 1)); fi
   rm -f "$out" "$err"
+}
+
+# same NAME EXPECTED ACTUAL: one more check that two texts are equal; an empty
+# EXPECTED fails, so two commands that print nothing do not pass as equal.
+same() {
+  if [ -n "$2" ] && [ "$2" = "$3" ]; then passes=$((passes + 1)); else
+    echo "$1:"; diff <(echo "$2") <(echo "$3"); failures=$((failures + 1)); fi
 }
 
 # expect NAME CONDITION...: one more check that CONDITION holds

@@ -33,10 +33,6 @@ figures() {
   "$cli" match "${options[@]}" | sed '/^Equinox:/,$d' | grep -v -e '^Universal time' -e ':$' -e '^$' |
     sed 's/^[^:]*: //' | paste -sd,
 }
-same() {  # same NAME EXPECTED ACTUAL
-  if [ -n "$2" ] && [ "$2" = "$3" ]; then passes=$((passes + 1)); else
-    echo "$1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
-}
 
 { echo "$header"; row "${john[@]}" "${mary[@]}"; row "${ivan[@]}" "${ana[@]}"; } >"$work/couples.csv"
 "$cli" match --batch "$work/couples.csv" >"$work/out.csv"

@@ -12,10 +12,6 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export ZENTARA_BOOK=$work/people.sqlite
 people() { "$cli" people "$@"; }
-same() {  # same NAME EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then passes=$((passes + 1)); else
-    echo "$1:"; diff <(echo "$2") <(echo "$3"); failures=$((failures + 1)); fi
-}
 
 # John and Mary as cli/match_cli.sh has them; Ann without a birth time.
 john=(--first John --last Smith --name John --frame male --date 1975-08-15 --time 14:30 --zone 34 --lat 28N36

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -213,6 +214,55 @@ class PeopleTest : public QObject {
     QCOMPARE(ranked->model()->index(0, 0).data().toString(), QStringLiteral("John"));
     QCOMPARE(ranked->model()->index(0, 1).data().toString(), QStringLiteral("Mary"));
     QCOMPARE(Child<QTableView>(best, "lstUnranked")->model()->rowCount(), 1);
+  }
+
+  // A person changed or removed by another program while their window is
+  // open is never saved over: the user is told, and chooses.
+  void aPersonChangedElsewhereIsNeverSavedOver() {
+    auto* window = new people::frmPerson(*book_->Get(mary_));
+    auto* city = Child<QLineEdit>(window, "txtCity");
+    const auto noteElsewhere = [this](const char* note) {
+      book_->Edit(mary_, [note](Person& person) -> std::optional<zentara::book::PersonProblem> {
+        person.note = note;
+        return std::nullopt;
+      });
+    };
+    noteElsewhere("changed elsewhere");
+    city->setText("Lisbon");
+    fake_->choicesTaken = {2};  // Cancel
+    QTest::mouseClick(Child<QPushButton>(window, "cmdSave"), Qt::LeftButton);
+    QVERIFY(fake_->messages.last().text.startsWith("Mary was changed in the book of people by another"));
+    QCOMPARE(book_->Get(mary_)->note, std::string("changed elsewhere"));
+    QCOMPARE(book_->Get(mary_)->city, std::string("São Paulo"));
+
+    fake_->choicesTaken = {0};  // Reload: the window shows the book's Mary, and saves over her now
+    QTest::mouseClick(Child<QPushButton>(window, "cmdSave"), Qt::LeftButton);
+    QCOMPARE(Child<QPlainTextEdit>(window, "txtNote")->toPlainText(), QStringLiteral("changed elsewhere"));
+    QCOMPARE(city->text(), QStringLiteral("São Paulo"));
+    city->setText("Lisbon");
+    QTest::mouseClick(Child<QPushButton>(window, "cmdSave"), Qt::LeftButton);
+    QCOMPARE(book_->Get(mary_)->city, std::string("Lisbon"));
+    QCOMPARE(book_->Get(mary_)->note, std::string("changed elsewhere"));
+
+    // Removed meanwhile: saved as a new person, on request.
+    auto* john = new people::frmPerson(*book_->Get(john_));
+    QVERIFY(book_->Remove(john_));
+    fake_->choicesTaken = {0};  // Save as New Person
+    QTest::mouseClick(Child<QPushButton>(john, "cmdSave"), Qt::LeftButton);
+    QVERIFY(fake_->messages.last().text.startsWith("John was removed from the book of people"));
+    const auto again = book_->FindByName("john");
+    QCOMPARE(again.size(), std::size_t{1});
+    QVERIFY(again.front() != john_);
+
+    // Delete of a person changed since the list showed them deletes no one.
+    auto* list = new people::frmPeople(people::PeopleMode::Manage);
+    QTest::keyClicks(Child<QLineEdit>(list, "txtSearch"), "mary");
+    QCOMPARE(Child<QTableView>(list, "lstPeople")->model()->index(0, 0).data().toString(), QStringLiteral("Mary"));  // shown
+    noteElsewhere("changed again");
+    fake_->answers = {platform::Answer::Yes};
+    QTest::mouseClick(Child<QPushButton>(list, "cmdDelete"), Qt::LeftButton);
+    QVERIFY(fake_->messages.last().text.startsWith("No one was deleted: Mary changed"));
+    QVERIFY(book_->Get(mary_));
   }
 };
 
