@@ -248,8 +248,9 @@ std::optional<std::string> WhyNoBookFile(const fs::path& path) {
 // Makes a new book at `path`: made whole under a temporary name beside it and
 // then given its name only where nothing has taken it meanwhile, so a book is
 // never seen half-made (not even after kill -9), and two programs making the
-// book at once both end up using the one that took the name.
-void CreateBook(const fs::path& path) {
+// book at once both end up using the one that took the name. True when this
+// call made the book at the path.
+bool CreateBook(const fs::path& path) {
   std::error_code status;
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
   fs::create_directories(folder, status);
@@ -272,6 +273,7 @@ void CreateBook(const fs::path& path) {
   failure = system::LinkWhereFree(temporary->path, path.string());
   removeTemporary();
   if (failure != 0 && failure != EEXIST) throw BookError("cannot make the book: " + system::ErrorText(failure));
+  return failure == 0;
 }
 
 // The connection for reading and, when the file and its folder allow, writing.
@@ -306,12 +308,14 @@ std::unique_ptr<Book> Book::Open(const fs::path& path, std::string& error) {
   }
   std::optional<BookIdentity> identity;
   try {
-    if (system::KindOf(path) == system::FileKind::Missing) CreateBook(path);
+    const bool created = system::KindOf(path) == system::FileKind::Missing && CreateBook(path);
     identity = IdentityOf(path);
     if (!identity) {
       error = where + " is not a book of people: it is no longer a file" + LeftAlone;
       return nullptr;
     }
+    // A new file may be given the number of a removed one that was marked.
+    if (created) ClearDamageMark(*identity);
     const std::optional<std::string> damaged = DamageMark(*identity);
     auto db = Connect(path, !damaged);
     db->onDamage = [identity](const std::string& why) { MarkDamaged(*identity, why); };

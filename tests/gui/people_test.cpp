@@ -76,7 +76,10 @@ class PeopleTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { qputenv("ZENTARA_BOOK", (folder_.path() + "/people.sqlite").toUtf8()); }
+  void initTestCase() {
+    qputenv("ZENTARA_BOOK", (folder_.path() + "/people.sqlite").toUtf8());
+    qputenv("XDG_STATE_HOME", (folder_.path() + "/state").toUtf8());  // marks of damaged books
+  }
 
   void init() {
     fake_ = &FreshPlatform(holder_);
@@ -214,6 +217,40 @@ class PeopleTest : public QObject {
     QCOMPARE(ranked->model()->index(0, 0).data().toString(), QStringLiteral("John"));
     QCOMPARE(ranked->model()->index(0, 1).data().toString(), QStringLiteral("Mary"));
     QCOMPARE(Child<QTableView>(best, "lstUnranked")->model()->rowCount(), 1);
+  }
+
+  // The desktop checks the whole book when it opens it; a damaged one is
+  // said to be so, and the People window adds no one to it.
+  void aDamagedBookIsFoundWhenOpenedAndNotWritten() {
+    const QString path = folder_.path() + "/people.sqlite";
+    book_.reset();
+    people::CloseBook();
+    {
+      std::string error;
+      auto last = Book::Open(path.toStdString(), error);  // the last one out folds the log into the file
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.size() > 8192);
+    file.seek(4096);
+    file.write(QByteArray(static_cast<int>(file.size()) - 4096, '\xA5'));
+    file.close();
+    QVERIFY(people::OpenBook(nullptr));
+    people::FinishBookCheck();
+    QVERIFY(fake_->messages.last().text.startsWith(QStringLiteral("The book of people cannot be written: ") + path +
+                                                   QStringLiteral(" is damaged")));
+    const QByteArray before = [&] { file.open(QIODevice::ReadOnly); return file.readAll(); }();
+    file.close();
+    auto* window = new people::frmPeople(people::PeopleMode::Manage);
+    QTest::mouseClick(Child<QPushButton>(window, "cmdAdd"), Qt::LeftButton);
+    auto* person = qobject_cast<people::frmPerson*>(fake_->modalShown.last().data());
+    QVERIFY(person);
+    Child<QLineEdit>(person, "txtName")->setText("Not Added");
+    Child<QLineEdit>(person, "txtDate")->setText("1980-01-01");
+    QTest::mouseClick(Child<QPushButton>(person, "cmdSave"), Qt::LeftButton);
+    QVERIFY(fake_->messages.last().text.contains("is damaged"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
   }
 
   // A person changed or removed by another program while their window is
