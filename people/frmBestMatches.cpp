@@ -12,6 +12,7 @@
 #include "people/rows_model.h"
 #include "shell/controls.h"
 #include "shell/qt_text.h"
+#include "shell/unavailable_while_blocked.h"
 
 namespace people {
 
@@ -86,6 +87,8 @@ frmBestMatches::frmBestMatches(zentara::book::Ranking ranking, QWidget* parent)
   layout->addWidget(cmdClose, 0, Qt::AlignRight);
   setCentralWidget(central);
   resize(820, 560);
+  // A reading, a message or a dialog of the book's can block it.
+  shell::ShowUnavailableWhileBlocked(this);
 
   connect(lstRanked_, &QTableView::activated, this, [this](const QModelIndex& index) { OpenMatch(index.row()); });
   connect(cmdClose, &QPushButton::clicked, this, &frmBestMatches::unload);

@@ -1,7 +1,7 @@
 // The book of people on the desktop: Choose Person and Save Person on both
 // entry forms fill and read only that partner's controls; the People window's
 // search, Add, Delete and keys; two people's matches and a person's best
-// matches opened from it.
+// matches opened from it, and both windows while a reading blocks them.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +20,7 @@
 #include "people/frmBestMatches.h"
 #include "people/frmPeople.h"
 #include "people/frmPerson.h"
+#include "people/person_buttons.h"
 #include "reports/frmSaveDocument.h"
 
 using namespace testing_support;
@@ -212,6 +213,40 @@ class PeopleTest : public QObject {
     QCOMPARE(ranked->model()->index(0, 0).data().toString(), QStringLiteral("John"));
     QCOMPARE(ranked->model()->index(0, 1).data().toString(), QStringLiteral("Mary"));
     QCOMPARE(Child<QTableView>(best, "lstUnranked")->model()->rowCount(), 1);
+  }
+
+  // A reading opened from the People window is modal: while it is open the
+  // People and Best Matches windows show their controls unavailable, and get
+  // them back, with the focus, once it closes.
+  void thePeopleWindowsAreUnavailableWhileAReadingIsOpen() {
+    people::ShowPeople();
+    auto* window = OpenForm<people::frmPeople>(*fake_);
+    auto* list = Child<QTableView>(window, "lstPeople");
+    list->selectRow(1);  // John
+    QTest::mouseClick(Child<QPushButton>(window, "cmdBest"), Qt::LeftButton);
+    auto* best = OpenForm<people::frmBestMatches>(*fake_);
+    QVERIFY(best);
+    list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    auto* numerology = Child<QPushButton>(window, "cmdNumerology");
+    QTest::mouseClick(numerology, Qt::LeftButton);
+    auto* reading = qobject_cast<reports::frmSaveDocument*>(fake_->modalShown.last().data());
+    QVERIFY(reading);
+    const auto available = [&](bool expected) {
+      for (QWidget* control : {static_cast<QWidget*>(numerology), Child<QWidget>(window, "cmdClose"),
+                               static_cast<QWidget*>(list), Child<QWidget>(best, "lstRanked"),
+                               Child<QWidget>(best, "cmdClose")}) {
+        QVERIFY2(control->isEnabled() == expected,
+                 qPrintable(QStringLiteral("%1 of %2 is %3 while the reading is %4")
+                                .arg(control->objectName(), control->window()->objectName(),
+                                     control->isEnabled() ? "available" : "unavailable",
+                                     expected ? "closed" : "open")));
+      }
+    };
+    available(false);
+    QTest::mouseClick(Child<QPushButton>(reading, "cmdBack"), Qt::LeftButton);
+    ProcessDeletions();
+    available(true);
+    QCOMPARE(window->focusWidget(), numerology);
   }
 };
 
