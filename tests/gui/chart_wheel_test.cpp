@@ -355,8 +355,11 @@ class ChartWheelTest : public QObject {
     QCOMPARE(QList<int>({orbs[0]->value(), orbs[1]->value(), orbs[2]->value(), orbs[0]->maximum()}),
              QList<int>({8, 6, 4, 10}));
     orbs[0]->setValue(1), orbs[1]->setValue(1), orbs[2]->setValue(0);
-    QTest::mouseClick(Child<QPushButton>(box, "cmdCancel"), Qt::LeftButton);
+    box->activateWindow();  // the box in front, as the user sees it
+    QVERIFY(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(orbs[2], Qt::Key_Escape);  // Cancel, as in every dialog
     ProcessDeletions();
+    QVERIFY(!OpenForm<astro::frmOrbs>(*fake_));
     QCOMPARE(frame_->wheel()->wheel().Aspects.size(), 44u);
     QVERIFY(setting("AspectOrbs").isEmpty());
 
@@ -364,9 +367,12 @@ class ChartWheelTest : public QObject {
     box = OpenForm<astro::frmOrbs>(*fake_);
     Child<QSpinBox>(box, "spnLuminaries")->setValue(1);
     Child<QSpinBox>(box, "spnPlanets")->setValue(1);
-    Child<QSpinBox>(box, "spnPoints")->setValue(0);
-    QTest::mouseClick(Child<QPushButton>(box, "cmdOK"), Qt::LeftButton);
+    auto* points = Child<QSpinBox>(box, "spnPoints");
+    points->selectAll();
+    QTest::keyClicks(points, "0");
+    QTest::keyClick(points, Qt::Key_Return);  // OK, with the orb just typed
     ProcessDeletions();
+    QVERIFY(!OpenForm<astro::frmOrbs>(*fake_));
     QCOMPARE(setting("AspectOrbs"), QStringLiteral("1,1,0"));
     QCOMPARE(frame_->wheel()->wheel().Aspects.size(), 9u);
     QCOMPARE(zentara::AspectLines(frame_->wheel()->wheel(), 480).size(), 9u);
