@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWindowStateChangeEvent>
 #include <QtMath>
 #include <QLabel>
@@ -340,12 +339,18 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
       arranging_ = false;
     }
   }
+  if (watched == reportWindow_ || watched == wheelWindow_) {
+    if (event->type() == QEvent::MouseButtonPress) pressedOn_ = watched;
+    if (event->type() == QEvent::MouseButtonRelease) pressedOn_ = nullptr;
+  }
   if ((watched == reportWindow_ || watched == wheelWindow_) && !arranging_) {
-    // Dragged or sized with the mouse, or maximized, minimized or restored
-    // (not merely made the active window).
+    // Dragged or sized with the mouse on its frame or title bar, or maximized,
+    // minimized or restored (not merely made the active window). A button
+    // held elsewhere is not the user arranging: the double-click in Best
+    // Matches that opens the frame is still down while it is shown.
     constexpr Qt::WindowStates kSized = Qt::WindowMinimized | Qt::WindowMaximized;
-    const bool dragged = (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-                         QGuiApplication::mouseButtons() != Qt::NoButton;
+    const bool dragged =
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize) && pressedOn_ == watched;
     const bool stateChanged =
         event->type() == QEvent::WindowStateChange &&
         (static_cast<QWindowStateChangeEvent*>(event)->oldState() & kSized) !=

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -210,8 +211,14 @@ class PeopleTest : public QObject {
     QVERIFY(best);
     auto* ranked = Child<QTableView>(best, "lstRanked");
     QCOMPARE(ranked->model()->rowCount(), 1);
-    QCOMPARE(ranked->model()->index(0, 0).data().toString(), QStringLiteral("John"));
-    QCOMPARE(ranked->model()->index(0, 1).data().toString(), QStringLiteral("Mary"));
+    QStringList headings;
+    for (int column = 0; column < ranked->model()->columnCount(); ++column) {
+      headings << ranked->model()->headerData(column, Qt::Horizontal).toString();
+    }
+    QCOMPARE(headings, QStringList({"Partner", "Percentage", "P * H", "Power", "Harmony", "Comment"}));
+    QCOMPARE(ranked->model()->index(0, 0).data().toString(), QStringLiteral("Mary"));
+    QCOMPARE(Child<QLabel>(best, "lblHeading")->text(),
+             QStringLiteral("Best matches for John (as Male), by Percentage, then P * H:"));
     QCOMPARE(Child<QTableView>(best, "lstUnranked")->model()->rowCount(), 1);
   }
 
