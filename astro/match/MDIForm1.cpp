@@ -25,6 +25,7 @@
 #include "astro/match/report_paper.h"
 #include "astro/match/wheel_files.h"
 #include "platform/platform.h"
+#include "reports/file_names.h"
 #include "reports/report_box.h"
 #include "shell/controls.h"
 #include "shell/exit_application.h"
@@ -240,16 +241,20 @@ void MDIForm1::cmdPrint_Click() {
 void MDIForm1::mnuExportPDF_Click() {
   if (!report_) return;
   const zentara::AstroEntries& entries = report_->Entries();
-  ExportReportPdf(this, {report_->Page(), wheel_->wheel(),
-                         {zentara::PartnerBirthLine(entries.Male, zentara::Partner::Male),
-                          zentara::PartnerBirthLine(entries.Female, zentara::Partner::Female)}});
+  ExportReportPdf(this,
+                  {report_->Page(), wheel_->wheel(),
+                   {zentara::PartnerBirthLine(entries.Male, zentara::Partner::Male),
+                    zentara::PartnerBirthLine(entries.Female, zentara::Partner::Female)}},
+                  zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Astro Match", "pdf"));
 }
 
 void MDIForm1::mnuSavePicture_Click() {
   if (!report_) return;
+  const zentara::AstroEntries& entries = report_->Entries();
   SaveChartPicture(this, report_->ShownPositions(zentara::Partner::Male),
                    report_->ShownPositions(zentara::Partner::Female),
-                   {.Orbs = orbs_, .PositionsEquinox = report_->ShownEquinox()});
+                   {.Orbs = orbs_, .PositionsEquinox = report_->ShownEquinox()},
+                   zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Chart Wheel", ""));
 }
 
 void MDIForm1::mnuReport_Click() { area_->setActiveSubWindow(reportWindow_); }

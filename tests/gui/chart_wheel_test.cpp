@@ -179,6 +179,9 @@ class ChartWheelTest : public QObject {
     QCOMPARE(request.filter, QStringLiteral("SVG Picture (*.svg)|*.svg|PNG Picture (*.png)|*.png"));
     QCOMPARE(request.defaultExtension + " " + request.title, QStringLiteral("svg Save Chart Picture"));
     QCOMPARE(request.flags, 0x8806u);
+    // The couple's name, its extension left to the type chosen, in the folder of the picture before.
+    QCOMPARE(request.initialName, QStringLiteral("John and Mary"));
+    QCOMPARE(request.folder, folder_->path());
 
     // zentara-cli match --svg writes the same file for the couple (tests/cli/match_cli.sh).
     const QString golden = QStringLiteral(ZENTARA_TEST_DATA_DIR "/chart_wheel_john_mary.svg");
@@ -222,6 +225,7 @@ class ChartWheelTest : public QObject {
     fake_->fileNames = {path("report")};
     trigger("mnuExportPDF");
     QCOMPARE(fake_->fileDialogs.last().request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
+    QCOMPARE(fake_->fileDialogs.last().request.initialName, QStringLiteral("John and Mary.pdf"));
     QCOMPARE(PdfPageCount(path("report.pdf")), 3);
     // Page 1 is the report, whole, drawn in lines and text: its words are
     // text, no picture on it is larger than the report's little logo, and

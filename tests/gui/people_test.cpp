@@ -1,7 +1,8 @@
 // The book of people on the desktop: Choose Person and Save Person on both
 // entry forms fill and read only that partner's controls; the People window's
-// search, Add, Delete and keys; two people's matches and a person's best
-// matches opened from it, and both windows while a reading blocks them.
+// search, Add, Delete, keys, Import and Export; two people's matches and a
+// person's best matches opened from it, and both windows while a reading
+// blocks them.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -254,6 +255,20 @@ class PeopleTest : public QObject {
     ProcessDeletions();
     available(true);
     QCOMPARE(window->focusWidget(), numerology);
+  }
+
+  // Export suggests "People.csv"; Import opens in the folder the last CSV
+  // file went to.
+  void importAndExportOpenInTheFolderLastUsed() {
+    auto* window = new people::frmPeople(people::PeopleMode::Manage);
+    QTemporaryDir there;
+    fake_->fileNames = {there.filePath("everyone.csv"), there.filePath("everyone.csv")};
+    QTest::mouseClick(Child<QPushButton>(window, "cmdExport"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(window, "cmdImport"), Qt::LeftButton);
+    QCOMPARE(fake_->fileDialogs.size(), 2);
+    QCOMPARE(fake_->fileDialogs[0].request.initialName, QStringLiteral("People.csv"));
+    QCOMPARE(fake_->fileDialogs[1].request.folder, there.path());
+    QCOMPARE(fake_->messages.last().text, QStringLiteral("3 people added."));
   }
 };
 
