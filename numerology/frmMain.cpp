@@ -17,6 +17,7 @@
 #include "people/person_buttons.h"
 #include "platform/platform.h"
 #include "reports/file_bytes.h"
+#include "reports/file_dialogs.h"
 #include "reports/frmDisp.h"
 #include "reports/frmSaveDocument.h"
 #include "reports/modRTB.h"
@@ -309,7 +310,7 @@ void frmMain::cmdOpen_Click() {
       QStringLiteral("Select the source file"),
       QString(),
   };
-  const QString path = desktop.openFileName(this, request);
+  const QString path = reports::AskOpenFileName(this, reports::FileKind::Readings, request);
   if (path.isEmpty()) return;
   if (!zentara::HasSavedReadingEnding(shell::ToStd(path))) {
     desktop.showMessage(this, QStringLiteral("Please Check The File."), platform::Icon::Critical,

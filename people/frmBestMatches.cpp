@@ -4,20 +4,27 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "astro/match/compatibility_score.h"
 #include "people/desktop_book.h"
 #include "people/open_match.h"
 #include "people/rows_model.h"
 #include "shell/controls.h"
 #include "shell/qt_text.h"
+#include "shell/unavailable_while_blocked.h"
 
 namespace people {
 
 namespace {
 
 using shell::ToQt;
+
+constexpr int kRankedColumns = 6;
+// A percentage in each band of comments (astro/match/compatibility_score.h).
+constexpr int kCommentBandStarts[] = {0, 21, 41, 61, 81};
 
 QTableView* ListView(QWidget* parent, const char* name, RowsModel* model) {
   auto* view = new QTableView(parent);
@@ -34,6 +41,16 @@ QTableView* ListView(QWidget* parent, const char* name, RowsModel* model) {
   return view;
 }
 
+// The column as wide as its heading, or as the widest of `texts` in its cells
+// as the list's items draw them (the style's margin on both sides, and the
+// grid), and a digit's width more, so neighbouring figures stand apart.
+void FitColumn(QTableView* view, int column, const QStringList& texts) {
+  const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 1;
+  int width = view->horizontalHeader()->sectionSizeHint(column);
+  for (const QString& text : texts) width = qMax(width, view->fontMetrics().horizontalAdvance(text) + margins);
+  view->setColumnWidth(column, width + view->fontMetrics().horizontalAdvance(QLatin1Char('0')));
+}
+
 }  // namespace
 
 frmBestMatches::frmBestMatches(zentara::book::Ranking ranking, QWidget* parent)
@@ -48,27 +65,31 @@ frmBestMatches::frmBestMatches(zentara::book::Ranking ranking, QWidget* parent)
   heading->setObjectName(QStringLiteral("lblHeading"));
   layout->addWidget(heading);
 
-  const QString own = ToQt(ranking_.name);
   auto* ranked = new RowsModel(
-      {QStringLiteral("Male"), QStringLiteral("Female"), QStringLiteral("Percentage"), QStringLiteral("P * H"),
-       QStringLiteral("Power"), QStringLiteral("Harmony"), QStringLiteral("Comment")},
-      [this, own, male](int row, int column) -> QString {
+      {QStringLiteral("Partner"), QStringLiteral("Percentage"), QStringLiteral("P * H"), QStringLiteral("Power"),
+       QStringLiteral("Harmony"), QStringLiteral("Comment")},
+      [this](int row, int column) -> QString {
         const zentara::book::RankedPartner& p = ranking_.ranked[static_cast<std::size_t>(row)];
         switch (column) {
-          case 0: return male ? own : ToQt(p.name);
-          case 1: return male ? ToQt(p.name) : own;
-          case 2: return QString::number(p.score.Percentage);
-          case 3: return QString::number(p.score.PH);
-          case 4: return QString::number(p.score.Power);
-          case 5: return QString::number(p.score.Harmony);
+          case 0: return ToQt(p.name);
+          case 1: return QString::number(p.score.Percentage);
+          case 2: return QString::number(p.score.PH);
+          case 3: return QString::number(p.score.Power);
+          case 4: return QString::number(p.score.Harmony);
           default: return ToQt(p.score.Comment);
         }
       },
       this);
   ranked->Reset(static_cast<int>(ranking_.ranked.size()));
   lstRanked_ = ListView(central, "lstRanked", ranked);
-  lstRanked_->setColumnWidth(0, 170);
-  lstRanked_->setColumnWidth(1, 170);
+  // The partner's name takes what the figures and the comment leave.
+  lstRanked_->horizontalHeader()->setStretchLastSection(false);
+  lstRanked_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  const QString widestFigure = QStringLiteral("00000");
+  for (int column = 1; column < kRankedColumns - 1; ++column) FitColumn(lstRanked_, column, {widestFigure});
+  QStringList comments;
+  for (const int percentage : kCommentBandStarts) comments << ToQt(zentara::CompatibilityComment(percentage));
+  FitColumn(lstRanked_, kRankedColumns - 1, comments);
   layout->addWidget(lstRanked_, 3);
 
   auto* unranked = new RowsModel({QStringLiteral("Not ranked"), QStringLiteral("Why")},
@@ -86,6 +107,8 @@ frmBestMatches::frmBestMatches(zentara::book::Ranking ranking, QWidget* parent)
   layout->addWidget(cmdClose, 0, Qt::AlignRight);
   setCentralWidget(central);
   resize(820, 560);
+  // A reading, a message or a dialog of the book's can block it.
+  shell::ShowUnavailableWhileBlocked(this);
 
   connect(lstRanked_, &QTableView::activated, this, [this](const QModelIndex& index) { OpenMatch(index.row()); });
   connect(cmdClose, &QPushButton::clicked, this, &frmBestMatches::unload);

@@ -1,6 +1,8 @@
-// A person's best partners in the book by the astro match, best first, with
-// both people's names and the four figures; those the astro match cannot take
-// are listed apart with the reason. A double-click or Enter opens that match.
+// A person's best partners in the book by the astro match, best first: the
+// partner's name (the heading names the person and the frame they take), the
+// four figures and the comment, each figure and the comment whole in view;
+// those the astro match cannot take are listed apart with the reason. A
+// double-click or Enter opens that match.
 #pragma once
 #include "book/ranking.h"
 #include "shell/form.h"

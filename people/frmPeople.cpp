@@ -26,6 +26,7 @@
 #include "people/rows_model.h"
 #include "platform/platform.h"
 #include "reports/file_bytes.h"
+#include "reports/file_dialogs.h"
 #include "shell/controls.h"
 #include "shell/qt_text.h"
 
@@ -257,8 +258,9 @@ void frmPeople::cmdDelete_Click() {
 void frmPeople::cmdImport_Click() {
   zentara::book::Book* book = OpenBook(this);
   if (!book) return;
-  const QString path = platform::current().openFileName(
-      this, CsvRequest("Import People", platform::FileFlags::FileMustExist | platform::FileFlags::HideReadOnly));
+  const QString path = reports::AskOpenFileName(
+      this, reports::FileKind::People,
+      CsvRequest("Import People", platform::FileFlags::FileMustExist | platform::FileFlags::HideReadOnly));
   if (path.isEmpty()) return;
   const int input = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
   if (input < 0) {
@@ -289,8 +291,10 @@ void frmPeople::cmdImport_Click() {
 void frmPeople::cmdExport_Click() {
   zentara::book::Book* book = OpenBook(this);
   if (!book) return;
-  const QString path = platform::current().saveFileName(
-      this, CsvRequest("Export People", platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly));
+  platform::FileDialogRequest request =
+      CsvRequest("Export People", platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly);
+  request.initialName = QStringLiteral("People.csv");
+  const QString path = reports::AskSaveFileName(this, reports::FileKind::People, request);
   if (path.isEmpty()) return;
   std::string csv;
   if (!TryBook(this, [&] { csv = zentara::book::PeopleCsv(book->All()); })) return;

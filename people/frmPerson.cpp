@@ -219,13 +219,26 @@ void frmPerson::cmdFindPlace_Click() {
   entries.City = ToStd(Box(Column::City)->text());
   entries.State = ToStd(Box(Column::State)->text());
   entries.Country = ToStd(Box(Column::Country)->text());
-  auto* window = new astro::frmPlaceLookup(zentara::Partner::Male, entries, zentara::places::SharedAtlas(), this);
+  // The heading names the person as typed so far: the frame they usually
+  // take says nothing of whose birthplace it is.
+  zentara::book::Person who;
+  who.name = ToStd(Box(Column::Name)->text().simplified());
+  who.first = ToStd(Box(Column::First)->text().simplified());
+  who.last = ToStd(Box(Column::Last)->text().simplified());
+  auto* window =
+      new astro::frmPlaceLookup(ToQt(zentara::book::DisplayName(who)), entries, zentara::places::SharedAtlas(), this);
   window->setWindowFlag(Qt::Dialog);
   connect(window, &astro::frmPlaceLookup::PlaceChosen, this, [this](const zentara::places::PlaceEntries& place) {
     Box(Column::Lat)->setText(ToQt(zentara::places::LatitudeText(place.coordinates.latitude)));
     Box(Column::Lon)->setText(ToQt(zentara::places::LongitudeText(place.coordinates.longitude)));
     Box(Column::Timezone)->setText(ToQt(place.place.timeZone));
-    if (Box(Column::City)->text().isEmpty()) Box(Column::City)->setText(ToQt(place.place.name));
+    // The place's names as the atlas spells them (the book keeps any script);
+    // a place without a region leaves State as typed, as on the astro form.
+    for (const auto& [column, name] : {std::pair{Column::City, place.place.name},
+                                       {Column::State, place.place.regionName},
+                                       {Column::Country, place.place.countryName}}) {
+      if (!name.empty()) Box(column)->setText(ToQt(name));
+    }
     if (place.zone) {
       cboZone_->setCurrentIndex(static_cast<int>(place.zone->zoneRow) + 1);
       chkDst_->setChecked(place.zone->daylightSaving);

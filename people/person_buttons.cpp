@@ -4,6 +4,7 @@
 #include "people/frmPeople.h"
 #include "platform/platform.h"
 #include "shell/qt_text.h"
+#include "shell/unavailable_while_blocked.h"
 
 namespace people {
 
@@ -11,6 +12,7 @@ void ChoosePerson(QWidget* owner, std::function<void(const zentara::book::Person
   if (!OpenBook(owner)) return;
   auto* window = new frmPeople(PeopleMode::Choose, owner);
   window->setWindowFlag(Qt::Dialog);
+  shell::ShowUnavailableWhileBlocked(window);  // by its own dialogs and messages
   QObject::connect(window, &frmPeople::PersonChosen, owner, std::move(chosen));
   platform::current().showModal(window);
 }
@@ -56,6 +58,11 @@ std::int64_t SavePerson(QWidget* owner, std::int64_t chosenId, zentara::book::Fr
   return person->id;
 }
 
-void ShowPeople() { platform::current().showModeless(new frmPeople(PeopleMode::Manage)); }
+void ShowPeople() {
+  auto* window = new frmPeople(PeopleMode::Manage);
+  // A reading opened from it, or from the entry form beside it, is modal.
+  shell::ShowUnavailableWhileBlocked(window);
+  platform::current().showModeless(window);
+}
 
 }  // namespace people

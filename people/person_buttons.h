@@ -13,6 +13,8 @@ class QWidget;
 namespace people {
 
 // Opens the People window to choose a person; `chosen` gets the person picked.
+// Both People windows show their controls unavailable while a modal window
+// blocks them (shell/unavailable_while_blocked.h).
 void ChoosePerson(QWidget* owner, std::function<void(const zentara::book::Person&)> chosen);
 
 // Stores one partner's entries: into person `chosenId` when it is not 0 and

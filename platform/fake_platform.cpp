@@ -63,9 +63,11 @@ void FakePlatform::showModeless(QWidget* form) {
 }
 
 void FakePlatform::showModal(QWidget* form) {
-  // Shown, but not waited for: the test plays the user and closes it.
+  // Shown modal, blocking the other windows as the desktop's does, but not
+  // waited for: the test plays the user and closes it.
   calls << QStringLiteral("showModal");
   modalShown.append(form);
+  form->setWindowModality(Qt::ApplicationModal);
   form->show();
 }
 

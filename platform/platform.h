@@ -49,7 +49,10 @@ struct FileDialogRequest {
   QString defaultExtension;  // appended when the typed name has none
   unsigned flags = 0;        // FileFlags
   QString title;
-  QString initialName;
+  QString initialName;  // the name typed in the dialog as it opens
+  // The folder the dialog opens in; where it is empty or no folder, the
+  // user's documents folder (their home folder where there is none).
+  QString folder{};
 };
 
 // What a save dialog of several filter entries returns: the chosen path (empty

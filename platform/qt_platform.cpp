@@ -60,6 +60,14 @@ QList<FilterEntry> FilterEntries(const QString& filter) {
   return entries;
 }
 
+// The folder asked for where it is one, else the user's documents folder, else
+// their home folder; never merely the folder the program was started in.
+QString StartingFolder(const QString& asked) {
+  if (!asked.isEmpty() && QFileInfo(asked).isDir()) return asked;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 SaveChoice RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
   QFileDialog dialog(owner, request.title);
   dialog.setProxyModel(new SharedHeaderPictureModel(&dialog));  // one header picture for every dialog
@@ -80,6 +88,7 @@ SaveChoice RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool 
   }
   dialog.setOption(QFileDialog::DontConfirmOverwrite,
                    (request.flags & FileFlags::OverwritePrompt) == 0);
+  dialog.setDirectory(StartingFolder(request.folder));
   if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
   if (dialog.exec() != QDialog::Accepted) return {};
   return {dialog.selectedFiles().value(0),

@@ -11,7 +11,10 @@
 
 #include "platform/document_pages.h"
 #include "reports/file_bytes.h"
+#include "reports/file_dialogs.h"
+#include "reports/file_names.h"
 #include "reports/saved_reading.h"
+#include "reports/saved_reading_entries.h"
 #include "shell/application_title.h"
 #include "shell/qt_text.h"
 
@@ -43,14 +46,14 @@ std::optional<QString> ReplaceFileBytes(const QString& path, const QByteArray& b
   return QString::fromLocal8Bit(failure->data(), static_cast<qsizetype>(failure->size()));
 }
 
-platform::FileDialogRequest PdfExportRequest(const QString& title) {
+platform::FileDialogRequest PdfExportRequest(const QString& title, const QString& name) {
   return {
       QStringLiteral("PDF Document (*.pdf)|*.pdf"),
       QStringLiteral("pdf"),
       platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly |
           platform::FileFlags::PathMustExist | platform::FileFlags::NoReadOnlyReturn,
       title,
-      QString(),
+      name,
   };
 }
 
@@ -62,7 +65,10 @@ void WriteDocumentPdf(const QTextDocument& document, QIODevice& device) {
 }
 
 void ExportReadingPdf(QWidget* owner, QTextEdit* box) {
-  const QString chosen = platform::current().saveFileName(owner, PdfExportRequest(QStringLiteral("Export as PDF")));
+  const zentara::NumerologyEntries& partners = modNumerologyComaptibility::SavedReadingEntries;
+  const QString name = shell::ToQt(zentara::CoupleFileName(partners.maleFirst, partners.femaleFirst, "Reading", "pdf"));
+  const QString chosen =
+      AskSaveFileName(owner, FileKind::Documents, PdfExportRequest(QStringLiteral("Export as PDF"), name));
   if (chosen.isEmpty()) return;
   const QString path = shell::ToQt(zentara::WithDefaultExtension(shell::ToStd(chosen), "pdf"));
   WriteFileSafely(owner, path, [box](QIODevice& device) {

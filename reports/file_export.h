@@ -31,15 +31,17 @@ bool WriteFileSafely(QWidget* owner, const QString& path, const FileWriter& writ
 std::optional<QString> ReplaceFileBytes(const QString& path, const QByteArray& bytes);
 
 // The save dialog of a PDF export: "PDF Document (*.pdf)", extension "pdf",
-// with the overwrite prompt; `title` is the dialog's caption.
-platform::FileDialogRequest PdfExportRequest(const QString& title);
+// with the overwrite prompt; `title` is the dialog's caption, `name` the file
+// name it suggests.
+platform::FileDialogRequest PdfExportRequest(const QString& title, const QString& name);
 
 // The document laid out and paginated on A4 pages as Print lays it out, as a
 // PDF file on the open `device` (a failed write shows on the device).
 void WriteDocumentPdf(const QTextDocument& document, QIODevice& device);
 
-// Asks for a file name and writes the whole reading of `box` to it as PDF.
-// Nothing happens when the user cancels.
+// Asks for a file name, suggesting the partners' first names ("Daniel and
+// Sophie.pdf") in the folder of the last PDF file, and writes the whole
+// reading of `box` to it as PDF. Nothing happens when the user cancels.
 void ExportReadingPdf(QWidget* owner, QTextEdit* box);
 
 }  // namespace reports

@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include "platform/platform.h"
+#include "reports/file_dialogs.h"
 #include "reports/file_export.h"
 #include "reports/saved_reading.h"
 #include "reports/saved_reading_entries.h"
@@ -90,7 +91,7 @@ void SaveReading(QWidget* owner) {
       QStringLiteral("Save Your Numerology Compatibility Result ...."),
       QString(),
   };
-  const QString chosen = platform::current().saveFileName(owner, request);
+  const QString chosen = AskSaveFileName(owner, FileKind::Readings, request);
   if (chosen.isEmpty()) return;
   const QString path = shell::ToQt(zentara::WithDefaultExtension(shell::ToStd(chosen), zentara::SavedReadingExtension));
   const std::string bytes = zentara::EncodeSavedReading(modNumerologyComaptibility::SavedReadingEntries);

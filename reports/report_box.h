@@ -32,8 +32,8 @@ void PrintWholeText(QTextEdit* box);
 // happen because there is no printer to print on.
 void SayNoPrinterIsAvailable(QWidget* owner);
 
-// Asks for a file name and writes the entries of the reading shown to it as a
-// saved reading. Nothing is written and nothing said when the user cancels; a
+// Asks for a file name (in the folder of the last saved reading) and writes
+// the entries of the reading shown to it as a saved reading. Nothing is written and nothing said when the user cancels; a
 // file that cannot be written (a pipe or a device among them) is left as it was,
 // with nothing said.
 void SaveReading(QWidget* owner);

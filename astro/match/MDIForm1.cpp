@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWindowStateChangeEvent>
 #include <QtMath>
 #include <QLabel>
@@ -26,6 +25,7 @@
 #include "astro/match/report_paper.h"
 #include "astro/match/wheel_files.h"
 #include "platform/platform.h"
+#include "reports/file_names.h"
 #include "reports/report_box.h"
 #include "shell/controls.h"
 #include "shell/exit_application.h"
@@ -241,16 +241,20 @@ void MDIForm1::cmdPrint_Click() {
 void MDIForm1::mnuExportPDF_Click() {
   if (!report_) return;
   const zentara::AstroEntries& entries = report_->Entries();
-  ExportReportPdf(this, {report_->Page(), wheel_->wheel(),
-                         {zentara::PartnerBirthLine(entries.Male, zentara::Partner::Male),
-                          zentara::PartnerBirthLine(entries.Female, zentara::Partner::Female)}});
+  ExportReportPdf(this,
+                  {report_->Page(), wheel_->wheel(),
+                   {zentara::PartnerBirthLine(entries.Male, zentara::Partner::Male),
+                    zentara::PartnerBirthLine(entries.Female, zentara::Partner::Female)}},
+                  zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Astro Match", "pdf"));
 }
 
 void MDIForm1::mnuSavePicture_Click() {
   if (!report_) return;
+  const zentara::AstroEntries& entries = report_->Entries();
   SaveChartPicture(this, report_->ShownPositions(zentara::Partner::Male),
                    report_->ShownPositions(zentara::Partner::Female),
-                   {.Orbs = orbs_, .PositionsEquinox = report_->ShownEquinox()});
+                   {.Orbs = orbs_, .PositionsEquinox = report_->ShownEquinox()},
+                   zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Chart Wheel", ""));
 }
 
 void MDIForm1::mnuReport_Click() { area_->setActiveSubWindow(reportWindow_); }
@@ -340,12 +344,18 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
       arranging_ = false;
     }
   }
+  if (watched == reportWindow_ || watched == wheelWindow_) {
+    if (event->type() == QEvent::MouseButtonPress) pressedOn_ = watched;
+    if (event->type() == QEvent::MouseButtonRelease) pressedOn_ = nullptr;
+  }
   if ((watched == reportWindow_ || watched == wheelWindow_) && !arranging_) {
-    // Dragged or sized with the mouse, or maximized, minimized or restored
-    // (not merely made the active window).
+    // Dragged or sized with the mouse on its frame or title bar, or maximized,
+    // minimized or restored (not merely made the active window). A button
+    // held elsewhere is not the user arranging: the double-click in Best
+    // Matches that opens the frame is still down while it is shown.
     constexpr Qt::WindowStates kSized = Qt::WindowMinimized | Qt::WindowMaximized;
-    const bool dragged = (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-                         QGuiApplication::mouseButtons() != Qt::NoButton;
+    const bool dragged =
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize) && pressedOn_ == watched;
     const bool stateChanged =
         event->type() == QEvent::WindowStateChange &&
         (static_cast<QWindowStateChangeEvent*>(event)->oldState() & kSized) !=

@@ -97,6 +97,7 @@ class MDIForm1 : public shell::Form {
   bool shown_ = false;         // the frame has been shown, so its view has its size
   bool arranging_ = false;     // the frame itself is moving its windows
   bool userArranged_ = false;  // the user has moved, sized, maximized or minimized one
+  QObject* pressedOn_ = nullptr;  // the window a mouse button went down on, until it comes up
   bool wheelBeside_ = false;   // as last arranged
   QMdiArea* area_;
   QWidget* picTop_;

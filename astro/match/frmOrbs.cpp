@@ -2,8 +2,10 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 
 #include "platform/platform.h"
@@ -47,15 +49,25 @@ frmOrbs::frmOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent
   layout->addWidget(note, row++, 0, 1, 2);
   auto* buttons = new QHBoxLayout();
   QPushButton* ok = shell::NamedButton(central, "cmdOK", "OK");
-  QPushButton* cancel = shell::NamedButton(central, "cmdCancel", "Cancel");
+  cmdCancel_ = shell::NamedButton(central, "cmdCancel", "Cancel");
   ok->setDefault(true);
   buttons->addStretch(1);
   buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  buttons->addWidget(cmdCancel_);
   layout->addLayout(buttons, row, 0, 1, 2);
   setCentralWidget(central);
   connect(ok, &QPushButton::clicked, this, &frmOrbs::cmdOK_Click);
-  connect(cancel, &QPushButton::clicked, this, &frmOrbs::cmdCancel_Click);
+  connect(cmdCancel_, &QPushButton::clicked, this, &frmOrbs::cmdCancel_Click);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &frmOrbs::cmdCancel_Click);
+}
+
+void frmOrbs::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    Form::keyPressEvent(event);
+    return;
+  }
+  // A spin box takes in what was typed, then leaves Enter to the window.
+  focusWidget() == cmdCancel_ ? cmdCancel_Click() : cmdOK_Click();
 }
 
 void frmOrbs::ShowModal(QWidget* owner, const zentara::AspectOrbs& orbs, Chosen chosen) {

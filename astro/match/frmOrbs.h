@@ -1,11 +1,13 @@
 // The report frame's "Aspect Orbs..." box: the orbs of the three kinds of
-// point, each 0 to 10 whole degrees, with OK and Cancel.
+// point, each 0 to 10 whole degrees, with OK and Cancel. Enter is OK (Cancel
+// where Cancel has the focus), Escape is Cancel.
 #pragma once
 #include <functional>
 
 #include "astro/match/synastry.h"
 #include "shell/form.h"
 
+class QPushButton;
 class QSpinBox;
 
 namespace astro {
@@ -26,8 +28,13 @@ class frmOrbs : public shell::Form {
   void cmdOK_Click();
   void cmdCancel_Click();
 
+ protected:
+  // Enter, which the boxes and buttons leave to the window.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QSpinBox *spnLuminaries_, *spnPlanets_, *spnPoints_;
+  QPushButton* cmdCancel_;
   Chosen chosen_;
 };
 

@@ -64,6 +64,11 @@ QTreeWidgetItem* RowItem(const zentara::PlaceRowTexts& row) {
 
 frmPlaceLookup::frmPlaceLookup(zentara::Partner partner, const zentara::AstroPartnerEntries& entries,
                                const zentara::places::LoadedAtlas& atlas, QWidget* parent)
+    : frmPlaceLookup(partner == zentara::Partner::Male ? QStringLiteral("Male") : QStringLiteral("Female"), entries,
+                     atlas, parent) {}
+
+frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartnerEntries& entries,
+                               const zentara::places::LoadedAtlas& atlas, QWidget* parent)
     : Form("frmPlaceLookup", parent),
       entries_(entries),
       birth_(zentara::LocalBirthTime(entries)),
@@ -72,8 +77,8 @@ frmPlaceLookup::frmPlaceLookup(zentara::Partner partner, const zentara::AstroPar
   auto* layout = new QVBoxLayout(central);
 
   auto* heading = NamedLabel(central, "lblHeading",
-                             partner == zentara::Partner::Male ? QStringLiteral("Find the Place of Birth: Male")
-                                                               : QStringLiteral("Find the Place of Birth: Female"),
+                             whose.isEmpty() ? QStringLiteral("Find the Place of Birth")
+                                             : QStringLiteral("Find the Place of Birth: %1").arg(whose),
                              Wrap::No);
   QFont headingFont = heading->font();
   headingFont.setBold(true);

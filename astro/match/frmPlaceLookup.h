@@ -30,7 +30,12 @@ class frmPlaceLookup : public shell::Form {
   // with their city, state and country, and the offsets are those at their
   // birth date and time. `atlas`: the loaded atlas, or why it could not be
   // loaded, in which case only Search the Web and Close work.
+  // The heading names the partner: "Find the Place of Birth: Male".
   frmPlaceLookup(zentara::Partner partner, const zentara::AstroPartnerEntries& entries,
+                 const zentara::places::LoadedAtlas& atlas, QWidget* parent = nullptr);
+  // The heading names `whose` birthplace it is ("Find the Place of Birth: John
+  // Smith"), or is "Find the Place of Birth" alone where `whose` is empty.
+  frmPlaceLookup(const QString& whose, const zentara::AstroPartnerEntries& entries,
                  const zentara::places::LoadedAtlas& atlas, QWidget* parent = nullptr);
 
  signals:

@@ -11,6 +11,7 @@
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
 #include "astro/match/report_paper.h"
+#include "reports/file_dialogs.h"
 #include "reports/file_export.h"
 #include "reports/file_names.h"
 #include "reports/saved_reading.h"
@@ -40,7 +41,7 @@ constexpr int kPngQuality = 80;
 // the page's height.
 constexpr double kAspectsPageLines = 40, kLineSpacing = 1.5, kGridShareOfHeight = 0.62;
 
-platform::FileDialogRequest PictureRequest() {
+platform::FileDialogRequest PictureRequest(const std::string& name) {
   QStringList filter;
   for (const PictureKind& kind : kPictureKinds) {
     filter << QString::fromLatin1(kind.description) << QStringLiteral("*.") + shell::ToQt(kind.extension);
@@ -51,7 +52,7 @@ platform::FileDialogRequest PictureRequest() {
       platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly |
           platform::FileFlags::PathMustExist | platform::FileFlags::NoReadOnlyReturn,
       QStringLiteral("Save Chart Picture"),
-      QString(),
+      shell::ToQt(name),
   };
 }
 
@@ -114,8 +115,9 @@ int PaintWheelHeading(QPainter& painter, const std::vector<std::string>& lines, 
 }  // namespace
 
 void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female,
-                      const zentara::WheelOptions& options) {
-  const platform::SaveChoice choice = platform::current().saveFileChoice(owner, PictureRequest());
+                      const zentara::WheelOptions& options, const std::string& name) {
+  const platform::SaveChoice choice =
+      reports::AskSaveFileChoice(owner, reports::FileKind::Pictures, PictureRequest(name));
   if (choice.path.isEmpty()) return;
   // A name typed with an extension the program knows ("wheel.png") is saved as
   // that type, whichever type the dialog shows.
@@ -157,9 +159,9 @@ bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf) {
   return painter.end();
 }
 
-void ExportReportPdf(QWidget* owner, const ReportPdf& pdf) {
-  const QString chosen =
-      platform::current().saveFileName(owner, reports::PdfExportRequest(QStringLiteral("Export as PDF")));
+void ExportReportPdf(QWidget* owner, const ReportPdf& pdf, const std::string& name) {
+  const QString chosen = reports::AskSaveFileName(
+      owner, reports::FileKind::Documents, reports::PdfExportRequest(QStringLiteral("Export as PDF"), shell::ToQt(name)));
   if (chosen.isEmpty()) return;
   const QString path = shell::ToQt(zentara::WithDefaultExtension(shell::ToStd(chosen), "pdf"));
   reports::WriteFileSafely(owner, path, [&](QIODevice& device) { return WriteReportPdf(device, pdf); });

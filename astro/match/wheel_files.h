@@ -15,9 +15,11 @@ namespace astro {
 // entry chosen decides the kind, and a name typed without extension gets its
 // extension. The SVG is the one zentara-cli match --svg writes for the couple;
 // the PNG is the same wheel drawn by QPainter, as many pixels square as the SVG.
-// `options` are the wheel's orbs and equinox.
+// `options` are the wheel's orbs and equinox. The dialog opens in the folder
+// of the last picture, suggesting `name` (reports/file_names.h: the couple's,
+// without extension, which the type chosen gives).
 void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female,
-                      const zentara::WheelOptions& options);
+                      const zentara::WheelOptions& options, const std::string& name);
 
 // What the report's PDF file holds: the report page (frmReport::Page), the
 // wheel, and the lines over the wheel (both partners' births).
@@ -34,7 +36,8 @@ struct ReportPdf {
 // equinox of the positions. A4. False when the pages could not be painted.
 bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf);
 
-// Asks for a PDF file name and writes WriteReportPdf to it.
-void ExportReportPdf(QWidget* owner, const ReportPdf& pdf);
+// Asks for a PDF file name, suggesting `name` in the folder of the last PDF
+// file, and writes WriteReportPdf to it.
+void ExportReportPdf(QWidget* owner, const ReportPdf& pdf, const std::string& name);
 
 }  // namespace astro

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 #include "astro/match/MDIForm1.h"
 #include "astro/match/frmMatch.h"
@@ -150,6 +151,28 @@ class AstroReportTest : public QObject {
       QCOMPARE(window->y(), 0);
       QVERIFY(window->isVisible());
     }
+  }
+
+  // The report dragged by its title bar stays where the user put it when the
+  // frame is resized: the frame no longer arranges its windows.
+  void aWindowDraggedByItsTitleBarStaysPut() {
+    frame_->resize(1100, 700);
+    QCoreApplication::processEvents();
+    QMdiSubWindow* window = frame_->reportWindow();
+    const QPoint arranged = window->pos();
+    const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    const QPoint grip = window->mapTo(frame_, QPoint(window->width() / 2, titleBar / 2));
+    const QPoint drop = grip + QPoint(40, 30);
+    QTest::mousePress(frame_->windowHandle(), Qt::LeftButton, {}, grip);
+    QTest::mouseMove(frame_->windowHandle(), drop);
+    QTest::mouseRelease(frame_->windowHandle(), Qt::LeftButton, {}, drop);
+    const QPoint dropped = window->pos();
+    frame_->resize(1000, 650);
+    QCoreApplication::processEvents();
+    QVERIFY2(dropped == arranged + QPoint(40, 30) && window->pos() == dropped,
+             qPrintable(QStringLiteral("arranged at %1,%2, dropped at %3,%4, then at %5,%6")
+                            .arg(arranged.x()).arg(arranged.y()).arg(dropped.x()).arg(dropped.y())
+                            .arg(window->x()).arg(window->y())));
   }
 
   // In a frame shorter than the report, the report's own scroll bar scrolls it.

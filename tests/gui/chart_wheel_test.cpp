@@ -179,6 +179,9 @@ class ChartWheelTest : public QObject {
     QCOMPARE(request.filter, QStringLiteral("SVG Picture (*.svg)|*.svg|PNG Picture (*.png)|*.png"));
     QCOMPARE(request.defaultExtension + " " + request.title, QStringLiteral("svg Save Chart Picture"));
     QCOMPARE(request.flags, 0x8806u);
+    // The couple's name, its extension left to the type chosen, in the folder of the picture before.
+    QCOMPARE(request.initialName, QStringLiteral("John and Mary"));
+    QCOMPARE(request.folder, folder_->path());
 
     // zentara-cli match --svg writes the same file for the couple (tests/cli/match_cli.sh).
     const QString golden = QStringLiteral(ZENTARA_TEST_DATA_DIR "/chart_wheel_john_mary.svg");
@@ -222,6 +225,7 @@ class ChartWheelTest : public QObject {
     fake_->fileNames = {path("report")};
     trigger("mnuExportPDF");
     QCOMPARE(fake_->fileDialogs.last().request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
+    QCOMPARE(fake_->fileDialogs.last().request.initialName, QStringLiteral("John and Mary.pdf"));
     QCOMPARE(PdfPageCount(path("report.pdf")), 3);
     // Page 1 is the report, whole, drawn in lines and text: its words are
     // text, no picture on it is larger than the report's little logo, and
@@ -355,8 +359,11 @@ class ChartWheelTest : public QObject {
     QCOMPARE(QList<int>({orbs[0]->value(), orbs[1]->value(), orbs[2]->value(), orbs[0]->maximum()}),
              QList<int>({8, 6, 4, 10}));
     orbs[0]->setValue(1), orbs[1]->setValue(1), orbs[2]->setValue(0);
-    QTest::mouseClick(Child<QPushButton>(box, "cmdCancel"), Qt::LeftButton);
+    box->activateWindow();  // the box in front, as the user sees it
+    QVERIFY(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(orbs[2], Qt::Key_Escape);  // Cancel, as in every dialog
     ProcessDeletions();
+    QVERIFY(!OpenForm<astro::frmOrbs>(*fake_));
     QCOMPARE(frame_->wheel()->wheel().Aspects.size(), 44u);
     QVERIFY(setting("AspectOrbs").isEmpty());
 
@@ -364,9 +371,12 @@ class ChartWheelTest : public QObject {
     box = OpenForm<astro::frmOrbs>(*fake_);
     Child<QSpinBox>(box, "spnLuminaries")->setValue(1);
     Child<QSpinBox>(box, "spnPlanets")->setValue(1);
-    Child<QSpinBox>(box, "spnPoints")->setValue(0);
-    QTest::mouseClick(Child<QPushButton>(box, "cmdOK"), Qt::LeftButton);
+    auto* points = Child<QSpinBox>(box, "spnPoints");
+    points->selectAll();
+    QTest::keyClicks(points, "0");
+    QTest::keyClick(points, Qt::Key_Return);  // OK, with the orb just typed
     ProcessDeletions();
+    QVERIFY(!OpenForm<astro::frmOrbs>(*fake_));
     QCOMPARE(setting("AspectOrbs"), QStringLiteral("1,1,0"));
     QCOMPARE(frame_->wheel()->wheel().Aspects.size(), 9u);
     QCOMPARE(zentara::AspectLines(frame_->wheel()->wheel(), 480).size(), 9u);

@@ -1,10 +1,12 @@
 // The book of people on the desktop: Choose Person and Save Person on both
 // entry forms fill and read only that partner's controls; the People window's
-// search, Add, Delete and keys; two people's matches and a person's best
-// matches opened from it.
+// search, Add, Delete, keys, Import and Export; two people's matches and a
+// person's best matches opened from it, and both windows while a reading
+// blocks them.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +23,7 @@
 #include "people/frmBestMatches.h"
 #include "people/frmPeople.h"
 #include "people/frmPerson.h"
+#include "people/person_buttons.h"
 #include "reports/frmSaveDocument.h"
 
 using namespace testing_support;
@@ -214,8 +217,14 @@ class PeopleTest : public QObject {
     QVERIFY(best);
     auto* ranked = Child<QTableView>(best, "lstRanked");
     QCOMPARE(ranked->model()->rowCount(), 1);
-    QCOMPARE(ranked->model()->index(0, 0).data().toString(), QStringLiteral("John"));
-    QCOMPARE(ranked->model()->index(0, 1).data().toString(), QStringLiteral("Mary"));
+    QStringList headings;
+    for (int column = 0; column < ranked->model()->columnCount(); ++column) {
+      headings << ranked->model()->headerData(column, Qt::Horizontal).toString();
+    }
+    QCOMPARE(headings, QStringList({"Partner", "Percentage", "P * H", "Power", "Harmony", "Comment"}));
+    QCOMPARE(ranked->model()->index(0, 0).data().toString(), QStringLiteral("Mary"));
+    QCOMPARE(Child<QLabel>(best, "lblHeading")->text(),
+             QStringLiteral("Best matches for John (as Male), by Percentage, then P * H:"));
     QCOMPARE(Child<QTableView>(best, "lstUnranked")->model()->rowCount(), 1);
   }
 
@@ -300,6 +309,54 @@ class PeopleTest : public QObject {
     QTest::mouseClick(Child<QPushButton>(list, "cmdDelete"), Qt::LeftButton);
     QVERIFY(fake_->messages.last().text.startsWith("No one was deleted: Mary changed"));
     QVERIFY(book_->Get(mary_));
+  }
+
+  // A reading opened from the People window is modal: while it is open the
+  // People and Best Matches windows show their controls unavailable, and get
+  // them back, with the focus, once it closes.
+  void thePeopleWindowsAreUnavailableWhileAReadingIsOpen() {
+    people::ShowPeople();
+    auto* window = OpenForm<people::frmPeople>(*fake_);
+    auto* list = Child<QTableView>(window, "lstPeople");
+    list->selectRow(1);  // John
+    QTest::mouseClick(Child<QPushButton>(window, "cmdBest"), Qt::LeftButton);
+    auto* best = OpenForm<people::frmBestMatches>(*fake_);
+    QVERIFY(best);
+    list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    auto* numerology = Child<QPushButton>(window, "cmdNumerology");
+    QTest::mouseClick(numerology, Qt::LeftButton);
+    auto* reading = qobject_cast<reports::frmSaveDocument*>(fake_->modalShown.last().data());
+    QVERIFY(reading);
+    const auto available = [&](bool expected) {
+      for (QWidget* control : {static_cast<QWidget*>(numerology), Child<QWidget>(window, "cmdClose"),
+                               static_cast<QWidget*>(list), Child<QWidget>(best, "lstRanked"),
+                               Child<QWidget>(best, "cmdClose")}) {
+        QVERIFY2(control->isEnabled() == expected,
+                 qPrintable(QStringLiteral("%1 of %2 is %3 while the reading is %4")
+                                .arg(control->objectName(), control->window()->objectName(),
+                                     control->isEnabled() ? "available" : "unavailable",
+                                     expected ? "closed" : "open")));
+      }
+    };
+    available(false);
+    QTest::mouseClick(Child<QPushButton>(reading, "cmdBack"), Qt::LeftButton);
+    ProcessDeletions();
+    available(true);
+    QCOMPARE(window->focusWidget(), numerology);
+  }
+
+  // Export suggests "People.csv"; Import opens in the folder the last CSV
+  // file went to.
+  void importAndExportOpenInTheFolderLastUsed() {
+    auto* window = new people::frmPeople(people::PeopleMode::Manage);
+    QTemporaryDir there;
+    fake_->fileNames = {there.filePath("everyone.csv"), there.filePath("everyone.csv")};
+    QTest::mouseClick(Child<QPushButton>(window, "cmdExport"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(window, "cmdImport"), Qt::LeftButton);
+    QCOMPARE(fake_->fileDialogs.size(), 2);
+    QCOMPARE(fake_->fileDialogs[0].request.initialName, QStringLiteral("People.csv"));
+    QCOMPARE(fake_->fileDialogs[1].request.folder, there.path());
+    QCOMPARE(fake_->messages.last().text, QStringLiteral("3 people added."));
   }
 };
 

@@ -2,7 +2,8 @@
 // each partner's button with the form's place, Fill In into that partner's
 // place, coordinates, zone and box and nowhere else, the keys, a country that
 // is none and the closest names under the list, Search the Web for the
-// window's place, and the window when the atlas cannot be loaded.
+// window's place, the window when the atlas cannot be loaded, and the look-up
+// of the person dialog of the book of people.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include "astro/match/frmPlaceLookup.h"
 #include "astro/places/atlas_location.h"
 #include "gui_test_support.h"
+#include "people/frmPerson.h"
 #include "shell/qt_text.h"
 #include "shell/startup.h"
 #include "site_config.h"
@@ -230,6 +232,38 @@ class PlaceLookupTest : public QObject {
     QCOMPARE(QStringList({text("txtFCity")->text(), text("txtFState")->text(), text("txtFCountry")->text(),
                           text("txtFName")->text()}),
              expected + QStringList{"Pune"});
+  }
+
+  // The person dialog's look-up is headed by the person's name as typed so far
+  // (their frame says nothing of it), and Fill In writes the whole place, as
+  // the atlas spells it, which the book keeps: city, state and country.
+  void thePersonDialogsLookUpNamesThePersonAndFillsTheWholePlace() {
+    auto* person = new people::frmPerson(zentara::book::Person{});
+    const auto box = [person](const char* name) { return Child<QLineEdit>(person, name); };
+    box("txtDate")->setText("1975-08-15");
+    box("txtCity")->setText("Sao Paulo");
+    box("txtCountry")->setText("BR");
+    const auto lookUp = [&] {
+      QTest::mouseClick(Child<QPushButton>(person, "cmdFindPlace"), Qt::LeftButton);
+      return qobject_cast<frmPlaceLookup*>(fake_->modalShown.last().data());
+    };
+    frmPlaceLookup* window = lookUp();
+    QVERIFY(window);
+    QCOMPARE(Child<QLabel>(window, "lblHeading")->text(), QStringLiteral("Find the Place of Birth"));
+    window->cmdClose_Click();
+    box("txtFirst")->setText("Daniel");
+    box("txtLast")->setText("Souza");
+    window = lookUp();
+    QCOMPARE(Child<QLabel>(window, "lblHeading")->text(), QStringLiteral("Find the Place of Birth: Daniel Souza"));
+    box("txtName")->setText("Dani");
+    window->cmdClose_Click();
+    window = lookUp();
+    QCOMPARE(Child<QLabel>(window, "lblHeading")->text(), QStringLiteral("Find the Place of Birth: Dani"));
+    QTest::keyClick(Child<QLineEdit>(window, "txtLookupCity"), Qt::Key_Return);
+    QCOMPARE(QStringList({box("txtCity")->text(), box("txtState")->text(), box("txtCountry")->text(),
+                          box("txtLat")->text(), box("txtLon")->text(), box("txtTimezone")->text()}),
+             QStringList({"São Paulo", "São Paulo", "Brazil", "23S33", "46W38", "America/Sao_Paulo"}));
+    QCOMPARE(Child<QComboBox>(person, "cboZone")->currentIndex(), 14 + 1);  // after "(unknown)"
   }
 
   // Chicago looked up on the form's start date is on standard time; the zone

@@ -3,6 +3,7 @@
 // against Qt's test locations.
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QIcon>
@@ -115,7 +116,8 @@ class QtPlatformTest : public QObject {
     QVERIFY(!desktop.readShortDate("").has_value());
   }
 
-  // The user picks the second file type and types a name without extension.
+  // The dialog opens in the folder asked for with the name suggested, without
+  // extension; the user picks the second file type and accepts the name.
   void saveDialogTellsTheChosenFileTypeAndGivesItsExtension() {
     platform::QtPlatform desktop(uniqueName());
     QTemporaryDir folder;
@@ -123,39 +125,46 @@ class QtPlatformTest : public QObject {
     QTimer::singleShot(0, [&] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       if (!dialog) return;
-      seen = dialog->nameFilters().join(u';');
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      seen = dialog->nameFilters().join(u';') + " in " + dialog->directory().path() + " as " + name->text();
       auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
       QTest::keyClick(types, Qt::Key_Down);
-      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-      name->setText(folder.filePath("wheel"));
       QTest::keyClick(name, Qt::Key_Return);
     });
     const platform::SaveChoice choice = desktop.saveFileChoice(
         nullptr, {"SVG Picture (*.svg)|*.svg|PNG Picture (*.png)|*.png", "svg", platform::FileFlags::OverwritePrompt,
-                  "Save", ""});
-    QCOMPARE(seen, QStringLiteral("SVG Picture (*.svg);PNG Picture (*.png)"));
+                  "Save", "wheel", folder.path()});
+    QCOMPARE(seen, "SVG Picture (*.svg);PNG Picture (*.png) in " + folder.path() + " as wheel");
     QCOMPARE(choice.filterIndex, 1);
     QCOMPARE(choice.path, folder.filePath("wheel.png"));
   }
 
   // The list header of every file dialog shows one picture for the whole run,
   // which the picture cache finds again instead of keeping one more a dialog.
+  // A dialog given no folder, or one that is gone, opens in the user's
+  // documents or home folder, never in the folder the program runs in.
   void everyFileDialogShowsTheSameHeaderPicture() {
     platform::QtPlatform desktop(uniqueName());
     QList<qint64> pictures;
-    for (int dialog = 0; dialog < 2; ++dialog) {
+    QStringList folders;
+    for (const QString& folder : {QString(), QStringLiteral("/no/such/folder")}) {
       QTimer::singleShot(0, [&] {
         auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!shown) return;
         const QAbstractItemModel* list = shown->findChild<QTreeView*>()->header()->model();
         pictures << qvariant_cast<QIcon>(list->headerData(0, Qt::Horizontal, Qt::DecorationRole)).cacheKey();
+        folders << shown->directory().absolutePath();
         shown->reject();
       });
-      desktop.saveFileName(nullptr, {"PDF File (*.pdf)|*.pdf", "pdf", 0, "Export as PDF", ""});
+      desktop.saveFileName(nullptr, {"PDF File (*.pdf)|*.pdf", "pdf", 0, "Export as PDF", "", folder});
     }
     QCOMPARE(pictures.size(), 2);
     QVERIFY2(pictures[0] != QIcon().cacheKey(), "the header shows no icon");
     QCOMPARE(pictures[1], pictures[0]);
+    for (const QString& opened : folders) {
+      QVERIFY2(opened == QDir::homePath() || QFileInfo(opened).dir() == QDir::home(),
+               qPrintable(opened + " is neither the home folder " + QDir::homePath() + " nor in it"));
+    }
   }
 
   // The reminder's date goes through the settings store's character shift,

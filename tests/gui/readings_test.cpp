@@ -208,6 +208,7 @@ class ReadingsTest : public QObject {
     QCOMPARE(request.defaultExtension, QStringLiteral("kvz"));
     QCOMPARE(request.flags, 0x8806u);
     QCOMPARE(request.title, QStringLiteral("Save Your Numerology Compatibility Result ...."));
+    QVERIFY(request.initialName.isEmpty());
     QCOMPARE(FileBytes(folderHolder_->filePath("reading.kvz")), FileBytes(ZENTARA_TEST_DATA_DIR "/john_mary.kvz"));
     QVERIFY(window->isVisible());  // saving leaves the window open
     click(window, "cmdSave");     // cancelled: nothing written, nothing said
@@ -221,6 +222,7 @@ class ReadingsTest : public QObject {
     QCOMPARE(open.filter, QStringLiteral("QM Velmora (*.kvz)|*.kvz"));
     QCOMPARE(open.flags, 0x9004u);
     QCOMPARE(open.title, QStringLiteral("Select the source file"));
+    QCOMPARE(open.folder, folderHolder_->path());  // where the reading was saved
     QCOMPARE(Child<QLineEdit>(fresh, "txtFM")->text(), QStringLiteral("Ann"));
     QCOMPARE(Child<QComboBox>(fresh, "cboMM")->currentIndex(), 2);
     QCOMPARE(Child<QComboBox>(fresh, "cboMY")->currentText(), QStringLiteral("1988"));
@@ -369,6 +371,7 @@ class ReadingsTest : public QObject {
     disp()->findChild<QAction*>("mnuExportPDF")->trigger();
     const auto& request = fake_->fileDialogs.last().request;
     QCOMPARE(request.filter + " " + request.defaultExtension, QStringLiteral("PDF Document (*.pdf)|*.pdf pdf"));
+    QCOMPARE(request.initialName, QStringLiteral("John and Mary.pdf"));
     const QString pdf = folderHolder_->filePath("long.pdf");
     const int pages = PdfPageCount(pdf);
     QCOMPARE(pages, fake_->printedPageCounts[0]);
