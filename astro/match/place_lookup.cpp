@@ -30,7 +30,12 @@ std::string Shown(std::string_view typed) {
   std::size_t characters = 0;
   for (std::size_t at = 0; at < typed.size(); ++at) {
     const bool starts = (static_cast<unsigned char>(typed[at]) & 0xC0) != 0x80;
-    if (starts && characters++ == ShownCharacters) return std::string(typed.substr(0, at)) + "...";
+    // A character takes four bytes at most: bytes past four for each
+    // character shown are no UTF-8 (bytes that only continue one), cut where
+    // they stand.
+    if ((starts && characters++ == ShownCharacters) || at == 4 * ShownCharacters) {
+      return std::string(typed.substr(0, at)) + "...";
+    }
   }
   return std::string(typed);
 }

@@ -71,6 +71,9 @@ TEST(UnknownStateOrCountry, SaysWhichNamesNoneAndTheClosestNames) {
       {"Mass", "Unitd States", "No country named Unitd States. Did you mean \"United States\"?"},
       {"", "Germny", "No country named Germny. Did you mean \"Germany\"?"},
       {pasted, "", "No state or region named " + pasted.substr(0, 80) + "..."},
+      // bytes that only continue a character (no UTF-8): cut after four for each character shown
+      {"Zzqqxxj" + std::string(100000, '\x80'), "",
+       "No state or region named Zzqqxxj" + std::string(313, '\x80') + "..."},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(UnknownStateOrCountry(RealAtlas(), c.state, c.country), c.text)
