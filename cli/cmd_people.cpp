@@ -87,18 +87,31 @@ std::optional<std::string> ApplyColumns(const ColumnOptions& options, book::Pers
   return std::nullopt;
 }
 
-// --place: the coordinates, zone row, box and IANA zone of the first place the
-// atlas gives for the name, state and country, at the birth date and time
-// (noon when the time is unknown), as the look-up's Fill In takes them.
+// --place: the coordinates, zone row, box and IANA zone of the place
+// 'zentara-cli place' lists first for the name, state and country, at the
+// birth date and time (noon when the time is unknown), as the look-up's Fill
+// In takes them. Nothing is left out to find one: a state or country that
+// names none, or no place of the name in them, is refused, so the place kept
+// is always one in the state and country given.
 int FillFromAtlas(const PeopleOptions& options, book::Person& person, Streams io) {
+  if (HoldsNoName(options.place)) {
+    io.err << Who("add") << ": --place holds no name to look up\n";
+    return ExitRefused;
+  }
   const places::LoadedAtlas& loaded = places::SharedAtlas();
   if (!loaded.atlas) {
     io.err << Who("add") << ": " << loaded.error << "\n";
     return ExitFile;
   }
-  const PlaceLookupResult found = LookUpPlaces(*loaded.atlas, options.place, person.state, person.country, 1);
-  if (found.matches.empty()) {
-    io.err << Who("add") << ": the atlas has no place named " << options.place << "\n";
+  if (const auto unknown = UnknownStateOrCountry(*loaded.atlas, person.state, person.country)) {
+    io.err << Who("add") << ": " << VisibleText(*unknown) << "\n";
+    return ExitRefused;
+  }
+  const std::vector<places::PlaceMatch> found =
+      loaded.atlas->Search(places::PlaceQuery{options.place, person.state, person.country, 1});
+  if (found.empty()) {
+    io.err << Who("add") << ": " << VisibleText(NoPlaceNamedText(options.place, person.state, person.country))
+           << "\n";
     return ExitRefused;
   }
   places::LocalDateTime local{};
@@ -106,7 +119,7 @@ int FillFromAtlas(const PeopleOptions& options, book::Person& person, Streams io
   local.hour = 12;
   if (!person.time.empty()) std::sscanf(person.time.c_str(), "%d:%d", &local.hour, &local.minute);
   const places::TzdbTimeZoneRules rules;
-  const places::PlaceEntries entries = places::EntriesForPlace(loaded.atlas->PlaceAt(found.matches.front().place), rules, local);
+  const places::PlaceEntries entries = places::EntriesForPlace(loaded.atlas->PlaceAt(found.front().place), rules, local);
   person.latitude = places::LatitudeText(entries.coordinates.latitude);
   person.longitude = places::LongitudeText(entries.coordinates.longitude);
   person.timezone = std::string(entries.place.timeZone);
@@ -383,9 +396,10 @@ CommandAction DefinePeople(CLI::App& command, Streams io) {
   AddColumnOptions(*add, options->add, false);
   add->get_option("--date")->required();
   options->placeOption = add->add_option("--place", options->place,
-                                         "take coordinates, zone row, DST box and IANA zone from the atlas's first "
-                                         "place of this name (narrowed by --state and --country) at the birth's "
-                                         "date and time; --city defaults to it")
+                                         "take coordinates, zone row, DST box and IANA zone from the place "
+                                         "'zentara-cli place' lists first for this name, --state and --country "
+                                         "(refused when they name none, or no such place is in them) at the "
+                                         "birth's date and time; --city defaults to it")
                              ->type_name("CITY");
   for (const Column column : {Column::Lat, Column::Lon, Column::Zone, Column::Dst, Column::Timezone}) {
     options->placeOption->excludes(options->add.given[static_cast<std::size_t>(column)]);

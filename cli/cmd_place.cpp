@@ -14,13 +14,13 @@
 #include "astro/match/place_lookup.h"
 #include "astro/match/time_zones.h"
 #include "astro/places/atlas_location.h"
-#include "astro/places/fold_text.h"
 #include "astro/places/form_entry.h"
 #include "astro/places/tzdb_time_zone_rules.h"
 #include "cli/birth_options.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
+#include "cli/visible_text.h"
 
 namespace zentara::cli {
 
@@ -48,8 +48,12 @@ constexpr const char* PlaceFooter =
     "gives the offset; the offset fields are null for a zone the database lacks.\n"
     "The engines read the offset as +(row + 1 hour with the box) east of Greenwich\n"
     "and -row + 1 hour with the box west of it (0 degrees 0 minutes counts as west).\n"
-    "No match: nothing, or {\"places\":[],...}, with exit status 0. A --country that\n"
-    "names no country: exit status 1. A missing or damaged atlas: exit status 3.";
+    "No match, in a state and country that exist: nothing, or {\"places\":[],...},\n"
+    "with exit status 0. A --country that names no country, or a --state that names\n"
+    "no region (of that country, with --country), is refused with the closest names:\n"
+    "'No state or region named Mass. Did you mean \"Massachusetts\"?', exit status 1.\n"
+    "A QUERY blank before its first comma: exit status 2. A missing or damaged atlas:\n"
+    "exit status 3.";
 
 struct PlaceOptions {
   std::vector<std::string> words;
@@ -144,18 +148,23 @@ int RunPlace(const PlaceOptions& options, Streams io) {
     return ExitRefused;
   }
 
+  places::PlaceQuery query;
+  for (const std::string& word : options.words) query.name += (query.name.empty() ? "" : " ") + word;
+  if (HoldsNoName(query.name)) {
+    io.err << "zentara-cli place: QUERY holds no name to look up\n";
+    return ExitUsage;
+  }
   const places::LoadedAtlas& loaded = places::SharedAtlas();
   if (!loaded.atlas) {
     io.err << "zentara-cli place: " << loaded.error << "\n";
     return ExitFile;
   }
-  // A country left blank narrows nothing, as in the look-up window.
-  if (!places::FoldForSearch(options.country).empty() && !loaded.atlas->IsCountry(options.country)) {
-    io.err << "No country named " << options.country << "\n";
+  // A state or country left blank narrows nothing, as in the look-up window;
+  // one that names none is refused rather than left out.
+  if (const auto unknown = UnknownStateOrCountry(*loaded.atlas, options.state, options.country)) {
+    io.err << VisibleText(*unknown) << "\n";
     return ExitRefused;
   }
-  places::PlaceQuery query;
-  for (const std::string& word : options.words) query.name += (query.name.empty() ? "" : " ") + word;
   query.region = options.state;
   query.country = options.country;
   query.limit = options.limit;
@@ -173,7 +182,7 @@ int RunPlace(const PlaceOptions& options, Streams io) {
   }
   const std::vector<std::string> suggestions =
       matches.empty() ? loaded.atlas->SuggestNames(query) : std::vector<std::string>();
-  if (!suggestions.empty()) io.err << NothingFoundText(query.name, suggestions) << "\n";
+  if (!suggestions.empty()) io.err << VisibleText(NothingFoundText(query.name, suggestions)) << "\n";
   if (options.json) io.out << JsonText(Json{{"places", list}, {"did_you_mean", suggestions}}) << "\n";
   return ExitSuccess;
 }

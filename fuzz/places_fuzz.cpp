@@ -88,6 +88,8 @@ void CheckSearch(const Atlas& atlas, const PlaceQuery& query, const std::vector<
   Require(query.limit == 0 || matches.size() <= query.limit, "no more matches than the limit", about);
   Require(FoldForSearch(query.country).empty() || atlas.IsCountry(query.country) || matches.empty(),
           "a country that is none lets no place through", about);
+  Require(FoldForSearch(query.region).empty() || atlas.IsRegion(query.region, query.country) || matches.empty(),
+          "a region that is none, or none of the country, lets no place through", about);
   std::vector<bool> seen(atlas.PlaceCount(), false);
   for (std::size_t i = 0; i < matches.size(); ++i) {
     Require(matches[i].place < atlas.PlaceCount() && !seen[matches[i].place], "each match a place, once", about);
@@ -168,10 +170,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const PlaceQuery query{std::string(fields[0]), std::string(fields[1]), std::string(fields[2]), limit};
   const std::vector<PlaceMatch> matches = atlas.Search(query);
   CheckSearch(atlas, query, matches);
-  const std::vector<std::string> suggestions = atlas.SuggestNames(query, 3);
-  Require(suggestions.size() <= 3 && std::set<std::string>(suggestions.begin(), suggestions.end()).size() ==
-                                         suggestions.size(),
-          "at most the names asked for, each once", query.name);
+  for (const std::vector<std::string>& suggestions :
+       {atlas.SuggestNames(query, 3), atlas.SuggestRegions(query.region, query.country, 3),
+        atlas.SuggestCountries(query.country, 3)}) {
+    Require(suggestions.size() <= 3 && std::set<std::string>(suggestions.begin(), suggestions.end()).size() ==
+                                           suggestions.size(),
+            "at most the names asked for, each once", query.name);
+  }
   for (std::size_t i = 0; i < matches.size() && i < 3; ++i) CheckFormCoordinates(atlas.PlaceAt(matches[i].place));
 
   const std::vector<int> numbers = Numbers(fields[4], 6);

@@ -22,15 +22,44 @@ constexpr std::array<Attempt, 4> Attempts = {{
     {false, false, Widening::WithoutEither},
 }};
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// What the user typed, as the texts repeat it: cut after this many
+// characters, since a text pasted by mistake can be of any length.
+constexpr std::size_t ShownCharacters = 80;
 
+std::string Shown(std::string_view typed) {
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < typed.size(); ++at) {
+    const bool starts = (static_cast<unsigned char>(typed[at]) & 0xC0) != 0x80;
+    // A character takes four bytes at most: bytes past four for each
+    // character shown are no UTF-8 (bytes that only continue one), cut where
+    // they stand.
+    if ((starts && characters++ == ShownCharacters) || at == 4 * ShownCharacters) {
+      return std::string(typed.substr(0, at)) + "...";
+    }
+  }
+  return std::string(typed);
+}
+
+std::string Quoted(std::string_view text) { return "\"" + Shown(text) + "\""; }
+
+// "Did you mean "Chicago", "Chico" or "Chino"?"; "" for no names.
+std::string DidYouMean(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    text += i == 0 ? "Did you mean " : i + 1 == names.size() ? " or " : ", ";
+    text += "\"" + names[i] + "\"";
+  }
+  return names.empty() ? text : text + "?";
+}
+
+bool IsBlank(std::string_view text) { return places::FoldForSearch(text).empty(); }
 
 }  // namespace
 
 PlaceLookupResult LookUpPlaces(const places::Atlas& atlas, std::string_view city, std::string_view state,
                                std::string_view country, std::size_t limit) {
-  const bool hasState = !places::FoldForSearch(state).empty();
-  const bool hasCountry = !places::FoldForSearch(country).empty();
+  const bool hasState = !IsBlank(state);
+  const bool hasCountry = !IsBlank(country);
   const bool unknownCountry = hasCountry && !atlas.IsCountry(country);
   for (const Attempt& attempt : Attempts) {
     // An attempt that leaves out what is empty anyway repeats an earlier one.
@@ -45,18 +74,41 @@ PlaceLookupResult LookUpPlaces(const places::Atlas& atlas, std::string_view city
 }
 
 std::string NothingFoundText(std::string_view city, const std::vector<std::string>& suggestions) {
-  std::string text = "No place is named " + Quoted(city) + " or has a name beginning with it.";
-  for (std::size_t i = 0; i < suggestions.size(); ++i) {
-    text += i == 0 ? " Did you mean " : i + 1 == suggestions.size() ? " or " : ", ";
-    text += Quoted(suggestions[i]);
+  const std::string text = "No place is named " + Quoted(city) + " or has a name beginning with it.";
+  return suggestions.empty() ? text : text + " " + DidYouMean(suggestions);
+}
+
+bool HoldsNoName(std::string_view query) { return IsBlank(query.substr(0, query.find(','))); }
+
+std::optional<std::string> UnknownStateOrCountry(const places::Atlas& atlas, std::string_view state,
+                                                 std::string_view country) {
+  const bool hasCountry = !IsBlank(country);
+  std::string text;
+  std::vector<std::string> nearest;
+  if (hasCountry && !atlas.IsCountry(country)) {
+    text = "No country named " + Shown(country);
+    nearest = atlas.SuggestCountries(country);
+  } else if (!IsBlank(state) && !atlas.IsRegion(state, country)) {
+    text = "No state or region named " + Shown(state) + (hasCountry ? " in " + Shown(country) : "");
+    nearest = atlas.SuggestRegions(state, country);
+  } else {
+    return std::nullopt;
   }
-  return suggestions.empty() ? text : text + "?";
+  return nearest.empty() ? text : text + ". " + DidYouMean(nearest);
+}
+
+std::string NoPlaceNamedText(std::string_view name, std::string_view state, std::string_view country) {
+  std::string where;
+  for (const std::string_view area : {state, country}) {
+    if (!IsBlank(area)) where += (where.empty() ? " in " : ", ") + Shown(area);
+  }
+  return "No place named " + Shown(name) + where;
 }
 
 std::string PlaceLookupStatus(std::string_view city, std::string_view state, std::string_view country,
                               const PlaceLookupResult& result, std::size_t limit) {
-  if (places::FoldForSearch(city).empty()) return "Type the name of the city.";
-  const std::string noCountry = "No country named " + std::string(country);
+  if (HoldsNoName(city)) return "Type the name of the city.";
+  const std::string noCountry = "No country named " + Shown(country);
   if (result.matches.empty()) {
     return (result.unknownCountry ? noCountry + ". " : "") + NothingFoundText(city, result.suggestions);
   }

@@ -5,6 +5,7 @@
 // is found, and the texts the look-up window shows.
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,24 @@ std::string PlaceLookupStatus(std::string_view city, std::string_view state, std
 // the names offered instead, if any: "Did you mean "Chicago"?", "... "Chicago"
 // or "Chico"?", "... "Chicago", "Chico" or "Chino"?".
 std::string NothingFoundText(std::string_view city, const std::vector<std::string>& suggestions);
+
+// True when `query` holds no name to look up: nothing but spaces and
+// punctuation before its first comma.
+bool HoldsNoName(std::string_view query);
+
+// Why a search narrowed by `state` and `country` as typed (either may be
+// blank) finds nothing whatever the name: "No country named Unitd States.
+// Did you mean "United States"?" for a country that names none; "No state or
+// region named Mass. Did you mean "Massachusetts"?", or "No state or region
+// named Bavaria in US", for a state that names no region (of that country
+// when one is given), with the nearest names (Atlas::SuggestCountries and
+// SuggestRegions). Nothing when each is blank or names one.
+std::optional<std::string> UnknownStateOrCountry(const places::Atlas& atlas, std::string_view state,
+                                                 std::string_view country);
+
+// "No place named Springfield in Tyrol, Austria": nothing of that name in the
+// state and country as typed (either may be blank, and is then left out).
+std::string NoPlaceNamedText(std::string_view name, std::string_view state, std::string_view country);
 
 // The line over the look-up's boxes: "Offsets at the birth date and time on
 // the form: August 15, 1975, 14:30." While the birth date is still the form's

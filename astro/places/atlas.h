@@ -73,9 +73,10 @@ class Atlas {
   static std::unique_ptr<const Atlas> Load(const std::filesystem::path& file, std::string& error);
 
   // What is wrong inside the large sections, which Load does not walk: a
-  // reference outside its table or the text, search keys or near names out of
-  // order; "" when nothing is. Reads the whole file: for the generator, which
-  // checks each file it writes, and for the tests.
+  // reference outside its table or the text, a near name longer than the
+  // format allows, search keys or near names out of order; "" when nothing
+  // is. Reads the whole file: for the generator, which checks each file it
+  // writes, and for the tests.
   std::string FindFault() const;
 
   std::size_t PlaceCount() const { return places_.size(); }
@@ -93,6 +94,21 @@ class Atlas {
   // official name, or code) or one of its usual other names, whether or not
   // the atlas has places there.
   bool IsCountry(std::string_view text) const;
+
+  // True when `text` names a first-level region as PlaceQuery::region takes
+  // it (by name, its name in its country's languages, or code), one of the
+  // country `country` names when that is not blank (nothing once folded).
+  bool IsRegion(std::string_view text, std::string_view country = {}) const;
+
+  // For a country or region that `text` does not name: the names (as the
+  // atlas spells them) of the countries, or of the regions (of the country
+  // `country` names when that is not blank), one of whose names begins with
+  // `text`, or, when none does, lies within the edits SuggestNames allows of
+  // it, the nearest first; alphabetically among equals; each name once; at
+  // most `limit`; none for a text of one or two characters.
+  std::vector<std::string> SuggestCountries(std::string_view text, std::size_t limit = 5) const;
+  std::vector<std::string> SuggestRegions(std::string_view text, std::string_view country,
+                                          std::size_t limit = 5) const;
 
   // For a name nothing matches: the names of places nearest to the query's
   // name (before any comma) by EditDistance, of the places' own and ASCII
@@ -123,15 +139,20 @@ class Atlas {
     return index < table.size() ? table[index] : blank;
   }
 
-  // Which places a query lets through: in the countries and regions asked
-  // for, and in a region or country named by each part after a comma.
+  // Which places a query lets through, by the region each lies in (a region
+  // lies in one country): in the country and region asked for, and in a
+  // region or country named by each part of the name after a comma.
   struct Narrowing {
-    std::vector<bool> countries, regions;  // empty: any
-    std::vector<std::pair<std::vector<bool>, std::vector<bool>>> parts;  // countries, regions of each part
+    std::vector<bool> regions;  // by region index; empty: any
     bool Allows(const atlas_file::PlaceRecord& place) const;
+    bool AllowsNone() const;
   };
   // The folded name before any comma, and the narrowing of everything else.
   std::pair<std::string, Narrowing> Parse(const PlaceQuery& query) const;
+  // By index, the countries or regions one of whose names is `folded` or,
+  // with `prefix`, begins with it.
+  std::vector<bool> CountriesNamed(std::string_view folded, bool prefix) const;
+  std::vector<bool> RegionsNamed(std::string_view folded, bool prefix) const;
 
   std::unique_ptr<const system::MappedFile> file_;
   // The sections, where they lie in the mapping.

@@ -22,7 +22,8 @@
 // ASCII name, other names in every script, and their spellings with "St",
 // "Ft", "Mt" for "Saint", "Fort", "Mount" and back).
 // Near names: the places' own names and ASCII names, folded, each once,
-// sorted bytewise: the index the closest names to a misspelt one are found in,
+// sorted bytewise, none longer than LongestNearName bytes (a longer one is
+// left out): the index the closest names to a misspelt one are found in,
 // walked as a tree of the names' beginnings (near_names.cpp).
 #pragma once
 #include <bit>
@@ -36,6 +37,10 @@ static_assert(std::endian::native == std::endian::little, "the atlas file is lit
 inline constexpr char Magic[8] = {'Z', 'N', 'T', 'A', 'T', 'L', 'A', 'S'};
 inline constexpr std::uint32_t FormatVersion = 3;
 inline constexpr std::uint32_t SectionAlignment = 8;
+
+// The longest near name, in bytes (the longest place's own name is 65); a
+// typed name more than a few characters longer is near none of them.
+inline constexpr std::uint32_t LongestNearName = 128;
 
 // Degrees are stored in hundred-thousandths, as the source table gives them.
 inline constexpr double UnitsPerDegree = 100000.0;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 #include <system_error>
 
 #include "astro/places/atlas.h"
@@ -133,6 +134,10 @@ std::string Atlas::FindFault() const {
   const bool nearNamesFit = std::all_of(nearNames_.begin(), nearNames_.end(), inText);
   if (!(zonesFit && countriesFit && regionsFit && placesFit && keysFit && nearNamesFit)) {
     return "refers outside its own tables";
+  }
+  if (std::any_of(nearNames_.begin(), nearNames_.end(),
+                  [](format::TextRef name) { return name.length > format::LongestNearName; })) {
+    return "has a near name longer than " + std::to_string(format::LongestNearName) + " bytes";
   }
   const bool sorted = std::is_sorted(keys_.begin(), keys_.end(), [&](const format::KeyRecord& a, const format::KeyRecord& b) {
     return Text(a.key) < Text(b.key);

@@ -83,4 +83,11 @@ unsigned EditDistance(std::string_view a, std::string_view b) {
   return rows.Distance();
 }
 
+std::size_t CharacterCount(std::string_view utf8) {
+  return static_cast<std::size_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+unsigned EditsAllowed(std::size_t characters) { return characters <= 2 ? 0 : characters <= 4 ? 1 : 2; }
+
 }  // namespace zentara::places

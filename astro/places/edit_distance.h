@@ -17,6 +17,15 @@ namespace zentara::places {
 // An ill-formed UTF-8 sequence counts as one character.
 unsigned EditDistance(std::string_view a, std::string_view b);
 
+// The characters of a UTF-8 text: its bytes that do not continue a character.
+std::size_t CharacterCount(std::string_view utf8);
+
+// How many edits a typed name of `characters` characters may be from a name
+// offered in its place: none for one or two characters, one for three or
+// four, two for more; few enough that a short name does not bring up half
+// the atlas.
+unsigned EditsAllowed(std::size_t characters);
+
 // The same distance from one text to another that grows and shrinks at its
 // end a character at a time, each character costing one row of the
 // algorithm's table; so the distances to many texts that share their

@@ -12,26 +12,14 @@
 
 namespace zentara::places {
 
-namespace {
-
-// How many edits a name of `characters` characters may be from one offered:
-// few enough that a short name does not bring up half the atlas.
-unsigned EditsAllowed(std::size_t characters) { return characters <= 2 ? 0 : characters <= 4 ? 1 : 2; }
-
-std::size_t CharacterCount(std::string_view text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-// Longer names than this (no place has one) are not walked into.
-constexpr std::size_t LongestNearName = 1024;
-
-}  // namespace
-
 std::vector<std::string> Atlas::SuggestNames(const PlaceQuery& query, std::size_t limit) const {
   const auto [name, narrowing] = Parse(query);
-  const unsigned allowed = EditsAllowed(CharacterCount(name));
-  if (allowed == 0) return {};
+  const std::size_t characters = CharacterCount(name);
+  const unsigned allowed = EditsAllowed(characters);
+  // A name longer than every near name by more than the edits allowed is near
+  // none, and is not walked: each step of the walk costs a step for each of
+  // its characters.
+  if (allowed == 0 || characters > atlas_file::LongestNearName + allowed || narrowing.AllowsNone()) return {};
 
   // The near names within the edits allowed. Sorted names that begin alike
   // lie together, so they are walked as a tree of their beginnings, a
@@ -69,7 +57,9 @@ std::vector<std::string> Atlas::SuggestNames(const PlaceQuery& query, std::size_
                                             });
       const auto next = static_cast<std::size_t>(end - nearNames_.begin());
       rows.Push(character < 0 ? U'\uFFFD' : static_cast<char32_t>(character));
-      if (rows.Bound() <= allowed && beginning.size() <= LongestNearName) self(self, first, next, beginning.size());
+      if (rows.Bound() <= allowed && beginning.size() <= atlas_file::LongestNearName) {
+        self(self, first, next, beginning.size());
+      }
       rows.Pop();
       first = next;
     }

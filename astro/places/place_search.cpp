@@ -8,78 +8,79 @@ namespace zentara::places {
 
 namespace {
 
-// True when a line of `lines` (lines separated by '\n') is `wanted`, or, with
-// `prefix`, starts with it.
-bool HasLine(std::string_view lines, std::string_view wanted, bool prefix = false) {
-  while (!lines.empty()) {
-    const std::size_t end = std::min(lines.find('\n'), lines.size());
-    const std::string_view line = lines.substr(0, end);
-    if (prefix ? line.substr(0, wanted.size()) == wanted : line == wanted) return true;
-    lines.remove_prefix(std::min(end + 1, lines.size()));
-  }
-  return false;
-}
+bool In(const std::vector<bool>& chosen, std::size_t index) { return index < chosen.size() && chosen[index]; }
 
-// Which records of `table` have an alias line that is `wanted` (or starts with it).
-template <typename Record>
-std::vector<bool> Named(std::span<const Record> table, const std::string& wanted, bool prefix,
-                        const auto& aliasesOf) {
-  std::vector<bool> named(table.size());
-  for (std::size_t i = 0; i < table.size(); ++i) named[i] = HasLine(aliasesOf(table[i]), wanted, prefix);
-  return named;
+// A folded part without the space a comma leaves at either end of it.
+std::string_view Trimmed(std::string_view part) {
+  if (!part.empty() && part.front() == ' ') part.remove_prefix(1);
+  if (!part.empty() && part.back() == ' ') part.remove_suffix(1);
+  return part;
 }
 
 }  // namespace
 
-// A country or region index past its table (a damaged file) is in none asked for.
+// A region index past its table (a damaged file) is in none asked for.
 bool Atlas::Narrowing::Allows(const atlas_file::PlaceRecord& place) const {
-  const auto in = [](const std::vector<bool>& chosen, std::uint32_t index) {
-    return index < chosen.size() && chosen[index];
-  };
-  if (!countries.empty() && !in(countries, place.country)) return false;
-  if (!regions.empty() && !in(regions, place.region)) return false;
-  return std::all_of(parts.begin(), parts.end(), [&](const auto& part) {
-    return in(part.first, place.country) || in(part.second, place.region);
-  });
+  return regions.empty() || In(regions, place.region);
+}
+
+bool Atlas::Narrowing::AllowsNone() const {
+  return !regions.empty() && std::find(regions.begin(), regions.end(), true) == regions.end();
 }
 
 std::pair<std::string, Atlas::Narrowing> Atlas::Parse(const PlaceQuery& query) const {
-  const auto countryAliases = [this](const atlas_file::CountryRecord& c) { return Text(c.aliases); };
-  const auto regionAliases = [this](const atlas_file::RegionRecord& r) { return Text(r.aliases); };
   Narrowing narrowing;
+  // Keeps of the regions let through those `keeps` lets through, by the
+  // region's index and its country's; false once none is left, when whatever
+  // else narrows changes nothing.
+  const auto keep = [&](const auto& keeps) {
+    if (narrowing.regions.empty()) narrowing.regions.assign(regions_.size(), true);
+    bool any = false;
+    for (std::size_t r = 0; r < regions_.size(); ++r) {
+      narrowing.regions[r] = narrowing.regions[r] && keeps(r, regions_[r].country);
+      any = any || narrowing.regions[r];
+    }
+    return any;
+  };
+  bool open = true;
   if (const std::string country = FoldForSearch(query.country); !country.empty()) {
-    narrowing.countries = Named(countries_, country, false, countryAliases);
+    const std::vector<bool> countries = CountriesNamed(country, false);
+    open = keep([&](std::size_t, std::size_t c) { return In(countries, c); });
   }
-  if (const std::string region = FoldForSearch(query.region); !region.empty()) {
-    narrowing.regions = Named(regions_, region, false, regionAliases);
+  if (const std::string region = FoldForSearch(query.region); open && !region.empty()) {
+    const std::vector<bool> regions = RegionsNamed(region, false);
+    open = keep([&](std::size_t r, std::size_t) { return regions[r]; });
   }
-  std::vector<std::string> parts;
-  for (std::string_view rest = query.name;;) {
-    const std::size_t comma = rest.find(',');
-    parts.push_back(FoldForSearch(rest.substr(0, comma)));
-    if (comma == std::string_view::npos) break;
-    rest.remove_prefix(comma + 1);
-  }
-  // "Springfield, " while the region is yet to be typed narrows nothing.
-  while (parts.size() > 1 && parts.back().empty()) parts.pop_back();
-  for (std::size_t i = 1; i < parts.size(); ++i) {
-    const bool typing = i + 1 == parts.size();
-    narrowing.parts.emplace_back(Named(countries_, parts[i], typing, countryAliases),
-                                 Named(regions_, parts[i], typing, regionAliases));
-  }
-  return {parts.front(), std::move(narrowing)};
-}
 
-bool Atlas::IsCountry(std::string_view text) const {
-  const std::string folded = FoldForSearch(text);
-  return !folded.empty() && std::any_of(countries_.begin(), countries_.end(), [&](const atlas_file::CountryRecord& c) {
-           return HasLine(Text(c.aliases), folded);
-         });
+  // The name folded whole, then cut at its commas: folding keeps commas, and
+  // a part folded on its own is the part of the whole without the spaces at
+  // its ends. "Springfield, " while the region is yet to be typed narrows
+  // nothing.
+  const std::string folded = FoldForSearch(query.name);
+  std::string_view rest = folded;
+  while (!rest.empty() && (rest.back() == ',' || rest.back() == ' ')) rest.remove_suffix(1);
+  std::size_t comma = rest.find(',');
+  std::string name(Trimmed(rest.substr(0, comma)));
+  // Each part names the place's region or country; the last may be the start
+  // of one, as it is being typed. A part already taken is passed.
+  std::vector<std::string_view> taken;
+  while (open && comma != std::string_view::npos) {
+    rest.remove_prefix(comma + 1);
+    comma = rest.find(',');
+    const std::string_view part = Trimmed(rest.substr(0, comma));
+    const bool typing = comma == std::string_view::npos;
+    if (std::find(taken.begin(), taken.end(), part) != taken.end()) continue;
+    taken.push_back(part);
+    const std::vector<bool> countries = CountriesNamed(part, typing);
+    const std::vector<bool> regions = RegionsNamed(part, typing);
+    open = keep([&](std::size_t r, std::size_t c) { return regions[r] || In(countries, c); });
+  }
+  return {std::move(name), std::move(narrowing)};
 }
 
 std::vector<PlaceMatch> Atlas::Search(const PlaceQuery& query) const {
   const auto [name, narrowing] = Parse(query);
-  if (name.empty()) return {};
+  if (name.empty() || narrowing.AllowsNone()) return {};
 
   // The keys that start with the name form one run of the sorted keys, and the
   // keys equal to it lead that run: a place's first key in the run is its best.

@@ -2,7 +2,8 @@
 # zentara-cli place: one place's JSON and a narrowed look-up's text against
 # golden output, whatever the machine's own time zone; regions by name and
 # code; a place no zone row can give; no match and the names offered instead;
-# the look-up at today's date; and the refusals.
+# the look-up at today's date; and the refusals. people add --place: the place
+# that place lists first, or the same refusals. Queries of a megabyte.
 set -uo pipefail
 cli=$1
 data=$2
@@ -54,9 +55,58 @@ check "30 February" 1 "" "Please Enter Your Correct Date Or Month!" "$cli" place
 check "no query" 2 "" "" "$cli" place
 check "limit 0" 2 "" "" "$cli" place London --limit 0
 check "time 25:00" 2 "" "" "$cli" place London --time 25:00
-for country in Holland XX; do
-  check "no country named $country" 1 "" "No country named $country" "$cli" place London --country "$country" --json
+check "no name before the comma" 2 "" "zentara-cli place: QUERY holds no name to look up" "$cli" place " - " ", IL"
+
+# A state or country that names none is refused with the closest names, the
+# state in the country given; a real state without the place is no match.
+check "no country named XX" 1 "" "No country named XX" "$cli" place London --country XX --json
+check "a misspelt country" 1 "" 'No country named Unitd States. Did you mean "United States"?' \
+  "$cli" place Paris --country "Unitd States" --json
+check "no state named Mass" 1 "" 'No state or region named Mass. Did you mean "Massachusetts"?' \
+  "$cli" place Springfield --state Mass
+check "Bavaria, US" 1 "" "No state or region named Bavaria in US" "$cli" place Munich --state Bavaria --country US
+empty=$(mktemp)
+echo '{"places":[],"did_you_mean":[]}' >"$empty"
+check "Tyrol has no Springfield" 0 "$empty" "" "$cli" place Springfield --state Tyrol --json
+
+# people add --place takes the place that place lists first, and refuses where
+# place has none or refuses.
+export ZENTARA_BOOK=$(mktemp -d)/people.sqlite
+add() { "$cli" people add --name P --date 1980-01-01 "$@"; }
+for query in "Springfield|Illinois|" "Paris||United States" "Springfield, Mass||" "München||" "Springfield|Tyrol|" \
+  "Chicago|Bavaria|" "London|ON|Canada"; do
+  IFS='|' read -r name state country <<<"$query"
+  first=$("$cli" place "$name" --state "$state" --country "$country" --limit 1 --json |
+    grep -oE '"lat":"[^"]*","lon":"[^"]*","timezone":"[^"]*"' | tr -d '"' | tr ',' ' ')
+  if id=$(add --place "$name" --state "$state" --country "$country" 2>/dev/null); then
+    stored=$("$cli" people show "$id" | grep -E '^(lat|lon|timezone):' | tr -d ' ' | paste -sd ' ')
+  else
+    stored=""
+  fi
+  if [ "$first" = "$stored" ]; then passes=$((passes + 1)); else
+    echo "--place $query: place lists '$first' first, --place stored '$stored'"; failures=$((failures + 1)); fi
 done
+check "--place, no state named Mass" 1 "" \
+  'zentara-cli people add: No state or region named Mass. Did you mean "Massachusetts"?' \
+  add --place Springfield --state Mass
+check "--place, a misspelt country" 1 "" \
+  'zentara-cli people add: No country named Unitd States. Did you mean "United States"?' \
+  add --place Paris --country "Unitd States"
+check "--place, Tyrol has no Springfield" 1 "" "zentara-cli people add: No place named Springfield in Tyrol" \
+  add --place Springfield --state Tyrol
+
+# A megabyte pasted as the query (in words of 100 KB, the most one word may
+# be), as a name and as parts after commas; 100 KB as --place and --state.
+word=$(head -c 100000 /dev/zero | tr '\0' a)
+parts=$(head -c 99999 /dev/zero | tr '\0' x | sed 's/xxx/ON,/g')
+shown="$(head -c 80 /dev/zero | tr '\0' a)..."
+check "a megabyte of name" 0 "$empty" "" timeout 20 "$cli" place $(printf "$word %.0s" {1..10}) --json
+contains "London, and a megabyte of 'ON,'" \
+  "$(timeout 20 "$cli" place London, $(printf "$parts %.0s" {1..10}) --limit 1)" "London, Ontario, Canada (CA) | "
+check "--place of 100 KB" 1 "" "zentara-cli people add: No place named $shown" timeout 20 "$cli" people add \
+  --name P --date 1980-01-01 --place "$word"
+check "--state of 100 KB" 1 "" "No state or region named $shown" timeout 20 "$cli" place London --state "$word"
+rm -f "$empty"
 check "atlas missing" 3 "" "zentara-cli place: cannot read the atlas file /nonexistent/atlas.bin: no such file" \
   env ZENTARA_ATLAS_FILE=/nonexistent/atlas.bin "$cli" place London
 pipe=$(mktemp -d)

@@ -202,6 +202,14 @@ class PlaceLookupTest : public QObject {
                                        "beginning with it. Did you mean \"Chicago\", "),
              qPrintable(status->text()));
     QVERIFY(!Child<QPushButton>(window, "cmdFill")->isEnabled());
+
+    // A city pasted by mistake, as long as the box takes: no place, and the
+    // status repeats only its start.
+    auto* city = Child<QLineEdit>(window, "txtLookupCity");
+    city->setText(QString(city->maxLength(), 'a'));
+    QCOMPARE(Child<QTreeWidget>(window, "lstPlaces")->topLevelItemCount(), 0);
+    QCOMPARE(status->text(), "No country named Holland. No place is named \"" + QString(80, 'a') +
+                                 "...\" or has a name beginning with it.");
   }
 
   // The place chosen in the window, whatever the form held, spelt in the

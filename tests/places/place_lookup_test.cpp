@@ -2,6 +2,7 @@
 // the row and suggestion texts where the offset is not plain.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,35 @@ TEST(LookUpPlaces, LeavesOutWhatRulesOutEveryPlaceAndSaysSo) {
     EXPECT_EQ(result.matches.empty() ? "" : RealAtlas().PlaceAt(result.matches[0].place).countryCode, c.firstCountry)
         << where;
     EXPECT_EQ(PlaceLookupStatus(c.city, c.state, c.country, result), c.status) << where;
+  }
+}
+
+// A state or country that names none, said with the closest names, so that
+// the command line refuses it rather than search without it.
+TEST(UnknownStateOrCountry, SaysWhichNamesNoneAndTheClosestNames) {
+  const std::string pasted(100000, 'x');
+  struct Case {
+    std::string state, country;
+    std::optional<std::string> text;
+  };
+  const Case cases[] = {
+      {"Bayern", "Germany", std::nullopt},  // by the name in the country's language
+      {"ON", "", std::nullopt},            // by code
+      {" - ", " ", std::nullopt},          // blank narrows nothing
+      {"Mass", "", "No state or region named Mass. Did you mean \"Massachusetts\"?"},
+      {"Bavaira", "", "No state or region named Bavaira. Did you mean \"Bavaria\"?"},
+      {"Bavaria", "US", "No state or region named Bavaria in US"},  // a region, of another country
+      {"Tirol", "Austria", std::nullopt},
+      {"Mass", "Unitd States", "No country named Unitd States. Did you mean \"United States\"?"},
+      {"", "Germny", "No country named Germny. Did you mean \"Germany\"?"},
+      {pasted, "", "No state or region named " + pasted.substr(0, 80) + "..."},
+      // bytes that only continue a character (no UTF-8): cut after four for each character shown
+      {"Zzqqxxj" + std::string(100000, '\x80'), "",
+       "No state or region named Zzqqxxj" + std::string(313, '\x80') + "..."},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(UnknownStateOrCountry(RealAtlas(), c.state, c.country), c.text)
+        << c.state.substr(0, 20) << ", " << c.country;
   }
 }
 

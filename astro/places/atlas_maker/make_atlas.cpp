@@ -279,7 +279,7 @@ int Run(char** paths) {
   std::set<std::string_view> nearNames;
   for (const Place& place : places) {
     for (const std::string* name : {&place.foldedName, &place.foldedAsciiName}) {
-      if (!name->empty()) nearNames.insert(*name);
+      if (!name->empty() && name->size() <= format::LongestNearName) nearNames.insert(*name);
     }
   }
   std::vector<format::TextRef> nearNameRecords;
