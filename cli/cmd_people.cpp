@@ -124,6 +124,10 @@ int FillFromAtlas(const PeopleOptions& options, book::Person& person, Streams io
   person.longitude = places::LongitudeText(entries.coordinates.longitude);
   person.timezone = std::string(entries.place.timeZone);
   if (person.city.empty()) person.city = options.place;
+  // The region and country as the atlas names them, as the look-up's Fill In
+  // gives them, unless given.
+  if (person.state.empty()) person.state = std::string(entries.place.regionName);
+  if (person.country.empty()) person.country = std::string(entries.place.countryName);
   if (entries.zone) {
     person.zone = static_cast<int>(entries.zone->zoneRow);
     person.dst = entries.zone->daylightSaving;
@@ -399,7 +403,7 @@ CommandAction DefinePeople(CLI::App& command, Streams io) {
                                          "take coordinates, zone row, DST box and IANA zone from the place "
                                          "'zentara-cli place' lists first for this name, --state and --country "
                                          "(refused when they name none, or no such place is in them) at the "
-                                         "birth's date and time; --city defaults to it")
+                                         "birth's date and time; --city defaults to it, --state and --country to the atlas's names")
                              ->type_name("CITY");
   for (const Column column : {Column::Lat, Column::Lon, Column::Zone, Column::Dst, Column::Timezone}) {
     options->placeOption->excludes(options->add.given[static_cast<std::size_t>(column)]);
