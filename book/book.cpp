@@ -415,6 +415,7 @@ void Book::PrepareToWrite() {
     Migrate(*db_);  // one transaction of its own: all the steps or none
     schemaVersion_ = BookSchemaVersion;
     personColumns_ = PersonColumns(schemaVersion_);
+    get_.reset();  // it read the columns of the older version
   }
 }
 
@@ -567,10 +568,12 @@ std::vector<std::int64_t> Book::RemoveUnchanged(const std::vector<std::pair<std:
 
 std::optional<Person> Book::Get(std::int64_t id) {
   RefuseIfMoved();
-  Statement select(*db_, "SELECT " + personColumns_ + " FROM person WHERE id = ?");
+  Statement& select = Prepared(get_, "SELECT " + personColumns_ + " FROM person WHERE id = ?");
   select.Bind(1, id);
-  if (!select.Step()) return std::nullopt;
-  return ReadPerson(select);
+  std::optional<Person> person;
+  if (select.Step()) person = ReadPerson(select);
+  select.Reset();  // its read lock let go
+  return person;
 }
 
 std::int64_t Book::Count() {
@@ -660,15 +663,19 @@ void Book::ForEachRankEntry(const std::function<void(const RankEntry&, std::uint
   // does not grow with the book; a book that can only be read computes them
   // as it goes.
   if (!WhyReadOnly()) {
-    for (;;) {
+    // In id order from where the last batch ended, so each batch reads on
+    // rather than from the start.
+    for (std::int64_t after = 0;;) {
       std::vector<std::int64_t> outdated;
       {
         Statement select(*db_,
                          "SELECT p.id FROM person p LEFT JOIN chart c INDEXED BY chart_moon "
-                         "ON c.person = p.id AND c.engines = ? WHERE c.person IS NULL LIMIT ?");
-        select.Bind(1, EnginesVersion).Bind(2, std::int64_t{ChartsKeptAtOnce});
+                         "ON c.person = p.id AND c.engines = ? WHERE c.person IS NULL AND p.id > ? "
+                         "ORDER BY p.id LIMIT ?");
+        select.Bind(1, EnginesVersion).Bind(2, after).Bind(3, std::int64_t{ChartsKeptAtOnce});
         while (select.Step()) outdated.push_back(select.Int(0));
       }
+      if (!outdated.empty()) after = outdated.back();
       if (outdated.empty()) break;
       BookWrite write(*this);
       for (const std::int64_t id : outdated) {

@@ -202,7 +202,8 @@ class Book {
   std::optional<std::string> damaged_;   // why it is marked damaged
   bool writeAheadLog_;                   // the file is in write-ahead-log mode
   std::optional<system::FileIdentity> wal_, shm_;  // the log files the connection opened
-  std::unique_ptr<Statement> insert_, keepChart_, rankEntries_, displayName_;  // after db_: finalised before it closes
+  // Prepared once; after db_, so finalised before it closes.
+  std::unique_ptr<Statement> get_, insert_, keepChart_, rankEntries_, displayName_;
 };
 
 // A full check of the book at `path` (SQLite's integrity check, or its quicker
