@@ -1,16 +1,16 @@
 // zentara-cli chart: one partner's chart from the astro form's entries. After the
-// form's date check it runs the three engine steps for the male table and writes
-// the universal time of birth, the fourteen slot texts and the equinox they are
-// measured from (--equinox), as text or with --json as one JSON object.
+// form's date check it computes the male table as a match does and writes the
+// universal time of birth, the fourteen slot texts, the equinox they are
+// measured from (--equinox) and, when chosen or of date, the node (--node), as
+// text or with --json as one JSON object.
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 #include <string>
 
-#include "astro/engine/moon/moon_position.h"
-#include "astro/engine/planets/chart_angles.h"
 #include "astro/engine/planets/chart_table.h"
 #include "astro/match/astro_date_check.h"
+#include "astro/match/astro_match.h"
 #include "cli/birth_options.h"
 #include "cli/chart_output.h"
 #include "cli/commands.h"
@@ -24,16 +24,17 @@ namespace zentara::cli {
 
 namespace {
 
-struct ChartOptions {
+struct ChartCommandOptions {
   BirthOptionTexts birth;
   PersonOptions person;
-  std::string equinox;
+  std::string equinox, node;
+  CLI::Option* nodeOption = nullptr;
   bool json = false;
 };
 
 // The birth of --person, as the astro form would hold that person's entries;
 // nothing after saying why.
-std::optional<BirthMoment> PersonBirth(const ChartOptions& options, Streams io, int& status) {
+std::optional<BirthMoment> PersonBirth(const ChartCommandOptions& options, Streams io, int& status) {
   AstroEntries entries;
   if (const auto refused = PutPeople(options.person, entries, "zentara-cli chart", io)) {
     status = *refused;
@@ -47,7 +48,7 @@ std::optional<BirthMoment> PersonBirth(const ChartOptions& options, Streams io, 
   return BirthMomentFromEntries(entries.Male, LoadTimeZoneTable());
 }
 
-int RunChart(const ChartOptions& options, Streams io) {
+int RunChart(const ChartCommandOptions& options, Streams io) {
   if (!PersonGiven(options.person, Partner::Male)) {
     const std::pair<const char*, const std::string*> required[] = {{"--date", &options.birth.date},
         {"--time", &options.birth.time}, {"--zone", &options.birth.zone}, {"--lat", &options.birth.latitude},
@@ -68,33 +69,35 @@ int RunChart(const ChartOptions& options, Streams io) {
     return ExitRefused;
   }
 
-  namespace planets = modPlanetPosition_Western;
-  const planets::ChartAngles angles = planets::CalculateAngles(birth);
-  const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
-  const Equinox equinox = ToEquinox(options.equinox);
-  const ChartPositions& chart = planets::CalculateChart(birth, angles, moon, true, equinox);
+  const zentara::ChartOptions chosen{ToEquinox(options.equinox), ToNode(options.node)};
+  double universalTime = 0;
+  const ChartPositions& chart = CalculatePartnerChart(birth, true, &universalTime, chosen);
+  const bool saysNode = SaysNode(options.nodeOption, chosen.PositionsEquinox);
 
   if (options.json) {
-    const Json result = {{"universal_time", angles.BirthUniversalTime},
-                         {"day_number", planets::ChartDayNumber(birth, angles.BirthUniversalTime)},
-                         {"positions", PositionsJson(chart)},
-                         {"equinox", EquinoxName(equinox)}};
+    Json result = {{"universal_time", universalTime},
+                   {"day_number", modPlanetPosition_Western::ChartDayNumber(birth, universalTime)},
+                   {"positions", PositionsJson(chart)},
+                   {"equinox", EquinoxName(chosen.PositionsEquinox)}};
+    if (saysNode) result["node"] = LunarNodeName(chosen.Node);
     io.out << JsonText(result) << "\n";
     return ExitSuccess;
   }
-  io.out << "Universal time: " << NumberText(angles.BirthUniversalTime) << "\n";
+  io.out << "Universal time: " << NumberText(universalTime) << "\n";
   WritePositions(io.out, chart);
-  io.out << "Equinox: " << EquinoxName(equinox) << "\n";
+  io.out << "Equinox: " << EquinoxName(chosen.PositionsEquinox) << "\n";
+  if (saysNode) io.out << "Node: " << LunarNodeName(chosen.Node) << "\n";
   return ExitSuccess;
 }
 
 }  // namespace
 
 CommandAction DefineChart(CLI::App& command, Streams io) {
-  auto options = std::make_shared<ChartOptions>();
+  auto options = std::make_shared<ChartCommandOptions>();
   AddBirthOptions(command, options->birth);
   AddSinglePersonOption(command, options->person);
   AddEquinoxOption(command, options->equinox);
+  options->nodeOption = AddNodeOption(command, options->node);
   command.add_flag("--json", options->json, "one JSON object instead of text");
   return [options, io] { return RunChart(*options, io); };
 }

@@ -35,7 +35,7 @@ struct MatchOptions {
   bool json = false;
   std::string batch;
   std::string svg;
-  std::string equinox;
+  std::string equinox, node;
   std::string orbs;
   bool aspects = false;
   std::size_t jobs = DefaultBatchJobs();
@@ -44,6 +44,7 @@ struct MatchOptions {
   CLI::Option* batchOption = nullptr;
   CLI::Option* svgOption = nullptr;
   CLI::Option* equinoxOption = nullptr;
+  CLI::Option* nodeOption = nullptr;
   CLI::Option* orbsOption = nullptr;
 };
 
@@ -61,7 +62,7 @@ const CLI::Option* BesidesBatch(const MatchOptions& options) {
   return nullptr;
 }
 
-void WriteText(std::ostream& out, const AstroMatchResult& match, const std::vector<Aspect>& aspects) {
+void WriteText(std::ostream& out, const AstroMatchResult& match, const std::vector<Aspect>& aspects, bool saysNode) {
   out << "Male:\nUniversal time: " << NumberText(match.MaleUniversalTime) << "\n";
   WritePositions(out, match.Male);
   out << "\nFemale:\nUniversal time: " << NumberText(match.FemaleUniversalTime) << "\n";
@@ -72,20 +73,24 @@ void WriteText(std::ostream& out, const AstroMatchResult& match, const std::vect
       << "P * H: " << match.Score.PH << "\n"
       << "Percentage: " << match.Score.Percentage << "\n"
       << "Comment: " << match.Score.Comment << "\n"
-      << "\nEquinox: " << EquinoxName(match.PositionsEquinox) << "\n\n";
+      << "\nEquinox: " << EquinoxName(match.PositionsEquinox) << "\n";
+  if (saysNode) out << "Node: " << LunarNodeName(match.Node) << "\n";
+  out << "\n";
   WriteAspects(out, aspects);
 }
 
-Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects) {
-  return {{"male", {{"universal_time", match.MaleUniversalTime}, {"positions", PositionsJson(match.Male)}}},
-          {"female", {{"universal_time", match.FemaleUniversalTime}, {"positions", PositionsJson(match.Female)}}},
-          {"power", match.Score.Power},
-          {"harmony", match.Score.Harmony},
-          {"ph", match.Score.PH},
-          {"percentage", match.Score.Percentage},
-          {"comment", match.Score.Comment},
-          {"equinox", EquinoxName(match.PositionsEquinox)},
-          {"aspects", AspectsJson(aspects)}};
+Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects, bool saysNode) {
+  Json json = {{"male", {{"universal_time", match.MaleUniversalTime}, {"positions", PositionsJson(match.Male)}}},
+               {"female", {{"universal_time", match.FemaleUniversalTime}, {"positions", PositionsJson(match.Female)}}},
+               {"power", match.Score.Power},
+               {"harmony", match.Score.Harmony},
+               {"ph", match.Score.PH},
+               {"percentage", match.Score.Percentage},
+               {"comment", match.Score.Comment},
+               {"equinox", EquinoxName(match.PositionsEquinox)}};
+  if (saysNode) json["node"] = LunarNodeName(match.Node);
+  json["aspects"] = AspectsJson(aspects);
+  return json;
 }
 
 // A usage error: `problem`, and where to read more.
@@ -95,7 +100,8 @@ int UsageError(Streams io, std::string_view problem) {
 }
 
 int RunMatch(const MatchOptions& options, Streams io) {
-  const Equinox equinox = ToEquinox(options.equinox);
+  const zentara::ChartOptions chosen{ToEquinox(options.equinox), ToNode(options.node)};
+  const bool saysNode = SaysNode(options.nodeOption, chosen.PositionsEquinox);
   const AspectOrbs orbs = ToOrbs(options.orbs);
   if (options.batchOption->count() > 0) {
     if (const CLI::Option* extra = BesidesBatch(options)) {
@@ -105,8 +111,9 @@ int RunMatch(const MatchOptions& options, Streams io) {
       return UsageError(io, "--orbs sets the orbs of the aspects column, which --batch writes with --aspects");
     }
     return RunMatchBatch(options.batch, io,
-                         {.PositionsEquinox = equinox,
+                         {.Positions = chosen,
                           .EquinoxColumn = options.equinoxOption->count() > 0,
+                          .NodeColumn = options.nodeOption->count() > 0,
                           .AspectsColumn = options.aspects,
                           .Orbs = orbs,
                           .Jobs = options.jobs});
@@ -125,7 +132,7 @@ int RunMatch(const MatchOptions& options, Streams io) {
     io.err << failure->Message << "\n";
     return ExitRefused;
   }
-  const auto match = CalculateAstroMatch(entries, equinox);
+  const auto match = CalculateAstroMatch(entries, chosen);
   if (!match) {  // the option checks let through only entries the form can hold
     io.err << "zentara-cli match: the entries do not make a birth\n";
     return ExitUsage;
@@ -133,16 +140,16 @@ int RunMatch(const MatchOptions& options, Streams io) {
   const std::vector<Aspect> aspects = FindAspects(match->Male, match->Female, orbs);
   // The whole file or nothing: a failed write leaves what was there before.
   if (options.svgOption->count() > 0) {
-    const std::string svg = ChartWheelSvg(match->Male, match->Female, {.Orbs = orbs, .PositionsEquinox = equinox});
+    const std::string svg = ChartWheelSvg(match->Male, match->Female, {.Orbs = orbs, .Positions = chosen});
     if (const auto failure = ReplaceFileContents(options.svg, svg)) {
       io.err << "zentara-cli match: cannot write " << options.svg << ": " << *failure << "\n";
       return ExitFile;
     }
   }
   if (options.json) {
-    io.out << JsonText(MatchJson(*match, aspects)) << "\n";
+    io.out << JsonText(MatchJson(*match, aspects, saysNode)) << "\n";
   } else {
-    WriteText(io.out, *match, aspects);
+    WriteText(io.out, *match, aspects, saysNode);
   }
   return ExitSuccess;
 }
@@ -163,6 +170,7 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
           ->type_name("FILE");
   options->batchOption->excludes(options->people.maleOption)->excludes(options->people.femaleOption);
   options->equinoxOption = AddEquinoxOption(command, options->equinox);
+  options->nodeOption = AddNodeOption(command, options->node);
   options->orbsOption = AddOrbsOption(command, options->orbs);
   command.add_flag("--aspects", options->aspects, "with --batch: add the column aspects");
   options->jobsOption = command.add_option("--jobs", options->jobs,
@@ -178,18 +186,23 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "Text output: \"Male:\", the universal time and the fourteen positions, an empty line, the\n"
       "same for \"Female:\", an empty line, then \"Compatibility Report:\" with Power, Harmony,\n"
       "P * H, Percentage and Comment, one \"Label: value\" line each; an empty line, \"Equinox: \"\n"
-      "and j2000 or date; an empty line, \"Aspects:\" and one aspect a line, closest first, such as\n"
+      "and j2000 or date, and \"Node: \" and mean or true when --node is given or the positions\n"
+      "are of date; an empty line, \"Aspects:\" and one aspect a line, closest first, such as\n"
       "\"Venus trine Mars, 1°12' from exact\" (his point first). --json gives\n"
       "{\"male\":{\"universal_time\":H,\"positions\":[as chart --json]},\"female\":{...},\"power\":N,\n"
-      "\"harmony\":N,\"ph\":N,\"percentage\":N,\"comment\":TEXT,\"equinox\":\"j2000\"|\"date\",\"aspects\":\n"
+      "\"harmony\":N,\"ph\":N,\"percentage\":N,\"comment\":TEXT,\"equinox\":\"j2000\"|\"date\",\n"
+      "[\"node\":\"mean\"|\"true\" as for the text,] \"aspects\":\n"
       "[{\"male\":\"venus\",\"female\":\"mars\",\"kind\":\"trine\",\"angle\":120,\"separation\":\"1°12'\",\"orb\":6},...]}.\n"
       "\n"
       "Aspects: conjunction 0, sextile 60, square 90, trine 120 and opposition 180 degrees between\n"
       "one of his and one of her points (sun ... pluto, n-node, asc, mc), from the positions to the\n"
       "minute. --orbs sets the orbs for the Sun and Moon, the other planets, and the node, Asc and\n"
       "MC (default 8,6,4); a pair takes the larger orb of its two points, and a separation equal to\n"
-      "it counts. --equinox date carries the Sun to Pluto from the equinox of J2000 (the default)\n"
-      "to that of the birth's date; the Moon, nodes, Asc and MC, and so the figures, stay.\n"
+      "it counts. --equinox date gives every point true to the sky at the birth: the apparent\n"
+      "position on the true equinox and ecliptic of its date, as a modern ephemeris gives it; the\n"
+      "Moon then stands up to a few minutes from the default one, so the figures, which read its\n"
+      "whole degrees, may differ. --node true shows the true (osculating) node of the birth's date\n"
+      "in place of the mean node, with either equinox.\n"
       "\n"
       "--svg FILE writes the chart wheel the desktop's \"Save Chart Picture\" saves for the couple: the\n"
       "male chart inside, the female chart outside, the male ascendant on the left, the aspects as\n"
@@ -201,7 +214,8 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "order, and one couple a row. Written: the input columns, then male-sun ... male-mc,\n"
       "female-sun ... female-mc (sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune,\n"
       "pluto, n-node, s-node, asc, mc), power, harmony, ph, percentage, comment; with --equinox also\n"
-      "equinox, and with --aspects also aspects, such as \"venus-trine-mars 1.20; sun-square-moon\n"
+      "equinox, with --node also node, and with --aspects also aspects, such as\n"
+      "\"venus-trine-mars 1.20; sun-square-moon\n"
       "3.05\" (degrees from exact as decimals, closest first). A row that fails is left out and\n"
       "reported on stderr as \"row N (line L): COLUMN: message\" (rows count from the header, row 1,\n"
       "leaving out empty lines; lines are the file's lines); the other rows go on, and the exit\n"

@@ -35,7 +35,7 @@ constexpr std::size_t kRunRows = 128;
 constexpr std::size_t kRunBytes = 1 << 16;
 
 constexpr std::string_view kScoreColumns[] = {"power", "harmony", "ph", "percentage", "comment"};
-constexpr std::string_view kEquinoxColumn = "equinox", kAspectsColumn = "aspects";
+constexpr std::string_view kEquinoxColumn = "equinox", kNodeColumn = "node", kAspectsColumn = "aspects";
 
 struct InputColumn {
   Partner partner;
@@ -157,7 +157,7 @@ class CoupleScorer {
       return;
     }
     // Entries that pass the checks always make a birth.
-    if (!CalculateAstroMatch(entries_, match_, options_.PositionsEquinox)) {
+    if (!CalculateAstroMatch(entries_, match_, options_.Positions)) {
       Refuse(run, place, "the entries do not make a birth");
       return;
     }
@@ -165,15 +165,16 @@ class CoupleScorer {
     WriteRow(run.output, fields, match_);
   }
 
-  // The input fields, both charts and the score, and the equinox and the
-  // aspects when asked for, as one output row.
+  // The input fields, both charts and the score, and the equinox, the node
+  // and the aspects when asked for, as one output row.
   void WriteRow(OutputBlock& block, std::span<const std::string_view> fields, const AstroMatchResult& match) {
     const ChartPositions* charts[] = {&match.Male, &match.Female};
     const std::int32_t numbers[] = {match.Score.Power, match.Score.Harmony, match.Score.PH, match.Score.Percentage};
     constexpr std::size_t kNumberBytes = 11;  // "-2147483648"
-    const std::string_view equinox = EquinoxName(match.PositionsEquinox);
+    const std::string_view equinox = EquinoxName(match.PositionsEquinox), node = LunarNodeName(match.Node);
     std::size_t most = std::size(numbers) * (kNumberBytes + 1) + MaxCsvFieldText(match.Score.Comment.size()) + 1 +
-                       MaxCsvFieldText(equinox.size()) + 1 + MaxAspectListSize(aspects_.size()) + 1;
+                       MaxCsvFieldText(equinox.size()) + 1 + MaxCsvFieldText(node.size()) + 1 +
+                       MaxAspectListSize(aspects_.size()) + 1;
     for (const std::string_view field : fields) most += MaxCsvFieldText(field.size()) + 1;
     for (const ChartPositions* chart : charts) {
       for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
@@ -200,6 +201,10 @@ class CoupleScorer {
     if (options_.EquinoxColumn) {
       *out++ = ',';
       out = WriteCsvField(out, equinox);
+    }
+    if (options_.NodeColumn) {
+      *out++ = ',';
+      out = WriteCsvField(out, node);
     }
     if (options_.AspectsColumn) {
       *out++ = ',';
@@ -320,6 +325,7 @@ class BatchMatcher final : public CsvRecordHandler {
     }
     for (const std::string_view score : kScoreColumns) header.append(score).push_back(',');
     if (options_.EquinoxColumn) header.append(kEquinoxColumn).push_back(',');
+    if (options_.NodeColumn) header.append(kNodeColumn).push_back(',');
     if (options_.AspectsColumn) header.append(kAspectsColumn).push_back(',');
     header.back() = '\n';
     headerRead_ = true;

@@ -14,23 +14,24 @@
 // several runs at once on as many threads as asked for, and written in input
 // order, so memory stays the same however long the input is.
 //
-// Two columns may follow the comment: equinox (j2000 or date, the equinox of
-// the Sun to Pluto) when the equinox was chosen, and aspects, the aspects
-// between the two charts as "venus-trine-mars 1.20; ..." (closest first,
-// separations in decimal degrees), when asked for.
+// Three columns may follow the comment: equinox (j2000 or date) when the
+// equinox was chosen, node (mean or true) when the node was chosen, and
+// aspects, the aspects between the two charts as "venus-trine-mars 1.20; ..."
+// (closest first, separations in decimal degrees), when asked for.
 #pragma once
 #include <cstddef>
 #include <string>
 
-#include "astro/engine/equinox.h"
+#include "astro/engine/chart_options.h"
 #include "astro/match/synastry.h"
 #include "cli/commands.h"
 
 namespace zentara::cli {
 
 struct BatchOptions {
-  Equinox PositionsEquinox = Equinox::J2000;
+  ChartOptions Positions;
   bool EquinoxColumn = false;  // write the column equinox
+  bool NodeColumn = false;     // write the column node
   bool AspectsColumn = false;  // write the column aspects
   AspectOrbs Orbs = DefaultAspectOrbs;
   // Threads that score couples side by side; the output is the same for any

@@ -29,11 +29,23 @@ CLI::Option* AddEquinoxOption(CLI::App& command, std::string& text) {
   text = EquinoxName(Equinox::J2000);
   return command
       .add_option("--equinox", text,
-                  "the Sun to Pluto on the equinox of J2000 (the default) or of the birth's date")
+                  "the Sun to Pluto on the equinox of J2000 (the default), or every point true to the sky "
+                  "at the birth (date)")
       ->type_name("j2000|date")
       ->check(CheckedBy([](std::string_view value) {
         Equinox equinox{};
         return ReadEquinox(value, equinox);
+      }));
+}
+
+CLI::Option* AddNodeOption(CLI::App& command, std::string& text) {
+  text = LunarNodeName(LunarNode::Mean);
+  return command
+      .add_option("--node", text, "the lunar node shown: the mean node (the default) or the true (osculating) node")
+      ->type_name("mean|true")
+      ->check(CheckedBy([](std::string_view value) -> Problem {
+        if (ReadLunarNodeName(value)) return std::nullopt;
+        return "must be mean or true, not '" + std::string(value) + "'";
       }));
 }
 
@@ -52,5 +64,11 @@ CLI::Option* AddOrbsOption(CLI::App& command, std::string& text) {
 Equinox ToEquinox(std::string_view text) { return ReadEquinoxName(text).value_or(Equinox::J2000); }
 
 AspectOrbs ToOrbs(std::string_view text) { return ReadAspectOrbs(text).value_or(DefaultAspectOrbs); }
+
+LunarNode ToNode(std::string_view text) { return ReadLunarNodeName(text).value_or(LunarNode::Mean); }
+
+bool SaysNode(const CLI::Option* nodeOption, Equinox equinox) {
+  return equinox == Equinox::OfDate || (nodeOption != nullptr && nodeOption->count() > 0);
+}
 
 }  // namespace zentara::cli

@@ -1,9 +1,10 @@
 // The options of chart and match that choose how positions are given and which
-// aspects count: --equinox j2000|date and --orbs LUMINARIES,PLANETS,POINTS.
+// aspects count: --equinox j2000|date, --node mean|true and --orbs
+// LUMINARIES,PLANETS,POINTS.
 #pragma once
 #include <string>
 
-#include "astro/engine/equinox.h"
+#include "astro/engine/chart_options.h"
 #include "astro/match/synastry.h"
 #include "cli/birth_options.h"
 
@@ -24,11 +25,20 @@ Problem ReadOrbs(std::string_view text, AspectOrbs& orbs);
 // (left as "j2000" when the option is not given).
 CLI::Option* AddEquinoxOption(CLI::App& command, std::string& text);
 
+// Adds --node the same way (left as "mean" when not given).
+CLI::Option* AddNodeOption(CLI::App& command, std::string& text);
+
 // Adds --orbs the same way (left as "8,6,4" when not given).
 CLI::Option* AddOrbsOption(CLI::App& command, std::string& text);
 
 // The values of texts those options have checked.
 Equinox ToEquinox(std::string_view text);
+LunarNode ToNode(std::string_view text);
 AspectOrbs ToOrbs(std::string_view text);
+
+// Whether the output says which node it shows: when the node was chosen, or
+// the positions are of date. A plain chart or match, whose node has always
+// been the mean one, keeps its output as it always was.
+bool SaysNode(const CLI::Option* nodeOption, Equinox equinox);
 
 }  // namespace zentara::cli

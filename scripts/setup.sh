@@ -38,7 +38,7 @@ packages=(
   desktop-file-utils appstream       # check the desktop entry and the AppStream metainfo
   bash-completion                    # loads zentara-cli's completion; the tests load it as a shell does
   optipng                            # shrinks the README's pictures (scripts/screenshots.sh)
-  liberfa-dev pkgconf                # ERFA: the reference positions of the precession test (a test only)
+  liberfa-dev pkgconf                # ERFA (IAU SOFA in C): the positions true to the sky (--equinox date)
 )
 
 # Commands that may come from elsewhere than Debian (npm with a Node.js of its

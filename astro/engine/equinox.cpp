@@ -3,15 +3,14 @@
 namespace zentara {
 namespace {
 
-// One row an equinox: its name and the two halves of its statement.
+// One row an equinox: its name.
 struct EquinoxTexts {
   Equinox Which;
   std::string_view Name;
-  EquinoxStatementLines Statement;
 };
 constexpr EquinoxTexts Texts[] = {
-    {Equinox::J2000, "j2000", {"Sun to Pluto on the", "equinox of J2000"}},
-    {Equinox::OfDate, "date", {"Positions on the", "equinox of date"}},
+    {Equinox::J2000, "j2000"},
+    {Equinox::OfDate, "date"},
 };
 
 const EquinoxTexts& TextsOf(Equinox equinox) { return Texts[equinox == Equinox::J2000 ? 0 : 1]; }
@@ -26,12 +25,5 @@ std::optional<Equinox> ReadEquinoxName(std::string_view name) {
   }
   return std::nullopt;
 }
-
-std::string EquinoxStatement(Equinox equinox) {
-  const EquinoxStatementLines& halves = TextsOf(equinox).Statement;
-  return std::string(halves.First) + " " + std::string(halves.Second);
-}
-
-EquinoxStatementLines EquinoxStatementHalves(Equinox equinox) { return TextsOf(equinox).Statement; }
 
 }  // namespace zentara

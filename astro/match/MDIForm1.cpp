@@ -1,6 +1,7 @@
 #include "astro/match/MDIForm1.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QEvent>
 #include <QWindowStateChangeEvent>
 #include <QtMath>
@@ -131,7 +132,16 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   file->addSeparator();
   QAction* mnuEquinoxOfDate = shell::NamedMenuEntry(file, "mnuEquinoxOfDate", "Positions on the Equinox of &Date");
   mnuEquinoxOfDate->setCheckable(true);
-  mnuEquinoxOfDate->setChecked(report->ShownEquinox() == zentara::Equinox::OfDate);
+  mnuEquinoxOfDate->setChecked(report->ShownOptions().PositionsEquinox == zentara::Equinox::OfDate);
+  // The node shown, one of two.
+  auto* nodes = new QActionGroup(this);
+  QAction* mnuMeanNode = shell::NamedMenuEntry(file, "mnuMeanNode", "&Mean Node");
+  QAction* mnuTrueNode = shell::NamedMenuEntry(file, "mnuTrueNode", "&True Node");
+  for (QAction* node : {mnuMeanNode, mnuTrueNode}) {
+    node->setCheckable(true);
+    nodes->addAction(node);
+  }
+  (report->ShownOptions().Node == zentara::LunarNode::True ? mnuTrueNode : mnuMeanNode)->setChecked(true);
   QAction* mnuAspectOrbs = shell::NamedMenuEntry(file, "mnuAspectOrbs", "Aspect &Orbs...");
   file->addSeparator();
   QAction* mnuBack = shell::NamedMenuEntry(file, "mnuBack", "&Back");
@@ -156,6 +166,8 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   connect(mnuChartWheel, &QAction::triggered, this, &MDIForm1::mnuChartWheel_Click);
   connect(mnuAspects, &QAction::triggered, this, &MDIForm1::mnuAspects_Click);
   connect(mnuEquinoxOfDate, &QAction::triggered, this, &MDIForm1::mnuEquinoxOfDate_Click);
+  connect(mnuMeanNode, &QAction::triggered, this, [this] { UseNode(zentara::LunarNode::Mean); });
+  connect(mnuTrueNode, &QAction::triggered, this, [this] { UseNode(zentara::LunarNode::True); });
   connect(mnuAspectOrbs, &QAction::triggered, this, &MDIForm1::mnuAspectOrbs_Click);
 
   // Both windows in view on opening: the frame as large as the screen lets
@@ -253,7 +265,7 @@ void MDIForm1::mnuSavePicture_Click() {
   const zentara::AstroEntries& entries = report_->Entries();
   SaveChartPicture(this, report_->ShownPositions(zentara::Partner::Male),
                    report_->ShownPositions(zentara::Partner::Female),
-                   {.Orbs = orbs_, .PositionsEquinox = report_->ShownEquinox()},
+                   {.Orbs = orbs_, .Positions = report_->ShownOptions()},
                    zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Chart Wheel", ""));
 }
 
@@ -278,10 +290,23 @@ void MDIForm1::BringWheelWindowForward(QWidget* tab) {
 
 void MDIForm1::mnuEquinoxOfDate_Click(bool ofDate) {
   if (!report_) return;
-  const zentara::Equinox equinox = ofDate ? zentara::Equinox::OfDate : zentara::Equinox::J2000;
-  StoreEquinox(equinox);
+  zentara::ChartOptions options = report_->ShownOptions();
+  options.PositionsEquinox = ofDate ? zentara::Equinox::OfDate : zentara::Equinox::J2000;
+  StoreEquinox(options.PositionsEquinox);
+  ShowMatchWith(options);
+}
+
+void MDIForm1::UseNode(zentara::LunarNode node) {
+  if (!report_) return;
+  zentara::ChartOptions options = report_->ShownOptions();
+  options.Node = node;
+  StoreNode(node);
+  ShowMatchWith(options);
+}
+
+void MDIForm1::ShowMatchWith(const zentara::ChartOptions& options) {
   // The report's entries passed the form's checks, so they always make a match.
-  if (const auto match = zentara::CalculateAstroMatch(report_->Entries(), equinox)) report_->Fill(*match);
+  if (const auto match = zentara::CalculateAstroMatch(report_->Entries(), options)) report_->Fill(*match);
   ShowWheelAndAspects();
 }
 
@@ -301,7 +326,7 @@ void MDIForm1::ShowWheelAndAspects() {
   if (!report_) return;
   wheel_->setWheel(zentara::LayoutChartWheel(report_->ShownPositions(zentara::Partner::Male),
                                              report_->ShownPositions(zentara::Partner::Female),
-                                             {.Orbs = orbs_, .PositionsEquinox = report_->ShownEquinox()}));
+                                             {.Orbs = orbs_, .Positions = report_->ShownOptions()}));
   aspects_->setAspects(wheel_->wheel().Aspects);
 }
 

@@ -11,6 +11,7 @@
 #pragma once
 #include <QPointer>
 
+#include "astro/engine/chart_options.h"
 #include "astro/match/synastry.h"
 #include "astro/match/report_layout.h"
 #include "shell/form.h"
@@ -85,6 +86,10 @@ class MDIForm1 : public shell::Form {
   void BringWheelWindowForward(QWidget* tab);
   // The wheel and the aspects of the positions the report shows, at the orbs chosen.
   void ShowWheelAndAspects();
+  // The report, wheel and aspects made again with these options; with the
+  // node chosen (which is remembered).
+  void ShowMatchWith(const zentara::ChartOptions& options);
+  void UseNode(zentara::LunarNode node);
   void UseOrbs(const zentara::AspectOrbs& orbs);
 
   QPointer<frmReport> report_;

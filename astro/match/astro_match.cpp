@@ -11,29 +11,33 @@
 namespace zentara {
 
 const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale, double* universalTime,
-                                            Equinox equinox) {
+                                            const ChartOptions& options) {
   namespace planets = modPlanetPosition_Western;
   const planets::ChartAngles angles = planets::CalculateAngles(birth);
   if (universalTime != nullptr) *universalTime = angles.BirthUniversalTime;
+  if (options.PositionsEquinox == Equinox::OfDate) {
+    return planets::CalculateChartOfDate(birth, angles.BirthUniversalTime, isMale, options.Node);
+  }
   const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
-  return planets::CalculateChart(birth, angles, moon, isMale, equinox);
+  return planets::CalculateChart(birth, angles, moon, isMale, options.Node);
 }
 
-std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries, Equinox equinox) {
+std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries, const ChartOptions& options) {
   AstroMatchResult result;
-  if (!CalculateAstroMatch(entries, result, equinox)) return std::nullopt;
+  if (!CalculateAstroMatch(entries, result, options)) return std::nullopt;
   return result;
 }
 
-bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result, Equinox equinox) {
+bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result, const ChartOptions& options) {
   const TimeZoneTable zones = LoadTimeZoneTable();
-  result.PositionsEquinox = equinox;
+  result.PositionsEquinox = options.PositionsEquinox;
+  result.Node = options.Node;
   const auto male = BirthMomentFromEntries(entries.Male, zones);
   if (!male) return false;
-  result.Male = CalculatePartnerChart(*male, true, &result.MaleUniversalTime, equinox);
+  result.Male = CalculatePartnerChart(*male, true, &result.MaleUniversalTime, options);
   const auto female = BirthMomentFromEntries(entries.Female, zones);
   if (!female) return false;
-  result.Female = CalculatePartnerChart(*female, false, &result.FemaleUniversalTime, equinox);
+  result.Female = CalculatePartnerChart(*female, false, &result.FemaleUniversalTime, options);
   result.Score = ScoreCompatibility(result.Male, result.Female);
   return true;
 }

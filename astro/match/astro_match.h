@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "astro/engine/birth_moment.h"
-#include "astro/engine/equinox.h"
+#include "astro/engine/chart_options.h"
 #include "astro/match/astro_entries.h"
 #include "astro/match/compatibility_score.h"
 
@@ -18,32 +18,34 @@ struct AstroMatchResult {
   // to the local calendar date.
   double MaleUniversalTime = 0;
   double FemaleUniversalTime = 0;
-  // The equinox the Sun to Pluto of both charts are measured from.
+  // The equinox of both charts' positions, and their lunar node.
   Equinox PositionsEquinox = Equinox::J2000;
+  LunarNode Node = LunarNode::Mean;
+  ChartOptions Options() const { return {PositionsEquinox, Node}; }
 };
 
 // One partner's chart, in the engines' fixed order: the angles, the Moon, then
-// the Sun, planets and nodes. `isMale` chooses which of the two process-wide
-// tables is written (chart_table.h); that table is returned. When given,
-// `universalTime` receives the universal time of birth the angles used.
-// `equinox` is the equinox of the Sun to Pluto (equinox.h).
+// the Sun, planets and nodes; or, on the equinox of date, every point true to
+// the sky at the universal time of birth the angles give. `isMale` chooses
+// which of the two process-wide tables is written (chart_table.h); that table
+// is returned. When given, `universalTime` receives the universal time of
+// birth the angles used.
 const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale,
-                                            double* universalTime = nullptr,
-                                            Equinox equinox = Equinox::J2000);
+                                            double* universalTime = nullptr, const ChartOptions& options = {});
 
 // Builds the time-zone table, turns the male entries into a BirthMoment and
 // computes the male chart, does the same for the female partner, and scores
 // the two Moons. Nothing when an entry cannot be turned into a BirthMoment
 // (see BirthMomentFromEntries); entries that pass CheckAstroEntries on the form
-// always can. Run the checks first: the dates are not checked here. The Moons,
-// and so the score, are the same whichever the equinox.
-std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries,
-                                                    Equinox equinox = Equinox::J2000);
+// always can. Run the checks first: the dates are not checked here. The score
+// reads the two Moons as the options give them: the Moons of date true to the
+// sky may stand up to a few minutes from the default ones, and so score
+// differently when near a whole degree.
+std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries, const ChartOptions& options = {});
 
 // The same into `result`, whose texts keep their storage from one call to the
 // next (for matching many couples in a row); false, with `result` partly
 // written, when an entry cannot be turned into a BirthMoment.
-bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result,
-                         Equinox equinox = Equinox::J2000);
+bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result, const ChartOptions& options = {});
 
 }  // namespace zentara

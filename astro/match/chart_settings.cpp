@@ -10,6 +10,7 @@ namespace {
 // the orbs as "8,6,4".
 constexpr auto kSection = "Settings";
 constexpr auto kEquinoxName = "PositionsEquinox";
+constexpr auto kNodeName = "LunarNode";  // "mean" or "true"
 constexpr auto kOrbsName = "AspectOrbs";
 
 std::string Read(const char* name) {
@@ -31,6 +32,14 @@ zentara::Equinox StoredEquinox() {
 }
 
 void StoreEquinox(zentara::Equinox equinox) { Write(kEquinoxName, zentara::EquinoxName(equinox)); }
+
+zentara::LunarNode StoredNode() {
+  return zentara::ReadLunarNodeName(Read(kNodeName)).value_or(zentara::LunarNode::Mean);
+}
+
+void StoreNode(zentara::LunarNode node) { Write(kNodeName, zentara::LunarNodeName(node)); }
+
+zentara::ChartOptions StoredChartOptions() { return {StoredEquinox(), StoredNode()}; }
 
 zentara::AspectOrbs StoredOrbs() {
   return zentara::ReadAspectOrbs(Read(kOrbsName)).value_or(zentara::DefaultAspectOrbs);

@@ -1,8 +1,8 @@
 // The report frame's two remembered choices, kept in the per-user settings
-// store: whether positions are given on the equinox of date, and the orbs of
-// the aspects between the partners' charts.
+// store: whether positions are given on the equinox of date, which lunar node
+// is shown, and the orbs of the aspects between the partners' charts.
 #pragma once
-#include "astro/engine/equinox.h"
+#include "astro/engine/chart_options.h"
 #include "astro/match/synastry.h"
 
 namespace astro {
@@ -10,6 +10,13 @@ namespace astro {
 // The stored choice; J2000 when none is stored or it cannot be read.
 zentara::Equinox StoredEquinox();
 void StoreEquinox(zentara::Equinox equinox);
+
+// The stored node; the mean node when none is stored or it cannot be read.
+zentara::LunarNode StoredNode();
+void StoreNode(zentara::LunarNode node);
+
+// Both, as a match is computed with them.
+zentara::ChartOptions StoredChartOptions();
 
 // The stored orbs; the defaults (8, 6 and 4 degrees) when none are stored or
 // they cannot be read.

@@ -238,7 +238,7 @@ ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& fe
   wheel.Male = RingPoints(male, wheel.Ascendant, MaleRing);
   wheel.Female = RingPoints(female, wheel.Ascendant, FemaleRing);
   wheel.Aspects = FindAspects(male, female, options.Orbs);
-  wheel.PositionsEquinox = options.PositionsEquinox;
+  wheel.Positions = options.Positions;
   return wheel;
 }
 

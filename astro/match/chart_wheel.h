@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "astro/engine/birth_moment.h"
-#include "astro/engine/equinox.h"
+#include "astro/engine/chart_options.h"
 #include "astro/match/synastry.h"
 
 namespace zentara {
@@ -97,15 +97,15 @@ struct ChartWheel {
   std::vector<WheelPoint> Male, Female;
   // The aspects between the two charts, closest first, drawn across the centre.
   std::vector<Aspect> Aspects;
-  // What the positions are measured from, as the wheel states it.
-  Equinox PositionsEquinox = Equinox::J2000;
+  // What the positions are, as the wheel states it.
+  ChartOptions Positions;
 };
 
-// What a wheel shows besides the two charts: the orbs of its aspects and the
-// equinox it states.
+// What a wheel shows besides the two charts: the orbs of its aspects and what
+// it states of the positions (their equinox and node).
 struct WheelOptions {
   AspectOrbs Orbs = DefaultAspectOrbs;
-  Equinox PositionsEquinox = Equinox::J2000;
+  ChartOptions Positions;
 };
 
 // The wheel of both charts, read from the slot texts the report shows.

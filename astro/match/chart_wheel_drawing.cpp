@@ -212,9 +212,8 @@ WheelDrawing DrawChartWheel(const ChartWheel& wheel, double side) {
   canvas.textAt(side * 0.12, side * 0.04, "Inner: Male", LegendSize, MaleInk);
   canvas.textAt(side * 0.88, side * 0.04, "Outer: Female", LegendSize, FemaleInk);
   CornerTexts(canvas, side, KeyCentre, AspectKeyLines());
-  const EquinoxStatementLines statement = EquinoxStatementHalves(wheel.PositionsEquinox);
-  CornerTexts(canvas, side, StatementCentre,
-              {{std::string(statement.First), Ink}, {std::string(statement.Second), Ink}});
+  const PositionsStatementLines statement = PositionsStatementHalves(wheel.Positions);
+  CornerTexts(canvas, side, StatementCentre, {{statement.First, Ink}, {statement.Second, Ink}});
   return canvas.take();
 }
 

@@ -391,7 +391,7 @@ void frmMatch::cmdCalculate_Click() {
   if (!ValidateAstroEntries()) return;
   const zentara::AstroEntries entries = Entries();
   // Entries that pass the checks, in boxes that hold only digits, always convert.
-  const auto match = zentara::CalculateAstroMatch(entries, StoredEquinox());
+  const auto match = zentara::CalculateAstroMatch(entries, StoredChartOptions());
   if (!match) return;
   auto* report = new frmReport(entries);
   report->Fill(*match);

@@ -178,7 +178,7 @@ frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
   charts->addWidget(ChartFrame(natal, "Female:", "lblPlanetPosition_Female", lblPlanetPosition_Female_));
   natalLayout->addLayout(charts);
   lblEquinox_ = ValueLabel(natal, "lblEquinox");
-  lblEquinox_->setText(shell::ToQt(zentara::EquinoxStatement(shownEquinox_)));
+  lblEquinox_->setText(shell::ToQt(zentara::PositionsStatement(shown_)));
   natalLayout->addWidget(lblEquinox_);
   layout->addWidget(natal);
 
@@ -231,8 +231,8 @@ void frmReport::Fill(const zentara::AstroMatchResult& match) {
   lblPH_->setText(QString::number(match.Score.PH));
   lblPercentage_->setText(QString::number(match.Score.Percentage));
   lblComment_->setText(shell::ToQt(match.Score.Comment));
-  shownEquinox_ = match.PositionsEquinox;
-  lblEquinox_->setText(shell::ToQt(zentara::EquinoxStatement(shownEquinox_)));
+  shown_ = match.Options();
+  lblEquinox_->setText(shell::ToQt(zentara::PositionsStatement(shown_)));
 }
 
 zentara::ChartPositions frmReport::ShownPositions(zentara::Partner partner) const {

@@ -27,8 +27,8 @@ class frmReport : public shell::Form {
 
   // The slot texts a partner's chart rows show now.
   zentara::ChartPositions ShownPositions(zentara::Partner partner) const;
-  // The equinox of the positions shown now.
-  zentara::Equinox ShownEquinox() const { return shownEquinox_; }
+  // What the positions shown now are: their equinox and node.
+  const zentara::ChartOptions& ShownOptions() const { return shown_; }
   // The entries the report was made from.
   const zentara::AstroEntries& Entries() const { return entries_; }
 
@@ -55,7 +55,7 @@ class frmReport : public shell::Form {
   QScrollArea* view_;
   QScrollBar* VScroll1_;
   zentara::AstroEntries entries_;
-  zentara::Equinox shownEquinox_ = zentara::Equinox::J2000;
+  zentara::ChartOptions shown_;
 };
 
 }  // namespace astro

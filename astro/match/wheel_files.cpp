@@ -94,7 +94,7 @@ void PaintAspectsPage(QPainter& painter, const zentara::ChartWheel& wheel, const
     write(shell::ToQt(key.Text), QColor(key.Ink.Red, key.Ink.Green, key.Ink.Blue));
   }
   y += line / 2;
-  write(shell::ToQt(zentara::EquinoxStatement(wheel.PositionsEquinox)), Qt::black);
+  write(shell::ToQt(zentara::PositionsStatement(wheel.Positions)), Qt::black);
 }
 
 // The lines over the wheel, each wrapped to the page's width, in the wheel's

@@ -50,21 +50,23 @@ check "negative longitude" 2 "" "" "$cli" chart --date 1975-08-15 --time 14:30 -
 check "longitude missing" 2 "" "" "$cli" chart --date 1975-08-15 --time 14:30 --zone 34 --lat 28N36
 check "three-digit boxes pass" 0 "-" "" "$cli" chart --date 1975-08-15 --time 0:00 --zone 0 --lat 999S999 --lon 999W999
 
-# --equinox: j2000 is what the chart has always given; on the equinox of date a
-# birth of 1901 has the Sun to Pluto 1° 22.97' further back, the rest the same.
+# --equinox: j2000 is what the chart has always given; of date, a birth of
+# 1901 has every point true to the sky (Swiss Ephemeris gives the Sun at
+# 279.9092 degrees, Mercury at 267.6794 and the Moon at 48.3162), and the node
+# it shows is said.
 check "--equinox j2000" 0 "$data/chart_1975_08_15.txt" "" "$cli" chart "${worked[@]}" --equinox j2000
 greenwich=(--date 1901-01-01 --time 0:00 --zone 29 --lat 51N29 --lon 0W00)
-j2000=$("$cli" chart "${greenwich[@]}")
 of_date=$("$cli" chart "${greenwich[@]}" --equinox date)
-expected="Sun: 09 Cap 54|Mercury: 27 Sag 41|Equinox: date"  # 11 Cap 17 and 29 Sag 04 on the equinox of J2000
-actual=$(grep -e '^Sun:' -e '^Mercury:' -e '^Equinox:' <<<"$of_date" | paste -sd'|')
-if [ "$actual" = "$expected" ] && [ "$(grep -c '^Equinox: j2000$' <<<"$j2000")" = 1 ] &&
-   [ "$(diff <(echo "$j2000") <(echo "$of_date") | grep -c '^>')" = 10 ]; then passes=$((passes + 1)); else
-  echo "--equinox date in 1901: '$actual', expected '$expected', and nine positions and the equinox changed:"
-  diff <(echo "$j2000") <(echo "$of_date"); failures=$((failures + 1)); fi
+expected="Sun: 09 Cap 54|Moon: 18 Tau 19|Mercury: 27 Sag 40|Equinox: date|Node: mean"
+same "--equinox date in 1901" "$expected" "$(grep -e '^Sun:' -e '^Moon:' -e '^Mercury:' -e '^Equinox:' -e '^Node:' <<<"$of_date" | paste -sd'|')"
 json=$("$cli" chart "${greenwich[@]}" --equinox date --json)
-if [[ $json == *'"text":"09 Cap 54"'*'"equinox":"date"}' ]]; then passes=$((passes + 1)); else
+if [[ $json == *'"text":"09 Cap 54"'*'"equinox":"date","node":"mean"}' ]]; then passes=$((passes + 1)); else
   echo "--equinox date --json: $json"; failures=$((failures + 1)); fi
+# --node true: the osculating node of the date, with either equinox.
+same "--node true" "N Node: 27 Sco 04|S Node: 27 Tau 04|Node: true" \
+  "$("$cli" chart "${worked[@]}" --node true | grep -e 'Node:' | paste -sd'|')"
+check "--node of another name" 2 "" "zentara-cli chart: --node: must be mean or true, not 'lunar'" \
+  "$cli" chart "${worked[@]}" --node lunar
 check "--equinox of another name" 2 "" "zentara-cli chart: --equinox: must be j2000 or date, not 'sky'" \
   "$cli" chart "${worked[@]}" --equinox sky
 

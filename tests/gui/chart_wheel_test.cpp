@@ -331,23 +331,42 @@ class ChartWheelTest : public QObject {
     entry->trigger();
     QVERIFY(entry->isChecked());
     QCOMPARE(setting("PositionsEquinox"), QStringLiteral("date"));
-    // 1975 and 1978: the Sun to Pluto 21' to 19' back; the Moon, the angles and the figures stay.
+    // 1975 and 1978 true to the sky: the Sun to Pluto 21' to 19' back, the
+    // Moon a minute on; its whole degrees, and so the figures, stay.
     QCOMPARE(QStringList({row("lblPlanetPosition_Male", 0), row("lblPlanetPosition_Male", 1),
                           row("lblPlanetPosition_Female", 0), row("lblPlanetPosition_Female", 12),
                           Child<QLabel>(report_, "lblPower")->text(), Child<QLabel>(report_, "lblEquinox")->text()}),
-             QStringList({"21 Leo 55", "07 Sag 42", "21 Aqu 19", "15 Cap 07", power,
-                          "Positions on the equinox of date"}));
+             QStringList({"21 Leo 55", "07 Sag 43", "21 Aqu 19", "15 Cap 07", power,
+                          "Positions of date, true to the sky; scores use these positions"}));
     const zentara::ChartWheel& wheel = frame_->wheel()->wheel();
-    QCOMPARE(wheel.PositionsEquinox, zentara::Equinox::OfDate);
+    QCOMPARE(wheel.Positions.PositionsEquinox, zentara::Equinox::OfDate);
     QCOMPARE(wheel.Male[zentara::SunSlot].Position.Minutes, 55);
     QCOMPARE(frame_->aspects()->gridView()->grid().Cells, zentara::ArrangeAspectGrid(wheel.Aspects).Cells);
     // Saved pictures follow: the SVG states the equinox of date.
     fake_->fileNames = {path("wheel.svg")};
     trigger("mnuSavePicture");
-    QVERIFY(FileBytes(path("wheel.svg")).contains(">equinox of date</text>"));
+    QVERIFY(FileBytes(path("wheel.svg")).contains(">scores use these positions</text>"));
     entry->trigger();
     QCOMPARE(setting("PositionsEquinox"), QStringLiteral("j2000"));
     QCOMPARE(row("lblPlanetPosition_Male", 0), QStringLiteral("22 Leo 15"));
+  }
+
+  void theTrueNodeIsChosenFromTheMenuAndRemembered() {
+    QAction* mean = frame_->findChild<QAction*>("mnuMeanNode");
+    QAction* truth = frame_->findChild<QAction*>("mnuTrueNode");
+    QVERIFY(mean && truth && mean->isChecked() && !truth->isChecked());
+    QCOMPARE(row("lblPlanetPosition_Male", 10), QStringLiteral("25 Sco 40"));  // the mean node, as ever
+    truth->trigger();
+    QVERIFY(truth->isChecked() && !mean->isChecked());
+    QCOMPARE(setting("LunarNode"), QStringLiteral("true"));
+    // The osculating node of 15 August 1975 (237.0688 degrees in Swiss
+    // Ephemeris), and its opposite.
+    QCOMPARE(QStringList({row("lblPlanetPosition_Male", 10), row("lblPlanetPosition_Male", 11),
+                          Child<QLabel>(report_, "lblEquinox")->text()}),
+             QStringList({"27 Sco 04", "27 Tau 04", "Sun to Pluto on the equinox of J2000; true node"}));
+    mean->trigger();
+    QCOMPARE(setting("LunarNode"), QStringLiteral("mean"));
+    QCOMPARE(row("lblPlanetPosition_Male", 10), QStringLiteral("25 Sco 40"));
   }
 
   void theOrbsBoxChangesTheAspectsAndIsRemembered() {

@@ -262,7 +262,7 @@ class FrmMatchTest : public QObject {
     QVERIFY(frame);
     QCOMPARE(QStringList({shell::ArrayMember<QLabel>(frame->report(), "lblPlanetPosition_Male", 0)->text(),
                           Child<QLabel>(frame->report(), "lblEquinox")->text()}),
-             QStringList({"21 Leo 55", "Positions on the equinox of date"}));
+             QStringList({"21 Leo 55", "Positions of date, true to the sky; scores use these positions"}));
     QVERIFY(frame->findChild<QAction*>("mnuEquinoxOfDate")->isChecked());
   }
 

@@ -4,8 +4,8 @@
 #include "astro/engine/planets/lunar_nodes.h"
 #include "astro/engine/planets/planet_elements.h"
 #include "astro/engine/planets/planet_longitude.h"
-#include "astro/engine/planets/precession.h"
 #include "astro/engine/planets/zodiac_text.h"
+#include "astro/engine/sky/sky_positions.h"
 
 namespace zentara::modPlanetPosition_Western {
 
@@ -36,22 +36,35 @@ double ChartDayNumber(const BirthMoment& birth, double birthUniversalTime) {
 }
 
 const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles& angles,
-                                     std::string_view moonPositionText, bool isMale, Equinox equinox) {
+                                     std::string_view moonPositionText, bool isMale, LunarNode node) {
   const double d = ChartDayNumber(birth, angles.BirthUniversalTime);
-  const double rahu = NorthNodeLongitude(d);
-  const double ketu = SouthNodeLongitude(rahu);
+  double rahu = NorthNodeLongitude(d), ketu = 0;
+  if (node == LunarNode::True) {
+    rahu = sky::TrueNodeOfDate(sky::MomentOfBirth(birth, angles.BirthUniversalTime).julianDayUt);
+    ketu = rahu < 180 ? rahu + 180 : rahu - 180;
+  } else {
+    ketu = SouthNodeLongitude(rahu);
+  }
 
   ChartPositions& chart = isMale ? maleChart : femaleChart;
   for (const PlanetSlot& planet : PlanetSlots) {
-    double longitude = PlanetLongitude(planet.Body, d);
-    if (equinox == Equinox::OfDate) longitude = PrecessToDate(longitude, d);
-    chart[planet.Slot] = FormatSlotText(FormatZodiacPosition(longitude));
+    chart[planet.Slot] = FormatSlotText(FormatZodiacPosition(PlanetLongitude(planet.Body, d)));
   }
   chart[MoonSlot] = FormatSlotText(moonPositionText);
   chart[NorthNodeSlot] = FormatSlotText(FormatZodiacPosition(rahu));
   chart[SouthNodeSlot] = FormatSlotText(FormatZodiacPosition(ketu));
   chart[AscendantSlot] = FormatSlotText(angles.AscendantText);
   chart[MidheavenSlot] = FormatSlotText(angles.MidheavenText);
+  return chart;
+}
+
+const ChartPositions& CalculateChartOfDate(const BirthMoment& birth, double birthUniversalTime, bool isMale,
+                                           LunarNode node) {
+  const sky::SkyChart sky = sky::ComputeSkyChart(sky::MomentOfBirth(birth, birthUniversalTime), node);
+  ChartPositions& chart = isMale ? maleChart : femaleChart;
+  for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
+    chart[slot] = FormatSlotText(FormatZodiacPosition(sky.longitudes[slot]));
+  }
   return chart;
 }
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "astro/engine/birth_moment.h"
-#include "astro/engine/equinox.h"
+#include "astro/engine/lunar_node.h"
 #include "astro/engine/planets/chart_angles.h"
 
 namespace zentara::modPlanetPosition_Western {
@@ -23,12 +23,18 @@ double ChartDayNumber(const BirthMoment& birth, double birthUniversalTime);
 // slot 0 the Sun, 1 the Moon (from `moonPositionText`, the lunar engine's
 // zodiac position text for the same birth), 2 to 9 Mercury to Pluto, 10 Rahu,
 // 11 Ketu, 12 the ascendant and 13 the midheaven (from `angles`, the result of
-// CalculateAngles for the same birth). Slot 14 is never written. With
-// Equinox::OfDate the Sun to Pluto are precessed to the birth's date
-// (precession.h); the other slots are the same either way.
+// CalculateAngles for the same birth). Slot 14 is never written. With the
+// true node, Rahu and Ketu are the true node of the birth's date and its
+// opposite (sky/sky_positions.h) instead of the mean node.
 const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles& angles,
                                      std::string_view moonPositionText, bool isMale,
-                                     Equinox equinox = Equinox::J2000);
+                                     LunarNode node = LunarNode::Mean);
+
+// The same table with every point true to the sky at the birth: the apparent
+// positions of date of sky/sky_positions.h, at the universal time of birth
+// CalculateAngles found, the ascendant the point rising in the east.
+const ChartPositions& CalculateChartOfDate(const BirthMoment& birth, double birthUniversalTime, bool isMale,
+                                           LunarNode node = LunarNode::Mean);
 
 // The two process-wide tables, as the last CalculateChart calls left them
 // (empty texts before the first).
