@@ -10,9 +10,10 @@
 # per second, CPU time per couple against two PartnerChart runs, and the peak
 # resident memory (GNU time's "Maximum resident set size"), all on one thread
 # (--jobs 1); then runs it again with --aspects and reports its CPU time per
-# couple against the plain batch's; and then on every core (--jobs, the
-# default) and reports its couples per second against one job's and its peak
-# memory.
+# couple against the plain batch's; with --equinox date (every position true
+# to the sky) and reports its CPU time per couple beside the default's; and
+# then on every core (--jobs, the default) and reports its couples per second
+# against one job's and its peak memory.
 set -euo pipefail
 
 build=${1:-build}
@@ -93,6 +94,7 @@ cpu_per_couple() {
 }
 
 aspect_lines=()
+date_lines=()
 jobs_lines=()
 cores=$(nproc)
 for rows in "${sizes[@]}"; do
@@ -114,6 +116,10 @@ for rows in "${sizes[@]}"; do
   aspects_ns=$(cpu_per_couple "$rows")
   aspect_lines+=("$(awk -v rows="$rows" -v plain="$plain_ns" -v aspects="$aspects_ns" \
     'BEGIN { printf "%10d %16d %18d %8.2f", rows, plain, aspects, aspects / plain }')")
+  run_batch --equinox date --jobs 1
+  date_ns=$(cpu_per_couple "$rows")
+  date_lines+=("$(awk -v rows="$rows" -v plain="$plain_ns" -v date="$date_ns" \
+    'BEGIN { printf "%10d %16d %18d %8.2f", rows, plain, date, date / plain }')")
   run_batch
   every_wall=$(wall_seconds)
   every_rss=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
@@ -125,6 +131,10 @@ echo
 printf '%10s %16s %18s %8s\n' rows "CPU ns/couple" "with --aspects" ratio
 printf '%s\n' "${aspect_lines[@]}"
 echo "ratio: CPU time per couple with --aspects over without (target: at most 1.15)"
+echo
+printf '%10s %16s %18s %8s\n' rows "CPU ns/couple" "--equinox date" ratio
+printf '%s\n' "${date_lines[@]}"
+echo "ratio: CPU time per couple with every position true to the sky over the default's"
 echo
 printf '%10s %16s %18s %8s %14s\n' rows "couples/s, 1 job" "couples/s, $cores jobs" ratio "peak RSS KiB"
 printf '%s\n' "${jobs_lines[@]}"
