@@ -20,7 +20,7 @@ version=$("$build/bin/zentara-cli" --version | awk '{ print $2 }')
 [ "$(dpkg-deb -f "$deb" Package)" = zentara ] || fail "package name $(dpkg-deb -f "$deb" Package)"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version $(dpkg-deb -f "$deb" Version), expected $version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libqt6widgets6 libqt6svg6 tzdata; do
+for library in libc6 libqt6widgets6 libqt6svg6 liberfa1 tzdata; do
   grep -qE "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
