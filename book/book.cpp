@@ -14,7 +14,7 @@
 #include "astro/places/fold_text.h"
 #include "book/person_entries.h"
 #include "platform/system_files.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 
 namespace zentara::book {
 
@@ -195,7 +195,7 @@ std::optional<KeptChart> ComputeChart(const Person& person) {
   if (WhyNoAstroMatch(person)) return std::nullopt;
   const AstroPartnerEntries side = AstroSide(person);
   if (CheckAstroEntries(AstroEntries{side, side})) return std::nullopt;
-  static const TimeZoneTable zones = LoadTimeZoneTable();
+  const TimeZoneTable& zones = LoadTimeZoneTable();
   const auto birth = BirthMomentFromEntries(side, zones);
   if (!birth) return std::nullopt;
   const ChartPositions& chart = CalculatePartnerChart(*birth, true);

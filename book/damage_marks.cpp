@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 
 namespace zentara::book {
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <ctime>
 
-#include "astro/match/time_zones.h"
-#include "numerology/number_text.h"
+#include "astro/match/zone_list.h"
+#include "common/number_text.h"
 
 namespace zentara::book {
 

@@ -5,7 +5,7 @@
 
 #include "astro/match/zone_following.h"
 #include "astro/places/form_letters.h"
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 
 namespace zentara::book {
 

@@ -3,8 +3,8 @@
 #include <CLI/CLI.hpp>
 
 #include "astro/match/birth_from_entries.h"
-#include "astro/match/time_zones.h"
-#include "numerology/number_text.h"
+#include "astro/match/zone_list.h"
+#include "common/number_text.h"
 
 namespace zentara::cli {
 
@@ -150,7 +150,7 @@ BirthMoment ToBirthMoment(const BirthOptionTexts& texts) {
   ReadZoneRow(texts.zone, zoneRow);
   ReadLatitude(texts.latitude, latitude);
   ReadLongitude(texts.longitude, longitude);
-  const TimeZoneTable zones = LoadTimeZoneTable();
+  const TimeZoneTable& zones = LoadTimeZoneTable();
   // The readers let through one to three digits, which ReadBoxNumber always takes.
   const auto number = [](std::string_view digits) { return ReadBoxNumber(digits).value_or(0); };
 

@@ -23,7 +23,7 @@
 #include "cli/match_batch.h"
 #include "cli/person_options.h"
 #include "cli/position_options.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 
 namespace zentara::cli {
 

@@ -12,7 +12,7 @@
 #include "cli/json_text.h"
 #include "cli/readings.h"
 #include "cli/visible_text.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 #include "reports/saved_reading.h"
 
 namespace zentara::cli {

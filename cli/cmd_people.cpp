@@ -13,7 +13,7 @@
 #include "astro/match/place_lookup.h"
 #include "astro/places/atlas_location.h"
 #include "astro/places/form_entry.h"
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 #include "book/people_csv.h"
 #include "book/people_search.h"
 #include "book/ranking.h"
@@ -21,7 +21,7 @@
 #include "cli/exit_status.h"
 #include "cli/people_access.h"
 #include "cli/visible_text.h"
-#include "numerology/number_text.h"
+#include "common/number_text.h"
 
 namespace zentara::cli {
 

@@ -12,10 +12,10 @@
 
 #include "astro/match/astro_date_check.h"
 #include "astro/match/place_lookup.h"
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 #include "astro/places/atlas_location.h"
 #include "astro/places/form_entry.h"
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 #include "cli/birth_options.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"

@@ -10,7 +10,7 @@
 #include "cli/entry_options.h"
 #include "cli/exit_status.h"
 #include "cli/person_options.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 #include "reports/saved_reading.h"
 
 namespace zentara::cli {

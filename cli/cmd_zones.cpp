@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
@@ -17,7 +17,7 @@ CommandAction DefineZones(CLI::App& command, Streams io) {
   auto json = std::make_shared<bool>(false);
   command.add_flag("--json", *json, "one JSON array instead of text");
   return [json, io] {
-    const TimeZoneTable zones = LoadTimeZoneTable();
+    const TimeZoneTable& zones = LoadTimeZoneTable();
     Json rows = Json::array();
     for (std::size_t row = 0; row < TimeZoneRowCount; ++row) {
       if (*json) {

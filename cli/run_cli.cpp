@@ -12,7 +12,7 @@
 
 #include "cli/commands.h"
 #include "cli/exit_status.h"
-#include "shell/application_title.h"
+#include "common/application_title.h"
 #include "site_config.h"
 
 namespace zentara::cli {

@@ -11,7 +11,7 @@
 #include "fuzz/numerology_reading.h"
 #include "numerology/compatibility_texts.h"
 #include "numerology/letter_values.h"
-#include "numerology/number_text.h"
+#include "common/number_text.h"
 #include "reports/saved_reading.h"
 
 using namespace zentara;

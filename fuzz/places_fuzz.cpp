@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 #include "astro/places/atlas.h"
 #include "astro/places/atlas_location.h"
 #include "astro/places/fold_text.h"
 #include "astro/places/form_entry.h"
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 #include "cli/birth_options.h"
 #include "fuzz/fuzz_support.h"
 
@@ -120,7 +120,7 @@ void CheckFormCoordinates(const Place& place) {
 void CheckZoneEntry(const ZoneOffset& offset, bool east) {
   const auto entry = SuggestZoneEntry(offset, east);
   if (!entry) return;
-  const TimeZoneTable zones = LoadTimeZoneTable();
+  const TimeZoneTable& zones = LoadTimeZoneTable();
   Require(entry->zoneRow < TimeZoneRowCount, "a suggestion is a row of the list");
   const int rowMinutes = zones.TimeZoneHours[entry->zoneRow] * 60 + zones.TimeZoneMinutes[entry->zoneRow];
   const int clockMinutes = (east ? rowMinutes : -rowMinutes) + (entry->daylightSaving ? 60 : 0);

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "numerology/number_text.h"
+#include "common/number_text.h"
 
 namespace zentara {
 namespace {

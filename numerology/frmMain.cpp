@@ -16,7 +16,7 @@
 #include "numerology/reading_reports.h"
 #include "people/person_buttons.h"
 #include "platform/platform.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 #include "reports/file_dialogs.h"
 #include "reports/frmDisp.h"
 #include "reports/frmSaveDocument.h"
@@ -29,7 +29,7 @@
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
 #include "shell/frmAtFirst.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "site_config.h"
 
 namespace numerology {
@@ -194,7 +194,7 @@ void frmMain::Form_Load() {
 }
 
 zentara::NumerologyEntries frmMain::Entries() const {
-  using shell::ToStd;
+  using platform::ToStd;
   return {ToStd(txtMF_->text()),       ToStd(txtMM_->text()),       ToStd(txtML_->text()),
           ToStd(txtFF_->text()),       ToStd(txtFM_->text()),       ToStd(txtFL_->text()),
           ToStd(cboMM_->currentText()), ToStd(cboMD_->currentText()), ToStd(cboMY_->currentText()),
@@ -222,14 +222,14 @@ bool frmMain::ValidateEntries() {
   const auto failure = zentara::CheckNumerologyEntries(Entries());
   if (!failure) return true;
   auto& desktop = platform::current();
-  desktop.showMessage(this, shell::ToQt(failure->message), platform::Icon::Information,
+  desktop.showMessage(this, platform::ToQt(failure->message), platform::Icon::Information,
                       platform::Buttons::Ok);
   if (failure->focus) desktop.setFocus(ControlOf(*failure->focus));
   return false;
 }
 
 void frmMain::SetEntries(const zentara::NumerologyEntries& e) {
-  using shell::ToQt;
+  using platform::ToQt;
   const std::pair<QLineEdit*, const std::string*> names[] = {
       {txtMF_, &e.maleFirst},   {txtMM_, &e.maleMiddle},   {txtML_, &e.maleLast},
       {txtFF_, &e.femaleFirst}, {txtFM_, &e.femaleMiddle}, {txtFL_, &e.femaleLast},
@@ -262,8 +262,8 @@ namespace {
 // A single reading in a fresh window, shown modally; returns when it is closed.
 void ShowSingleReading(frmMain* form, std::string_view caption, const std::string& text) {
   auto* window = new reports::frmDisp(form);
-  window->setWindowTitle(shell::ToQt(caption));
-  window->txtDisp()->setPlainText(shell::ToQt(text));
+  window->setWindowTitle(platform::ToQt(caption));
+  window->txtDisp()->setPlainText(platform::ToQt(text));
   platform::current().showModal(window);
 }
 
@@ -292,7 +292,7 @@ void frmMain::Find_Lifepath_Destiny_Number() {
   auto* window = new reports::frmSaveDocument(this);
   for (const zentara::ReportRun& run :
        zentara::ComprehensiveReadingRuns(lifePath_, destiny_, zentara::MakerSiteAddress)) {
-    reports::AppendAtCaret(window->RTB(), shell::ToQt(run.text), run.bold);
+    reports::AppendAtCaret(window->RTB(), platform::ToQt(run.text), run.bold);
   }
   // The comprehensive reading shows its addresses as plain text.
   modRTB::UnhookLinkClicks();
@@ -312,7 +312,7 @@ void frmMain::cmdOpen_Click() {
   };
   const QString path = reports::AskOpenFileName(this, reports::FileKind::Readings, request);
   if (path.isEmpty()) return;
-  if (!zentara::HasSavedReadingEnding(shell::ToStd(path))) {
+  if (!zentara::HasSavedReadingEnding(platform::ToStd(path))) {
     desktop.showMessage(this, QStringLiteral("Please Check The File."), platform::Icon::Critical,
                         platform::Buttons::Ok);
     return;

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "astro/match/astro_date_check.h"
+#include "common/partner.h"
 #include "book/person.h"
 #include "numerology/numerology_entries.h"
 #include "numerology/pair_numbers.h"

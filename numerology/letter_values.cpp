@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "numerology/number_text.h"
+#include "common/number_text.h"
 
 namespace zentara {
 namespace {

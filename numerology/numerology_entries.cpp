@@ -4,7 +4,7 @@
 #include <string>
 
 #include "numerology/letter_values.h"
-#include "numerology/number_text.h"
+#include "common/number_text.h"
 
 namespace zentara {
 namespace {

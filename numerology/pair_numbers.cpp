@@ -2,7 +2,7 @@
 
 #include "numerology/compatibility_texts.h"
 #include "numerology/letter_values.h"
-#include "numerology/number_text.h"
+#include "common/number_text.h"
 
 namespace zentara {
 

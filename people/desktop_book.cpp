@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "platform/platform.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace people {
 
@@ -20,7 +20,7 @@ std::unique_ptr<zentara::book::Book>& Shared() {
 void TellDamaged(QWidget* owner, const std::string& path, const std::string& finding) {
   platform::current().showMessage(owner,
                                   QStringLiteral("The book of people cannot be written: ") +
-                                      shell::ToQt(zentara::book::DamagedBookAdvice(path, finding)),
+                                      platform::ToQt(zentara::book::DamagedBookAdvice(path, finding)),
                                   platform::Icon::Critical, platform::Buttons::Ok);
 }
 
@@ -96,7 +96,7 @@ zentara::book::Book* OpenBook(QWidget* owner) {
   std::string error;
   book = zentara::book::Book::Open(zentara::book::DefaultBookPath(), error);
   if (!book) {
-    platform::current().showMessage(owner, QStringLiteral("The book of people cannot be used: ") + shell::ToQt(error),
+    platform::current().showMessage(owner, QStringLiteral("The book of people cannot be used: ") + platform::ToQt(error),
                                     platform::Icon::Critical, platform::Buttons::Ok);
     return nullptr;
   }
@@ -127,12 +127,12 @@ void TellBookFailure(QWidget* owner, const zentara::book::BookError& failure) {
       // book opens what is at the path now.
       Check().Stop();
       Shared().reset();
-      text = QStringLiteral("The book of people: ") + shell::ToQt(failure.what());
+      text = QStringLiteral("The book of people: ") + platform::ToQt(failure.what());
       break;
     case zentara::book::BookFault::Damaged:
     case zentara::book::BookFault::ReadOnly:
       if (const auto& book = Shared(); book && book->WhyReadOnly()) {
-        text = QStringLiteral("The book of people cannot be written: ") + shell::ToQt(*book->WhyReadOnly());
+        text = QStringLiteral("The book of people cannot be written: ") + platform::ToQt(*book->WhyReadOnly());
         break;
       }
       [[fallthrough]];

@@ -13,14 +13,14 @@
 #include "people/open_match.h"
 #include "people/rows_model.h"
 #include "shell/controls.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "shell/unavailable_while_blocked.h"
 
 namespace people {
 
 namespace {
 
-using shell::ToQt;
+using platform::ToQt;
 
 constexpr int kRankedColumns = 6;
 // A percentage in each band of comments (astro/match/compatibility_score.h).

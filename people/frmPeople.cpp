@@ -25,16 +25,16 @@
 #include "people/open_match.h"
 #include "people/rows_model.h"
 #include "platform/platform.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 #include "reports/file_dialogs.h"
 #include "shell/controls.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace people {
 
 namespace {
 
-using shell::ToQt;
+using platform::ToQt;
 
 void Tell(QWidget* owner, const QString& text, platform::Icon icon = platform::Icon::Information) {
   platform::current().showMessage(owner, text, icon, platform::Buttons::Ok);
@@ -154,7 +154,7 @@ const zentara::book::PersonSummary& frmPeople::SummaryOf(std::int64_t id) const 
 }
 
 void frmPeople::Search() {
-  shown_ = search_->Filter(shell::ToStd(txtSearch_->text()));
+  shown_ = search_->Filter(platform::ToStd(txtSearch_->text()));
   selectionOrder_.clear();
   model_->Reset(static_cast<int>(shown_.size()));
   if (!shown_.empty()) lstPeople_->selectRow(0);

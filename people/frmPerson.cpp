@@ -12,20 +12,20 @@
 #include <QVBoxLayout>
 
 #include "astro/match/frmPlaceLookup.h"
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 #include "astro/places/atlas_location.h"
 #include "people/desktop_book.h"
 #include "platform/platform.h"
 #include "shell/controls.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace people {
 
 namespace {
 
 using zentara::book::Column;
-using shell::ToQt;
-using shell::ToStd;
+using platform::ToQt;
+using platform::ToStd;
 
 struct Row {
   Column column;
@@ -90,7 +90,7 @@ frmPerson::frmPerson(const zentara::book::Person& person, QWidget* parent)
   cboZone_ = new QComboBox(central);
   cboZone_->setObjectName(QStringLiteral("cboZone"));
   cboZone_->addItem(QStringLiteral("(unknown)"));
-  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  const zentara::TimeZoneTable& zones = zentara::LoadTimeZoneTable();
   for (std::size_t row = 0; row < zentara::TimeZoneRowCount; ++row) cboZone_->addItem(ToQt(zones.TimeZoneNames[row]));
   chkDst_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
   chkDst_->setObjectName(QStringLiteral("chkDst"));

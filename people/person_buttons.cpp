@@ -3,7 +3,7 @@
 #include "people/desktop_book.h"
 #include "people/frmPeople.h"
 #include "platform/platform.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "shell/unavailable_while_blocked.h"
 
 namespace people {
@@ -31,7 +31,7 @@ std::int64_t SavePerson(QWidget* owner, std::int64_t chosenId, zentara::book::Fr
   if (const auto problem = take(*person)) {
     desktop.showMessage(owner,
                         QStringLiteral("The person cannot be saved: %1: %2")
-                            .arg(shell::ToQt(zentara::book::ColumnName(problem->column)), shell::ToQt(problem->message)),
+                            .arg(platform::ToQt(zentara::book::ColumnName(problem->column)), platform::ToQt(problem->message)),
                         platform::Icon::Critical, platform::Buttons::Ok);
     return 0;
   }
@@ -46,14 +46,14 @@ std::int64_t SavePerson(QWidget* owner, std::int64_t chosenId, zentara::book::Fr
     desktop.showMessage(owner,
                         QStringLiteral("%1 was not saved: another window or program changed or removed the person "
                                        "just now. Save again to store the entries.")
-                            .arg(shell::ToQt(zentara::book::DisplayName(*person))),
+                            .arg(platform::ToQt(zentara::book::DisplayName(*person))),
                         platform::Icon::Critical, platform::Buttons::Ok);
     return 0;
   }
   desktop.showMessage(owner,
                       (added ? QStringLiteral("%1 was added to the book of people.")
                              : QStringLiteral("%1 was saved in the book of people."))
-                          .arg(shell::ToQt(zentara::book::DisplayName(*person))),
+                          .arg(platform::ToQt(zentara::book::DisplayName(*person))),
                       platform::Icon::Information, platform::Buttons::Ok);
   return person->id;
 }

@@ -154,7 +154,7 @@ class Calendar {
   virtual ~Calendar() = default;
   virtual QDate today() const = 0;
   // The date as the settings store keeps it: year-month-day in Latin digits
-  // (web/short_date_text.h), the same in every locale, so that it survives the
+  // (common/short_date_text.h), the same in every locale, so that it survives the
   // character shift of the settings store and a change of locale.
   virtual QString shortDateText(const QDate& date) const = 0;
   // The date a stored text stands for, also one an earlier version wrote in

@@ -23,10 +23,10 @@
 
 #include "platform/document_pages.h"
 #include "platform/shared_header_picture_model.h"
-#include "shell/application_title.h"
-#include "shell/qt_text.h"
+#include "common/application_title.h"
+#include "platform/qt_text.h"
 #include "site_config.h"
-#include "web/short_date_text.h"
+#include "common/short_date_text.h"
 #include "web/place_search.h"
 
 namespace platform {
@@ -140,7 +140,7 @@ class BrowserWebLookup final : public WebLookup {
 // The short date format of the locale in use: the system's, unless the program
 // set another default.
 zentara::ShortDatePattern ShortDatePattern() {
-  return zentara::ReadShortDateFormat(shell::ToStd(QLocale().dateFormat(QLocale::ShortFormat)));
+  return zentara::ReadShortDateFormat(platform::ToStd(QLocale().dateFormat(QLocale::ShortFormat)));
 }
 
 // What earlier versions wrote: the locale's own short date text with a
@@ -304,12 +304,12 @@ QString QtPlatform::shortDateText(const QDate& date) const {
   const std::chrono::year_month_day civil{std::chrono::year{date.year()},
                                           std::chrono::month{static_cast<unsigned>(date.month())},
                                           std::chrono::day{static_cast<unsigned>(date.day())}};
-  return shell::ToQt(zentara::WriteShortDate(civil, zentara::StoredDatePattern));
+  return platform::ToQt(zentara::WriteShortDate(civil, zentara::StoredDatePattern));
 }
 
 std::optional<QDate> QtPlatform::readShortDate(const QString& text) const {
-  auto date = zentara::ReadShortDate(shell::ToStd(text), zentara::StoredDatePattern);
-  if (!date) date = zentara::ReadShortDate(shell::ToStd(text), ShortDatePattern());  // an earlier version's
+  auto date = zentara::ReadShortDate(platform::ToStd(text), zentara::StoredDatePattern);
+  if (!date) date = zentara::ReadShortDate(platform::ToStd(text), ShortDatePattern());  // an earlier version's
   if (date) {
     return QDate(static_cast<int>(date->year()), static_cast<int>(static_cast<unsigned>(date->month())),
                  static_cast<int>(static_cast<unsigned>(date->day())));

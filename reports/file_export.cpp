@@ -10,13 +10,13 @@
 #include <QTextEdit>
 
 #include "platform/document_pages.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 #include "reports/file_dialogs.h"
 #include "reports/file_names.h"
 #include "reports/saved_reading.h"
 #include "reports/saved_reading_entries.h"
-#include "shell/application_title.h"
-#include "shell/qt_text.h"
+#include "common/application_title.h"
+#include "platform/qt_text.h"
 
 namespace reports {
 
@@ -60,17 +60,17 @@ platform::FileDialogRequest PdfExportRequest(const QString& title, const QString
 void WriteDocumentPdf(const QTextDocument& document, QIODevice& device) {
   QPdfWriter writer(&device);
   writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setCreator(shell::ToQt(zentara::ApplicationTitle));
+  writer.setCreator(platform::ToQt(zentara::ApplicationTitle));
   platform::PrintDocumentPages(document, writer);
 }
 
 void ExportReadingPdf(QWidget* owner, QTextEdit* box) {
   const zentara::NumerologyEntries& partners = modNumerologyComaptibility::SavedReadingEntries;
-  const QString name = shell::ToQt(zentara::CoupleFileName(partners.maleFirst, partners.femaleFirst, "Reading", "pdf"));
+  const QString name = platform::ToQt(zentara::CoupleFileName(partners.maleFirst, partners.femaleFirst, "Reading", "pdf"));
   const QString chosen =
       AskSaveFileName(owner, FileKind::Documents, PdfExportRequest(QStringLiteral("Export as PDF"), name));
   if (chosen.isEmpty()) return;
-  const QString path = shell::ToQt(zentara::WithDefaultExtension(shell::ToStd(chosen), "pdf"));
+  const QString path = platform::ToQt(zentara::WithDefaultExtension(platform::ToStd(chosen), "pdf"));
   WriteFileSafely(owner, path, [box](QIODevice& device) {
     WriteDocumentPdf(*box->document(), device);
     return true;

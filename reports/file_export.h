@@ -1,5 +1,5 @@
 // Files the windows save (readings, PDF documents, pictures): made in memory,
-// then written through zentara::ReplaceFileContents (reports/file_bytes.h),
+// then written through zentara::ReplaceFileContents (common/file_bytes.h),
 // which replaces the target only once the new file is complete, so a failed
 // save never leaves a cut file nor destroys the one it would replace.
 #pragma once

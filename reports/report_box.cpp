@@ -12,7 +12,7 @@
 #include "reports/file_export.h"
 #include "reports/saved_reading.h"
 #include "reports/saved_reading_entries.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace reports {
 
@@ -93,7 +93,7 @@ void SaveReading(QWidget* owner) {
   };
   const QString chosen = AskSaveFileName(owner, FileKind::Readings, request);
   if (chosen.isEmpty()) return;
-  const QString path = shell::ToQt(zentara::WithDefaultExtension(shell::ToStd(chosen), zentara::SavedReadingExtension));
+  const QString path = platform::ToQt(zentara::WithDefaultExtension(platform::ToStd(chosen), zentara::SavedReadingExtension));
   const std::string bytes = zentara::EncodeSavedReading(modNumerologyComaptibility::SavedReadingEntries);
   // Replaced only once the new file is complete, so a failed save never leaves
   // a cut file nor destroys the one it would replace; a pipe or a device is

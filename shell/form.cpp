@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 
 #include "platform/platform.h"
-#include "shell/application_title.h"
-#include "shell/qt_text.h"
+#include "common/application_title.h"
+#include "platform/qt_text.h"
 #include "shell/screen_fit.h"
 
 namespace shell {
@@ -12,7 +12,7 @@ namespace shell {
 Form::Form(const char* name, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QString::fromLatin1(name));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(ToQt(zentara::ApplicationTitle));
+  setWindowTitle(platform::ToQt(zentara::ApplicationTitle));
   platform::current().formLoaded(this);
 }
 

@@ -6,8 +6,8 @@
 
 #include "platform/platform.h"
 #include "shell/application_icon.h"
-#include "shell/application_title.h"
-#include "shell/qt_text.h"
+#include "common/application_title.h"
+#include "platform/qt_text.h"
 #include "web/web_commands.h"
 
 namespace shell {
@@ -33,7 +33,7 @@ frmAbout::frmAbout(QWidget* parent) : Form("frmAbout", parent) {
   picture->setPixmap(ApplicationPicture(AboutPictureSide, devicePixelRatioF()));
   layout->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
 
-  auto* title = new QLabel(ToQt(zentara::ApplicationTitle), central);
+  auto* title = new QLabel(platform::ToQt(zentara::ApplicationTitle), central);
   title->setObjectName(QStringLiteral("lblTitle"));
   QFont titleFont = title->font();
   titleFont.setBold(true);

@@ -4,7 +4,7 @@
 
 #include "platform/platform.h"
 #include "reports/scrambled_text.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "web/update_reminder_rule.h"
 #include "web/web_pages.h"
 
@@ -12,7 +12,7 @@ namespace web {
 namespace {
 
 void OpenPage(std::string_view key) {
-  platform::current().openAddress(shell::ToQt(zentara::WebPageAddress(key)));
+  platform::current().openAddress(platform::ToQt(zentara::WebPageAddress(key)));
 }
 
 std::chrono::year_month_day CivilDate(const QDate& date) {
@@ -29,8 +29,8 @@ void OpenDownloadPage() { OpenPage(zentara::DownloadPageKey); }
 void RemindOfUpdate() {
   auto& desktop = platform::current();
   const QString application = desktop.applicationName();
-  const QString section = shell::ToQt(zentara::ReminderSection);
-  const QString valueName = reports::ScrambleText(shell::ToQt(zentara::ReminderValueName));
+  const QString section = platform::ToQt(zentara::ReminderSection);
+  const QString valueName = reports::ScrambleText(platform::ToQt(zentara::ReminderValueName));
 
   const QString stored = reports::UnscrambleText(desktop.readSetting(application, section, valueName));
   std::optional<std::chrono::year_month_day> storedDate;
@@ -50,7 +50,7 @@ void RemindOfUpdate() {
       storeToday();
       return;
     case zentara::ReminderStep::Ask: {
-      const auto answer = desktop.showMessage(nullptr, shell::ToQt(zentara::UpdateReminderMessage),
+      const auto answer = desktop.showMessage(nullptr, platform::ToQt(zentara::UpdateReminderMessage),
                                               platform::Icon::Information, platform::Buttons::YesNo);
       storeToday();
       if (answer == platform::Answer::Yes) OpenDownloadPage();

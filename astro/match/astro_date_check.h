@@ -4,10 +4,9 @@
 #include <string_view>
 
 #include "astro/engine/birth_moment.h"
+#include "common/partner.h"
 
 namespace zentara {
-
-enum class Partner { Male, Female };
 
 // The message the form shows for an impossible date, or nothing when it passes.
 // February refuses the 30th and 31st in a year divisible by 4 (the whole rule,

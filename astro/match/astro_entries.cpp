@@ -1,6 +1,6 @@
 #include "astro/match/astro_entries.h"
 
-#include "astro/match/birth_from_entries.h"
+#include <cstdint>
 
 namespace zentara {
 namespace {
@@ -63,6 +63,14 @@ std::optional<AstroCheckFailure> CheckDate(const AstroPartnerEntries& entries, P
 }
 
 }  // namespace
+
+BirthMoment BirthDateOfEntries(const AstroPartnerEntries& entries) {
+  BirthMoment birth;
+  birth.Month = static_cast<std::int16_t>(entries.MonthPosition + 1);
+  birth.Day = static_cast<std::int16_t>(entries.DayPosition + 1);
+  birth.Year = static_cast<std::int16_t>(AstroFirstYear + entries.YearPosition);
+  return birth;
+}
 
 std::optional<AstroCheckFailure> CheckAstroEntries(const AstroEntries& entries) {
   if (auto failure = CheckPartner(entries.Male, Partner::Male)) return failure;

@@ -27,7 +27,7 @@ struct AstroPartnerEntries {
   int YearPosition = 0;
   int HourPosition = 0;
   int MinutePosition = 0;
-  int ZoneRow = 0;  // row of the time-zone list (time_zones.h)
+  int ZoneRow = 0;  // row of the time-zone list (zone_list.h)
   bool DaylightSaving = false;
   std::string LatitudeDegrees, LatitudeMinutes;  // one to three digits each
   NorthSouth LatitudeDirection = NorthSouth::North;
@@ -67,6 +67,10 @@ struct AstroCheckFailure {
 //   focus; a missing direction is selected (North, East); impossible dates have
 //   the information icon and move nothing. The numbers get no range check.
 std::optional<AstroCheckFailure> CheckAstroEntries(const AstroEntries& entries);
+
+// The birth date picked: Month = month position + 1, Day = day position + 1,
+// Year = AstroFirstYear + year position. The other fields keep their defaults.
+BirthMoment BirthDateOfEntries(const AstroPartnerEntries& entries);
 
 // The latitude/longitude look-up's checks of one partner's place: city, state,
 // then country must not be empty.

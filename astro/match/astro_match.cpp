@@ -6,7 +6,7 @@
 #include "astro/engine/planets/chart_angles.h"
 #include "astro/engine/planets/chart_table.h"
 #include "astro/match/birth_from_entries.h"
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 
 namespace zentara {
 
@@ -29,7 +29,7 @@ std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries,
 }
 
 bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result, const ChartOptions& options) {
-  const TimeZoneTable zones = LoadTimeZoneTable();
+  const TimeZoneTable& zones = LoadTimeZoneTable();
   result.PositionsEquinox = options.PositionsEquinox;
   result.Node = options.Node;
   const auto male = BirthMomentFromEntries(entries.Male, zones);

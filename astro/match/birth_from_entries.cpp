@@ -1,7 +1,7 @@
 #include "astro/match/birth_from_entries.h"
 
 #include "numerology/letter_values.h"
-#include "numerology/number_text.h"
+#include "common/number_text.h"
 
 namespace zentara {
 namespace {
@@ -25,14 +25,6 @@ std::optional<std::int16_t> ReadBoxNumber(std::string_view text) {
   const auto value = ReadDigits(text, 3);
   if (!value) return std::nullopt;
   return static_cast<std::int16_t>(*value);
-}
-
-BirthMoment BirthDateOfEntries(const AstroPartnerEntries& entries) {
-  BirthMoment birth;
-  birth.Month = static_cast<std::int16_t>(entries.MonthPosition + 1);
-  birth.Day = static_cast<std::int16_t>(entries.DayPosition + 1);
-  birth.Year = static_cast<std::int16_t>(AstroFirstYear + entries.YearPosition);
-  return birth;
 }
 
 std::optional<BirthMoment> BirthMomentFromEntries(const AstroPartnerEntries& entries,

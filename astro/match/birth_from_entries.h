@@ -8,17 +8,13 @@
 
 #include "astro/engine/birth_moment.h"
 #include "astro/match/astro_entries.h"
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 
 namespace zentara {
 
 // A number box's text as a whole number: one to three ASCII digits, 0 to 999.
 // Nothing for any other text (empty, signs, spaces, other characters).
 std::optional<std::int16_t> ReadBoxNumber(std::string_view text);
-
-// The birth date picked: Month = month position + 1, Day = day position + 1,
-// Year = AstroFirstYear + year position. The other fields keep their defaults.
-BirthMoment BirthDateOfEntries(const AstroPartnerEntries& entries);
 
 // The whole record:
 //   Month, Day, Year as above; Hour and Minute = their positions;

@@ -1,7 +1,7 @@
 #include "astro/match/chart_settings.h"
 
 #include "platform/platform.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace astro {
 namespace {
@@ -15,14 +15,14 @@ constexpr auto kOrbsName = "AspectOrbs";
 
 std::string Read(const char* name) {
   auto& desktop = platform::current();
-  return shell::ToStd(
+  return platform::ToStd(
       desktop.readSetting(desktop.applicationName(), QString::fromLatin1(kSection), QString::fromLatin1(name)));
 }
 
 void Write(const char* name, std::string_view value) {
   auto& desktop = platform::current();
   desktop.writeSetting(desktop.applicationName(), QString::fromLatin1(kSection), QString::fromLatin1(name),
-                       shell::ToQt(value));
+                       platform::ToQt(value));
 }
 
 }  // namespace

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <numbers>
 #include <numeric>
 
 #include "astro/engine/planets/zodiac_text.h"
-#include "numerology/number_text.h"
 
 namespace zentara {
 namespace {
@@ -19,46 +17,6 @@ constexpr double AngleSlack = 1e-9;  // degrees
 double Normalized(double angle) {
   const double reduced = std::fmod(angle, FullCircle);
   return reduced < 0 ? reduced + FullCircle : reduced;
-}
-
-// One or two decimal digits, no more than `largest`.
-std::optional<int> SmallNumber(std::string_view text, int largest) {
-  const auto value = ReadDigits(text, 2);
-  if (!value || *value > largest) return std::nullopt;
-  return value;
-}
-
-// A sign key's three bytes as one number, and the twelve keys so, Aries first.
-constexpr std::uint32_t PackedKey(char a, char b, char c) {
-  return static_cast<std::uint32_t>(static_cast<unsigned char>(a)) |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b)) << 8 |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(c)) << 16;
-}
-constexpr std::array<std::uint32_t, 12> PackedSignKeys = [] {
-  std::array<std::uint32_t, 12> keys{};
-  const std::string_view signs = modPlanetPosition_Western::SignKeys;
-  for (std::size_t sign = 0; sign < keys.size(); ++sign) {
-    keys[sign] = PackedKey(signs[3 * sign], signs[3 * sign + 1], signs[3 * sign + 2]);
-  }
-  return keys;
-}();
-
-// The space-separated words of `text` when it has exactly three, nothing
-// otherwise. It allocates nothing: every chart text of a batch passes here.
-std::optional<std::array<std::string_view, 3>> ThreeWords(std::string_view text) {
-  std::array<std::string_view, 3> words;
-  std::size_t count = 0;
-  std::size_t at = 0;
-  while (true) {
-    const std::size_t start = text.find_first_not_of(' ', at);
-    if (start == std::string_view::npos) break;
-    if (count == words.size()) return std::nullopt;
-    const std::size_t end = std::min(text.find(' ', start), text.size());
-    words[count++] = text.substr(start, end - start);
-    at = end;
-  }
-  if (count != words.size()) return std::nullopt;
-  return words;
 }
 
 // Angles sorted around the circle and unwrapped to increase from the point
@@ -78,36 +36,6 @@ std::vector<std::size_t> OrderAfterWidestGap(const std::vector<double>& angles) 
 }
 
 }  // namespace
-
-std::optional<SlotPosition> ReadSlotText(std::string_view text) {
-  // The engine's own texts, "05 Leo 07", take a short way.
-  const auto digit = [&text](std::size_t at) { return text[at] >= '0' && text[at] <= '9'; };
-  if (text.size() == 9 && text[2] == ' ' && text[6] == ' ' && digit(0) && digit(1) && digit(7) && digit(8)) {
-    const int degrees = (text[0] - '0') * 10 + (text[1] - '0'), minutes = (text[7] - '0') * 10 + (text[8] - '0');
-    const std::uint32_t key = PackedKey(text[3], text[4], text[5]);
-    for (std::size_t sign = 0; sign < PackedSignKeys.size(); ++sign) {
-      if (PackedSignKeys[sign] != key) continue;
-      if (degrees > 29 || minutes > 59) return std::nullopt;
-      return SlotPosition{static_cast<int>(sign), degrees, minutes, 30.0 * sign + degrees + minutes / 60.0};
-    }
-    return std::nullopt;
-  }
-  const auto found = ThreeWords(text);
-  if (!found) return std::nullopt;
-  const std::array<std::string_view, 3>& words = *found;
-  if (words[1].size() != 3) return std::nullopt;
-  const std::size_t key = modPlanetPosition_Western::SignKeys.find(words[1]);
-  if (key == std::string_view::npos || key % 3 != 0) return std::nullopt;
-  const auto degrees = SmallNumber(words[0], 29);
-  const auto minutes = SmallNumber(words[2], 59);
-  if (!degrees || !minutes) return std::nullopt;
-  SlotPosition position;
-  position.Sign = static_cast<int>(key / 3);
-  position.Degrees = *degrees;
-  position.Minutes = *minutes;
-  position.Longitude = 30.0 * position.Sign + *degrees + *minutes / 60.0;
-  return position;
-}
 
 double ScreenAngle(double longitude, double ascendant) { return Normalized(180.0 + longitude - ascendant); }
 

@@ -14,22 +14,10 @@
 
 #include "astro/engine/birth_moment.h"
 #include "astro/engine/chart_options.h"
+#include "astro/engine/planets/zodiac_text.h"
 #include "astro/match/synastry.h"
 
 namespace zentara {
-
-// A slot text ("05 Leo 07") read back: the sign (0 Aries to 11 Pisces), degrees
-// and minutes within it, and the ecliptic longitude they make.
-struct SlotPosition {
-  int Sign = 0;
-  int Degrees = 0;
-  int Minutes = 0;
-  double Longitude = 0;  // degrees, 0 to under 360
-};
-
-// Degrees (0 to 29), the three-letter sign key and minutes (0 to 59), separated
-// by spaces; one or two digits each. Nothing for an empty or malformed text.
-std::optional<SlotPosition> ReadSlotText(std::string_view text);
 
 // The screen angle of `longitude` when `ascendant` stands at 9 o'clock.
 double ScreenAngle(double longitude, double ascendant);

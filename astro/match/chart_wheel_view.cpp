@@ -8,7 +8,7 @@
 #include "astro/match/synastry_texts.h"
 
 #include "shell/hover_text.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace astro {
 namespace {
@@ -54,7 +54,7 @@ struct ShapePainter {
     font.setPointSizeF(text.Size * 72.0 / painter.device()->logicalDpiY());
     painter.setFont(font);
     painter.setPen(ToQt(text.Fill));
-    const QString shown = shell::ToQt(text.Text);
+    const QString shown = platform::ToQt(text.Text);
     const double advance = QFontMetricsF(font, painter.device()).horizontalAdvance(shown);
     painter.drawText(QPointF(text.X - advance / 2, text.Y), shown);
   }
@@ -67,7 +67,7 @@ void PaintWheelDrawing(QPainter& painter, const zentara::WheelDrawing& drawing) 
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.fillRect(QRectF(0, 0, drawing.Side, drawing.Side), Qt::white);
-  QFont font(shell::ToQt(zentara::WheelFontFamily));
+  QFont font(platform::ToQt(zentara::WheelFontFamily));
   font.setHintingPreference(QFont::PreferNoHinting);
   ShapePainter shapes{painter, font};
   for (const zentara::WheelShape& shape : drawing.Shapes) std::visit(shapes, shape);
@@ -101,7 +101,7 @@ QString ChartWheelView::toolTipAt(QPoint point) const {
   const std::vector<zentara::WheelAspectLine> lines = zentara::AspectLines(wheel_, side);
   const auto hovered = zentara::AspectLineAt(lines, point.x() - (width() - side) / 2.0,
                                              point.y() - (height() - side) / 2.0, kHoverReach);
-  return hovered ? shell::ToQt(zentara::AspectSentence(lines[*hovered].Of)) : QString();
+  return hovered ? platform::ToQt(zentara::AspectSentence(lines[*hovered].Of)) : QString();
 }
 
 QSize ChartWheelView::sizeHint() const { return {kPreferredSide, kPreferredSide}; }

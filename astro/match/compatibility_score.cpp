@@ -1,6 +1,6 @@
 #include "astro/match/compatibility_score.h"
 
-#include "numerology/number_text.h"
+#include "common/number_text.h"
 
 namespace zentara {
 namespace {

@@ -20,7 +20,7 @@
 #include "astro/match/frmReport.h"
 #include "astro/match/key_filtered_box.h"
 #include "astro/match/place_lookup.h"
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 #include "astro/places/atlas_location.h"
 #include "book/person_entries.h"
 #include "people/person_buttons.h"
@@ -30,7 +30,7 @@
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "web/web_commands.h"
 
 namespace astro {
@@ -278,10 +278,10 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
 }
 
 void frmMatch::Form_Load() {
-  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  const zentara::TimeZoneTable& zones = zentara::LoadTimeZoneTable();
   QStringList zoneItems;
   for (std::size_t row = 0; row < zentara::TimeZoneRowCount; ++row) {
-    zoneItems << shell::ToQt(zones.TimeZoneNames[row]);
+    zoneItems << platform::ToQt(zones.TimeZoneNames[row]);
   }
   for (PartnerControls* c : {&male_, &female_}) {
     c->cboDate->addItems(shell::NumberItems(1, 31));
@@ -318,7 +318,7 @@ void frmMatch::SetTabOrder() {
 
 zentara::AstroEntries frmMatch::Entries() const {
   const auto read = [](const PartnerControls& c) {
-    using shell::ToStd;
+    using platform::ToStd;
     zentara::AstroPartnerEntries e;
     e.Name = ToStd(c.txtName->text());
     e.DayPosition = c.cboDate->currentIndex();
@@ -367,7 +367,7 @@ namespace {
 void ApplyFailure(QWidget* owner, const zentara::AstroCheckFailure& failure, QWidget* focus,
                   QRadioButton* directionDefault) {
   auto& desktop = platform::current();
-  desktop.showMessage(owner, shell::ToQt(failure.Message),
+  desktop.showMessage(owner, platform::ToQt(failure.Message),
                       failure.Icon == zentara::CheckIcon::Critical ? platform::Icon::Critical
                                                                    : platform::Icon::Information,
                       platform::Buttons::Ok);
@@ -423,7 +423,7 @@ void frmMatch::FillPlace(Partner partner, const zentara::places::PlaceEntries& p
   const zentara::places::FormPlaceNames names = zentara::places::PlaceNamesForForm(place.place);
   for (const auto& [box, text] : {std::pair{c.txtCity, &names.city}, {c.txtState, &names.state},
                                   {c.txtCountry, &names.country}}) {
-    if (!text->empty()) box->setText(shell::ToQt(*text));
+    if (!text->empty()) box->setText(platform::ToQt(*text));
   }
   const zentara::places::FormAngle& latitude = place.coordinates.latitude;
   const zentara::places::FormAngle& longitude = place.coordinates.longitude;
@@ -455,20 +455,20 @@ void frmMatch::FollowBirth(Partner partner) {
     c.cmbTimeZone->setCurrentIndex(static_cast<int>(atBirth.entry->zoneRow));
     c.chkDST->setChecked(atBirth.entry->daylightSaving);
   }
-  c.lblZone->setText(shell::ToQt(zentara::ZoneInForceText(followed->zone, atBirth, birth)));
+  c.lblZone->setText(platform::ToQt(zentara::ZoneInForceText(followed->zone, atBirth, birth)));
   c.lblZone->show();
 }
 
 void frmMatch::StopFollowing(Partner partner, zentara::FollowingEnded why) {
   std::optional<zentara::FollowedZone>& followed = followed_[partner == Partner::Male ? 0 : 1];
   if (!followed) return;
-  ControlsOf(partner).lblZone->setText(shell::ToQt(zentara::ZoneNotFollowedText(followed->zone, why)));
+  ControlsOf(partner).lblZone->setText(platform::ToQt(zentara::ZoneNotFollowedText(followed->zone, why)));
   followed.reset();
 }
 
 bool frmMatch::UsePerson(Partner partner, const zentara::book::Person& person) {
   if (const auto why = zentara::book::WhyNoAstroMatch(person)) {
-    platform::current().showMessage(this, shell::ToQt(*why), platform::Icon::Critical, platform::Buttons::Ok);
+    platform::current().showMessage(this, platform::ToQt(*why), platform::Icon::Critical, platform::Buttons::Ok);
     return false;
   }
   const zentara::AstroPartnerEntries e = zentara::book::AstroSide(person);
@@ -476,7 +476,7 @@ bool frmMatch::UsePerson(Partner partner, const zentara::book::Person& person) {
   // Another person's place: no zone of an earlier one is followed.
   followed_[partner == Partner::Male ? 0 : 1].reset();
   c.lblZone->hide();
-  c.txtName->setText(shell::ToQt(e.Name));
+  c.txtName->setText(platform::ToQt(e.Name));
   c.cboDate->setCurrentIndex(e.DayPosition);
   c.cboMonth->setCurrentIndex(e.MonthPosition);
   c.cboYear->setCurrentIndex(e.YearPosition);
@@ -484,15 +484,15 @@ bool frmMatch::UsePerson(Partner partner, const zentara::book::Person& person) {
   c.cboMM->setCurrentIndex(e.MinutePosition);
   c.cmbTimeZone->setCurrentIndex(e.ZoneRow);
   c.chkDST->setChecked(e.DaylightSaving);
-  c.txtLD->setText(shell::ToQt(e.LatitudeDegrees));
-  c.txtLM->setText(shell::ToQt(e.LatitudeMinutes));
+  c.txtLD->setText(platform::ToQt(e.LatitudeDegrees));
+  c.txtLM->setText(platform::ToQt(e.LatitudeMinutes));
   c.optLong[e.LatitudeDirection == zentara::NorthSouth::South ? 1 : 0]->setChecked(true);
-  c.txtLoD->setText(shell::ToQt(e.LongitudeDegrees));
-  c.txtLoM->setText(shell::ToQt(e.LongitudeMinutes));
+  c.txtLoD->setText(platform::ToQt(e.LongitudeDegrees));
+  c.txtLoM->setText(platform::ToQt(e.LongitudeMinutes));
   c.optLat[e.LongitudeDirection == zentara::EastWest::West ? 1 : 0]->setChecked(true);
-  c.txtCity->setText(shell::ToQt(e.City));
-  c.txtState->setText(shell::ToQt(e.State));
-  c.txtCountry->setText(shell::ToQt(e.Country));
+  c.txtCity->setText(platform::ToQt(e.City));
+  c.txtState->setText(platform::ToQt(e.State));
+  c.txtCountry->setText(platform::ToQt(e.Country));
   const int side = partner == Partner::Male ? 0 : 1;
   chosen_[side] = person.id;
   atlasZone_[side] = person.timezone;
@@ -523,7 +523,7 @@ void frmMatch::Command2_Click() { LookUpPlace(Partner::Female); }
 
 void frmMatch::RefuseEntry(KeyFilteredBox* box) {
   auto& desktop = platform::current();
-  desktop.showMessage(this, shell::ToQt(zentara::RefusalMessage(box->filter())), platform::Icon::Critical,
+  desktop.showMessage(this, platform::ToQt(zentara::RefusalMessage(box->filter())), platform::Icon::Critical,
                       platform::Buttons::Ok);
   if (zentara::RefusalRefocuses(box->filter())) desktop.setFocus(box);
 }

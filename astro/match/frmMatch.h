@@ -8,7 +8,7 @@
 #include "astro/match/astro_entries.h"
 #include "astro/match/zone_following.h"
 #include "astro/places/form_entry.h"
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 #include "book/person.h"
 #include "shell/form.h"
 

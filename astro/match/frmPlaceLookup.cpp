@@ -17,14 +17,14 @@
 #include "astro/match/place_lookup.h"
 #include "platform/platform.h"
 #include "shell/controls.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "shell/wrapped_label.h"
 #include "web/web_pages.h"
 
 namespace astro {
 namespace {
 
-using shell::ToQt;
+using platform::ToQt;
 
 // A label whose text may be longer than the window is wide wraps; a fixed
 // short one does not. The wrapping label is the program's own, which is
@@ -161,9 +161,9 @@ frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartner
 
 // The boxes' texts searched again; the first place found is selected.
 void frmPlaceLookup::Search() {
-  const std::string city = shell::ToStd(txtCity_->text());
-  const std::string state = shell::ToStd(txtState_->text());
-  const std::string country = shell::ToStd(txtCountry_->text());
+  const std::string city = platform::ToStd(txtCity_->text());
+  const std::string state = platform::ToStd(txtState_->text());
+  const std::string country = platform::ToStd(txtCountry_->text());
   const zentara::PlaceLookupResult result = zentara::LookUpPlaces(*atlas_, city, state, country);
 
   places_.clear();
@@ -234,9 +234,9 @@ void frmPlaceLookup::cmdWebSearch_Click() {
   // window steps aside. Without a browser to show the search the window
   // stays, and says so.
   zentara::AstroPartnerEntries shown = entries_;
-  shown.City = shell::ToStd(txtCity_->text());
-  shown.State = shell::ToStd(txtState_->text());
-  shown.Country = shell::ToStd(txtCountry_->text());
+  shown.City = platform::ToStd(txtCity_->text());
+  shown.State = platform::ToStd(txtState_->text());
+  shown.Country = platform::ToStd(txtCountry_->text());
   const auto lookup = platform::current().newWebLookup();
   if (!lookup->lookUp(ToQt(zentara::PlaceSearchText(shown)), ToQt(zentara::WebPageAddress(zentara::HomePageKey)))) {
     platform::current().showMessage(this, QStringLiteral("No web browser could be started to search for the place."),

@@ -12,7 +12,7 @@
 #include "astro/match/astro_entries.h"
 #include "astro/places/atlas_location.h"
 #include "astro/places/form_entry.h"
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 #include "shell/form.h"
 
 class QLabel;

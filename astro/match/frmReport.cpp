@@ -12,7 +12,7 @@
 
 #include "astro/match/birth_from_entries.h"
 #include "shell/control_array.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "shell/wrapped_label.h"
 
 namespace astro {
@@ -178,7 +178,7 @@ frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
   charts->addWidget(ChartFrame(natal, "Female:", "lblPlanetPosition_Female", lblPlanetPosition_Female_));
   natalLayout->addLayout(charts);
   lblEquinox_ = ValueLabel(natal, "lblEquinox");
-  lblEquinox_->setText(shell::ToQt(zentara::PositionsStatement(shown_)));
+  lblEquinox_->setText(platform::ToQt(zentara::PositionsStatement(shown_)));
   natalLayout->addWidget(lblEquinox_);
   layout->addWidget(natal);
 
@@ -206,7 +206,7 @@ QSize frmReport::sizeHint() const {
 }
 
 void frmReport::Form_Load(const zentara::AstroEntries& entries) {
-  using shell::ToQt;
+  using platform::ToQt;
   mName_->setText(ToQt(entries.Male.Name));
   mDOB_->setText(ToQt(zentara::AstroBirthDateText(entries.Male)));
   mCity_->setText(ToQt(entries.Male.City));
@@ -223,16 +223,16 @@ void frmReport::Form_Load(const zentara::AstroEntries& entries) {
 void frmReport::Fill(const zentara::AstroMatchResult& match) {
   for (qsizetype slot = 0; slot < lblPlanetPosition_Male_.size(); ++slot) {
     const auto index = static_cast<std::size_t>(slot);
-    lblPlanetPosition_Male_[slot]->setText(shell::ToQt(match.Male[index]));
-    lblPlanetPosition_Female_[slot]->setText(shell::ToQt(match.Female[index]));
+    lblPlanetPosition_Male_[slot]->setText(platform::ToQt(match.Male[index]));
+    lblPlanetPosition_Female_[slot]->setText(platform::ToQt(match.Female[index]));
   }
   lblPower_->setText(QString::number(match.Score.Power));
   lblHarmony_->setText(QString::number(match.Score.Harmony));
   lblPH_->setText(QString::number(match.Score.PH));
   lblPercentage_->setText(QString::number(match.Score.Percentage));
-  lblComment_->setText(shell::ToQt(match.Score.Comment));
+  lblComment_->setText(platform::ToQt(match.Score.Comment));
   shown_ = match.Options();
-  lblEquinox_->setText(shell::ToQt(zentara::PositionsStatement(shown_)));
+  lblEquinox_->setText(platform::ToQt(zentara::PositionsStatement(shown_)));
 }
 
 zentara::ChartPositions frmReport::ShownPositions(zentara::Partner partner) const {
@@ -240,7 +240,7 @@ zentara::ChartPositions frmReport::ShownPositions(zentara::Partner partner) cons
       partner == zentara::Partner::Male ? lblPlanetPosition_Male_ : lblPlanetPosition_Female_;
   zentara::ChartPositions positions;
   for (qsizetype slot = 0; slot < labels.size(); ++slot) {
-    positions[static_cast<std::size_t>(slot)] = shell::ToStd(labels[slot]->text());
+    positions[static_cast<std::size_t>(slot)] = platform::ToStd(labels[slot]->text());
   }
   return positions;
 }

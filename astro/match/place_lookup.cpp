@@ -3,7 +3,7 @@
 #include <array>
 
 #include "astro/match/birth_from_entries.h"
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 #include "astro/places/fold_text.h"
 
 namespace zentara {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "astro/engine/planets/zodiac_text.h"
 #include "astro/match/birth_from_entries.h"
-#include "astro/match/chart_wheel.h"
 
 namespace zentara {
 namespace {

@@ -10,7 +10,7 @@
 #include "astro/match/chart_wheel.h"
 #include "astro/match/chart_wheel_drawing.h"
 #include "shell/hover_text.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace astro {
 namespace {
@@ -44,7 +44,7 @@ void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double 
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  QFont font(shell::ToQt(zentara::WheelFontFamily));
+  QFont font(platform::ToQt(zentara::WheelFontFamily));
   font.setHintingPreference(QFont::PreferNoHinting);
   const double square = side / static_cast<double>(zentara::AspectGridSquares);
   const auto box = [square](std::size_t row, std::size_t column) {
@@ -55,7 +55,7 @@ void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double 
   for (std::size_t i = 0; i < zentara::AspectPointCount; ++i) {
     const zentara::ChartSlot slot = zentara::AspectPoints[i];
     const bool angle = slot == zentara::AscendantSlot || slot == zentara::MidheavenSlot;
-    const QString symbol = shell::ToQt(zentara::PointSymbols[slot]);
+    const QString symbol = platform::ToQt(zentara::PointSymbols[slot]);
     const double size = (angle ? kAngleHeaderSize : kHeaderSize) * square;
     CentredText(painter, font, box(i + 1, 0), symbol, size, ToQt(zentara::MaleInk));
     CentredText(painter, font, box(0, i + 1), symbol, size, ToQt(zentara::FemaleInk));
@@ -69,9 +69,9 @@ void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double 
       painter.fillRect(cell, Tint(colour));
       const QRectF upper(cell.left(), cell.top() + 0.04 * square, square, 0.55 * square);
       const QRectF lower(cell.left(), cell.top() + 0.58 * square, square, 0.38 * square);
-      CentredText(painter, font, upper, shell::ToQt(zentara::AspectKindOf(aspect->Kind).Symbol), kSymbolSize * square,
+      CentredText(painter, font, upper, platform::ToQt(zentara::AspectKindOf(aspect->Kind).Symbol), kSymbolSize * square,
                   ToQt(colour));
-      CentredText(painter, font, lower, shell::ToQt(zentara::SeparationText(aspect->SeparationMinutes)),
+      CentredText(painter, font, lower, platform::ToQt(zentara::SeparationText(aspect->SeparationMinutes)),
                   kSeparationSize * square, kInk);
     }
   }
@@ -101,10 +101,10 @@ QString AspectGridView::toolTipAt(QPoint point) const {
   if (square->Row == 0 || square->Column == 0) {
     const bool his = square->Column == 0;
     const zentara::ChartSlot slot = zentara::AspectPoints[(his ? square->Row : square->Column) - 1];
-    return (his ? QStringLiteral("His ") : QStringLiteral("Her ")) + shell::ToQt(zentara::SlotWords[slot]);
+    return (his ? QStringLiteral("His ") : QStringLiteral("Her ")) + platform::ToQt(zentara::SlotWords[slot]);
   }
   const std::optional<zentara::Aspect>& aspect = grid_.Cells[square->Row - 1][square->Column - 1];
-  return aspect ? shell::ToQt(zentara::AspectSentence(*aspect)) : QString();
+  return aspect ? platform::ToQt(zentara::AspectSentence(*aspect)) : QString();
 }
 
 QSize AspectGridView::sizeHint() const { return {kPreferredSide, kPreferredSide}; }
@@ -134,7 +134,7 @@ AspectsView::AspectsView(QWidget* parent) : QWidget(parent) {
 void AspectsView::setAspects(const std::vector<zentara::Aspect>& aspects) {
   grid_->setAspects(aspects);
   QStringList lines{QStringLiteral("Tightest aspects:")};
-  for (const std::string& sentence : zentara::TightestAspectSentences(aspects)) lines << shell::ToQt(sentence);
+  for (const std::string& sentence : zentara::TightestAspectSentences(aspects)) lines << platform::ToQt(sentence);
   if (aspects.empty()) lines << QStringLiteral("None within the orbs.");
   tightest_->setText(lines.join(u'\n'));
 }

@@ -15,8 +15,8 @@
 #include "reports/file_export.h"
 #include "reports/file_names.h"
 #include "reports/saved_reading.h"
-#include "shell/application_title.h"
-#include "shell/qt_text.h"
+#include "common/application_title.h"
+#include "platform/qt_text.h"
 #include "shell/wrapped_label.h"
 
 namespace astro {
@@ -44,22 +44,22 @@ constexpr double kAspectsPageLines = 40, kLineSpacing = 1.5, kGridShareOfHeight 
 platform::FileDialogRequest PictureRequest(const std::string& name) {
   QStringList filter;
   for (const PictureKind& kind : kPictureKinds) {
-    filter << QString::fromLatin1(kind.description) << QStringLiteral("*.") + shell::ToQt(kind.extension);
+    filter << QString::fromLatin1(kind.description) << QStringLiteral("*.") + platform::ToQt(kind.extension);
   }
   return {
       filter.join(u'|'),
-      shell::ToQt(kPictureKinds[0].extension),
+      platform::ToQt(kPictureKinds[0].extension),
       platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly |
           platform::FileFlags::PathMustExist | platform::FileFlags::NoReadOnlyReturn,
       QStringLiteral("Save Chart Picture"),
-      shell::ToQt(name),
+      platform::ToQt(name),
   };
 }
 
 // Sets the wheel's font at the size of a page's text lines (a share of the
 // page's width) and black ink; returns the line's height.
 double UsePageFont(QPainter& painter, const QRect& page) {
-  QFont font(shell::ToQt(zentara::WheelFontFamily));
+  QFont font(platform::ToQt(zentara::WheelFontFamily));
   const double line = page.width() / kAspectsPageLines;
   font.setPointSizeF(line / kLineSpacing * 72.0 / painter.device()->logicalDpiY());
   painter.setFont(font);
@@ -87,14 +87,14 @@ void PaintAspectsPage(QPainter& painter, const zentara::ChartWheel& wheel, const
   y += side + line;
   write(QStringLiteral("Tightest aspects:"), Qt::black);
   for (const std::string& sentence : zentara::TightestAspectSentences(wheel.Aspects)) {
-    write(shell::ToQt(sentence), Qt::black);
+    write(platform::ToQt(sentence), Qt::black);
   }
   y += line / 2;
   for (const zentara::KeyLine& key : zentara::AspectKeyLines()) {
-    write(shell::ToQt(key.Text), QColor(key.Ink.Red, key.Ink.Green, key.Ink.Blue));
+    write(platform::ToQt(key.Text), QColor(key.Ink.Red, key.Ink.Green, key.Ink.Blue));
   }
   y += line / 2;
-  write(shell::ToQt(zentara::PositionsStatement(wheel.Positions)), Qt::black);
+  write(platform::ToQt(zentara::PositionsStatement(wheel.Positions)), Qt::black);
 }
 
 // The lines over the wheel, each wrapped to the page's width, in the wheel's
@@ -104,7 +104,7 @@ int PaintWheelHeading(QPainter& painter, const std::vector<std::string>& lines, 
   const QFont font = painter.font();
   qreal y = page.top();
   for (const std::string& text : lines) {
-    QTextLayout layout(shell::ToQt(text), font, painter.device());
+    QTextLayout layout(platform::ToQt(text), font, painter.device());
     const qreal height = shell::LayOutWrapped(layout, page.width());
     layout.draw(&painter, QPointF(page.left(), y));
     y += height;
@@ -122,8 +122,8 @@ void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const
   // A name typed with an extension the program knows ("wheel.png") is saved as
   // that type, whichever type the dialog shows.
   const zentara::TypedFileName file = zentara::WithTypeExtension(
-      shell::ToStd(choice.path), kPictureExtensions, choice.filterIndex == static_cast<int>(kPng) ? kPng : 0);
-  const QString path = shell::ToQt(file.path);
+      platform::ToStd(choice.path), kPictureExtensions, choice.filterIndex == static_cast<int>(kPng) ? kPng : 0);
+  const QString path = platform::ToQt(file.path);
   const std::size_t kind = file.type;
   reports::WriteFileSafely(owner, path, [&](QIODevice& device) {
     if (kind == kPng) {
@@ -141,7 +141,7 @@ void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const
 bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf) {
   QPdfWriter writer(&device);
   writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setCreator(shell::ToQt(zentara::ApplicationTitle));
+  writer.setCreator(platform::ToQt(zentara::ApplicationTitle));
   QPainter painter;
   if (!painter.begin(&writer)) return false;
   const QRect page = painter.viewport();
@@ -161,9 +161,9 @@ bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf) {
 
 void ExportReportPdf(QWidget* owner, const ReportPdf& pdf, const std::string& name) {
   const QString chosen = reports::AskSaveFileName(
-      owner, reports::FileKind::Documents, reports::PdfExportRequest(QStringLiteral("Export as PDF"), shell::ToQt(name)));
+      owner, reports::FileKind::Documents, reports::PdfExportRequest(QStringLiteral("Export as PDF"), platform::ToQt(name)));
   if (chosen.isEmpty()) return;
-  const QString path = shell::ToQt(zentara::WithDefaultExtension(shell::ToStd(chosen), "pdf"));
+  const QString path = platform::ToQt(zentara::WithDefaultExtension(platform::ToStd(chosen), "pdf"));
   reports::WriteFileSafely(owner, path, [&](QIODevice& device) { return WriteReportPdf(device, pdf); });
 }
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "astro/places/form_entry.h"
-#include "astro/places/time_zone_rules.h"
+#include "astro/places/zone_offsets.h"
 
 namespace zentara {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 #include "astro/places/form_letters.h"
 
 namespace zentara::places {
@@ -77,7 +77,7 @@ std::optional<FormZoneEntry> SuggestZoneEntry(const ZoneOffset& offset, bool eng
   if (offset.utcOffsetSeconds % 60 != 0) return std::nullopt;
   const int offsetMinutes = offset.utcOffsetSeconds / 60;
   const int trueSign = (offsetMinutes > 0) - (offsetMinutes < 0);
-  const TimeZoneTable zones = LoadTimeZoneTable();
+  const TimeZoneTable& zones = LoadTimeZoneTable();
   for (const bool box : {offset.daylightSaving, !offset.daylightSaving}) {
     // east: offset = row + 60 * box; west: offset = -row + 60 * box
     const int rowMinutes = engineEast ? offsetMinutes - (box ? 60 : 0) : (box ? 60 : 0) - offsetMinutes;

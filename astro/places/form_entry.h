@@ -7,7 +7,7 @@
 #include <string>
 
 #include "astro/places/atlas.h"
-#include "astro/places/time_zone_rules.h"
+#include "astro/places/zone_offsets.h"
 
 namespace zentara::places {
 

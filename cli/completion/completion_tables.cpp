@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 
 namespace zentara::cli {
 

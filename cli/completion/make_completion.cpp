@@ -10,7 +10,7 @@
 
 #include "cli/commands.h"
 #include "cli/completion/completion_tables.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 
 namespace {
 

@@ -36,7 +36,7 @@
 #include "numerology/frmMain.h"
 #include "platform/fake_platform.h"
 #include "platform/offscreen_screen.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 #include "reports/frmSaveDocument.h"
 #include "shell/control_array.h"
 #include "shell/frmAtFirst.h"

@@ -51,7 +51,7 @@ TEST(BirthMomentFromEntries, PlacesAndZoneRows) {
 }
 
 TEST(BirthMomentFromEntries, DatesNumbersAndWhatNoControlHolds) {
-  const TimeZoneTable zones = LoadTimeZoneTable();
+  const TimeZoneTable& zones = LoadTimeZoneTable();
   const auto b = BirthMomentFromEntries(WorkedChartEntries(), zones);
   const BirthMoment w = zentara::testing::WorkedChartBirth();
   ASSERT_TRUE(b);

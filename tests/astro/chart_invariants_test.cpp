@@ -18,7 +18,7 @@
 #include "astro/engine/planets/planet_longitude.h"
 #include "astro/engine/planets/zodiac_text.h"
 #include "astro/match/compatibility_score.h"
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ class BirthSampler {
     return static_cast<std::int16_t>(lowest + static_cast<int>(engine_() % (highest - lowest + 1)));
   }
   std::mt19937 engine_{SampleSeed};
-  const zentara::TimeZoneTable zones_ = zentara::LoadTimeZoneTable();
+  const zentara::TimeZoneTable& zones_ = zentara::LoadTimeZoneTable();
 };
 
 std::string Describe(const BirthMoment& b) {
@@ -148,7 +148,7 @@ TEST(ChartInvariants, SampleOfAcceptedBirths) {
 // day and minute, zone rows 0 and 70, both daylight flags, all hemispheres, and
 // each degree and minute box 0 or 999.
 TEST(ChartInvariants, CornersOfTheEntryRanges) {
-  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  const zentara::TimeZoneTable& zones = zentara::LoadTimeZoneTable();
   for (int corner = 0; corner < 1 << 11; ++corner) {
     const auto bit = [corner](int n) { return ((corner >> n) & 1) == 1; };
     const auto box = [&bit](int n) { return static_cast<std::int16_t>(bit(n) ? 999 : 0); };

@@ -12,7 +12,7 @@
 #include "numerology/letter_values.h"
 #include "numerology/reading_reports.h"
 #include "reports/ansi_codepage.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 #include "reports/saved_reading.h"
 
 namespace {

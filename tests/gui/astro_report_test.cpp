@@ -20,7 +20,7 @@
 #include "file_checks.h"
 #include "gui_test_support.h"
 #include "shell/frmAbout.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "site_config.h"
 
 using namespace testing_support;
@@ -313,7 +313,7 @@ class AstroReportTest : public QObject {
 
   void helpMenuOpensThePagesAndTheAboutBox() {
     for (const char* entry : {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout"}) trigger(entry);
-    const QString site = shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=";
+    const QString site = platform::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=";
     QCOMPARE(fake_->openedAddresses,
              (QStringList{site + "help-web-page", site + "home-page", site + "download-web-page"}));
     auto* about = qobject_cast<shell::frmAbout*>(fake_->modalShown.value(0).data());

@@ -12,7 +12,7 @@
 #include "numerology/frmMain.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAtFirst.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "site_config.h"
 
 using namespace testing_support;
@@ -223,7 +223,7 @@ class FrmMainTest : public QObject {
     trigger("mnuOnline");
     trigger("mnuVisit");
     trigger("mnuUpdate");
-    const QString site = shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=";
+    const QString site = platform::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=";
     QCOMPARE(fake_->openedAddresses, (QStringList{site + "help-web-page", site + "home-page",
                                                   site + "download-web-page"}));
     trigger("mnuAbout");

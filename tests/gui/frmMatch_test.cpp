@@ -21,7 +21,7 @@
 #include "astro/match/frmReport.h"
 #include "gui_test_support.h"
 #include "shell/frmAbout.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "site_config.h"
 
 using namespace testing_support;
@@ -280,7 +280,7 @@ class FrmMatchTest : public QObject {
 
   void helpMenuOpensThePagesAndTheAboutBox() {
     for (const char* entry : {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout"}) trigger(entry);
-    const QString site = shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=";
+    const QString site = platform::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=";
     QCOMPARE(fake_->openedAddresses,
              (QStringList{site + "help-web-page", site + "home-page", site + "download-web-page"}));
     QVERIFY(qobject_cast<shell::frmAbout*>(fake_->modalShown.value(0).data()));

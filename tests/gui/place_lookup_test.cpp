@@ -20,7 +20,7 @@
 #include "astro/places/atlas_location.h"
 #include "gui_test_support.h"
 #include "people/frmPerson.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "shell/startup.h"
 #include "site_config.h"
 
@@ -328,7 +328,7 @@ class PlaceLookupTest : public QObject {
     QCOMPARE(fake_->webLookupsMade, 1);
     QCOMPARE(fake_->webLookups.value(0).searchText, QStringLiteral("Mumbai Delhi India Latitude Longitude"));
     QCOMPARE(fake_->webLookups.value(0).pageAddress,
-             shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=home-page");
+             platform::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=home-page");
     QVERIFY(!fake_->openForms().contains(window));
     QCOMPARE(formState(), before);
 

@@ -24,7 +24,7 @@
 #include "reports/frmSaveDocument.h"
 #include "reports/modRTB.h"
 #include "reports/report_box.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "site_config.h"
 
 using namespace testing_support;
@@ -34,7 +34,7 @@ using reports::frmSaveDocument;
 
 namespace {
 
-const QString kSite = shell::ToQt(zentara::MakerSiteAddress);
+const QString kSite = platform::ToQt(zentara::MakerSiteAddress);
 
 // The point in the middle of the character at `position` of the box's text.
 QPoint PointOf(QTextEdit* box, int position) {
@@ -237,7 +237,7 @@ class ReadingsTest : public QObject {
     const QString longName = "Mary" + QString(40000, u' ') + "Smith";  // "Smith" lies past 32767
     Child<QLineEdit>(form_, "txtFF")->setText(longName);
     // zentara-cli numbers gives the pure library's numbers of the whole name.
-    const auto pair = zentara::FindDestinyPair({"John", "Paul", "Smith", shell::ToStd(longName), "Ann", "Smith",
+    const auto pair = zentara::FindDestinyPair({"John", "Paul", "Smith", platform::ToStd(longName), "Ann", "Smith",
                                                 "March", "15", "1988", "January", "1", "1970"});
     const QString destiny = QStringLiteral("%1 + %2").arg(pair.MaleDestiny).arg(pair.FemaleDestiny);
     QCOMPARE(destiny, QStringLiteral("4 + 8"));  // cut at 32767 characters the name gives 4 + 2

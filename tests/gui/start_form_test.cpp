@@ -10,7 +10,7 @@
 #include "gui_test_support.h"
 #include "numerology/frmMain.h"
 #include "reports/scrambled_text.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "site_config.h"
 #include "shell/application_icon.h"
 #include "shell/exit_application.h"
@@ -155,7 +155,7 @@ class StartFormTest : public QObject {
     QCOMPARE(fake_->modalShown.last().data(), static_cast<QWidget*>(about));
     about->lblHomePage_Click();
     QCOMPARE(fake_->openedAddresses,
-             QStringList{shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=home-page"});
+             QStringList{platform::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=home-page"});
     QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     QVERIFY(fake_->openForms().isEmpty());
     QCOMPARE(fake_->processEnds, 0);

@@ -1,7 +1,7 @@
 // The update reminder: when it asks, what it stores, what Yes and No do.
 #include "gui_test_support.h"
 #include "reports/scrambled_text.h"
-#include "shell/qt_text.h"
+#include "platform/qt_text.h"
 #include "site_config.h"
 #include "web/web_commands.h"
 
@@ -30,7 +30,7 @@ class UpdateReminderTest : public QObject {
   QString storedText() const { return reports::UnscrambleText(fake_->settings.value(key())); }
   QString todayText() const { return fake_->shortDateText(fake_->todayDate); }
   QString downloadPage() const {
-    return shell::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=download-web-page";
+    return platform::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=download-web-page";
   }
 
  private slots:

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "astro/engine/birth_coordinates.h"
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 #include "astro/places/form_entry.h"
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 
 namespace {
 
@@ -92,7 +92,7 @@ TEST(SuggestZoneEntry, TheRowIsWrittenWithTheTrueOffsetsSign) {
       {"Antarctica/McMurdo", january, true, {35, true}},     // NZDT +13
   };
   const TzdbTimeZoneRules rules;
-  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  const zentara::TimeZoneTable& zones = zentara::LoadTimeZoneTable();
   const auto sign = [](auto value) { return (value > 0) - (value < 0); };
   for (const Case& c : cases) {
     const std::string what = std::string(c.zone) + " " + std::to_string(c.local.year) + "-" + std::to_string(c.local.month);
@@ -112,7 +112,7 @@ TEST(SuggestZoneEntry, TheRowIsWrittenWithTheTrueOffsetsSign) {
 // Whatever the suggestion, the engines' own reading of the entries gives the
 // offset back: universal time = local time - offset.
 TEST(SuggestZoneEntry, TheEnginesReproduceTheOffset) {
-  const zentara::TimeZoneTable zones = zentara::LoadTimeZoneTable();
+  const zentara::TimeZoneTable& zones = zentara::LoadTimeZoneTable();
   for (int quarterHours = -12 * 4; quarterHours <= 14 * 4; ++quarterHours) {
     for (const bool east : {true, false}) {
       for (const bool daylight : {true, false}) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "astro/match/place_lookup.h"
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 #include "real_atlas.h"
 
 namespace {

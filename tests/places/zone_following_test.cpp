@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 #include "astro/match/zone_following.h"
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 
 namespace {
 

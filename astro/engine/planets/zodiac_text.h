@@ -1,6 +1,7 @@
 // The two text forms of a zodiac position, shared by the planetary and the
 // lunar engine.
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,3 +27,21 @@ std::string FormatZodiacPosition(double longitude);
 std::string FormatSlotText(std::string_view position);
 
 }  // namespace zentara::modPlanetPosition_Western
+
+namespace zentara {
+
+// A slot text ("05 Leo 07") read back, as the scoring, the aspects and the
+// wheel read the charts: the sign (0 Aries to 11 Pisces), degrees
+// and minutes within it, and the ecliptic longitude they make.
+struct SlotPosition {
+  int Sign = 0;
+  int Degrees = 0;
+  int Minutes = 0;
+  double Longitude = 0;  // degrees, 0 to under 360
+};
+
+// Degrees (0 to 29), the three-letter sign key and minutes (0 to 59), separated
+// by spaces; one or two digits each. Nothing for an empty or malformed text.
+std::optional<SlotPosition> ReadSlotText(std::string_view text);
+
+}  // namespace zentara

@@ -31,7 +31,7 @@
 #include "astro/places/atlas_maker/name_variants.h"
 #include "astro/places/atlas_maker/region_names.h"
 #include "astro/places/fold_text.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 
 namespace {
 

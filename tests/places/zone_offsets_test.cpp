@@ -6,10 +6,10 @@
 #include <set>
 #include <string>
 
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 #include "astro/places/tzif_zone.h"
 #include "real_atlas.h"
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 
 namespace {
 

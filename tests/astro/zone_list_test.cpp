@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ TEST(TimeZoneTable, NamedRows) {
       {63, "USSR Zone 3,USZ3,+4.0", 4, 0},
       {70, "Yukon War Time,YWT,-8.0", 8, 0},
   };
-  const auto table = LoadTimeZoneTable();
+  const auto& table = LoadTimeZoneTable();
   for (const Case& c : cases) {
     EXPECT_EQ(table.TimeZoneNames[c.row], c.name) << "row " << c.row;
     EXPECT_EQ(table.TimeZoneHours[c.row], c.hours) << "row " << c.row;
@@ -42,7 +42,7 @@ TEST(TimeZoneTable, NamedRows) {
 }
 
 TEST(TimeZoneTable, SeventyOneRowsAndAnEmptyLastSlot) {
-  const auto table = LoadTimeZoneTable();
+  const auto& table = LoadTimeZoneTable();
   EXPECT_EQ(TimeZoneRowCount, 71u);
   EXPECT_FALSE(table.TimeZoneNames[70].empty());
   EXPECT_TRUE(table.TimeZoneNames[71].empty());
@@ -52,7 +52,7 @@ TEST(TimeZoneTable, SeventyOneRowsAndAnEmptyLastSlot) {
 // whole hours, and 30 minutes exactly when the offset has a fraction (".3" and
 // ".5" both mean half an hour).
 TEST(TimeZoneTable, NumbersMatchTheWrittenOffsets) {
-  const auto table = LoadTimeZoneTable();
+  const auto& table = LoadTimeZoneTable();
   int rowsWithSpaces = 0;
   for (std::size_t row = 0; row < TimeZoneRowCount; ++row) {
     const std::string name(table.TimeZoneNames[row]);

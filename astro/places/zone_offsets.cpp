@@ -1,4 +1,4 @@
-#include "astro/places/time_zone_rules.h"
+#include "astro/places/zone_offsets.h"
 
 #include <chrono>
 #include <cstdlib>

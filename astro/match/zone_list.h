@@ -23,8 +23,8 @@ struct TimeZoneTable {
   std::array<std::int16_t, TimeZoneSlotCount> TimeZoneMinutes{};
 };
 
-// The list, in its fixed order (by name, "USSR Zone 10" before "USSR Zone 3");
-// the same on every call.
-TimeZoneTable LoadTimeZoneTable();
+// The list, in its fixed order (by name, "USSR Zone 10" before "USSR Zone 3"):
+// one table, made when the program is compiled.
+const TimeZoneTable& LoadTimeZoneTable();
 
 }  // namespace zentara

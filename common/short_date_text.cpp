@@ -1,6 +1,6 @@
-#include "web/short_date_text.h"
+#include "common/short_date_text.h"
 
-#include "numerology/number_text.h"
+#include "common/number_text.h"
 
 namespace zentara {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace shell {
+namespace platform {
 
 inline QString ToQt(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -12,4 +12,4 @@ inline QString ToQt(std::string_view utf8) {
 
 inline std::string ToStd(const QString& text) { return text.toStdString(); }
 
-}  // namespace shell
+}  // namespace platform

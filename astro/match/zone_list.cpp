@@ -1,4 +1,4 @@
-#include "astro/match/time_zones.h"
+#include "astro/match/zone_list.h"
 
 namespace zentara {
 
@@ -89,9 +89,7 @@ constexpr TimeZoneRow TimeZoneRows[TimeZoneRowCount] = {
     {"Yukon War Time,YWT,-8.0",                      8,  0},  // 70
 };
 
-}  // namespace
-
-TimeZoneTable LoadTimeZoneTable() {
+constexpr TimeZoneTable MakeTable() {
   TimeZoneTable table;
   for (std::size_t row = 0; row < TimeZoneRowCount; ++row) {
     table.TimeZoneNames[row] = TimeZoneRows[row].Name;
@@ -100,5 +98,13 @@ TimeZoneTable LoadTimeZoneTable() {
   }
   return table;
 }
+
+constexpr TimeZoneTable Table = MakeTable();
+static_assert(Table.TimeZoneNames[61] == "Universal Time, UT, 0.0" && Table.TimeZoneMinutes[6] == 30,
+              "the rows stand where the form lists them");
+
+}  // namespace
+
+const TimeZoneTable& LoadTimeZoneTable() { return Table; }
 
 }  // namespace zentara

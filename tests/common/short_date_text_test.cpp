@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "web/short_date_text.h"
+#include "common/short_date_text.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "astro/places/time_zone_rules.h"
+#include "astro/places/zone_offsets.h"
 #include "astro/places/tzif_zone.h"
 
 namespace zentara::places {

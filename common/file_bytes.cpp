@@ -1,4 +1,4 @@
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 
 #include "platform/system_files.h"
 

@@ -1,4 +1,4 @@
-#include "astro/places/tzdb_time_zone_rules.h"
+#include "astro/places/zoneinfo_offsets.h"
 
 #include <date/tz.h>
 
@@ -7,7 +7,7 @@
 #include <chrono>
 #include <optional>
 
-#include "reports/file_bytes.h"
+#include "common/file_bytes.h"
 
 // ptz.h, the library's reader of POSIX TZ rules, names hh_mm_ss unqualified
 // after using both the date and std::chrono namespaces, which C++20 makes
