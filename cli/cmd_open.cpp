@@ -10,7 +10,7 @@
 #include "cli/entry_options.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
-#include "cli/readings.h"
+#include "cli/reading_output.h"
 #include "cli/visible_text.h"
 #include "common/file_bytes.h"
 #include "reports/saved_reading.h"

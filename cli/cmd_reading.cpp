@@ -9,7 +9,7 @@
 #include "cli/entry_options.h"
 #include "cli/exit_status.h"
 #include "cli/person_options.h"
-#include "cli/readings.h"
+#include "cli/reading_output.h"
 
 namespace zentara::cli {
 

@@ -24,7 +24,7 @@
 #include "reports/report_box.h"
 #include "reports/saved_reading.h"
 #include "reports/saved_reading_entries.h"
-#include "shell/combo_box.h"
+#include "shell/drop_down_combo.h"
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"

@@ -27,7 +27,7 @@
 #include "platform/qt_text.h"
 #include "site_config.h"
 #include "common/short_date_text.h"
-#include "web/place_search.h"
+#include "web/web_search_address.h"
 
 namespace platform {
 namespace {

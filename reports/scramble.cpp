@@ -1,5 +1,7 @@
 #include "reports/scramble.h"
 
+#include "reports/ansi_codepage.h"
+
 namespace zentara {
 namespace {
 constexpr int kShift = 85;
@@ -24,5 +26,9 @@ std::string UnscrambleField(std::string_view text) {
   }
   return result;
 }
+
+std::string ScrambleUtf8(std::string_view utf8) { return AnsiToUtf8(ScrambleField(Utf8ToAnsi(utf8))); }
+
+std::string UnscrambleUtf8(std::string_view utf8) { return AnsiToUtf8(UnscrambleField(Utf8ToAnsi(utf8))); }
 
 }  // namespace zentara

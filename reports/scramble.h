@@ -16,4 +16,10 @@ std::string ScrambleField(std::string_view text);
 // from ScrambleField and is left out.
 std::string UnscrambleField(std::string_view text);
 
+// The same for a UTF-8 text (the forms' texts, the settings' values): the text
+// goes through the Windows-1252 code page, where the shift is defined, and
+// back; a character that code page lacks is left out.
+std::string ScrambleUtf8(std::string_view utf8);
+std::string UnscrambleUtf8(std::string_view utf8);
+
 }  // namespace zentara

@@ -1,7 +1,11 @@
 #include "shell/drop_down_combo.h"
 
 #include <QAbstractItemModel>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QPointer>
 
 namespace shell {
 
@@ -67,6 +71,69 @@ void DropDownCombo::changeEvent(QEvent* event) {
     usual_.reset();
   }
   QComboBox::changeEvent(event);
+}
+
+namespace {
+
+// A completer that completes nothing, lent to each new box's line edit for a
+// moment. A combo box made editable with setEditable builds its popup list and
+// a completer over its items at once, which the boxes then throw away (about
+// 1.4 million instructions a box, paid before a form is first shown); given a
+// line edit that already has a completer, it keeps that one instead and
+// leaves the popup list until it is first opened.
+QCompleter* LentCompleter() {
+  static QPointer<QCompleter> lent;
+  if (lent.isNull()) lent = new QCompleter(QCoreApplication::instance());
+  return lent;
+}
+
+}  // namespace
+
+QComboBox* MakeDropDownCombo(QWidget* parent, const char* name, const QStringList& items) {
+  auto* box = new DropDownCombo(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  auto* edit = new QLineEdit(box);
+  edit->setCompleter(LentCompleter());
+  box->setLineEdit(edit);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  // Hands the lent completer back: a typed text stays exactly as typed.
+  box->setCompleter(nullptr);
+  // Asked now, before any item is added, the box's usual size is that of an
+  // empty box, room for about seven letters, whatever its items: the size the
+  // form is first laid out with, which sets the window's size, so the forms
+  // keep the layout they were drawn for. (Qt measures the items at the first
+  // show, within that window.)
+  box->sizeHint();
+  AddListItems(box, items);
+  return box;
+}
+
+void AddListItems(QComboBox* box, const QStringList& items) {
+  const int selected = box->currentIndex();
+  const QString shown = box->currentText();
+  box->addItems(items);
+  // Qt selects the first item added to an empty list; the form decides instead.
+  if (selected < 0) {
+    box->setCurrentIndex(-1);
+    box->setEditText(shown);
+  }
+}
+
+int ListPosition(const QComboBox* box) {
+  return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+QStringList NumberItems(int first, int last) {
+  QStringList items;
+  for (int n = first; n <= last; ++n) items << QString::number(n);
+  return items;
+}
+
+QStringList MonthItems() {
+  return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+          QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+          QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+          QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 }
 
 }  // namespace shell

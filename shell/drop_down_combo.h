@@ -1,5 +1,6 @@
-// The combo box of the entry forms, which measures its items' text once where
-// Qt measures it twice.
+// The drop-down combo boxes of the entry forms: a list to pick from whose text
+// can also be typed over (a typed text is never added to the list), and which
+// measures its items' text once where Qt measures it twice.
 //
 // Until the box is first shown, Qt's own sizes stand: its usual size (kept
 // from whenever it was first asked) and its smallest size, the width of the
@@ -13,6 +14,7 @@
 // policy or the icon size is set anew; from then on Qt measures.
 #pragma once
 #include <QComboBox>
+#include <QStringList>
 #include <optional>
 
 namespace shell {
@@ -43,5 +45,21 @@ class DropDownCombo : public QComboBox {
   bool shown_ = false;
   mutable bool qtMeasures_ = false;
 };
+
+// A combo box named `name` holding `items`, with nothing selected and no
+// completion (a typed text stays exactly as typed).
+QComboBox* MakeDropDownCombo(QWidget* parent, const char* name, const QStringList& items);
+
+// Appends `items` to the list without changing what the box shows: a box with
+// nothing selected keeps nothing selected.
+void AddListItems(QComboBox* box, const QStringList& items);
+
+// The list position the box shows: the index of the item whose text equals the
+// box's text exactly, or -1 when the text matches no item.
+int ListPosition(const QComboBox* box);
+
+// "1".."n" and first..last as list items, and the twelve month names.
+QStringList NumberItems(int first, int last);
+QStringList MonthItems();
 
 }  // namespace shell

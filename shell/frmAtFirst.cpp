@@ -15,7 +15,7 @@
 #include "people/person_buttons.h"
 #include "shell/controls.h"
 #include "platform/platform.h"
-#include "shell/combo_box.h"
+#include "shell/drop_down_combo.h"
 #include "shell/control_array.h"
 #include "shell/exit_application.h"
 #include "shell/word_wrap_label.h"

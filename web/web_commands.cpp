@@ -3,8 +3,8 @@
 #include <chrono>
 
 #include "platform/platform.h"
-#include "reports/scrambled_text.h"
 #include "platform/qt_text.h"
+#include "reports/scramble.h"
 #include "web/update_reminder_rule.h"
 #include "web/web_pages.h"
 
@@ -30,9 +30,10 @@ void RemindOfUpdate() {
   auto& desktop = platform::current();
   const QString application = desktop.applicationName();
   const QString section = platform::ToQt(zentara::ReminderSection);
-  const QString valueName = reports::ScrambleText(platform::ToQt(zentara::ReminderValueName));
+  const QString valueName = platform::ToQt(zentara::ScrambleUtf8(zentara::ReminderValueName));
 
-  const QString stored = reports::UnscrambleText(desktop.readSetting(application, section, valueName));
+  const QString stored =
+      platform::ToQt(zentara::UnscrambleUtf8(platform::ToStd(desktop.readSetting(application, section, valueName))));
   std::optional<std::chrono::year_month_day> storedDate;
   if (!stored.isEmpty()) {
     if (const auto date = desktop.readShortDate(stored)) storedDate = CivilDate(*date);
@@ -40,7 +41,7 @@ void RemindOfUpdate() {
   const QDate today = desktop.today();
   const auto storeToday = [&] {
     desktop.writeSetting(application, section, valueName,
-                         reports::ScrambleText(desktop.shortDateText(today)));
+                         platform::ToQt(zentara::ScrambleUtf8(platform::ToStd(desktop.shortDateText(today)))));
   };
 
   switch (zentara::DecideReminderStep(storedDate, CivilDate(today))) {

@@ -25,7 +25,7 @@
 #include "book/person_entries.h"
 #include "people/person_buttons.h"
 #include "platform/platform.h"
-#include "shell/combo_box.h"
+#include "shell/drop_down_combo.h"
 #include "shell/control_array.h"
 #include "shell/controls.h"
 #include "shell/exit_application.h"

@@ -18,7 +18,7 @@
 #include "platform/platform.h"
 #include "shell/controls.h"
 #include "platform/qt_text.h"
-#include "shell/wrapped_label.h"
+#include "shell/whole_text_label.h"
 #include "web/web_pages.h"
 
 namespace astro {
@@ -32,7 +32,7 @@ using platform::ToQt;
 // several widths every time a layout asks its size.
 enum class Wrap { No, Yes };
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text, Wrap wrap = Wrap::Yes) {
-  QLabel* label = wrap == Wrap::Yes ? new shell::WrappedLabel(parent) : new QLabel(parent);
+  QLabel* label = wrap == Wrap::Yes ? new shell::WholeTextLabel(parent) : new QLabel(parent);
   label->setText(text);
   label->setObjectName(QString::fromLatin1(name));
   return label;

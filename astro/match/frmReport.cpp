@@ -13,7 +13,7 @@
 #include "astro/match/birth_from_entries.h"
 #include "shell/control_array.h"
 #include "platform/qt_text.h"
-#include "shell/wrapped_label.h"
+#include "shell/whole_text_label.h"
 
 namespace astro {
 namespace {
@@ -48,7 +48,7 @@ QLabel* ValueLabel(QWidget* parent, const char* name) {
 
 // A name or place of any length, shown whole on as many lines as it takes.
 QLabel* WrappedValue(QWidget* parent, const char* name) {
-  auto* label = new shell::WrappedLabel(parent);
+  auto* label = new shell::WholeTextLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
   return label;
 }

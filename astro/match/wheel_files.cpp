@@ -17,7 +17,7 @@
 #include "reports/saved_reading.h"
 #include "common/application_title.h"
 #include "platform/qt_text.h"
-#include "shell/wrapped_label.h"
+#include "shell/whole_text_label.h"
 
 namespace astro {
 namespace {

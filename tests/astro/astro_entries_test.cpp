@@ -6,7 +6,7 @@
 
 #include "astro/match/astro_entries.h"
 #include "astro/match/key_filters.h"
-#include "web/place_search.h"
+#include "web/web_search_address.h"
 
 namespace {
 

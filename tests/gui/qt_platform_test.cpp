@@ -18,7 +18,8 @@
 
 #include "gui_test_support.h"
 #include "platform/qt_platform.h"
-#include "reports/scrambled_text.h"
+#include "platform/qt_text.h"
+#include "reports/scramble.h"
 
 class QtPlatformTest : public QObject {
   Q_OBJECT
@@ -191,11 +192,11 @@ class QtPlatformTest : public QObject {
     for (const QDate date : {QDate(2026, 12, 7), QDate(1999, 1, 31), QDate(2030, 2, 8)}) {
       const QString text = desktop.shortDateText(date);
       QCOMPARE(text, date.toString(Qt::ISODate));
-      const QString stored = reports::ScrambleText(text);
-      QCOMPARE(desktop.readShortDate(reports::UnscrambleText(stored)), std::optional<QDate>(date));
+      const QString stored = platform::ToQt(zentara::ScrambleUtf8(platform::ToStd(text)));
+      QCOMPARE(desktop.readShortDate(platform::ToQt(zentara::UnscrambleUtf8(platform::ToStd(stored)))), std::optional<QDate>(date));
       const QString earlier = QLocale().toString(date, localeFormat);
       if (writesAsTheLocaleDoes) {
-        QCOMPARE(desktop.readShortDate(reports::UnscrambleText(reports::ScrambleText(earlier))),
+        QCOMPARE(desktop.readShortDate(platform::ToQt(zentara::UnscrambleUtf8(platform::ToStd(platform::ToQt(zentara::ScrambleUtf8(platform::ToStd(earlier))))))),
                  std::optional<QDate>(date));
       }
     }

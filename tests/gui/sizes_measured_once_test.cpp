@@ -10,10 +10,9 @@
 #include <functional>
 
 #include "gui_test_support.h"
-#include "shell/combo_box.h"
 #include "shell/drop_down_combo.h"
 #include "shell/word_wrap_label.h"
-#include "shell/wrapped_label.h"
+#include "shell/whole_text_label.h"
 
 namespace {
 
@@ -107,13 +106,13 @@ class SizesMeasuredOnceTest : public QObject {
     QLabel plain(text);
     plain.setWordWrap(true);
     shell::WordWrapLabel remembering(text);
-    shell::WrappedLabel wrapping;
+    shell::WholeTextLabel wrapping;
     wrapping.setText(text);
     for (std::size_t done = 0; done < std::size(changes); ++done) {
       for (QLabel* label : {&plain, static_cast<QLabel*>(&remembering), static_cast<QLabel*>(&wrapping)}) {
         changes[done].second(label);
       }
-      shell::WrappedLabel fresh;
+      shell::WholeTextLabel fresh;
       fresh.setText(text);
       for (std::size_t i = 0; i <= done; ++i) changes[i].second(&fresh);
       for (const int width : {40, 205, 330, 205, 600, 40}) {

@@ -9,8 +9,8 @@
 #include "astro/match/frmMatch.h"
 #include "gui_test_support.h"
 #include "numerology/frmMain.h"
-#include "reports/scrambled_text.h"
 #include "platform/qt_text.h"
+#include "reports/scramble.h"
 #include "site_config.h"
 #include "shell/application_icon.h"
 #include "shell/exit_application.h"
@@ -49,8 +49,8 @@ class StartFormTest : public QObject {
   void reminderRunsBeforeTheStartFormIsShown() {
     // A reminder 20 days old asks its question; the start form comes after it.
     fake_->settings.insert(
-        platform::FakePlatform::settingKey("zentara", "Settings", reports::ScrambleText("Duration")),
-        reports::ScrambleText(fake_->shortDateText(fake_->todayDate.addDays(-20))));
+        platform::FakePlatform::settingKey("zentara", "Settings", platform::ToQt(zentara::ScrambleUtf8(platform::ToStd("Duration")))),
+        platform::ToQt(zentara::ScrambleUtf8(platform::ToStd(fake_->shortDateText(fake_->todayDate.addDays(-20))))));
     QVERIFY(shell::RunStartup());
     const qsizetype question = fake_->calls.indexOf("message");
     const qsizetype shown = fake_->calls.indexOf("showModeless");

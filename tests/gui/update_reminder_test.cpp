@@ -1,7 +1,7 @@
 // The update reminder: when it asks, what it stores, what Yes and No do.
 #include "gui_test_support.h"
-#include "reports/scrambled_text.h"
 #include "platform/qt_text.h"
+#include "reports/scramble.h"
 #include "site_config.h"
 #include "web/web_commands.h"
 
@@ -24,10 +24,10 @@ class UpdateReminderTest : public QObject {
 
   QString key() const { return platform::FakePlatform::settingKey("zentara", "Settings", kScrambledName); }
   void storeRaw(const QString& unscrambled) {
-    fake_->settings.insert(key(), reports::ScrambleText(unscrambled));
+    fake_->settings.insert(key(), platform::ToQt(zentara::ScrambleUtf8(platform::ToStd(unscrambled))));
   }
   void storeDaysFromToday(int days) { storeRaw(fake_->shortDateText(fake_->todayDate.addDays(days))); }
-  QString storedText() const { return reports::UnscrambleText(fake_->settings.value(key())); }
+  QString storedText() const { return platform::ToQt(zentara::UnscrambleUtf8(platform::ToStd(fake_->settings.value(key())))); }
   QString todayText() const { return fake_->shortDateText(fake_->todayDate); }
   QString downloadPage() const {
     return platform::ToQt(zentara::MakerSiteAddress) + "/qm-free-zentara/ssd.php?page=download-web-page";

@@ -14,11 +14,11 @@ namespace shell {
 // within a word where one is wider than a line; the height the lines take.
 qreal LayOutWrapped(QTextLayout& layout, qreal width);
 
-class WrappedLabel : public QLabel {
+class WholeTextLabel : public QLabel {
   Q_OBJECT
 
  public:
-  explicit WrappedLabel(QWidget* parent = nullptr);
+  explicit WholeTextLabel(QWidget* parent = nullptr);
 
   bool hasHeightForWidth() const override { return true; }
   int heightForWidth(int width) const override;

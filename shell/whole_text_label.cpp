@@ -1,4 +1,4 @@
-#include "shell/wrapped_label.h"
+#include "shell/whole_text_label.h"
 
 #include <QPainter>
 #include <QTextLayout>
@@ -20,13 +20,13 @@ qreal LayOutWrapped(QTextLayout& layout, qreal width) {
   return height;
 }
 
-WrappedLabel::WrappedLabel(QWidget* parent) : QLabel(parent) {
+WholeTextLabel::WholeTextLabel(QWidget* parent) : QLabel(parent) {
   QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   policy.setHeightForWidth(true);
   setSizePolicy(policy);
 }
 
-int WrappedLabel::heightForWidth(int width) const {
+int WholeTextLabel::heightForWidth(int width) const {
   return heights_.heightFor(*this, width, [this](int asked) {
     const QMargins margins = contentsMargins();
     QTextLayout layout(text(), font(), this);
@@ -35,16 +35,16 @@ int WrappedLabel::heightForWidth(int width) const {
   });
 }
 
-QSize WrappedLabel::sizeHint() const {
+QSize WholeTextLabel::sizeHint() const {
   const QMargins margins = contentsMargins();
   return QSize(fontMetrics().horizontalAdvance(text()), fontMetrics().height()).grownBy(margins);
 }
 
-QSize WrappedLabel::minimumSizeHint() const {
+QSize WholeTextLabel::minimumSizeHint() const {
   return QSize(fontMetrics().horizontalAdvance(QLatin1Char('M')), fontMetrics().height()).grownBy(contentsMargins());
 }
 
-void WrappedLabel::paintEvent(QPaintEvent*) {
+void WholeTextLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect area = contentsRect();
   QTextLayout layout(text(), font(), this);

@@ -1,4 +1,4 @@
-#include "cli/readings.h"
+#include "cli/reading_output.h"
 
 #include "numerology/pair_numbers.h"
 #include "site_config.h"

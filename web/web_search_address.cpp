@@ -1,4 +1,4 @@
-#include "web/place_search.h"
+#include "web/web_search_address.h"
 
 namespace zentara {
 
