@@ -37,6 +37,23 @@ std::string ColumnName(Partner partner, AstroColumn column) {
   return std::string(PartnerWord(partner)) + "-" + std::string(Info(column).name);
 }
 
+namespace {
+
+// A coordinate as `read` takes it, into its degree and minute boxes and its
+// direction (`first` or `second`).
+template <class Read, class Direction>
+Problem PutCoordinate(Read read, std::string_view text, std::string& degrees, std::string& minutes,
+                      Direction& direction, Direction first, Direction second) {
+  CoordinateBoxes boxes;
+  if (auto problem = read(text, boxes, true)) return problem;
+  degrees.assign(boxes.degrees);
+  minutes.assign(boxes.minutes);
+  direction = boxes.secondDirection ? second : first;
+  return std::nullopt;
+}
+
+}  // namespace
+
 Problem SetAstroEntry(AstroColumn column, std::string_view text, AstroPartnerEntries& entries) {
   switch (column) {
     case AstroColumn::Name: return SetLetters(text, entries.Name);
@@ -63,22 +80,12 @@ Problem SetAstroEntry(AstroColumn column, std::string_view text, AstroPartnerEnt
       if (text != "1" && text != "0") return "must be 1 or 0, not '" + std::string(text) + "'";
       entries.DaylightSaving = text == "1";
       return std::nullopt;
-    case AstroColumn::Lat: {
-      CoordinateBoxes boxes;
-      if (auto problem = ReadLatitude(text, boxes, true)) return problem;
-      entries.LatitudeDegrees.assign(boxes.degrees);
-      entries.LatitudeMinutes.assign(boxes.minutes);
-      entries.LatitudeDirection = boxes.secondDirection ? NorthSouth::South : NorthSouth::North;
-      return std::nullopt;
-    }
-    case AstroColumn::Lon: {
-      CoordinateBoxes boxes;
-      if (auto problem = ReadLongitude(text, boxes, true)) return problem;
-      entries.LongitudeDegrees.assign(boxes.degrees);
-      entries.LongitudeMinutes.assign(boxes.minutes);
-      entries.LongitudeDirection = boxes.secondDirection ? EastWest::West : EastWest::East;
-      return std::nullopt;
-    }
+    case AstroColumn::Lat:
+      return PutCoordinate(ReadLatitude, text, entries.LatitudeDegrees, entries.LatitudeMinutes,
+                           entries.LatitudeDirection, NorthSouth::North, NorthSouth::South);
+    case AstroColumn::Lon:
+      return PutCoordinate(ReadLongitude, text, entries.LongitudeDegrees, entries.LongitudeMinutes,
+                           entries.LongitudeDirection, EastWest::East, EastWest::West);
   }
   return "is no entry of the form";  // every column is handled above
 }

@@ -23,8 +23,7 @@ struct NumbersOptions {
 
 int RunNumbers(const NumbersOptions& options, Streams io) {
   NumerologyEntries entries = options.entries;
-  if (const auto status = PutPeople(options.people, entries, "zentara-cli numbers", io)) return *status;
-  if (!PassesEntryChecks(entries, io.err)) return ExitRefused;
+  if (const auto status = CompleteNumerologyEntries(options.people, entries, "zentara-cli numbers", io)) return *status;
 
   const LifePathPair lifePath = FindLifePathPair(entries);
   const DestinyPair destiny = FindDestinyPair(entries);

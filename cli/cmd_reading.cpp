@@ -24,8 +24,7 @@ struct ReadingOptions {
 
 int RunReading(const ReadingOptions& options, Streams io) {
   NumerologyEntries entries = options.entries;
-  if (const auto status = PutPeople(options.people, entries, "zentara-cli reading", io)) return *status;
-  if (!PassesEntryChecks(entries, io.err)) return ExitRefused;
+  if (const auto status = CompleteNumerologyEntries(options.people, entries, "zentara-cli reading", io)) return *status;
   const ReadingKind kind = options.kind == "lifepath" ? ReadingKind::LifePath
                            : options.kind == "destiny" ? ReadingKind::Destiny
                                                        : ReadingKind::Comprehensive;

@@ -34,8 +34,7 @@ int RunSave(const SaveOptions& options, Streams io) {
     return ExitUsage;
   }
   NumerologyEntries entries = options.entries;
-  if (const auto status = PutPeople(options.people, entries, "zentara-cli save", io)) return *status;
-  if (!PassesEntryChecks(entries, io.err)) return ExitRefused;
+  if (const auto status = CompleteNumerologyEntries(options.people, entries, "zentara-cli save", io)) return *status;
   const std::string path = WithDefaultExtension(options.file, SavedReadingExtension);
   const std::string bytes = EncodeSavedReading(entries);
   // The whole file or nothing: a failed write leaves what was there before.

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "book/person_entries.h"
+#include "cli/entry_options.h"
 #include "cli/exit_status.h"
 #include "cli/people_access.h"
 #include "cli/visible_text.h"
@@ -94,6 +95,13 @@ std::optional<int> PutPeople(const PersonOptions& options, AstroEntries& entries
     (partner == Partner::Male ? entries.Male : entries.Female) = book::AstroSide(person);
     return std::nullopt;
   });
+}
+
+std::optional<int> CompleteNumerologyEntries(const PersonOptions& options, NumerologyEntries& entries,
+                                             std::string_view who, Streams io) {
+  if (const auto status = PutPeople(options, entries, who, io)) return status;
+  if (!PassesEntryChecks(entries, io.err)) return ExitRefused;
+  return std::nullopt;
 }
 
 }  // namespace zentara::cli

@@ -40,4 +40,10 @@ bool PersonGiven(const PersonOptions& options, Partner partner);
 std::optional<int> PutPeople(const PersonOptions& options, NumerologyEntries& entries, std::string_view who, Streams io);
 std::optional<int> PutPeople(const PersonOptions& options, AstroEntries& entries, std::string_view who, Streams io);
 
+// The numerology entries a command works on: `entries` with the people named
+// put in, passing the form's checks (their message on io.err). Nothing on
+// success; the exit status otherwise.
+std::optional<int> CompleteNumerologyEntries(const PersonOptions& options, NumerologyEntries& entries,
+                                             std::string_view who, Streams io);
+
 }  // namespace zentara::cli

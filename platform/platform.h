@@ -33,7 +33,12 @@ class MessageBoxes {
 };
 
 // Flags of the common file dialogs, with the values the dialogs of the Windows
-// desktop give them.
+// desktop give them; each dialog is set up with the flags the program has
+// always given it. The Qt dialogs honour them so: OverwritePrompt asks before
+// a file is replaced; FileMustExist and PathMustExist choose only an existing
+// file, or a name in an existing folder; NoReadOnlyReturn refuses a file that
+// cannot be written and asks again; HideReadOnly hides the read-only box,
+// which Qt's dialogs never show.
 namespace FileFlags {
 inline constexpr unsigned OverwritePrompt = 0x2;
 inline constexpr unsigned HideReadOnly = 0x4;

@@ -88,11 +88,22 @@ SaveChoice RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool 
   }
   dialog.setOption(QFileDialog::DontConfirmOverwrite,
                    (request.flags & FileFlags::OverwritePrompt) == 0);
+  // Qt's dialog never offers a name in a folder that does not exist, and its
+  // open dialog only existing files: PathMustExist and FileMustExist hold.
+  if ((request.flags & FileFlags::FileMustExist) != 0) dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDirectory(StartingFolder(request.folder));
   if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
-  if (dialog.exec() != QDialog::Accepted) return {};
-  return {dialog.selectedFiles().value(0),
-          static_cast<int>(qMax<qsizetype>(0, nameFilters.indexOf(dialog.selectedNameFilter())))};
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QString chosen = dialog.selectedFiles().value(0);
+    const QFileInfo file(chosen);
+    if ((request.flags & FileFlags::NoReadOnlyReturn) != 0 && file.exists() && !file.isWritable()) {
+      QMessageBox::warning(&dialog, Title(),
+                           QStringLiteral("%1 is read-only. Choose another name.").arg(file.fileName()));
+      continue;
+    }
+    return {chosen, static_cast<int>(qMax<qsizetype>(0, nameFilters.indexOf(dialog.selectedNameFilter())))};
+  }
 }
 
 // Whether the lock QLockFile could not take is held by a copy of this program

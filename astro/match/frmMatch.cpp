@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "astro/match/MDIForm1.h"
 #include "astro/match/chart_settings.h"
@@ -99,15 +100,14 @@ Direction ChosenOf(const std::array<QRadioButton*, 2>& pair, Direction first, Di
 
 }  // namespace
 
-// One partner's frame, its rows from the name down to the country.
-QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& c) {
-  auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
-  auto* grid = new QGridLayout(frame);
-  // Close enough for both frames side by side on a screen 800 pixels wide.
-  grid->setHorizontalSpacing(kPartnerSpacing);
-  grid->setContentsMargins(kPartnerMargin, kPartnerMargin, kPartnerMargin, kPartnerMargin);
-  const auto name = [sex](const char* pattern) { return PartnerName(pattern, sex); };
+namespace {
 
+// The rows of a partner's frame, each part filling its controls into the grid.
+using ControlName = std::function<QByteArray(const char* pattern)>;
+
+// Rows 0 to 4: the name, the date and time of birth, the time zone and the box.
+template <class Controls>
+void AddBirthRows(QWidget* frame, QGridLayout* grid, const ControlName& name, Controls& c) {
   c.txtName = new KeyFilteredBox(frame, name("txt%1Name").constData(), KeyFilter::Letters);
   grid->addWidget(Caption(frame, "Name:"), 0, 0);
   grid->addWidget(c.txtName, 0, 1, 1, 5);
@@ -134,29 +134,24 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   grid->addWidget(Caption(frame, "Time Zone:"), 3, 0);
   grid->addWidget(c.cmbTimeZone, 3, 1, 1, 5);
   grid->addWidget(c.chkDST, 4, 1, 1, 5);
+}
 
-  // The pair named ...Long holds North/South on the Latitude row; ...Lat holds
-  // East/West on the Longitude row.
-  c.txtLD = NumberBox(frame, name("txt%1LD"));
-  c.txtLM = NumberBox(frame, name("txt%1LM"));
-  c.optLong = OptionPair(frame, name("opt%1Long"), "North", "South");
-  grid->addWidget(Caption(frame, "Latitude:"), 5, 0);
-  grid->addWidget(c.txtLD, 5, 1);
-  grid->addWidget(c.txtLM, 5, 2);
-  grid->addWidget(SmallCaption(frame, "DEG/MIN"), 5, 3);
-  grid->addWidget(c.optLong[0], 5, 4);
-  grid->addWidget(c.optLong[1], 5, 5);
+// One coordinate's row: its caption, the degree and minute boxes, "DEG/MIN"
+// and the pair of direction options.
+void AddCoordinateRow(QWidget* frame, QGridLayout* grid, int row, const char* caption, KeyFilteredBox* degrees,
+                      KeyFilteredBox* minutes, const std::array<QRadioButton*, 2>& directions) {
+  grid->addWidget(Caption(frame, caption), row, 0);
+  grid->addWidget(degrees, row, 1);
+  grid->addWidget(minutes, row, 2);
+  grid->addWidget(SmallCaption(frame, "DEG/MIN"), row, 3);
+  grid->addWidget(directions[0], row, 4);
+  grid->addWidget(directions[1], row, 5);
+}
 
-  c.txtLoD = NumberBox(frame, name("txt%1LoD"));
-  c.txtLoM = NumberBox(frame, name("txt%1LoM"));
-  c.optLat = OptionPair(frame, name("opt%1Lat"), "East", "West");
-  grid->addWidget(Caption(frame, "Longitude:"), 6, 0);
-  grid->addWidget(c.txtLoD, 6, 1);
-  grid->addWidget(c.txtLoM, 6, 2);
-  grid->addWidget(SmallCaption(frame, "DEG/MIN"), 6, 3);
-  grid->addWidget(c.optLat[0], 6, 4);
-  grid->addWidget(c.optLat[1], 6, 5);
-
+// Rows 7 to 11: the look-up button, the line on the zone it follows, and the
+// city, state and country.
+template <class Controls>
+void AddPlaceRows(QWidget* frame, QGridLayout* grid, const ControlName& name, char sex, Controls& c) {
   c.lookUp = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), frame);
   c.lookUp->setObjectName(sex == 'M' ? QStringLiteral("Command1") : QStringLiteral("Command2"));
   grid->addWidget(c.lookUp, 7, 0, 1, 6);
@@ -180,7 +175,33 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   grid->addWidget(c.txtState, 10, 1, 1, 5);
   grid->addWidget(Caption(frame, "Country:"), 11, 0);
   grid->addWidget(c.txtCountry, 11, 1, 1, 5);
+}
 
+}  // namespace
+
+// One partner's frame, its rows from the name down to the country, then the
+// buttons that reach the book of people.
+QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& c) {
+  auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+  auto* grid = new QGridLayout(frame);
+  // Close enough for both frames side by side on a screen 800 pixels wide.
+  grid->setHorizontalSpacing(kPartnerSpacing);
+  grid->setContentsMargins(kPartnerMargin, kPartnerMargin, kPartnerMargin, kPartnerMargin);
+  const ControlName name = [sex](const char* pattern) { return PartnerName(pattern, sex); };
+  AddBirthRows(frame, grid, name, c);
+
+  // The pair named ...Long holds North/South on the Latitude row; ...Lat holds
+  // East/West on the Longitude row.
+  c.txtLD = NumberBox(frame, name("txt%1LD"));
+  c.txtLM = NumberBox(frame, name("txt%1LM"));
+  c.optLong = OptionPair(frame, name("opt%1Long"), "North", "South");
+  AddCoordinateRow(frame, grid, 5, "Latitude:", c.txtLD, c.txtLM, c.optLong);
+  c.txtLoD = NumberBox(frame, name("txt%1LoD"));
+  c.txtLoM = NumberBox(frame, name("txt%1LoM"));
+  c.optLat = OptionPair(frame, name("opt%1Lat"), "East", "West");
+  AddCoordinateRow(frame, grid, 6, "Longitude:", c.txtLoD, c.txtLoM, c.optLat);
+
+  AddPlaceRows(frame, grid, name, sex, c);
   c.cmdChoose = shell::NamedButton(frame, name("cmd%1Choose").constData(), "Choose Person...");
   c.cmdSavePerson = shell::NamedButton(frame, name("cmd%1SavePerson").constData(), "Save Person");
   auto* people = new QHBoxLayout();

@@ -11,7 +11,7 @@ namespace zentara::modEphemeris_Western {
 
 namespace {
 
-constexpr double DegToRad = 0.0174532925199433;
+using modPlanetPosition_Western::DegToRad;  // the engines' one degree in radians
 
 // One periodic term: coefficient (degrees) x sin(d D + m M + m' M' + f F),
 // multiplied by the eccentricity factor E when `TimesE`.
