@@ -229,9 +229,9 @@ bool frmPlaceLookup::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmPlaceLookup::cmdWebSearch_Click() {
-  // The place the window's boxes hold now, in the search text the web look-up
-  // has always had; the user then types the coordinates into the form, so the
-  // window steps aside. Without a browser to show the search the window
+  // The place the window's boxes hold now, as the web look-up's search text
+  // (city, state, country and "Latitude Longitude"); the user then types the
+  // coordinates into the form, so the window steps aside. Without a browser to show the search the window
   // stays, and says so.
   zentara::AstroPartnerEntries shown = entries_;
   shown.City = platform::ToStd(txtCity_->text());

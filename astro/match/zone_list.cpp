@@ -10,10 +10,11 @@ struct TimeZoneRow {
   std::int16_t Minutes;
 };
 
-// The zones as the entry form has always listed them. The texts are kept as
-// written: eight have a space after each comma, "NST" names two different
-// zones, South Australia has two pairs of rows, and ".3" and ".5" both mean 30
-// minutes.
+// The zones as the entry form lists them, the texts to the letter, since the
+// form shows them, people and saved files name their rows, and the look-up
+// reads their abbreviations: eight have a space after each comma, "NST" names
+// two different zones, South Australia has two pairs of rows, and ".3" and
+// ".5" both mean 30 minutes.
 constexpr TimeZoneRow TimeZoneRows[TimeZoneRowCount] = {
     // display text                                hours minutes  row
     {"Alaska/Hawaii Daylight Time,AHDT,-9.0",        9,  0},  // 0

@@ -1,7 +1,8 @@
 // The planetary engine's angle constants and its angle routines.
 //
-// The constants are written out to the digit as the engine has always used
-// them; the results depend on these truncated values, not on more precise ones.
+// The constants are written out to the digit as the engine's definition gives
+// them: the printed positions depend on these truncated values (a more precise
+// pi moves some minutes), so they stay exactly as they are.
 #pragma once
 
 namespace zentara::modPlanetPosition_Western {

@@ -14,6 +14,10 @@ double CenturiesSince1900(double julianDay, double universalTime) {
 }
 
 double RightAscensionOfMidheaven(double centuries, double universalTime, double longitude) {
+  // Greenwich mean sidereal time at 0h universal time in hours, from Newcomb
+  // as the Explanatory Supplement to the Astronomical Ephemeris (1961) gives
+  // it: 6h 38m 45.836s + 8640184.542s T + 0.0929s T^2, T in Julian centuries
+  // from 1900 January 0.5; then the hours since 0h, all turned to degrees.
   const double t = centuries;
   double sidereal = (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + universalTime) * 15 - longitude;
   // A negative value is left as it is: only its sine, cosine and tangent are used.
@@ -22,6 +26,8 @@ double RightAscensionOfMidheaven(double centuries, double universalTime, double 
 }
 
 double ObliquityOfEcliptic(double centuries) {
+  // Newcomb's mean obliquity, 23 deg 27' 08.26" - 46.845" T from 1900 (the
+  // same Supplement), to its first power in T.
   return (23.452294 - 0.0130125 * centuries) * DegToRad;
 }
 

@@ -11,9 +11,10 @@ namespace zentara::modPlanetPosition_Western {
 
 namespace {
 
-// One pair of tables for each thread: the desktop's one thread sees the two
-// process-wide tables it always had, and threads computing charts side by side
-// (zentara-cli match --batch --jobs) never write each other's.
+// One pair of tables for each thread: the desktop, on its one thread, sees one
+// male and one female table for the whole process, and threads computing
+// charts side by side (zentara-cli match --batch --jobs) never write each
+// other's.
 thread_local ChartPositions maleChart;
 thread_local ChartPositions femaleChart;
 
