@@ -28,7 +28,7 @@
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
-#include "shell/frmAtFirst.h"
+#include "shell/navigation.h"
 #include "platform/qt_text.h"
 #include "site_config.h"
 
@@ -170,7 +170,7 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   connect(mnuD, &QAction::triggered, this, &frmMain::cmdD_Click);
   connect(mnuBack, &QAction::triggered, this, &frmMain::cmdBack_Click);
   connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
-  connect(mnuPeople, &QAction::triggered, this, [] { people::ShowPeople(); });
+  connect(mnuPeople, &QAction::triggered, this, [] { navigation::ShowPeople(); });
   for (const auto& [sex, partner] : {std::pair{'M', zentara::Partner::Male}, {'F', zentara::Partner::Female}}) {
     const auto named = [sex](const char* pattern) { return QString::fromLatin1(pattern).arg(QChar(sex)); };
     connect(findChild<QPushButton*>(named("cmd%1Choose")), &QPushButton::clicked, this,
@@ -326,7 +326,7 @@ void frmMain::cmdOpen_Click() {
 }
 
 void frmMain::cmdBack_Click() {
-  platform::current().showModeless(new shell::frmAtFirst());
+  navigation::ShowStartForm();
   unload();
 }
 
@@ -340,7 +340,7 @@ void frmMain::UsePerson(zentara::Partner partner, const zentara::book::Person& p
 }
 
 void frmMain::ChoosePerson_Click(zentara::Partner partner) {
-  people::ChoosePerson(this, [this, partner](const zentara::book::Person& person) { UsePerson(partner, person); });
+  navigation::ChoosePerson(this, [this, partner](const zentara::book::Person& person) { UsePerson(partner, person); });
 }
 
 void frmMain::SavePerson_Click(zentara::Partner partner) {

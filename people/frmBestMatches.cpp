@@ -10,7 +10,7 @@
 
 #include "astro/match/compatibility_score.h"
 #include "people/desktop_book.h"
-#include "people/open_match.h"
+#include "shell/navigation.h"
 #include "people/rows_model.h"
 #include "shell/controls.h"
 #include "platform/qt_text.h"
@@ -130,9 +130,9 @@ void frmBestMatches::OpenMatch(int row) {
     return;
   }
   if (ranking_.frame == zentara::Partner::Male) {
-    OpenAstroMatch(*person, *partner);
+    navigation::OpenAstroMatch(*person, *partner);
   } else {
-    OpenAstroMatch(*partner, *person);
+    navigation::OpenAstroMatch(*partner, *person);
   }
 }
 

@@ -20,9 +20,8 @@
 #include "book/people_csv.h"
 #include "book/ranking.h"
 #include "people/desktop_book.h"
-#include "people/frmBestMatches.h"
 #include "people/frmPerson.h"
-#include "people/open_match.h"
+#include "shell/navigation.h"
 #include "people/rows_model.h"
 #include "platform/platform.h"
 #include "common/file_bytes.h"
@@ -321,12 +320,12 @@ bool frmPeople::TwoPeople(zentara::book::Person& male, zentara::book::Person& fe
 
 void frmPeople::cmdNumerology_Click() {
   zentara::book::Person male, female;
-  if (TwoPeople(male, female)) OpenNumerologyMatch(male, female);
+  if (TwoPeople(male, female)) navigation::OpenNumerologyMatch(male, female);
 }
 
 void frmPeople::cmdAstro_Click() {
   zentara::book::Person male, female;
-  if (TwoPeople(male, female)) OpenAstroMatch(male, female);
+  if (TwoPeople(male, female)) navigation::OpenAstroMatch(male, female);
 }
 
 void frmPeople::cmdBest_Click() {
@@ -343,7 +342,7 @@ void frmPeople::cmdBest_Click() {
     Tell(this, ToQt(problem), platform::Icon::Critical);
     return;
   }
-  platform::current().showModeless(new frmBestMatches(std::move(*ranking)));
+  navigation::ShowBestMatches(std::move(*ranking));
 }
 
 void frmPeople::cmdChoose_Click() {

@@ -1,21 +1,10 @@
 #include "people/person_buttons.h"
 
 #include "people/desktop_book.h"
-#include "people/frmPeople.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
-#include "shell/unavailable_while_blocked.h"
 
 namespace people {
-
-void ChoosePerson(QWidget* owner, std::function<void(const zentara::book::Person&)> chosen) {
-  if (!OpenBook(owner)) return;
-  auto* window = new frmPeople(PeopleMode::Choose, owner);
-  window->setWindowFlag(Qt::Dialog);
-  shell::ShowUnavailableWhileBlocked(window);  // by its own dialogs and messages
-  QObject::connect(window, &frmPeople::PersonChosen, owner, std::move(chosen));
-  platform::current().showModal(window);
-}
 
 std::int64_t SavePerson(QWidget* owner, std::int64_t chosenId, zentara::book::Frame frame,
                         const std::function<std::optional<zentara::book::PersonProblem>(zentara::book::Person&)>& take) {
@@ -56,13 +45,6 @@ std::int64_t SavePerson(QWidget* owner, std::int64_t chosenId, zentara::book::Fr
                           .arg(platform::ToQt(zentara::book::DisplayName(*person))),
                       platform::Icon::Information, platform::Buttons::Ok);
   return person->id;
-}
-
-void ShowPeople() {
-  auto* window = new frmPeople(PeopleMode::Manage);
-  // A reading opened from it, or from the entry form beside it, is modal.
-  shell::ShowUnavailableWhileBlocked(window);
-  platform::current().showModeless(window);
 }
 
 }  // namespace people

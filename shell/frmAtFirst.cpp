@@ -10,11 +10,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "astro/match/frmMatch.h"
-#include "numerology/frmMain.h"
-#include "people/person_buttons.h"
 #include "shell/controls.h"
 #include "platform/platform.h"
+#include "shell/navigation.h"
 #include "shell/drop_down_combo.h"
 #include "shell/control_array.h"
 #include "shell/exit_application.h"
@@ -45,7 +43,7 @@ frmAtFirst::frmAtFirst(QWidget* parent) : Form("frmAtFirst", parent) {
   // The start form has no menu bar: the book of people has a button.
   auto* cmdPeople = NamedButton(option, "cmdPeople", "P&eople...");
   optionLayout->addWidget(cmdPeople, 0, Qt::AlignRight);
-  connect(cmdPeople, &QPushButton::clicked, this, [] { people::ShowPeople(); });
+  connect(cmdPeople, &QPushButton::clicked, this, [] { navigation::ShowPeople(); });
   layout->addWidget(option);
 
   auto* details = new QGroupBox(QStringLiteral("Your Details Please"), central);
@@ -111,9 +109,9 @@ bool frmAtFirst::ValidateMatchChoice() {
 void frmAtFirst::cmdProceed_Click() {
   if (!ValidateMatchChoice()) return;
   if (optOptions_[0]->isChecked()) {
-    platform::current().showModeless(new astro::frmMatch());
+    navigation::ShowAstroForm();
   } else {
-    platform::current().showModeless(new numerology::frmMain());
+    navigation::ShowNumerologyForm();
   }
   unload();
 }

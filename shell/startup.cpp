@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 #include "shell/exit_application.h"
-#include "shell/frmAtFirst.h"
+#include "shell/navigation.h"
 #include "web/web_commands.h"
 
 namespace shell {
@@ -17,7 +17,7 @@ bool RunStartup() {
     return false;
   }
   web::RemindOfUpdate();
-  desktop.showModeless(new frmAtFirst());
+  navigation::ShowStartForm();
   return true;
 }
 

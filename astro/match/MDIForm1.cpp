@@ -19,7 +19,6 @@
 #include "astro/match/chart_settings.h"
 #include "astro/match/chart_wheel_view.h"
 #include "astro/match/frmOrbs.h"
-#include "astro/match/frmMatch.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/report_layout.h"
@@ -31,6 +30,7 @@
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
+#include "shell/navigation.h"
 #include "shell/screen_fit.h"
 
 namespace astro {
@@ -333,7 +333,7 @@ void MDIForm1::ShowWheelAndAspects() {
 void MDIForm1::cmdBack_Click() {
   if (report_) report_->unload();
   unload();
-  platform::current().showModeless(new frmMatch());
+  navigation::ShowAstroForm();
 }
 
 void MDIForm1::cmdExit_Click() { shell::ExitApplication(); }

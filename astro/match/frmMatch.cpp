@@ -14,11 +14,9 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "astro/match/MDIForm1.h"
 #include "astro/match/chart_settings.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/frmPlaceLookup.h"
-#include "astro/match/frmReport.h"
 #include "astro/match/key_filtered_box.h"
 #include "astro/match/place_lookup.h"
 #include "astro/match/zone_list.h"
@@ -31,6 +29,7 @@
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
+#include "shell/navigation.h"
 #include "platform/qt_text.h"
 #include "web/web_commands.h"
 
@@ -267,7 +266,7 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   connect(female_.lookUp, &QPushButton::clicked, this, &frmMatch::Command2_Click);
   connect(mnuCalculate, &QAction::triggered, this, &frmMatch::cmdCalculate_Click);
   connect(mnuExit, &QAction::triggered, this, &frmMatch::cmdNav_Click);
-  connect(mnuPeople, &QAction::triggered, this, [] { people::ShowPeople(); });
+  connect(mnuPeople, &QAction::triggered, this, [] { navigation::ShowPeople(); });
   for (const auto& [c, partner] : {std::pair{&male_, Partner::Male}, {&female_, Partner::Female}}) {
     connect(c->cmdChoose, &QPushButton::clicked, this, [this, partner] { ChoosePerson_Click(partner); });
     connect(c->cmdSavePerson, &QPushButton::clicked, this, [this, partner] { SavePerson_Click(partner); });
@@ -414,10 +413,8 @@ void frmMatch::cmdCalculate_Click() {
   // Entries that pass the checks, in boxes that hold only digits, always convert.
   const auto match = zentara::CalculateAstroMatch(entries, StoredChartOptions());
   if (!match) return;
-  auto* report = new frmReport(entries);
-  report->Fill(*match);
   unload();
-  platform::current().showModeless(new MDIForm1(report));
+  navigation::ShowAstroReport(entries, *match);
 }
 
 void frmMatch::LookUpPlace(Partner partner) {
@@ -521,7 +518,7 @@ bool frmMatch::UsePerson(Partner partner, const zentara::book::Person& person) {
 }
 
 void frmMatch::ChoosePerson_Click(Partner partner) {
-  people::ChoosePerson(this, [this, partner](const zentara::book::Person& person) { UsePerson(partner, person); });
+  navigation::ChoosePerson(this, [this, partner](const zentara::book::Person& person) { UsePerson(partner, person); });
 }
 
 void frmMatch::SavePerson_Click(Partner partner) {

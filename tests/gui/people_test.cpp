@@ -23,7 +23,7 @@
 #include "people/frmBestMatches.h"
 #include "people/frmPeople.h"
 #include "people/frmPerson.h"
-#include "people/person_buttons.h"
+#include "shell/navigation.h"
 #include "reports/frmSaveDocument.h"
 
 using namespace testing_support;
@@ -315,7 +315,7 @@ class PeopleTest : public QObject {
   // People and Best Matches windows show their controls unavailable, and get
   // them back, with the focus, once it closes.
   void thePeopleWindowsAreUnavailableWhileAReadingIsOpen() {
-    people::ShowPeople();
+    navigation::ShowPeople();
     auto* window = OpenForm<people::frmPeople>(*fake_);
     auto* list = Child<QTableView>(window, "lstPeople");
     list->selectRow(1);  // John

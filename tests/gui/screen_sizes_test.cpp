@@ -28,7 +28,7 @@
 #include "people/desktop_book.h"
 #include "people/frmBestMatches.h"
 #include "people/frmPeople.h"
-#include "people/person_buttons.h"
+#include "shell/navigation.h"
 #include "platform/offscreen_screen.h"
 #include "shell/form.h"
 
@@ -239,7 +239,7 @@ class ScreenSizesTest : public QObject {
   // best match (its button still down as the frame opens) opens the match
   // arranged as Analyze Compatibility does.
   void thePeopleWindowsAndAMatchFromThemAreWhole() {
-    people::ShowPeople();
+    navigation::ShowPeople();
     auto* window = OpenForm<people::frmPeople>(*fake_);
     QVERIFY(window);
     QCoreApplication::processEvents();
