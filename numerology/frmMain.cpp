@@ -83,7 +83,17 @@ QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerC
 frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
+  MakeTitle(central, layout);
+  MakePartners(central, layout);
+  MakeMarriageDate(central, layout);
+  MakeButtons(central, layout);
+  MakeNote(central, layout);
+  setCentralWidget(central);
+  MakeMenus();
+  Form_Load();
+}
 
+void frmMain::MakeTitle(QWidget* central, QVBoxLayout* layout) {
   auto* title = new QLabel(QStringLiteral("QM Zentara Software"), central);
   title->setObjectName(QStringLiteral("lblTitle"));
   QFont titleFont = title->font();
@@ -91,7 +101,9 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
   title->setFont(titleFont);
   layout->addWidget(title, 0, Qt::AlignHCenter);
+}
 
+void frmMain::MakePartners(QWidget* central, QVBoxLayout* layout) {
   PartnerControls male{}, female{};
   auto* partners = new QHBoxLayout();
   partners->addWidget(PartnerFrame(central, "Male", 'M', male));
@@ -101,7 +113,16 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   cboMM_ = male.month, cboMD_ = male.day, cboMY_ = male.year;
   txtFF_ = female.first, txtFM_ = female.middle, txtFL_ = female.last;
   cboFM_ = female.month, cboFD_ = female.day, cboFY_ = female.year;
+  for (const auto& [sex, partner] : {std::pair{'M', zentara::Partner::Male}, {'F', zentara::Partner::Female}}) {
+    const auto named = [sex](const char* pattern) { return QString::fromLatin1(pattern).arg(QChar(sex)); };
+    connect(findChild<QPushButton*>(named("cmd%1Choose")), &QPushButton::clicked, this,
+            [this, partner] { ChoosePerson_Click(partner); });
+    connect(findChild<QPushButton*>(named("cmd%1SavePerson")), &QPushButton::clicked, this,
+            [this, partner] { SavePerson_Click(partner); });
+  }
+}
 
+void frmMain::MakeMarriageDate(QWidget* central, QVBoxLayout* layout) {
   auto* marriage = new QHBoxLayout();
   marriage->addWidget(new QLabel(QStringLiteral("Marriage Date"), central));
   cboMMD_ = shell::MakeDropDownCombo(central, "cboMMD", {});
@@ -112,28 +133,31 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   marriage->addWidget(cboMMY_);
   marriage->addStretch();
   layout->addLayout(marriage);
+}
 
+// The three readings' buttons in a row, then Open, Back and the two Exits.
+void frmMain::MakeButtons(QWidget* central, QVBoxLayout* layout) {
+  const auto button = [this, central](QHBoxLayout* row, const char* name, const char* caption, void (frmMain::*slot)()) {
+    QPushButton* made = shell::NamedButton(central, name, caption);
+    row->addWidget(made);
+    connect(made, &QPushButton::clicked, this, slot);
+  };
   auto* readings = new QHBoxLayout();
-  auto* cmdLP = shell::NamedButton(central, "cmdLP", "LifePath Compatibility");
-  auto* cmdD = shell::NamedButton(central, "cmdD", "Destiny Compatibility");
-  auto* cmdCR = shell::NamedButton(central, "cmdCR", "Comprehensive Reading");
-  readings->addWidget(cmdLP);
-  readings->addWidget(cmdD);
-  readings->addWidget(cmdCR);
+  button(readings, "cmdLP", "LifePath Compatibility", &frmMain::cmdLP_Click);
+  button(readings, "cmdD", "Destiny Compatibility", &frmMain::cmdD_Click);
+  button(readings, "cmdCR", "Comprehensive Reading", &frmMain::cmdCR_Click);
   layout->addLayout(readings);
 
   auto* commands = new QHBoxLayout();
-  auto* cmdOpen = shell::NamedButton(central, "cmdOpen", "&Open Previously Saved Reading");
-  auto* cmdBack = shell::NamedButton(central, "cmdBack", "&Back");
-  auto* cmdExit = shell::NamedButton(central, "cmdExit", "Exit");
-  auto* cmdNav = shell::NamedButton(central, "cmdNav", "Exit");
-  commands->addWidget(cmdOpen);
+  button(commands, "cmdOpen", "&Open Previously Saved Reading", &frmMain::cmdOpen_Click);
   commands->addStretch();
-  commands->addWidget(cmdBack);
-  commands->addWidget(cmdExit);
-  commands->addWidget(cmdNav);
+  button(commands, "cmdBack", "&Back", &frmMain::cmdBack_Click);
+  button(commands, "cmdExit", "Exit", &frmMain::cmdExit_Click);
+  button(commands, "cmdNav", "Exit", &frmMain::cmdExit_Click);
   layout->addLayout(commands);
+}
 
+void frmMain::MakeNote(QWidget* central, QVBoxLayout* layout) {
   auto* note = new QGroupBox(QStringLiteral("Note: "), central);
   auto* noteLayout = new QVBoxLayout(note);
   auto* noteText = new QLabel(
@@ -143,43 +167,24 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   noteText->setWordWrap(true);
   noteLayout->addWidget(noteText);
   layout->addWidget(note);
-  setCentralWidget(central);
+}
 
+void frmMain::MakeMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* mnuCR = shell::NamedMenuEntry(file, "mnuCR", "&Comprehensive Reading");
-  QAction* mnuLP = shell::NamedMenuEntry(file, "mnuLP", "&LifePath Compatibility");
-  QAction* mnuD = shell::NamedMenuEntry(file, "mnuD", "&Destiny Compatibility");
+  const auto entry = [this, file](const char* name, const char* caption, auto slot) {
+    connect(shell::NamedMenuEntry(file, name, caption), &QAction::triggered, this, slot);
+  };
+  entry("mnuCR", "&Comprehensive Reading", &frmMain::cmdCR_Click);
+  entry("mnuLP", "&LifePath Compatibility", &frmMain::cmdLP_Click);
+  entry("mnuD", "&Destiny Compatibility", &frmMain::cmdD_Click);
   file->addSeparator();
-  QAction* mnuPeople = shell::NamedMenuEntry(file, "mnuPeople", "&People...");
+  entry("mnuPeople", "&People...", [] { navigation::ShowPeople(); });
   file->addSeparator();
-  QAction* mnuBack = shell::NamedMenuEntry(file, "mnuBack", "&Back");
+  entry("mnuBack", "&Back", &frmMain::cmdBack_Click);
   file->addSeparator();
-  QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "E&xit");
+  entry("mnuExit", "E&xit", &frmMain::cmdExit_Click);
   shell::AddHelpMenu(this, "&Online help", "&Visit us Online");
-
-  connect(cmdLP, &QPushButton::clicked, this, &frmMain::cmdLP_Click);
-  connect(cmdD, &QPushButton::clicked, this, &frmMain::cmdD_Click);
-  connect(cmdCR, &QPushButton::clicked, this, &frmMain::cmdCR_Click);
-  connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
-  connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-  connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-  connect(cmdNav, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-  connect(mnuCR, &QAction::triggered, this, &frmMain::cmdCR_Click);
-  connect(mnuLP, &QAction::triggered, this, &frmMain::cmdLP_Click);
-  connect(mnuD, &QAction::triggered, this, &frmMain::cmdD_Click);
-  connect(mnuBack, &QAction::triggered, this, &frmMain::cmdBack_Click);
-  connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
-  connect(mnuPeople, &QAction::triggered, this, [] { navigation::ShowPeople(); });
-  for (const auto& [sex, partner] : {std::pair{'M', zentara::Partner::Male}, {'F', zentara::Partner::Female}}) {
-    const auto named = [sex](const char* pattern) { return QString::fromLatin1(pattern).arg(QChar(sex)); };
-    connect(findChild<QPushButton*>(named("cmd%1Choose")), &QPushButton::clicked, this,
-            [this, partner] { ChoosePerson_Click(partner); });
-    connect(findChild<QPushButton*>(named("cmd%1SavePerson")), &QPushButton::clicked, this,
-            [this, partner] { SavePerson_Click(partner); });
-  }
-
-  Form_Load();
 }
 
 void frmMain::Form_Load() {

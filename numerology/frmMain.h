@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace numerology {
 
@@ -52,6 +53,13 @@ class frmMain : public shell::Form {
   void closedByUser() override;
 
  private:
+  // The parts the form is made of, top to bottom, then its menus.
+  void MakeTitle(QWidget* central, QVBoxLayout* layout);
+  void MakePartners(QWidget* central, QVBoxLayout* layout);
+  void MakeMarriageDate(QWidget* central, QVBoxLayout* layout);
+  void MakeButtons(QWidget* central, QVBoxLayout* layout);
+  void MakeNote(QWidget* central, QVBoxLayout* layout);
+  void MakeMenus();
   void Form_Load();
   QWidget* ControlOf(zentara::NumerologyField field) const;
 

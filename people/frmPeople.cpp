@@ -49,69 +49,9 @@ frmPeople::frmPeople(PeopleMode mode, QWidget* parent) : Form("frmPeople", paren
   setWindowTitle(mode == PeopleMode::Choose ? QStringLiteral("Choose Person") : QStringLiteral("People"));
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
-
-  auto* searchRow = new QHBoxLayout();
-  auto* searchLabel = new QLabel(QStringLiteral("&Search:"), central);
-  txtSearch_ = new QLineEdit(central);
-  txtSearch_->setObjectName(QStringLiteral("txtSearch"));
-  txtSearch_->setPlaceholderText(QStringLiteral("any name, place or note"));
-  txtSearch_->setClearButtonEnabled(true);
-  searchLabel->setBuddy(txtSearch_);
-  searchRow->addWidget(searchLabel);
-  searchRow->addWidget(txtSearch_, 1);
-  layout->addLayout(searchRow);
-
-  model_ = new RowsModel({QStringLiteral("Name"), QStringLiteral("Born"), QStringLiteral("Place")},
-                         [this](int row, int column) -> QString {
-                           const auto& p = SummaryOf(search_->IdAt(shown_[static_cast<std::size_t>(row)]));
-                           return ToQt(column == 0 ? p.name : column == 1 ? p.born : p.place);
-                         },
-                         this);
-  lstPeople_ = new QTableView(central);
-  lstPeople_->setObjectName(QStringLiteral("lstPeople"));
-  lstPeople_->setModel(model_);
-  lstPeople_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  lstPeople_->setSelectionMode(mode == PeopleMode::Choose ? QAbstractItemView::SingleSelection
-                                                           : QAbstractItemView::ExtendedSelection);
-  lstPeople_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lstPeople_->setTabKeyNavigation(false);
-  lstPeople_->verticalHeader()->hide();
-  lstPeople_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  lstPeople_->verticalHeader()->setDefaultSectionSize(lstPeople_->fontMetrics().height() + 6);
-  lstPeople_->horizontalHeader()->setStretchLastSection(true);
-  lstPeople_->setColumnWidth(0, 220);
-  lstPeople_->setColumnWidth(1, 130);
-  lstPeople_->setWordWrap(false);
-  layout->addWidget(lstPeople_, 1);
-  lblCount_ = new QLabel(central);
-  lblCount_->setObjectName(QStringLiteral("lblCount"));
-  layout->addWidget(lblCount_);
-
-  auto* commands = new QGridLayout();
-  const auto button = [&](const char* name, const char* caption, int row, int column, void (frmPeople::*slot)()) {
-    QPushButton* made = shell::NamedButton(central, name, caption);
-    commands->addWidget(made, row, column);
-    connect(made, &QPushButton::clicked, this, slot);
-    return made;
-  };
-  if (mode == PeopleMode::Choose) {
-    button("cmdChoose", "&Choose", 0, 0, &frmPeople::cmdChoose_Click)->setDefault(true);
-    button("cmdAdd", "&Add...", 0, 1, &frmPeople::cmdAdd_Click);
-    button("cmdEdit", "&Edit...", 0, 2, &frmPeople::cmdEdit_Click);
-    button("cmdClose", "Close", 0, 4, &frmPeople::cmdClose_Click);
-  } else {
-    button("cmdAdd", "&Add...", 0, 0, &frmPeople::cmdAdd_Click);
-    button("cmdEdit", "&Edit...", 0, 1, &frmPeople::cmdEdit_Click);
-    button("cmdDelete", "&Delete", 0, 2, &frmPeople::cmdDelete_Click);
-    button("cmdImport", "&Import...", 0, 3, &frmPeople::cmdImport_Click);
-    button("cmdExport", "E&xport...", 0, 4, &frmPeople::cmdExport_Click);
-    button("cmdNumerology", "&Numerology Match", 1, 0, &frmPeople::cmdNumerology_Click);
-    button("cmdAstro", "Astro &Match", 1, 1, &frmPeople::cmdAstro_Click);
-    button("cmdBest", "&Best Matches for...", 1, 2, &frmPeople::cmdBest_Click);
-    button("cmdClose", "Close", 1, 4, &frmPeople::cmdClose_Click);
-  }
-  commands->setColumnStretch(5, 1);
-  layout->addLayout(commands);
+  MakeSearchRow(central, layout);
+  MakeList(central, layout);
+  MakeCommands(central, layout);
   layout->addWidget(new QLabel(mode == PeopleMode::Choose
                                    ? QStringLiteral("Type to search; Up and Down choose a person, Enter takes them.")
                                    : QStringLiteral("Type to search; Up and Down move, Enter edits, Delete deletes; "
@@ -129,6 +69,78 @@ frmPeople::frmPeople(PeopleMode mode, QWidget* parent) : Form("frmPeople", paren
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &frmPeople::cmdClose_Click);
   Reload();
   txtSearch_->setFocus();
+}
+
+void frmPeople::MakeSearchRow(QWidget* central, QVBoxLayout* layout) {
+  auto* searchRow = new QHBoxLayout();
+  auto* searchLabel = new QLabel(QStringLiteral("&Search:"), central);
+  txtSearch_ = new QLineEdit(central);
+  txtSearch_->setObjectName(QStringLiteral("txtSearch"));
+  txtSearch_->setPlaceholderText(QStringLiteral("any name, place or note"));
+  txtSearch_->setClearButtonEnabled(true);
+  searchLabel->setBuddy(txtSearch_);
+  searchRow->addWidget(searchLabel);
+  searchRow->addWidget(txtSearch_, 1);
+  layout->addLayout(searchRow);
+}
+
+// The list of people, each row read from the book when first shown, and the
+// count under it.
+void frmPeople::MakeList(QWidget* central, QVBoxLayout* layout) {
+  model_ = new RowsModel({QStringLiteral("Name"), QStringLiteral("Born"), QStringLiteral("Place")},
+                         [this](int row, int column) -> QString {
+                           const auto& p = SummaryOf(search_->IdAt(shown_[static_cast<std::size_t>(row)]));
+                           return ToQt(column == 0 ? p.name : column == 1 ? p.born : p.place);
+                         },
+                         this);
+  lstPeople_ = new QTableView(central);
+  lstPeople_->setObjectName(QStringLiteral("lstPeople"));
+  lstPeople_->setModel(model_);
+  lstPeople_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  lstPeople_->setSelectionMode(mode_ == PeopleMode::Choose ? QAbstractItemView::SingleSelection
+                                                            : QAbstractItemView::ExtendedSelection);
+  lstPeople_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  lstPeople_->setTabKeyNavigation(false);
+  lstPeople_->verticalHeader()->hide();
+  lstPeople_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  lstPeople_->verticalHeader()->setDefaultSectionSize(lstPeople_->fontMetrics().height() + 6);
+  lstPeople_->horizontalHeader()->setStretchLastSection(true);
+  lstPeople_->setColumnWidth(0, 220);
+  lstPeople_->setColumnWidth(1, 130);
+  lstPeople_->setWordWrap(false);
+  layout->addWidget(lstPeople_, 1);
+  lblCount_ = new QLabel(central);
+  lblCount_->setObjectName(QStringLiteral("lblCount"));
+  layout->addWidget(lblCount_);
+}
+
+// The buttons: to choose a person, or to manage the book and match people.
+void frmPeople::MakeCommands(QWidget* central, QVBoxLayout* layout) {
+  auto* commands = new QGridLayout();
+  const auto button = [&](const char* name, const char* caption, int row, int column, void (frmPeople::*slot)()) {
+    QPushButton* made = shell::NamedButton(central, name, caption);
+    commands->addWidget(made, row, column);
+    connect(made, &QPushButton::clicked, this, slot);
+    return made;
+  };
+  if (mode_ == PeopleMode::Choose) {
+    button("cmdChoose", "&Choose", 0, 0, &frmPeople::cmdChoose_Click)->setDefault(true);
+    button("cmdAdd", "&Add...", 0, 1, &frmPeople::cmdAdd_Click);
+    button("cmdEdit", "&Edit...", 0, 2, &frmPeople::cmdEdit_Click);
+    button("cmdClose", "Close", 0, 4, &frmPeople::cmdClose_Click);
+  } else {
+    button("cmdAdd", "&Add...", 0, 0, &frmPeople::cmdAdd_Click);
+    button("cmdEdit", "&Edit...", 0, 1, &frmPeople::cmdEdit_Click);
+    button("cmdDelete", "&Delete", 0, 2, &frmPeople::cmdDelete_Click);
+    button("cmdImport", "&Import...", 0, 3, &frmPeople::cmdImport_Click);
+    button("cmdExport", "E&xport...", 0, 4, &frmPeople::cmdExport_Click);
+    button("cmdNumerology", "&Numerology Match", 1, 0, &frmPeople::cmdNumerology_Click);
+    button("cmdAstro", "Astro &Match", 1, 1, &frmPeople::cmdAstro_Click);
+    button("cmdBest", "&Best Matches for...", 1, 2, &frmPeople::cmdBest_Click);
+    button("cmdClose", "Close", 1, 4, &frmPeople::cmdClose_Click);
+  }
+  commands->setColumnStretch(5, 1);
+  layout->addLayout(commands);
 }
 
 void frmPeople::Reload() {

@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QVBoxLayout;
 
 namespace people {
 
@@ -56,6 +57,10 @@ class frmPeople : public shell::Form {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The parts the window is made of, top to bottom.
+  void MakeSearchRow(QWidget* central, QVBoxLayout* layout);
+  void MakeList(QWidget* central, QVBoxLayout* layout);
+  void MakeCommands(QWidget* central, QVBoxLayout* layout);
   void Search();
   void SelectionChanged();
   std::optional<std::int64_t> CurrentId() const;

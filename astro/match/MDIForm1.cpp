@@ -69,7 +69,24 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
+  MakeTopBar(central, layout);
+  area_ = new QMdiArea(central);
+  area_->setObjectName(QStringLiteral("mdiArea"));
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  layout->addWidget(area_, 1);
+  setCentralWidget(central);
+  // The wheel's window comes first, so the report's opens in front of it.
+  MakeWheelWindow();
+  MakeReportWindow(report);
+  MakeMenus(report->ShownOptions());
+  connect(cmdPrint_, &QPushButton::clicked, this, &MDIForm1::cmdPrint_Click);
+  connect(cmdBack_, &QPushButton::clicked, this, &MDIForm1::cmdBack_Click);
+  connect(cmdExit_, &QPushButton::clicked, this, &MDIForm1::cmdExit_Click);
+  SizeToShowBothWindows();
+}
 
+void MDIForm1::MakeTopBar(QWidget* central, QVBoxLayout* layout) {
   // The top bar places its controls itself, on every resize of the frame.
   picTop_ = new TopBar(central);
   picTop_->setObjectName(QStringLiteral("picTop"));
@@ -92,16 +109,10 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   layout->addWidget(picTop_);
   // The frame's layout sizes the top bar after the frame's own resize.
   picTop_->installEventFilter(this);
+}
 
-  area_ = new QMdiArea(central);
-  area_->setObjectName(QStringLiteral("mdiArea"));
-  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  layout->addWidget(area_, 1);
-  setCentralWidget(central);
-
-  // The wheel's window comes first, so the report's opens in front of it. Like
-  // the report, it stays for the frame's whole life.
+void MDIForm1::MakeWheelWindow() {
+  // Like the report, the wheel's window stays for the frame's whole life.
   orbs_ = StoredOrbs();
   wheelTabs_ = new QTabWidget();
   wheelTabs_->setObjectName(QStringLiteral("wheelTabs"));
@@ -116,60 +127,58 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   wheelWindow_->setObjectName(QStringLiteral("wheelWindow"));
   wheelWindow_->installEventFilter(this);
   wheelWindow_->adjustSize();
+}
 
+void MDIForm1::MakeReportWindow(frmReport* report) {
   // The report stays for the frame's whole life: its window has no close box,
   // and a close asked of it otherwise is refused (see eventFilter).
   reportWindow_ = area_->addSubWindow(report, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   reportWindow_->setObjectName(QStringLiteral("reportWindow"));
   reportWindow_->installEventFilter(this);
   reportWindow_->adjustSize();
+}
 
+void MDIForm1::MakeMenus(const zentara::ChartOptions& shown) {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* mnuPrint = shell::NamedMenuEntry(file, "mnuPrint", "&Print");
-  QAction* mnuExportPDF = shell::NamedMenuEntry(file, "mnuExportPDF", "Export as &PDF...");
-  QAction* mnuSavePicture = shell::NamedMenuEntry(file, "mnuSavePicture", "Save Chart &Picture...");
+  const auto entry = [this, file](const char* name, const char* caption, auto slot) {
+    QAction* made = shell::NamedMenuEntry(file, name, caption);
+    connect(made, &QAction::triggered, this, slot);
+    return made;
+  };
+  entry("mnuPrint", "&Print", &MDIForm1::cmdPrint_Click);
+  entry("mnuExportPDF", "Export as &PDF...", &MDIForm1::mnuExportPDF_Click);
+  entry("mnuSavePicture", "Save Chart &Picture...", &MDIForm1::mnuSavePicture_Click);
   file->addSeparator();
-  QAction* mnuEquinoxOfDate = shell::NamedMenuEntry(file, "mnuEquinoxOfDate", "Positions on the Equinox of &Date");
+  QAction* mnuEquinoxOfDate = entry("mnuEquinoxOfDate", "Positions on the Equinox of &Date", &MDIForm1::mnuEquinoxOfDate_Click);
   mnuEquinoxOfDate->setCheckable(true);
-  mnuEquinoxOfDate->setChecked(report->ShownOptions().PositionsEquinox == zentara::Equinox::OfDate);
+  mnuEquinoxOfDate->setChecked(shown.PositionsEquinox == zentara::Equinox::OfDate);
   // The node shown, one of two.
   auto* nodes = new QActionGroup(this);
-  QAction* mnuMeanNode = shell::NamedMenuEntry(file, "mnuMeanNode", "&Mean Node");
-  QAction* mnuTrueNode = shell::NamedMenuEntry(file, "mnuTrueNode", "&True Node");
+  QAction* mnuMeanNode = entry("mnuMeanNode", "&Mean Node", [this] { UseNode(zentara::LunarNode::Mean); });
+  QAction* mnuTrueNode = entry("mnuTrueNode", "&True Node", [this] { UseNode(zentara::LunarNode::True); });
   for (QAction* node : {mnuMeanNode, mnuTrueNode}) {
     node->setCheckable(true);
     nodes->addAction(node);
   }
-  (report->ShownOptions().Node == zentara::LunarNode::True ? mnuTrueNode : mnuMeanNode)->setChecked(true);
-  QAction* mnuAspectOrbs = shell::NamedMenuEntry(file, "mnuAspectOrbs", "Aspect &Orbs...");
+  (shown.Node == zentara::LunarNode::True ? mnuTrueNode : mnuMeanNode)->setChecked(true);
+  entry("mnuAspectOrbs", "Aspect &Orbs...", &MDIForm1::mnuAspectOrbs_Click);
   file->addSeparator();
-  QAction* mnuBack = shell::NamedMenuEntry(file, "mnuBack", "&Back");
+  entry("mnuBack", "&Back", &MDIForm1::cmdBack_Click);
   file->addSeparator();
-  QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "&Exit");
+  entry("mnuExit", "&Exit", &MDIForm1::cmdExit_Click);
+
   QMenu* windows = menuBar()->addMenu(QStringLiteral("&Window"));
   windows->setObjectName(QStringLiteral("mnuWindow"));
-  QAction* mnuReport = shell::NamedMenuEntry(windows, "mnuReport", "&Report");
-  QAction* mnuChartWheel = shell::NamedMenuEntry(windows, "mnuChartWheel", "Chart &Wheel");
-  QAction* mnuAspects = shell::NamedMenuEntry(windows, "mnuAspects", "&Aspects");
+  connect(shell::NamedMenuEntry(windows, "mnuReport", "&Report"), &QAction::triggered, this, &MDIForm1::mnuReport_Click);
+  connect(shell::NamedMenuEntry(windows, "mnuChartWheel", "Chart &Wheel"), &QAction::triggered, this,
+          &MDIForm1::mnuChartWheel_Click);
+  connect(shell::NamedMenuEntry(windows, "mnuAspects", "&Aspects"), &QAction::triggered, this,
+          &MDIForm1::mnuAspects_Click);
   shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
+}
 
-  connect(cmdPrint_, &QPushButton::clicked, this, &MDIForm1::cmdPrint_Click);
-  connect(cmdBack_, &QPushButton::clicked, this, &MDIForm1::cmdBack_Click);
-  connect(cmdExit_, &QPushButton::clicked, this, &MDIForm1::cmdExit_Click);
-  connect(mnuPrint, &QAction::triggered, this, &MDIForm1::cmdPrint_Click);
-  connect(mnuBack, &QAction::triggered, this, &MDIForm1::cmdBack_Click);
-  connect(mnuExit, &QAction::triggered, this, &MDIForm1::cmdExit_Click);
-  connect(mnuExportPDF, &QAction::triggered, this, &MDIForm1::mnuExportPDF_Click);
-  connect(mnuSavePicture, &QAction::triggered, this, &MDIForm1::mnuSavePicture_Click);
-  connect(mnuReport, &QAction::triggered, this, &MDIForm1::mnuReport_Click);
-  connect(mnuChartWheel, &QAction::triggered, this, &MDIForm1::mnuChartWheel_Click);
-  connect(mnuAspects, &QAction::triggered, this, &MDIForm1::mnuAspects_Click);
-  connect(mnuEquinoxOfDate, &QAction::triggered, this, &MDIForm1::mnuEquinoxOfDate_Click);
-  connect(mnuMeanNode, &QAction::triggered, this, [this] { UseNode(zentara::LunarNode::Mean); });
-  connect(mnuTrueNode, &QAction::triggered, this, [this] { UseNode(zentara::LunarNode::True); });
-  connect(mnuAspectOrbs, &QAction::triggered, this, &MDIForm1::mnuAspectOrbs_Click);
-
+void MDIForm1::SizeToShowBothWindows() {
   // Both windows in view on opening: the frame as large as the screen lets
   // it show them (report_layout.h), the view less the top bar, the menu bar,
   // the area's frame and the desktop's frame, as far as it is known yet.

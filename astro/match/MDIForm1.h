@@ -22,6 +22,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace astro {
 
@@ -85,6 +86,12 @@ class MDIForm1 : public shell::Form {
   int ReportInnerWidth() const;
   void BringWheelWindowForward(QWidget* tab);
   // The wheel and the aspects of the positions the report shows, at the orbs chosen.
+  // The parts the frame is made of, in the order it makes them.
+  void MakeTopBar(QWidget* central, QVBoxLayout* layout);
+  void MakeWheelWindow();
+  void MakeReportWindow(frmReport* report);
+  void MakeMenus(const zentara::ChartOptions& shown);
+  void SizeToShowBothWindows();
   void ShowWheelAndAspects();
   // The report, wheel and aspects made again with these options; with the
   // node chosen (which is remembered).

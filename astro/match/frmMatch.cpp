@@ -218,11 +218,26 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(kPartnerMargin, kPartnerMargin, kPartnerMargin, kPartnerMargin);
-
+  // The partners' frames are made first (they come first in the tab order),
+  // the heading over them.
   auto* partners = new QHBoxLayout();
   partners->addWidget(PartnerFrame(central, "Male", 'M', male_));
   partners->addWidget(PartnerFrame(central, "Female", 'F', female_));
+  MakeHeadingAndInstruction(central, layout, partners);
+  MakeCommands(central, layout);
+  setCentralWidget(central);
+  MakeMenus();
+  for (const auto& [c, partner] : {std::pair{&male_, Partner::Male}, {&female_, Partner::Female}}) {
+    ConnectPartner(*c, partner);
+  }
+  for (KeyFilteredBox* box : findChildren<KeyFilteredBox*>()) {
+    connect(box, &KeyFilteredBox::refused, this, [this, box] { RefuseEntry(box); });
+  }
+  SetTabOrder();
+  Form_Load();
+}
 
+void frmMatch::MakeHeadingAndInstruction(QWidget* central, QVBoxLayout* layout, QHBoxLayout* partners) {
   auto* heading = new QLabel(QStringLiteral("QM Orvanel Software"), central);
   heading->setObjectName(QStringLiteral("Label1"));
   QFont headingFont = heading->font();
@@ -239,7 +254,9 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   instruction->setObjectName(QStringLiteral("lblInstruction"));
   instruction->setWordWrap(true);
   layout->addWidget(instruction);
+}
 
+void frmMatch::MakeCommands(QWidget* central, QVBoxLayout* layout) {
   auto* commands = new QHBoxLayout();
   auto* cmdCalculate = new QPushButton(QStringLiteral("Analyze Compatibility"), central);
   cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
@@ -249,52 +266,48 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   commands->addWidget(cmdCalculate);
   commands->addWidget(cmdNav);
   layout->addLayout(commands);
-  setCentralWidget(central);
-
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* mnuCalculate = shell::NamedMenuEntry(file, "mnuCalculate", "&Analyze Compatibility");
-  file->addSeparator();
-  QAction* mnuPeople = shell::NamedMenuEntry(file, "mnuPeople", "&People...");
-  file->addSeparator();
-  QAction* mnuExit = shell::NamedMenuEntry(file, "mnuExit", "&Exit");
-  shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
-
   connect(cmdCalculate, &QPushButton::clicked, this, &frmMatch::cmdCalculate_Click);
   connect(cmdNav, &QPushButton::clicked, this, &frmMatch::cmdNav_Click);
   connect(male_.lookUp, &QPushButton::clicked, this, &frmMatch::Command1_Click);
   connect(female_.lookUp, &QPushButton::clicked, this, &frmMatch::Command2_Click);
-  connect(mnuCalculate, &QAction::triggered, this, &frmMatch::cmdCalculate_Click);
-  connect(mnuExit, &QAction::triggered, this, &frmMatch::cmdNav_Click);
-  connect(mnuPeople, &QAction::triggered, this, [] { navigation::ShowPeople(); });
-  for (const auto& [c, partner] : {std::pair{&male_, Partner::Male}, {&female_, Partner::Female}}) {
-    connect(c->cmdChoose, &QPushButton::clicked, this, [this, partner] { ChoosePerson_Click(partner); });
-    connect(c->cmdSavePerson, &QPushButton::clicked, this, [this, partner] { SavePerson_Click(partner); });
-    for (KeyFilteredBox* box : {c->txtLD, c->txtLM, c->txtLoD, c->txtLoM}) {
-      connect(box, &QLineEdit::textEdited, this, [this, partner] { atlasZone_[partner == Partner::Male ? 0 : 1].clear(); });
-    }
-    // A zone filled in from the atlas follows the birth date and time, until
-    // the user sets the zone or edits the place.
-    for (QComboBox* list : {c->cboDate, c->cboMonth, c->cboYear, c->cboHH, c->cboMM}) {
-      connect(list, &QComboBox::currentIndexChanged, this, [this, partner] { FollowBirth(partner); });
-    }
-    const auto byHand = [this, partner] { StopFollowing(partner, zentara::FollowingEnded::ZoneSetByHand); };
-    const auto edited = [this, partner] { StopFollowing(partner, zentara::FollowingEnded::PlaceEdited); };
-    connect(c->cmbTimeZone, &QComboBox::activated, this, byHand);
-    connect(c->chkDST, &QCheckBox::clicked, this, byHand);
-    for (QRadioButton* option : {c->optLong[0], c->optLong[1], c->optLat[0], c->optLat[1]}) {
-      connect(option, &QRadioButton::clicked, this, edited);
-    }
-    for (KeyFilteredBox* box : {c->txtLD, c->txtLM, c->txtLoD, c->txtLoM, c->txtCity}) {
-      connect(box, &QLineEdit::textEdited, this, edited);
-    }
-  }
-  for (KeyFilteredBox* box : findChildren<KeyFilteredBox*>()) {
-    connect(box, &KeyFilteredBox::refused, this, [this, box] { RefuseEntry(box); });
-  }
+}
 
-  SetTabOrder();
-  Form_Load();
+void frmMatch::MakeMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  connect(shell::NamedMenuEntry(file, "mnuCalculate", "&Analyze Compatibility"), &QAction::triggered, this,
+          &frmMatch::cmdCalculate_Click);
+  file->addSeparator();
+  connect(shell::NamedMenuEntry(file, "mnuPeople", "&People..."), &QAction::triggered, this,
+          [] { navigation::ShowPeople(); });
+  file->addSeparator();
+  connect(shell::NamedMenuEntry(file, "mnuExit", "&Exit"), &QAction::triggered, this, &frmMatch::cmdNav_Click);
+  shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
+}
+
+// A partner's buttons of the book, and what ends the following of a zone
+// filled in from the atlas.
+void frmMatch::ConnectPartner(const PartnerControls& c, Partner partner) {
+  connect(c.cmdChoose, &QPushButton::clicked, this, [this, partner] { ChoosePerson_Click(partner); });
+  connect(c.cmdSavePerson, &QPushButton::clicked, this, [this, partner] { SavePerson_Click(partner); });
+  for (KeyFilteredBox* box : {c.txtLD, c.txtLM, c.txtLoD, c.txtLoM}) {
+    connect(box, &QLineEdit::textEdited, this, [this, partner] { atlasZone_[partner == Partner::Male ? 0 : 1].clear(); });
+  }
+  // A zone filled in from the atlas follows the birth date and time, until
+  // the user sets the zone or edits the place.
+  for (QComboBox* list : {c.cboDate, c.cboMonth, c.cboYear, c.cboHH, c.cboMM}) {
+    connect(list, &QComboBox::currentIndexChanged, this, [this, partner] { FollowBirth(partner); });
+  }
+  const auto byHand = [this, partner] { StopFollowing(partner, zentara::FollowingEnded::ZoneSetByHand); };
+  const auto edited = [this, partner] { StopFollowing(partner, zentara::FollowingEnded::PlaceEdited); };
+  connect(c.cmbTimeZone, &QComboBox::activated, this, byHand);
+  connect(c.chkDST, &QCheckBox::clicked, this, byHand);
+  for (QRadioButton* option : {c.optLong[0], c.optLong[1], c.optLat[0], c.optLat[1]}) {
+    connect(option, &QRadioButton::clicked, this, edited);
+  }
+  for (KeyFilteredBox* box : {c.txtLD, c.txtLM, c.txtLoD, c.txtLoM, c.txtCity}) {
+    connect(box, &QLineEdit::textEdited, this, edited);
+  }
 }
 
 void frmMatch::Form_Load() {

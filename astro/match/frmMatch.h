@@ -15,9 +15,11 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace astro {
 
@@ -69,6 +71,11 @@ class frmMatch : public shell::Form {
   };
 
   static QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& controls);
+  // The other parts the form is made of, and what each partner's controls do.
+  void MakeHeadingAndInstruction(QWidget* central, QVBoxLayout* layout, QHBoxLayout* partners);
+  void MakeCommands(QWidget* central, QVBoxLayout* layout);
+  void MakeMenus();
+  void ConnectPartner(const PartnerControls& controls, zentara::Partner partner);
   void Form_Load();
   void SetTabOrder();
   void LookUpPlace(zentara::Partner partner);
