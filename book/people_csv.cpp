@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "cli/csv_reader.h"
-#include "cli/csv_writer.h"
+#include "common/csv_reader.h"
+#include "common/csv_writer.h"
 
 namespace zentara::book {
 
@@ -24,8 +24,8 @@ void AppendPeopleCsvRow(std::string& csv, const Person& person) {
   for (const ColumnInfo& info : Columns) {
     if (info.column != Columns.front().column) csv += ',';
     const std::string text = ColumnText(person, info.column);
-    field.resize(cli::MaxCsvFieldText(text.size()));
-    csv.append(field.data(), cli::WriteCsvField(field.data(), text));
+    field.resize(MaxCsvFieldText(text.size()));
+    csv.append(field.data(), WriteCsvField(field.data(), text));
   }
   csv += '\n';
 }
@@ -46,11 +46,11 @@ std::string ColumnList() {
 
 // Reads and checks every row, keeping the good ones' fields until the book
 // takes them.
-class PeopleReader : public cli::CsvRecordHandler {
+class PeopleReader : public CsvRecordHandler {
  public:
   explicit PeopleReader(ImportReport& report) : report_(report) {}
 
-  bool OnRecord(const cli::CsvRecordPlace& place, std::span<const std::string_view> fields) override {
+  bool OnRecord(const CsvRecordPlace& place, std::span<const std::string_view> fields) override {
     if (place.row == 1) return ReadHeader(fields);
     if (fields.size() != columns_.size()) {
       Refuse(place, "has " + std::to_string(fields.size()) + " fields where the header row has " +
@@ -69,7 +69,7 @@ class PeopleReader : public cli::CsvRecordHandler {
     return true;
   }
 
-  bool OnUnreadableRecord(const cli::CsvRecordPlace& place, std::optional<std::size_t> field,
+  bool OnUnreadableRecord(const CsvRecordPlace& place, std::optional<std::size_t> field,
                           std::string_view why) override {
     if (place.row == 1) {
       report_.headerProblem = "the header row cannot be read: " + std::string(why);
@@ -147,8 +147,8 @@ class PeopleReader : public cli::CsvRecordHandler {
     return std::nullopt;
   }
 
-  void Refuse(const cli::CsvRecordPlace& place, std::string_view why) {
-    report_.refusedRows.push_back(cli::CsvPlaceText(place) + ": " + std::string(why));
+  void Refuse(const CsvRecordPlace& place, std::string_view why) {
+    report_.refusedRows.push_back(CsvPlaceText(place) + ": " + std::string(why));
   }
 
   ImportReport& report_;
@@ -164,8 +164,8 @@ class PeopleReader : public cli::CsvRecordHandler {
 ImportReport ImportPeople(Book& book, int input) {
   ImportReport report;
   PeopleReader reader(report);
-  const cli::CsvReadEnd end = cli::ReadCsvRecords(input, reader);
-  if (end == cli::CsvReadEnd::ReadFailed) {
+  const CsvReadEnd end = ReadCsvRecords(input, reader);
+  if (end == CsvReadEnd::ReadFailed) {
     report.unreadable = std::strerror(errno);
   } else if (!report.headerProblem && !reader.HeaderRead()) {
     report.headerProblem = "the input is empty; its first row must name the columns";

@@ -23,7 +23,7 @@ void AppendPeopleCsvRow(std::string& csv, const Person& person);
 struct ImportReport {
   std::size_t added = 0;
   // "row N (line L): COLUMN: message" for each row left out, "(lines A–B)" for
-  // one over several lines (cli/csv_reader.h says what rows and lines are).
+  // one over several lines (common/csv_reader.h says what rows and lines are).
   std::vector<std::string> refusedRows;
   // Why nothing was imported: a header row naming an unknown or repeated
   // column, or no date column; the input could not be read (`unreadable`).

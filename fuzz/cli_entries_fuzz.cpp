@@ -17,7 +17,7 @@
 #include "astro/engine/planets/zodiac_text.h"
 #include "cli/astro_entry_options.h"
 #include "cli/birth_options.h"
-#include "cli/csv_reader.h"
+#include "common/csv_reader.h"
 #include "cli/exit_status.h"
 #include "cli/match_batch.h"
 #include "fuzz/fuzz_support.h"

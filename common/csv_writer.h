@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace zentara::cli {
+namespace zentara {
 
 // The most bytes WriteCsvField writes for a field of `size` bytes: every byte a
 // doubled quote, and the two quotes around.
@@ -16,4 +16,4 @@ constexpr std::size_t MaxCsvFieldText(std::size_t size) { return 2 * size + 2; }
 // unquoted fields then keep them).
 char* WriteCsvField(char* out, std::string_view field);
 
-}  // namespace zentara::cli
+}  // namespace zentara

@@ -1,4 +1,4 @@
-#include "cli/csv_reader.h"
+#include "common/csv_reader.h"
 
 #include <csv.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace zentara::cli {
+namespace zentara {
 
 namespace {
 
@@ -209,4 +209,4 @@ CsvReadEnd ReadCsvRecords(int input, CsvRecordHandler& handler) {
   return reader.Finish() ? CsvReadEnd::Finished : CsvReadEnd::Stopped;
 }
 
-}  // namespace zentara::cli
+}  // namespace zentara

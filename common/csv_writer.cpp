@@ -1,9 +1,9 @@
-#include "cli/csv_writer.h"
+#include "common/csv_writer.h"
 
 #include <array>
 #include <cstring>
 
-namespace zentara::cli {
+namespace zentara {
 
 namespace {
 
@@ -43,4 +43,4 @@ char* WriteCsvField(char* out, std::string_view field) {
   return out;
 }
 
-}  // namespace zentara::cli
+}  // namespace zentara

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv_reader.h"
-#include "cli/csv_writer.h"
+#include "common/csv_reader.h"
+#include "common/csv_writer.h"
 
 namespace {
 
-using namespace zentara::cli;
+using namespace zentara;
 using Record = std::vector<std::string>;
 
 // What the reader handed on: each readable record with its row and lines, and

@@ -25,7 +25,7 @@
 #include <string>
 #include <string_view>
 
-namespace zentara::cli {
+namespace zentara {
 
 inline constexpr std::size_t MaxCsvFieldBytes = 1 << 20;
 inline constexpr std::size_t MaxCsvRecordBytes = 1 << 22;
@@ -72,4 +72,4 @@ enum class CsvReadEnd {
 // served as it is written.
 CsvReadEnd ReadCsvRecords(int input, CsvRecordHandler& handler);
 
-}  // namespace zentara::cli
+}  // namespace zentara
