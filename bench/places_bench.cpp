@@ -10,7 +10,7 @@
 
 #include "astro/places/atlas.h"
 #include "astro/places/atlas_location.h"
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 #include "astro/places/zoneinfo_offsets.h"
 #include "astro/match/place_lookup.h"
 

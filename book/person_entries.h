@@ -5,7 +5,7 @@
 #include <string>
 
 #include "astro/match/astro_entries.h"
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 #include "book/person.h"
 #include "numerology/numerology_entries.h"
 

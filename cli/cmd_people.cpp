@@ -12,7 +12,7 @@
 
 #include "astro/match/place_lookup.h"
 #include "astro/places/atlas_location.h"
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 #include "astro/places/zoneinfo_offsets.h"
 #include "book/people_csv.h"
 #include "book/people_search.h"

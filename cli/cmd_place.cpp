@@ -14,7 +14,7 @@
 #include "astro/match/place_lookup.h"
 #include "astro/match/zone_list.h"
 #include "astro/places/atlas_location.h"
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 #include "astro/places/zoneinfo_offsets.h"
 #include "cli/birth_options.h"
 #include "cli/commands.h"

@@ -17,7 +17,7 @@
 #include "astro/places/atlas.h"
 #include "astro/places/atlas_location.h"
 #include "astro/places/fold_text.h"
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 #include "astro/places/zoneinfo_offsets.h"
 #include "cli/birth_options.h"
 #include "fuzz/fuzz_support.h"

@@ -7,7 +7,7 @@
 
 #include "astro/match/astro_entries.h"
 #include "astro/match/zone_following.h"
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 #include "astro/places/zoneinfo_offsets.h"
 #include "book/person.h"
 #include "shell/form.h"

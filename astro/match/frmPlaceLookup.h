@@ -11,7 +11,7 @@
 
 #include "astro/match/astro_entries.h"
 #include "astro/places/atlas_location.h"
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 #include "astro/places/zoneinfo_offsets.h"
 #include "shell/form.h"
 

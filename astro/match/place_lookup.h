@@ -12,7 +12,7 @@
 
 #include "astro/match/astro_entries.h"
 #include "astro/places/atlas.h"
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 
 namespace zentara {
 

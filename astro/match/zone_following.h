@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 #include "astro/places/zone_offsets.h"
 
 namespace zentara {

@@ -7,7 +7,7 @@
 
 #include "astro/engine/birth_coordinates.h"
 #include "astro/match/zone_list.h"
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 #include "astro/places/zoneinfo_offsets.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "astro/places/form_entry.h"
+#include "astro/match/form_entry.h"
 
 #include <array>
 
