@@ -104,10 +104,12 @@ std::size_t Atlas::EndOfNamesBeginning(std::string_view beginning, std::size_t f
 // The largest place with the search key `key` that `narrowing` lets through;
 // the first in the keys of equally large ones.
 std::optional<std::uint32_t> Atlas::LargestPlaceNamed(std::string_view key, const Narrowing& narrowing) const {
-  const auto first = std::lower_bound(keys_.begin(), keys_.end(), key,
-                                      [&](const atlas_file::KeyRecord& k, std::string_view w) { return Text(k.key) < w; });
-  const auto last = std::upper_bound(first, keys_.end(), key,
-                                     [&](std::string_view w, const atlas_file::KeyRecord& k) { return w < Text(k.key); });
+  const auto first =
+      std::lower_bound(keys_.begin(), keys_.end(), key,
+                       [&](const atlas_file::KeyRecord& k, std::string_view w) { return Text(k.key) < w; });
+  const auto last =
+      std::upper_bound(first, keys_.end(), key,
+                       [&](std::string_view w, const atlas_file::KeyRecord& k) { return w < Text(k.key); });
   std::optional<std::uint32_t> largest;
   for (auto k = first; k != last; ++k) {
     if (k->place < places_.size() && narrowing.Allows(places_[k->place]) &&
