@@ -44,6 +44,19 @@ QLineEdit* SearchBox(QWidget* parent, const char* name, const std::string& text)
   return box;
 }
 
+// The window's heading, bold and larger: whose birthplace is looked up.
+QLabel* Heading(QWidget* parent, const QString& whose) {
+  auto* heading = NamedLabel(parent, "lblHeading",
+                             whose.isEmpty() ? QStringLiteral("Find the Place of Birth")
+                                             : QStringLiteral("Find the Place of Birth: %1").arg(whose),
+                             Wrap::No);
+  QFont headingFont = heading->font();
+  headingFont.setBold(true);
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+  heading->setFont(headingFont);
+  return heading;
+}
+
 enum Column { Name, State, Country, Latitude, Longitude, Zone, Offset, Daylight, Change, ColumnCount };
 
 QTreeWidgetItem* RowItem(const zentara::PlaceRowTexts& row) {
@@ -60,6 +73,21 @@ QTreeWidgetItem* RowItem(const zentara::PlaceRowTexts& row) {
   return new QTreeWidgetItem(texts);
 }
 
+// The list of the places found, one row each, one selected at a time.
+QTreeWidget* PlacesList(QWidget* parent) {
+  auto* list = new QTreeWidget(parent);
+  list->setObjectName(QStringLiteral("lstPlaces"));
+  list->setHeaderLabels({"Place", "State", "Country", "Latitude", "Longitude", "Time zone", "Offset at birth",
+                         "Daylight saving", "Clock change"});
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The columns are sized to their texts at each search (FitColumnsToTexts),
+  // and the user may widen or narrow them.
+  list->header()->setSectionResizeMode(QHeaderView::Interactive);
+  return list;
+}
+
 }  // namespace
 
 frmPlaceLookup::frmPlaceLookup(zentara::Partner partner, const zentara::AstroPartnerEntries& entries,
@@ -73,20 +101,31 @@ frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartner
       entries_(entries),
       birth_(zentara::LocalBirthTime(entries)),
       atlas_(atlas.atlas) {
+  // Made top to bottom, in the order Tab moves through them.
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
-
-  auto* heading = NamedLabel(central, "lblHeading",
-                             whose.isEmpty() ? QStringLiteral("Find the Place of Birth")
-                                             : QStringLiteral("Find the Place of Birth: %1").arg(whose),
-                             Wrap::No);
-  QFont headingFont = heading->font();
-  headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-  heading->setFont(headingFont);
-  layout->addWidget(heading);
+  layout->addWidget(Heading(central, whose));
   layout->addWidget(NamedLabel(central, "lblBirthTime", ToQt(zentara::OffsetsDateText(entries))));
+  layout->addLayout(MakeSearchBoxes(central, entries));
+  lstPlaces_ = PlacesList(central);
+  layout->addWidget(lstPlaces_, 1);
+  AddStatusLines(central, layout);
+  layout->addLayout(MakeCommands(central));
+  setCentralWidget(central);
+  resize(960, 520);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &frmPlaceLookup::cmdClose_Click);
 
+  if (atlas_) {
+    StartSearching();
+  } else {
+    ShowAtlasMissing(atlas.error);
+  }
+}
+
+// The city, state and country boxes, each after its caption, holding the
+// partner's place; Up and Down in them move the list's selection (eventFilter).
+QGridLayout* frmPlaceLookup::MakeSearchBoxes(QWidget* central, const zentara::AstroPartnerEntries& entries) {
   auto* boxes = new QGridLayout();
   txtCity_ = SearchBox(central, "txtLookupCity", entries.City);
   txtState_ = SearchBox(central, "txtLookupState", entries.State);
@@ -98,57 +137,52 @@ frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartner
     boxes->addWidget(rows[column].second, 0, 2 * column + 1);
     rows[column].second->installEventFilter(this);
   }
-  layout->addLayout(boxes);
+  return boxes;
+}
 
-  lstPlaces_ = new QTreeWidget(central);
-  lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
-  lstPlaces_->setHeaderLabels({"Place", "State", "Country", "Latitude", "Longitude", "Time zone", "Offset at birth",
-                               "Daylight saving", "Clock change"});
-  lstPlaces_->setRootIsDecorated(false);
-  lstPlaces_->setUniformRowHeights(true);
-  lstPlaces_->setSelectionMode(QAbstractItemView::SingleSelection);
-  // The columns are sized to their texts at each search (FitColumnsToTexts),
-  // and the user may widen or narrow them.
-  lstPlaces_->header()->setSectionResizeMode(QHeaderView::Interactive);
-  layout->addWidget(lstPlaces_, 1);
-
+// Under the list: what the search found, what Fill In sets, and where the
+// places come from.
+void frmPlaceLookup::AddStatusLines(QWidget* central, QVBoxLayout* layout) {
   lblStatus_ = NamedLabel(central, "lblStatus", QString());
   lblSuggestion_ = NamedLabel(central, "lblSuggestion", QString());
   layout->addWidget(lblStatus_);
   layout->addWidget(lblSuggestion_);
   layout->addWidget(
       NamedLabel(central, "lblCredit", QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0"), Wrap::No));
+}
 
+QHBoxLayout* frmPlaceLookup::MakeCommands(QWidget* central) {
   auto* commands = new QHBoxLayout();
-  QPushButton* cmdWebSearch = shell::NamedButton(central, "cmdWebSearch", "Search the &Web");
+  cmdWebSearch_ = shell::NamedButton(central, "cmdWebSearch", "Search the &Web");
   cmdFill_ = shell::NamedButton(central, "cmdFill", "&Fill In");
   cmdFill_->setDefault(true);
   QPushButton* cmdClose = shell::NamedButton(central, "cmdClose", "&Close");
-  commands->addWidget(cmdWebSearch);
+  commands->addWidget(cmdWebSearch_);
   commands->addStretch();
   commands->addWidget(cmdFill_);
   commands->addWidget(cmdClose);
-  layout->addLayout(commands);
-  setCentralWidget(central);
-  resize(960, 520);
-
-  connect(cmdWebSearch, &QPushButton::clicked, this, &frmPlaceLookup::cmdWebSearch_Click);
+  connect(cmdWebSearch_, &QPushButton::clicked, this, &frmPlaceLookup::cmdWebSearch_Click);
   connect(cmdFill_, &QPushButton::clicked, this, &frmPlaceLookup::cmdFill_Click);
   connect(cmdClose, &QPushButton::clicked, this, &frmPlaceLookup::cmdClose_Click);
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-          &frmPlaceLookup::cmdClose_Click);
+  return commands;
+}
 
-  if (!atlas_) {
-    lblStatus_->setText("The atlas of places could not be loaded: " + ToQt(atlas.error));
-    lblSuggestion_->setText(QStringLiteral("Search the Web looks the place up on the web instead."));
-    for (QWidget* control : {static_cast<QWidget*>(txtCity_), static_cast<QWidget*>(txtState_),
-                             static_cast<QWidget*>(txtCountry_), static_cast<QWidget*>(lstPlaces_),
-                             static_cast<QWidget*>(cmdFill_)}) {
-      control->setEnabled(false);
-    }
-    cmdWebSearch->setFocus();
-    return;
+// Without the atlas nothing can be searched or filled in: the window says why
+// and offers the web instead.
+void frmPlaceLookup::ShowAtlasMissing(const std::string& error) {
+  lblStatus_->setText("The atlas of places could not be loaded: " + ToQt(error));
+  lblSuggestion_->setText(QStringLiteral("Search the Web looks the place up on the web instead."));
+  for (QWidget* control : {static_cast<QWidget*>(txtCity_), static_cast<QWidget*>(txtState_),
+                           static_cast<QWidget*>(txtCountry_), static_cast<QWidget*>(lstPlaces_),
+                           static_cast<QWidget*>(cmdFill_)}) {
+    control->setEnabled(false);
   }
+  cmdWebSearch_->setFocus();
+}
+
+// Every keystroke in the boxes searches again; Enter there, or in the list,
+// fills in the chosen place. The first search is of the partner's place.
+void frmPlaceLookup::StartSearching() {
   for (QLineEdit* box : {txtCity_, txtState_, txtCountry_}) {
     connect(box, &QLineEdit::textChanged, this, &frmPlaceLookup::Search);
     connect(box, &QLineEdit::returnPressed, this, &frmPlaceLookup::cmdFill_Click);

@@ -7,6 +7,7 @@
 // boxes instead.
 #pragma once
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "astro/match/astro_entries.h"
@@ -15,10 +16,13 @@
 #include "astro/places/zoneinfo_offsets.h"
 #include "shell/form.h"
 
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace astro {
 
@@ -52,6 +56,13 @@ class frmPlaceLookup : public shell::Form {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The window's parts, made in the constructor.
+  QGridLayout* MakeSearchBoxes(QWidget* central, const zentara::AstroPartnerEntries& entries);
+  void AddStatusLines(QWidget* central, QVBoxLayout* layout);
+  QHBoxLayout* MakeCommands(QWidget* central);
+  void ShowAtlasMissing(const std::string& error);
+  void StartSearching();
+
   void Search();
   void FitColumnsToTexts();
   void ShowSuggestion();
@@ -66,7 +77,7 @@ class frmPlaceLookup : public shell::Form {
   QLineEdit *txtCity_, *txtState_, *txtCountry_;
   QTreeWidget* lstPlaces_;
   QLabel *lblStatus_, *lblSuggestion_;
-  QPushButton* cmdFill_;
+  QPushButton *cmdWebSearch_, *cmdFill_;
 };
 
 }  // namespace astro

@@ -82,6 +82,25 @@ QPixmap ZodiacWheel() {
   return pixmap;
 }
 
+// The title row: the zodiac wheel, and the program's name centred on the
+// page (the space after it as wide as the wheel).
+QHBoxLayout* TitleRow(QWidget* page) {
+  auto* top = new QHBoxLayout();
+  auto* picture = new QLabel(page);
+  picture->setObjectName(QStringLiteral("picLogo"));
+  picture->setPixmap(ZodiacWheel());
+  auto* heading = new QLabel(QStringLiteral("QM Orvanel Software"), page);
+  heading->setObjectName(QStringLiteral("Label1"));
+  QFont headingFont = heading->font();
+  headingFont.setBold(true);
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.6);
+  heading->setFont(headingFont);
+  top->addWidget(picture);
+  top->addWidget(heading, 1, Qt::AlignCenter);
+  top->addSpacing(picture->pixmap().deviceIndependentSize().toSize().width());
+  return top;
+}
+
 // One partner's personal data: five captions, five value labels.
 QGroupBox* PersonFrame(QWidget* parent, const char* caption, const std::array<const char*, 5>& names,
                        std::array<QLabel*, 5>& values) {
@@ -122,41 +141,42 @@ frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
   page_ = new QWidget();
   page_->setObjectName(QStringLiteral("reportPage"));
   page_->setAutoFillBackground(true);  // the form's colour, on paper too
-  QWidget* content = page_;
-  auto* layout = new QVBoxLayout(content);
+  auto* layout = new QVBoxLayout(page_);
+  layout->addLayout(TitleRow(page_));
+  layout->addLayout(MakePersonFrames(page_));
+  layout->addWidget(MakeCompatibility(page_));
+  layout->addWidget(MakeNatalPositions(page_));
+  MakeScrollView();
+  Form_Load(entries);
+}
 
-  auto* top = new QHBoxLayout();
-  auto* picture = new QLabel(content);
-  picture->setObjectName(QStringLiteral("picLogo"));
-  picture->setPixmap(ZodiacWheel());
-  auto* heading = new QLabel(QStringLiteral("QM Orvanel Software"), content);
-  heading->setObjectName(QStringLiteral("Label1"));
-  QFont headingFont = heading->font();
-  headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.6);
-  heading->setFont(headingFont);
-  top->addWidget(picture);
-  top->addWidget(heading, 1, Qt::AlignCenter);
-  top->addSpacing(picture->pixmap().deviceIndependentSize().toSize().width());
-  layout->addLayout(top);
-
+QHBoxLayout* frmReport::MakePersonFrames(QWidget* page) {
   std::array<QLabel*, 5> male{}, female{};
   auto* people = new QHBoxLayout();
   // Half the width each, whatever their texts.
-  people->addWidget(PersonFrame(content, "Male:", {"mName", "mDOB", "mCity", "mState", "Mcountry"}, male), 1);
-  people->addWidget(PersonFrame(content, "Female:", {"fName", "fDOB", "fCity", "fState", "fCountry"}, female), 1);
-  layout->addLayout(people);
+  people->addWidget(PersonFrame(page, "Male:", {"mName", "mDOB", "mCity", "mState", "Mcountry"}, male), 1);
+  people->addWidget(PersonFrame(page, "Female:", {"fName", "fDOB", "fCity", "fState", "fCountry"}, female), 1);
   mName_ = male[0], mDOB_ = male[1], mCity_ = male[2], mState_ = male[3], Mcountry_ = male[4];
   fName_ = female[0], fDOB_ = female[1], fCity_ = female[2], fState_ = female[3], fCountry_ = female[4];
+  return people;
+}
 
-  auto* compatibility = new QGroupBox(QStringLiteral("Compatibility:"), content);
+// What the figures mean, then the figures.
+QGroupBox* frmReport::MakeCompatibility(QWidget* page) {
+  auto* compatibility = new QGroupBox(QStringLiteral("Compatibility:"), page);
   auto* compatibilityLayout = new QVBoxLayout(compatibility);
   for (const char* text : kExplanations) {
     auto* explanation = new QLabel(QString::fromLatin1(text), compatibility);
     explanation->setWordWrap(true);
     compatibilityLayout->addWidget(explanation);
   }
-  auto* figures = new QGroupBox(QStringLiteral("Compatibility Report:"), compatibility);
+  compatibilityLayout->addWidget(MakeFigures(compatibility));
+  return compatibility;
+}
+
+// The four figures and the comment, each under its caption.
+QGroupBox* frmReport::MakeFigures(QWidget* parent) {
+  auto* figures = new QGroupBox(QStringLiteral("Compatibility Report:"), parent);
   auto* figuresGrid = new QGridLayout(figures);
   const std::pair<const char*, QLabel**> columns[] = {
       {"Power", &lblPower_},           {"Harmony", &lblHarmony_}, {"P * H", &lblPH_},
@@ -168,10 +188,13 @@ frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
     *columns[column].second = ValueLabel(figures, names[column]);
     figuresGrid->addWidget(*columns[column].second, 1, column, Qt::AlignHCenter);
   }
-  compatibilityLayout->addWidget(figures);
-  layout->addWidget(compatibility);
+  return figures;
+}
 
-  auto* natal = new QGroupBox(QStringLiteral("Natal Position Data:"), content);
+// Both partners' charts side by side, and under them what the positions are
+// measured from.
+QGroupBox* frmReport::MakeNatalPositions(QWidget* page) {
+  auto* natal = new QGroupBox(QStringLiteral("Natal Position Data:"), page);
   auto* natalLayout = new QVBoxLayout(natal);
   auto* charts = new QHBoxLayout();
   charts->addWidget(ChartFrame(natal, "Male:", "lblPlanetPosition_Male", lblPlanetPosition_Male_));
@@ -180,9 +203,11 @@ frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
   lblEquinox_ = ValueLabel(natal, "lblEquinox");
   lblEquinox_->setText(platform::ToQt(zentara::PositionsStatement(shown_)));
   natalLayout->addWidget(lblEquinox_);
-  layout->addWidget(natal);
+  return natal;
+}
 
-  // The report's own scroll bar scrolls it, always at its right edge.
+// The report's own scroll bar scrolls it, always at its right edge.
+void frmReport::MakeScrollView() {
   view_ = new QScrollArea(this);
   view_->setObjectName(QStringLiteral("reportView"));
   view_->setFrameShape(QFrame::NoFrame);
@@ -192,8 +217,6 @@ frmReport::frmReport(const zentara::AstroEntries& entries, QWidget* parent)
   view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   view_->setWidget(page_);
   setCentralWidget(view_);
-
-  Form_Load(entries);
 }
 
 void frmReport::FitPage() {

@@ -7,6 +7,8 @@
 #include "astro/match/astro_match.h"
 #include "shell/form.h"
 
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QScrollArea;
 class QScrollBar;
@@ -42,6 +44,13 @@ class frmReport : public shell::Form {
   QSize sizeHint() const override;
 
  private:
+  // The report's parts, made in the constructor, top to bottom.
+  QHBoxLayout* MakePersonFrames(QWidget* page);
+  QGroupBox* MakeCompatibility(QWidget* page);
+  QGroupBox* MakeFigures(QWidget* parent);
+  QGroupBox* MakeNatalPositions(QWidget* page);
+  void MakeScrollView();
+
   void Form_Load(const zentara::AstroEntries& entries);
   // The report as tall as its texts, wrapped at its fixed width, make it.
   void FitPage();

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -153,6 +154,20 @@ class Atlas {
   // with `prefix`, begins with it.
   std::vector<bool> CountriesNamed(std::string_view folded, bool prefix) const;
   std::vector<bool> RegionsNamed(std::string_view folded, bool prefix) const;
+
+  // SuggestNames in steps (near_names.cpp): the near names within the edits
+  // allowed of the query's, found by walking them as a tree of their
+  // beginnings; then the largest place each names, as offers in the order
+  // they are made; then the names those places spell.
+  struct NearName;
+  struct NearNameWalk;
+  struct Offer;
+  std::vector<NearName> NearNamesWithin(std::string_view folded, unsigned allowed) const;
+  void WalkNearNames(NearNameWalk& walk, std::size_t first, std::size_t last, std::size_t depth) const;
+  std::size_t EndOfNamesBeginning(std::string_view beginning, std::size_t first, std::size_t last) const;
+  std::optional<std::uint32_t> LargestPlaceNamed(std::string_view key, const Narrowing& narrowing) const;
+  std::vector<Offer> Offers(const std::vector<NearName>& near, const Narrowing& narrowing) const;
+  std::vector<std::string> NamesOffered(const std::vector<Offer>& offers, std::size_t limit) const;
 
   std::unique_ptr<const system::MappedFile> file_;
   // The sections, where they lie in the mapping.
