@@ -96,10 +96,7 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
 void frmMain::MakeTitle(QWidget* central, QVBoxLayout* layout) {
   auto* title = new QLabel(QStringLiteral("QM Zentara Software"), central);
   title->setObjectName(QStringLiteral("lblTitle"));
-  QFont titleFont = title->font();
-  titleFont.setBold(true);
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-  title->setFont(titleFont);
+  shell::MakeHeading(title, 1.5);
   layout->addWidget(title, 0, Qt::AlignHCenter);
 }
 

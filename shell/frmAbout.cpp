@@ -4,10 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/platform.h"
-#include "shell/application_icon.h"
 #include "common/application_title.h"
+#include "platform/platform.h"
 #include "platform/qt_text.h"
+#include "shell/application_icon.h"
+#include "shell/controls.h"
 #include "web/web_commands.h"
 
 namespace shell {
@@ -35,10 +36,7 @@ frmAbout::frmAbout(QWidget* parent) : Form("frmAbout", parent) {
 
   auto* title = new QLabel(platform::ToQt(zentara::ApplicationTitle), central);
   title->setObjectName(QStringLiteral("lblTitle"));
-  QFont titleFont = title->font();
-  titleFont.setBold(true);
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
-  title->setFont(titleFont);
+  MakeHeading(title, 1.3);
   layout->addWidget(title, 0, 1);
 
   auto* text = new QLabel(QString::fromLatin1(kAboutText), central);

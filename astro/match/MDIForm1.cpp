@@ -97,10 +97,7 @@ void MDIForm1::MakeTopBar(QWidget* central, QVBoxLayout* layout) {
   QPalette headingPalette = lblHeading_->palette();
   headingPalette.setColor(QPalette::WindowText, Qt::white);
   lblHeading_->setPalette(headingPalette);
-  QFont headingFont = lblHeading_->font();
-  headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-  lblHeading_->setFont(headingFont);
+  shell::MakeHeading(lblHeading_, 1.4);
   lblHeading_->adjustSize();
   lblHeading_->move(0, (kTopBarHeight - lblHeading_->height()) / 2);
   cmdPrint_ = TopBarButton(picTop_, "cmdPrint", "&Print");

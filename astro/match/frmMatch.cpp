@@ -240,10 +240,7 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
 void frmMatch::MakeHeadingAndInstruction(QWidget* central, QVBoxLayout* layout, QHBoxLayout* partners) {
   auto* heading = new QLabel(QStringLiteral("QM Orvanel Software"), central);
   heading->setObjectName(QStringLiteral("Label1"));
-  QFont headingFont = heading->font();
-  headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.5);
-  heading->setFont(headingFont);
+  shell::MakeHeading(heading, 1.5);
   layout->addWidget(heading, 0, Qt::AlignHCenter);
   layout->addLayout(partners);
 

@@ -50,10 +50,7 @@ QLabel* Heading(QWidget* parent, const QString& whose) {
                              whose.isEmpty() ? QStringLiteral("Find the Place of Birth")
                                              : QStringLiteral("Find the Place of Birth: %1").arg(whose),
                              Wrap::No);
-  QFont headingFont = heading->font();
-  headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-  heading->setFont(headingFont);
+  shell::MakeHeading(heading, 1.3);
   return heading;
 }
 

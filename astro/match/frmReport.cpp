@@ -11,8 +11,9 @@
 #include <cmath>
 
 #include "astro/match/birth_from_entries.h"
-#include "shell/control_array.h"
 #include "platform/qt_text.h"
+#include "shell/control_array.h"
+#include "shell/controls.h"
 #include "shell/whole_text_label.h"
 
 namespace astro {
@@ -91,10 +92,7 @@ QHBoxLayout* TitleRow(QWidget* page) {
   picture->setPixmap(ZodiacWheel());
   auto* heading = new QLabel(QStringLiteral("QM Orvanel Software"), page);
   heading->setObjectName(QStringLiteral("Label1"));
-  QFont headingFont = heading->font();
-  headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.6);
-  heading->setFont(headingFont);
+  shell::MakeHeading(heading, 1.6);
   top->addWidget(picture);
   top->addWidget(heading, 1, Qt::AlignCenter);
   top->addSpacing(picture->pixmap().deviceIndependentSize().toSize().width());
