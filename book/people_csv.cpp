@@ -111,8 +111,7 @@ class PeopleReader : public cli::CsvRecordHandler {
   bool ReadHeader(std::span<const std::string_view> fields) {
     std::array<bool, ColumnCount> seen{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-      std::string_view name = fields[i];
-      if (i == 0 && name.starts_with("\xEF\xBB\xBF")) name.remove_prefix(3);  // a UTF-8 byte order mark
+      const std::string_view name = fields[i];
       const auto column = ColumnNamed(name);
       if (!column) {
         report_.headerProblem =

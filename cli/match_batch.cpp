@@ -288,8 +288,7 @@ class BatchMatcher final : public CsvRecordHandler {
     std::array<bool, kPartnerColumns> seen{};
     std::string header;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-      std::string_view name = fields[i];
-      if (i == 0 && name.starts_with("\xEF\xBB\xBF")) name.remove_prefix(3);  // a UTF-8 byte order mark
+      const std::string_view name = fields[i];
       std::size_t found = 0;
       while (found < kPartnerColumns && names[found] != name) ++found;
       if (found == kPartnerColumns) {
