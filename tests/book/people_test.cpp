@@ -148,6 +148,11 @@ TEST_F(People, ColumnsTakeWhatTheFormsCanHold) {
       {Column::Frame, "female", "female"},
       {Column::Frame, "Female", nullptr},
       {Column::Note, "any text, \"quoted\"\nover lines", "any text, \"quoted\"\nover lines"},
+      // Only the note holds line breaks, as only it may in a CSV file.
+      {Column::Name, "Ann\nLee", nullptr},
+      {Column::Last, "Lee\r", nullptr},
+      {Column::City, "New\r\nYork", nullptr},
+      {Column::Timezone, "\nAmerica/Chicago", nullptr},
   };
   for (const Case& c : cases) {
     Person person;
