@@ -8,6 +8,7 @@
 #include <fstream>
 #include <numeric>
 #include <system_error>
+#include <utility>
 
 #include "astro/match/astro_match.h"
 #include "astro/match/birth_from_entries.h"
@@ -223,14 +224,11 @@ void Migrate(Database& db) {
   transaction.Commit();
 }
 
-// Why what is at `path` cannot be a book, before SQLite opens it: anything
-// but a regular file (a pipe would hang the program, a device be read for
-// ever), an empty file (a book is never left empty: a new one is made whole
-// before it takes its name) and a file that is no SQLite database.
-std::optional<std::string> WhyNoBookFile(const fs::path& path) {
-  switch (system::KindOf(path)) {
-    case system::FileKind::Missing: return std::nullopt;
-    case system::FileKind::Regular: break;
+// Why what is at a path is neither a file nor nothing.
+std::optional<std::string> WhyNotAFile(system::FileKind kind) {
+  switch (kind) {
+    case system::FileKind::Missing:
+    case system::FileKind::Regular: return std::nullopt;
     case system::FileKind::Folder: return "it is a folder";
     case system::FileKind::Pipe: return "it is a named pipe, not a file";
     case system::FileKind::Device: return "it is a device, not a file";
@@ -238,11 +236,53 @@ std::optional<std::string> WhyNoBookFile(const fs::path& path) {
     case system::FileKind::BrokenLink: return "it is a symbolic link to a file that does not exist";
     case system::FileKind::Unreadable: return "it cannot be reached";
   }
+  return "it cannot be reached";
+}
+
+// Why what is at `path` cannot be a book, before SQLite opens it: anything
+// but a regular file (a pipe would hang the program, a device be read for
+// ever), an empty file (a book is never left empty: a new one is made whole
+// before it takes its name) and a file that is no SQLite database.
+std::optional<std::string> WhyNoBookFile(const fs::path& path) {
+  const system::FileKind kind = system::KindOf(path);
+  if (const auto why = WhyNotAFile(kind)) return why;
+  if (kind == system::FileKind::Missing) return std::nullopt;
   const auto header = ReadFilePrefix(path.string(), SqliteHeader.size());
   if (!header) return "it cannot be read";
   if (header->empty()) return "it is an empty file; remove it, and a new book is made there";
   if (*header != SqliteHeader) return "it is no SQLite database";
   return std::nullopt;
+}
+
+// Why the book at `path` cannot be used for what is beside it. SQLite keeps
+// its write-ahead log, its shared memory and its rollback journal beside the
+// file (the file a symbolic link leads to) and takes whatever is at their
+// paths for them: a folder, a pipe or a link to nowhere there fails only once
+// a change has begun, after the book's header has been rewritten.
+std::optional<std::string> WhyNoSideFiles(const fs::path& path) {
+  std::error_code error;
+  const fs::path real = fs::canonical(path, error);
+  if (error) return std::nullopt;  // no file: none beside it is read
+  constexpr std::pair<const char*, const char*> SideFiles[] = {
+      {"-wal", "write-ahead log"}, {"-shm", "shared-memory file"}, {"-journal", "rollback journal"}};
+  for (const auto& [suffix, what] : SideFiles) {
+    const std::string side = real.string() + suffix;
+    if (const auto why = WhyNotAFile(system::KindOf(side))) {
+      return path.string() + " cannot be used while " + side + " (SQLite's " + what + " of the book) is there: " + *why;
+    }
+  }
+  return std::nullopt;
+}
+
+// What SQLite's integrity check of the book, or its quicker check, finds
+// wrong, one a line; nothing for a whole book.
+std::vector<std::string> IntegrityFindings(Database& db, bool quick) {
+  std::vector<std::string> findings;
+  Statement check(db, quick ? "PRAGMA quick_check" : "PRAGMA integrity_check");
+  while (check.Step()) {
+    if (check.Text(0) != "ok") findings.emplace_back(check.Text(0));
+  }
+  return findings;
 }
 
 // Makes a new book at `path`: made whole under a temporary name beside it and
@@ -304,6 +344,10 @@ std::unique_ptr<Book> Book::Open(const fs::path& path, std::string& error) {
   }
   if (const auto why = WhyNoBookFile(path)) {
     error = where + " is not a book of people: " + *why + LeftAlone;
+    return nullptr;
+  }
+  if (const auto why = WhyNoSideFiles(path)) {
+    error = *why + LeftAlone;
     return nullptr;
   }
   std::optional<BookIdentity> identity;
@@ -406,6 +450,16 @@ void Book::RefuseWrites() {
 void Book::PrepareToWrite() {
   RefuseWrites();
   if (db_->InTransaction()) return;  // inside a Batch, which prepared it
+  if (!writeAheadLog_ || schemaVersion_ < BookSchemaVersion) {
+    // The first change rewrites the header (its journal mode) and, for an
+    // older version, every table: the whole book is checked first, so damage
+    // that no read has met yet is found before anything is written.
+    if (const std::vector<std::string> findings = IntegrityFindings(*db_, true); !findings.empty()) {
+      MarkDamaged(identity_, findings.front());
+      damaged_ = findings.front();
+      RefuseWrites();
+    }
+  }
   if (!writeAheadLog_) {
     // Outside a transaction, as SQLite requires.
     db_->Execute("PRAGMA journal_mode = WAL");
@@ -796,14 +850,14 @@ BookCheck CheckBook(const fs::path& path, bool quick) {
     check.findings.push_back(path.string() + " does not exist");
     return check;
   }
+  if (const auto why = WhyNoSideFiles(path)) {
+    check.findings.push_back(*why);
+    return check;
+  }
   const std::optional<BookIdentity> identity = IdentityOf(path);
   try {
     const auto db = Connect(path, false);
-    Statement findings(*db, quick ? "PRAGMA quick_check" : "PRAGMA integrity_check");
-    while (findings.Step()) {
-      const std::string_view line = findings.Text(0);
-      if (line != "ok") check.findings.emplace_back(line);
-    }
+    check.findings = IntegrityFindings(*db, quick);
     if (check.findings.empty() && db->Number("PRAGMA application_id") != BookApplicationId) {
       // Whole, but no book: nothing to mark.
       check.findings.push_back(path.string() + " is not a book of people: it holds another program's database");
