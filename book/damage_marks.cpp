@@ -90,11 +90,18 @@ void ClearDamageMark(const BookIdentity& book) {
 }
 
 std::string DamagedBookAdvice(const std::string& path, const std::string& reason) {
-  return path + " is damaged (" + reason +
+  std::string advice = path + " is damaged (" + reason +
          "), so nothing is written to it. To save what can still be read, write the people that can be read to a "
          "file with 'zentara-cli people export --book \"" + path + "\" > people.csv' (or use SQLite's own "
          "'sqlite3 \"" + path + "\" .recover | sqlite3 recovered.sqlite'), then import them into a new book. "
          "'zentara-cli people check' checks the book again.";
+  // The mark is what keeps every other program from writing it.
+  const std::optional<BookIdentity> book = IdentityOf(path);
+  if (book && !DamageMark(*book)) {
+    advice += " The mark that keeps other programs from writing to it cannot be made in " +
+              DamageMarksFolder().string() + ", so they may still write to it.";
+  }
+  return advice;
 }
 
 }  // namespace zentara::book
