@@ -7,6 +7,7 @@
 
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
+#include "reports/shown_text.h"
 
 namespace zentara::book {
 
@@ -115,7 +116,7 @@ class PeopleReader : public cli::CsvRecordHandler {
       const auto column = ColumnNamed(name);
       if (!column) {
         report_.headerProblem =
-            "the header row names an unknown column '" + std::string(name) + "'; the columns are " + ColumnList();
+            "the header row names an unknown column '" + ShownText(name) + "'; the columns are " + ColumnList();
         return false;
       }
       if (seen[static_cast<std::size_t>(*column)]) {

@@ -7,6 +7,7 @@
 
 #include "astro/match/time_zones.h"
 #include "numerology/number_text.h"
+#include "reports/shown_text.h"
 
 namespace zentara::book {
 
@@ -40,7 +41,7 @@ std::optional<Column> ColumnNamed(std::string_view name) {
 
 namespace {
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) { return "'" + ShownText(text) + "'"; }
 
 std::string TwoDigits(int value) {
   char text[8];

@@ -22,6 +22,7 @@
 #include "cli/exit_status.h"
 #include "cli/ordered_work.h"
 #include "cli/visible_text.h"
+#include "reports/shown_text.h"
 
 namespace zentara::cli {
 
@@ -292,7 +293,7 @@ class BatchMatcher final : public CsvRecordHandler {
       std::size_t found = 0;
       while (found < kPartnerColumns && names[found] != name) ++found;
       if (found == kPartnerColumns) {
-        headerProblem_ = "the header row names an unknown column '" + VisibleText(name) + "'; the columns are " +
+        headerProblem_ = "the header row names an unknown column '" + VisibleText(ShownText(name)) + "'; the columns are " +
                          JoinedNames({names.begin(), names.end()});
         return false;
       }
