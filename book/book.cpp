@@ -110,6 +110,12 @@ static_assert(std::size(Migrations) == BookSchemaVersion, "one step for each ver
 // not at all, where version 1 took the first row.
 constexpr std::int64_t EnginesVersion = 2;
 
+// A kept chart `c` that can be used: kept by these engines (bound to the one
+// parameter), with a Moon that a chart can have, 0 to 29 degrees within its
+// sign, or none. A chart with any other number (a damaged file, or another
+// program's change) is computed again, as one not kept is.
+const std::string ChartFits = "c.engines = ? AND (c.moon_degrees IS NULL OR c.moon_degrees BETWEEN 0 AND 29)";
+
 // The columns ReadPerson reads; a book of version 1 has no revision column and
 // reads as revision 1.
 std::string PersonColumns(int schemaVersion) {
@@ -722,10 +728,8 @@ void Book::ForEachRankEntry(const std::function<void(const RankEntry&, std::uint
     for (std::int64_t after = 0;;) {
       std::vector<std::int64_t> outdated;
       {
-        Statement select(*db_,
-                         "SELECT p.id FROM person p LEFT JOIN chart c INDEXED BY chart_moon "
-                         "ON c.person = p.id AND c.engines = ? WHERE c.person IS NULL AND p.id > ? "
-                         "ORDER BY p.id LIMIT ?");
+        Statement select(*db_, "SELECT p.id FROM person p LEFT JOIN chart c INDEXED BY chart_moon ON c.person = p.id AND " +
+                                   ChartFits + " WHERE c.person IS NULL AND p.id > ? ORDER BY p.id LIMIT ?");
         select.Bind(1, EnginesVersion).Bind(2, after).Bind(3, std::int64_t{ChartsKeptAtOnce});
         while (select.Step()) outdated.push_back(select.Int(0));
       }
@@ -744,7 +748,7 @@ void Book::ForEachRankEntry(const std::function<void(const RankEntry&, std::uint
   ReadTransaction snapshot(*db_);
   Statement& select = Prepared(rankEntries_,
                                "SELECT p.id, c.person IS NOT NULL, c.moon_degrees FROM person p "
-                               "LEFT JOIN chart c INDEXED BY chart_moon ON c.person = p.id AND c.engines = ? "
+                               "LEFT JOIN chart c INDEXED BY chart_moon ON c.person = p.id AND " + ChartFits + " "
                                "ORDER BY p.sort_key, p.id");
   select.Bind(1, EnginesVersion);
   std::uint32_t listPlace = 0;
@@ -768,7 +772,7 @@ std::optional<RankEntry> Book::RankEntryOf(std::int64_t id) {
   const std::optional<Person> person = Get(id);
   if (!person) return std::nullopt;
   RankEntry entry{id, std::nullopt};
-  Statement select(*db_, "SELECT moon_degrees FROM chart WHERE person = ? AND engines = ?");
+  Statement select(*db_, "SELECT c.moon_degrees FROM chart c WHERE c.person = ? AND " + ChartFits);
   if (select.Bind(1, id).Bind(2, EnginesVersion).Step()) {
     if (!select.IsNull(0)) entry.moonDegrees = static_cast<int>(select.Int(0));
     return entry;
@@ -834,7 +838,8 @@ std::vector<std::int64_t> Book::FindByName(std::string_view name) {
 std::optional<KeptChart> Book::ChartOf(std::int64_t id) {
   RefuseIfMoved();
   Statement select(*db_,
-                   "SELECT positions, moon_degrees FROM chart WHERE person = ? AND engines = ? AND positions IS NOT NULL");
+                   "SELECT c.positions, c.moon_degrees FROM chart c WHERE c.person = ? AND " + ChartFits +
+                       " AND c.positions IS NOT NULL");
   select.Bind(1, id).Bind(2, EnginesVersion);
   if (!select.Step()) return std::nullopt;
   return KeptChart{std::string(select.Text(0)), static_cast<int>(select.Int(1))};
