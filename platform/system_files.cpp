@@ -87,8 +87,9 @@ FileKind KindOf(const std::filesystem::path& path, FileIdentity* identity) {
   struct stat status {};
   if (::stat(path.c_str(), &status) == -1) {
     const int failure = errno;
+    // A link to nothing; not a file made there since (log files come and go).
     struct stat link {};
-    if (failure == ENOENT && ::lstat(path.c_str(), &link) == 0) return FileKind::BrokenLink;
+    if (failure == ENOENT && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) return FileKind::BrokenLink;
     return failure == ENOENT || failure == ENOTDIR ? FileKind::Missing : FileKind::Unreadable;
   }
   if (identity != nullptr) {
