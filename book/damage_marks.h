@@ -7,7 +7,8 @@
 // A mark is a small file in the user's state folder
 // ($XDG_STATE_HOME/zentara/damaged-books, ~/.local/state when XDG_STATE_HOME is
 // unset or not absolute), named by and holding the book's real path, device
-// and inode, so that a copy or a new book made at the same path is not marked.
+// and inode, and when the file was made, so that a copy or a new book made at
+// the same path (even one given the removed book's inode) is not marked.
 #pragma once
 #include <filesystem>
 #include <optional>
