@@ -8,6 +8,7 @@
 #include <fstream>
 #include <numeric>
 #include <system_error>
+#include <utility>
 
 #include "astro/match/astro_match.h"
 #include "astro/match/birth_from_entries.h"
@@ -108,6 +109,12 @@ static_assert(std::size(Migrations) == BookSchemaVersion, "one step for each ver
 // a person without a zone row is charted by the row their IANA zone gives, or
 // not at all, where version 1 took the first row.
 constexpr std::int64_t EnginesVersion = 2;
+
+// A kept chart `c` that can be used: kept by these engines (bound to the one
+// parameter), with a Moon that a chart can have, 0 to 29 degrees within its
+// sign, or none. A chart with any other number (a damaged file, or another
+// program's change) is computed again, as one not kept is.
+const std::string ChartFits = "c.engines = ? AND (c.moon_degrees IS NULL OR c.moon_degrees BETWEEN 0 AND 29)";
 
 // The columns ReadPerson reads; a book of version 1 has no revision column and
 // reads as revision 1.
@@ -223,14 +230,11 @@ void Migrate(Database& db) {
   transaction.Commit();
 }
 
-// Why what is at `path` cannot be a book, before SQLite opens it: anything
-// but a regular file (a pipe would hang the program, a device be read for
-// ever), an empty file (a book is never left empty: a new one is made whole
-// before it takes its name) and a file that is no SQLite database.
-std::optional<std::string> WhyNoBookFile(const fs::path& path) {
-  switch (system::KindOf(path)) {
-    case system::FileKind::Missing: return std::nullopt;
-    case system::FileKind::Regular: break;
+// Why what is at a path is neither a file nor nothing.
+std::optional<std::string> WhyNotAFile(system::FileKind kind) {
+  switch (kind) {
+    case system::FileKind::Missing:
+    case system::FileKind::Regular: return std::nullopt;
     case system::FileKind::Folder: return "it is a folder";
     case system::FileKind::Pipe: return "it is a named pipe, not a file";
     case system::FileKind::Device: return "it is a device, not a file";
@@ -238,11 +242,53 @@ std::optional<std::string> WhyNoBookFile(const fs::path& path) {
     case system::FileKind::BrokenLink: return "it is a symbolic link to a file that does not exist";
     case system::FileKind::Unreadable: return "it cannot be reached";
   }
+  return "it cannot be reached";
+}
+
+// Why what is at `path` cannot be a book, before SQLite opens it: anything
+// but a regular file (a pipe would hang the program, a device be read for
+// ever), an empty file (a book is never left empty: a new one is made whole
+// before it takes its name) and a file that is no SQLite database.
+std::optional<std::string> WhyNoBookFile(const fs::path& path) {
+  const system::FileKind kind = system::KindOf(path);
+  if (const auto why = WhyNotAFile(kind)) return why;
+  if (kind == system::FileKind::Missing) return std::nullopt;
   const auto header = ReadFilePrefix(path.string(), SqliteHeader.size());
   if (!header) return "it cannot be read";
   if (header->empty()) return "it is an empty file; remove it, and a new book is made there";
   if (*header != SqliteHeader) return "it is no SQLite database";
   return std::nullopt;
+}
+
+// Why the book at `path` cannot be used for what is beside it. SQLite keeps
+// its write-ahead log, its shared memory and its rollback journal beside the
+// file (the file a symbolic link leads to) and takes whatever is at their
+// paths for them: a folder, a pipe or a link to nowhere there fails only once
+// a change has begun, after the book's header has been rewritten.
+std::optional<std::string> WhyNoSideFiles(const fs::path& path) {
+  std::error_code error;
+  const fs::path real = fs::canonical(path, error);
+  if (error) return std::nullopt;  // no file: none beside it is read
+  constexpr std::pair<const char*, const char*> SideFiles[] = {
+      {"-wal", "write-ahead log"}, {"-shm", "shared-memory file"}, {"-journal", "rollback journal"}};
+  for (const auto& [suffix, what] : SideFiles) {
+    const std::string side = real.string() + suffix;
+    if (const auto why = WhyNotAFile(system::KindOf(side))) {
+      return path.string() + " cannot be used while " + side + " (SQLite's " + what + " of the book) is there: " + *why;
+    }
+  }
+  return std::nullopt;
+}
+
+// What SQLite's integrity check of the book, or its quicker check, finds
+// wrong, one a line; nothing for a whole book.
+std::vector<std::string> IntegrityFindings(Database& db, bool quick) {
+  std::vector<std::string> findings;
+  Statement check(db, quick ? "PRAGMA quick_check" : "PRAGMA integrity_check");
+  while (check.Step()) {
+    if (check.Text(0) != "ok") findings.emplace_back(check.Text(0));
+  }
+  return findings;
 }
 
 // Makes a new book at `path`: made whole under a temporary name beside it and
@@ -304,6 +350,10 @@ std::unique_ptr<Book> Book::Open(const fs::path& path, std::string& error) {
   }
   if (const auto why = WhyNoBookFile(path)) {
     error = where + " is not a book of people: " + *why + LeftAlone;
+    return nullptr;
+  }
+  if (const auto why = WhyNoSideFiles(path)) {
+    error = *why + LeftAlone;
     return nullptr;
   }
   std::optional<BookIdentity> identity;
@@ -406,6 +456,16 @@ void Book::RefuseWrites() {
 void Book::PrepareToWrite() {
   RefuseWrites();
   if (db_->InTransaction()) return;  // inside a Batch, which prepared it
+  if (!writeAheadLog_ || schemaVersion_ < BookSchemaVersion) {
+    // The first change rewrites the header (its journal mode) and, for an
+    // older version, every table: the whole book is checked first, so damage
+    // that no read has met yet is found before anything is written.
+    if (const std::vector<std::string> findings = IntegrityFindings(*db_, true); !findings.empty()) {
+      MarkDamaged(identity_, findings.front());
+      damaged_ = findings.front();
+      RefuseWrites();
+    }
+  }
   if (!writeAheadLog_) {
     // Outside a transaction, as SQLite requires.
     db_->Execute("PRAGMA journal_mode = WAL");
@@ -668,10 +728,8 @@ void Book::ForEachRankEntry(const std::function<void(const RankEntry&, std::uint
     for (std::int64_t after = 0;;) {
       std::vector<std::int64_t> outdated;
       {
-        Statement select(*db_,
-                         "SELECT p.id FROM person p LEFT JOIN chart c INDEXED BY chart_moon "
-                         "ON c.person = p.id AND c.engines = ? WHERE c.person IS NULL AND p.id > ? "
-                         "ORDER BY p.id LIMIT ?");
+        Statement select(*db_, "SELECT p.id FROM person p LEFT JOIN chart c INDEXED BY chart_moon ON c.person = p.id AND " +
+                                   ChartFits + " WHERE c.person IS NULL AND p.id > ? ORDER BY p.id LIMIT ?");
         select.Bind(1, EnginesVersion).Bind(2, after).Bind(3, std::int64_t{ChartsKeptAtOnce});
         while (select.Step()) outdated.push_back(select.Int(0));
       }
@@ -690,7 +748,7 @@ void Book::ForEachRankEntry(const std::function<void(const RankEntry&, std::uint
   ReadTransaction snapshot(*db_);
   Statement& select = Prepared(rankEntries_,
                                "SELECT p.id, c.person IS NOT NULL, c.moon_degrees FROM person p "
-                               "LEFT JOIN chart c INDEXED BY chart_moon ON c.person = p.id AND c.engines = ? "
+                               "LEFT JOIN chart c INDEXED BY chart_moon ON c.person = p.id AND " + ChartFits + " "
                                "ORDER BY p.sort_key, p.id");
   select.Bind(1, EnginesVersion);
   std::uint32_t listPlace = 0;
@@ -714,7 +772,7 @@ std::optional<RankEntry> Book::RankEntryOf(std::int64_t id) {
   const std::optional<Person> person = Get(id);
   if (!person) return std::nullopt;
   RankEntry entry{id, std::nullopt};
-  Statement select(*db_, "SELECT moon_degrees FROM chart WHERE person = ? AND engines = ?");
+  Statement select(*db_, "SELECT c.moon_degrees FROM chart c WHERE c.person = ? AND " + ChartFits);
   if (select.Bind(1, id).Bind(2, EnginesVersion).Step()) {
     if (!select.IsNull(0)) entry.moonDegrees = static_cast<int>(select.Int(0));
     return entry;
@@ -780,7 +838,8 @@ std::vector<std::int64_t> Book::FindByName(std::string_view name) {
 std::optional<KeptChart> Book::ChartOf(std::int64_t id) {
   RefuseIfMoved();
   Statement select(*db_,
-                   "SELECT positions, moon_degrees FROM chart WHERE person = ? AND engines = ? AND positions IS NOT NULL");
+                   "SELECT c.positions, c.moon_degrees FROM chart c WHERE c.person = ? AND " + ChartFits +
+                       " AND c.positions IS NOT NULL");
   select.Bind(1, id).Bind(2, EnginesVersion);
   if (!select.Step()) return std::nullopt;
   return KeptChart{std::string(select.Text(0)), static_cast<int>(select.Int(1))};
@@ -796,14 +855,14 @@ BookCheck CheckBook(const fs::path& path, bool quick) {
     check.findings.push_back(path.string() + " does not exist");
     return check;
   }
+  if (const auto why = WhyNoSideFiles(path)) {
+    check.findings.push_back(*why);
+    return check;
+  }
   const std::optional<BookIdentity> identity = IdentityOf(path);
   try {
     const auto db = Connect(path, false);
-    Statement findings(*db, quick ? "PRAGMA quick_check" : "PRAGMA integrity_check");
-    while (findings.Step()) {
-      const std::string_view line = findings.Text(0);
-      if (line != "ok") check.findings.emplace_back(line);
-    }
+    check.findings = IntegrityFindings(*db, quick);
     if (check.findings.empty() && db->Number("PRAGMA application_id") != BookApplicationId) {
       // Whole, but no book: nothing to mark.
       check.findings.push_back(path.string() + " is not a book of people: it holds another program's database");

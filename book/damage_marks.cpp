@@ -17,6 +17,11 @@ std::string MarkHeading(const BookIdentity& book) {
   return book.realPath + "\n" + std::to_string(book.file.device) + ":" + std::to_string(book.file.inode) + "\n";
 }
 
+// Then, where the file system keeps it, when the book was made, so that a
+// file given the number of a removed book (at its path) is told from it. A
+// mark without the line (an older one) is about any file of that number.
+constexpr std::string_view BornLine = "born ";
+
 // FNV-1a, 64 bits (Fowler, Noll and Vo): a short, stable file name for a
 // book; the mark's own first lines settle which book it is.
 std::string NameFor(const BookIdentity& book) {
@@ -68,6 +73,11 @@ std::optional<std::string> DamageMark(const BookIdentity& book) {
   if (!bytes) return "the book was found damaged before";
   if (bytes->compare(0, heading.size(), heading) != 0) return std::nullopt;
   std::string reason = bytes->substr(heading.size());
+  if (reason.starts_with(BornLine)) {
+    const std::size_t end = reason.find('\n');
+    if (reason.substr(BornLine.size(), end - BornLine.size()) != std::to_string(book.file.born)) return std::nullopt;
+    reason.erase(0, end == std::string::npos ? reason.size() : end + 1);
+  }
   while (!reason.empty() && reason.back() == '\n') reason.pop_back();
   return reason.empty() ? "the book was found damaged before" : reason;
 }
@@ -80,7 +90,8 @@ void MarkDamaged(const BookIdentity& book, const std::string& reason) {
   for (char& c : line) {
     if (c == '\n' || c == '\r') c = ' ';
   }
-  ReplaceFileContents(DamageMarkFile(book).string(), MarkHeading(book) + line + "\n");
+  const std::string born = book.file.born != 0 ? std::string(BornLine) + std::to_string(book.file.born) + "\n" : "";
+  ReplaceFileContents(DamageMarkFile(book).string(), MarkHeading(book) + born + line + "\n");
 }
 
 void ClearDamageMark(const BookIdentity& book) {
@@ -90,11 +101,18 @@ void ClearDamageMark(const BookIdentity& book) {
 }
 
 std::string DamagedBookAdvice(const std::string& path, const std::string& reason) {
-  return path + " is damaged (" + reason +
+  std::string advice = path + " is damaged (" + reason +
          "), so nothing is written to it. To save what can still be read, write the people that can be read to a "
          "file with 'zentara-cli people export --book \"" + path + "\" > people.csv' (or use SQLite's own "
          "'sqlite3 \"" + path + "\" .recover | sqlite3 recovered.sqlite'), then import them into a new book. "
          "'zentara-cli people check' checks the book again.";
+  // The mark is what keeps every other program from writing it.
+  const std::optional<BookIdentity> book = IdentityOf(path);
+  if (book && !DamageMark(*book)) {
+    advice += " The mark that keeps other programs from writing to it cannot be made in " +
+              DamageMarksFolder().string() + ", so they may still write to it.";
+  }
+  return advice;
 }
 
 }  // namespace zentara::book

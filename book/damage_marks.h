@@ -7,7 +7,8 @@
 // A mark is a small file in the user's state folder
 // ($XDG_STATE_HOME/zentara/damaged-books, ~/.local/state when XDG_STATE_HOME is
 // unset or not absolute), named by and holding the book's real path, device
-// and inode, so that a copy or a new book made at the same path is not marked.
+// and inode, and when the file was made, so that a copy or a new book made at
+// the same path (even one given the removed book's inode) is not marked.
 #pragma once
 #include <filesystem>
 #include <optional>
@@ -35,15 +36,16 @@ std::filesystem::path DamageMarkFile(const BookIdentity& book);
 std::optional<std::string> DamageMark(const BookIdentity& book);
 
 // Marks the book damaged; an existing mark keeps its first reason. A mark that
-// cannot be written is let go silently: the failure it records is reported to
-// the user anyway.
+// cannot be written is let go: the failure it records is reported to the user
+// anyway, with DamagedBookAdvice saying that the mark is missing.
 void MarkDamaged(const BookIdentity& book, const std::string& reason);
 
 // Takes the mark away, once a full check has found the book whole.
 void ClearDamageMark(const BookIdentity& book);
 
 // What a user is told of a damaged book at `path`: what is wrong and how to
-// save what can still be read.
+// save what can still be read, and, when the book bears no mark (it cannot
+// be made), that other programs are not kept from writing to it.
 std::string DamagedBookAdvice(const std::string& path, const std::string& reason);
 
 }  // namespace zentara::book

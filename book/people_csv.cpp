@@ -7,6 +7,7 @@
 
 #include "common/csv_reader.h"
 #include "common/csv_writer.h"
+#include "common/shown_text.h"
 
 namespace zentara::book {
 
@@ -111,12 +112,11 @@ class PeopleReader : public CsvRecordHandler {
   bool ReadHeader(std::span<const std::string_view> fields) {
     std::array<bool, ColumnCount> seen{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-      std::string_view name = fields[i];
-      if (i == 0 && name.starts_with("\xEF\xBB\xBF")) name.remove_prefix(3);  // a UTF-8 byte order mark
+      const std::string_view name = fields[i];
       const auto column = ColumnNamed(name);
       if (!column) {
         report_.headerProblem =
-            "the header row names an unknown column '" + std::string(name) + "'; the columns are " + ColumnList();
+            "the header row names an unknown column '" + ShownText(name) + "'; the columns are " + ColumnList();
         return false;
       }
       if (seen[static_cast<std::size_t>(*column)]) {

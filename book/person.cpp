@@ -7,6 +7,7 @@
 
 #include "astro/match/zone_list.h"
 #include "common/number_text.h"
+#include "common/shown_text.h"
 
 namespace zentara::book {
 
@@ -40,7 +41,7 @@ std::optional<Column> ColumnNamed(std::string_view name) {
 
 namespace {
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) { return "'" + ShownText(text) + "'"; }
 
 std::string TwoDigits(int value) {
   char text[8];
@@ -127,6 +128,11 @@ Problem SetCoordinate(std::string& coordinate, std::string_view text, char first
 }  // namespace
 
 Problem SetColumn(Person& person, Column column, std::string_view text) {
+  // A CSV file holds a line break only in the note (common/csv_reader.h), so a
+  // person kept with one elsewhere could be exported but not imported again.
+  if (column != Column::Note && text.find_first_of("\r\n") != std::string_view::npos) {
+    return "must be one line: only the note may hold line breaks";
+  }
   switch (column) {
     case Column::Name: person.name.assign(text); return std::nullopt;
     case Column::First: person.first.assign(text); return std::nullopt;

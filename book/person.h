@@ -53,7 +53,8 @@ std::optional<Column> ColumnNamed(std::string_view name);
 using Problem = std::optional<std::string>;
 
 // Puts `text` into `person`'s column, normalised ("6:05" is kept as "06:05"):
-//   names, place names, timezone and note: as typed;
+//   names, place names, timezone and note: as typed, only the note with line
+//     breaks (CR or LF);
 //   date YYYY-MM-DD, a day of its month from 1900 to 2050 (February has a 29th
 //     in a year divisible by 4, as the entry forms have it);
 //   time HH:MM or empty; zone a row 0 to 70 or empty; dst 1, 0 or empty (0);

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "astro/match/key_filters.h"
+#include "common/shown_text.h"
 
 namespace zentara::cli {
 
@@ -77,7 +78,7 @@ Problem SetAstroEntry(AstroColumn column, std::string_view text, AstroPartnerEnt
     }
     case AstroColumn::Zone: return ReadZoneRow(text, entries.ZoneRow);
     case AstroColumn::Dst:
-      if (text != "1" && text != "0") return "must be 1 or 0, not '" + std::string(text) + "'";
+      if (text != "1" && text != "0") return "must be 1 or 0, not '" + ShownText(text) + "'";
       entries.DaylightSaving = text == "1";
       return std::nullopt;
     case AstroColumn::Lat:

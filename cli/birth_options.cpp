@@ -5,6 +5,7 @@
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/zone_list.h"
 #include "common/number_text.h"
+#include "common/shown_text.h"
 
 namespace zentara::cli {
 
@@ -22,7 +23,7 @@ Problem OutOfRange(int value, int lowest, int highest, const char* what) {
          ", not " + std::to_string(value);
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) { return "'" + ShownText(text) + "'"; }
 
 // DDD, one of the two direction letters, MMM: "28N36", "77E13".
 Problem ReadCoordinate(std::string_view text, char first, char second, const char* example,

@@ -22,6 +22,7 @@
 #include "cli/exit_status.h"
 #include "cli/ordered_work.h"
 #include "cli/visible_text.h"
+#include "common/shown_text.h"
 
 namespace zentara::cli {
 
@@ -293,12 +294,11 @@ class BatchMatcher final : public CsvRecordHandler {
     std::array<bool, kPartnerColumns> seen{};
     std::string header;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-      std::string_view name = fields[i];
-      if (i == 0 && name.starts_with("\xEF\xBB\xBF")) name.remove_prefix(3);  // a UTF-8 byte order mark
+      const std::string_view name = fields[i];
       std::size_t found = 0;
       while (found < kPartnerColumns && names[found] != name) ++found;
       if (found == kPartnerColumns) {
-        headerProblem_ = "the header row names an unknown column '" + VisibleText(name) + "'; the columns are " +
+        headerProblem_ = "the header row names an unknown column '" + VisibleText(ShownText(name)) + "'; the columns are " +
                          JoinedNames({names.begin(), names.end()});
         return false;
       }

@@ -55,7 +55,41 @@ class RecordReader {
   RecordReader& operator=(const RecordReader&) = delete;
 
   // Parses the next bytes of the input; false once the handler asked to stop.
+  // A UTF-8 byte order mark that begins the input (as spreadsheets and
+  // shells begin their UTF-8 files) is no part of the first field, quoted or
+  // not; it may arrive a byte at a time.
   bool Feed(const char* data, std::size_t size) {
+    if (markMatched_ <= ByteOrderMark.size()) {
+      while (size > 0 && markMatched_ < ByteOrderMark.size() && *data == ByteOrderMark[markMatched_]) {
+        ++markMatched_;
+        ++data;
+        --size;
+      }
+      if (size == 0 && markMatched_ < ByteOrderMark.size()) return true;  // not yet known
+      if (!StopLookingForMark()) return false;
+    }
+    return FeedLines(data, size);
+  }
+
+  // Hands on the last record, which needs no line break; false when stopped.
+  bool Finish() {
+    if (markMatched_ <= ByteOrderMark.size() && !StopLookingForMark()) return false;
+    if (stopped_ || !inRecord_) return !stopped_;
+    if (csv_fini(&parser_, OnField, OnRecordEnd, this) != 0 && !stopped_) Unreadable(field_, kNeverClosed);
+    return !stopped_;
+  }
+
+ private:
+  static constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+  // Bytes that began like a byte order mark but are none are text.
+  bool StopLookingForMark() {
+    const std::size_t matched = markMatched_;
+    markMatched_ = ByteOrderMark.size() + 1;
+    return matched == ByteOrderMark.size() || FeedLines(ByteOrderMark.data(), matched);
+  }
+
+  bool FeedLines(const char* data, std::size_t size) {
     while (size > 0 && !stopped_) {
       if (afterCr_) {  // an LF after a CR ends the same line
         afterCr_ = false;
@@ -93,14 +127,6 @@ class RecordReader {
     return !stopped_;
   }
 
-  // Hands on the last record, which needs no line break; false when stopped.
-  bool Finish() {
-    if (stopped_ || !inRecord_) return !stopped_;
-    if (csv_fini(&parser_, OnField, OnRecordEnd, this) != 0 && !stopped_) Unreadable(field_, kNeverClosed);
-    return !stopped_;
-  }
-
- private:
   void StartParser() {
     csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_space_func(&parser_, NothingIsSpace);
@@ -186,6 +212,9 @@ class RecordReader {
   bool afterCr_ = false;     // the last line ended in CR
   bool stopped_ = false;
   bool skipping_ = false;
+  // Bytes of a byte order mark matched at the input's start; past its size
+  // once the first bytes are known.
+  std::size_t markMatched_ = 0;
 };
 
 }  // namespace

@@ -5,7 +5,7 @@
 // number of records.
 //
 // Spaces belong to the field (nothing is trimmed); lines may end in LF, CR LF
-// or CR. A record is a row: the first is row 1, and empty lines are skipped
+// or CR. A UTF-8 byte order mark that begins the input is left out. A record is a row: the first is row 1, and empty lines are skipped
 // and not counted as rows. Lines are the input's lines, empty ones included,
 // the first being line 1; a record takes one line, or more when a quoted field
 // holds line breaks, which only the fields the handler names may hold

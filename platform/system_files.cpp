@@ -3,6 +3,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#if defined(__linux__)
+#include <sys/sysmacros.h>  // makedev
+#endif
 
 #include <cerrno>
 #include <csignal>
@@ -83,22 +86,51 @@ unsigned DefaultNewFilePermissions() {
   return 0666u & ~static_cast<unsigned>(mask);
 }
 
+namespace {
+
+// What KindOf reads of a file, in one call so that it is all of one file.
+struct FileStatus {
+  mode_t mode = 0;
+  FileIdentity identity;
+};
+
+// The status of the file at `path`, its links followed; the error number when
+// it cannot be had.
+int ReadStatus(const std::filesystem::path& path, FileStatus& status) {
+#if defined(__linux__) && defined(STATX_BTIME)
+  struct statx read {};
+  if (::statx(AT_FDCWD, path.c_str(), 0, STATX_TYPE | STATX_INO | STATX_BTIME, &read) == -1) return errno;
+  status.mode = read.stx_mode;
+  status.identity.device = static_cast<unsigned long long>(makedev(read.stx_dev_major, read.stx_dev_minor));
+  status.identity.inode = static_cast<unsigned long long>(read.stx_ino);
+  if ((read.stx_mask & STATX_BTIME) != 0) {
+    status.identity.born = static_cast<long long>(read.stx_btime.tv_sec) * 1000000000LL + read.stx_btime.tv_nsec;
+  }
+#else
+  struct stat read {};
+  if (::stat(path.c_str(), &read) == -1) return errno;
+  status.mode = read.st_mode;
+  status.identity.device = static_cast<unsigned long long>(read.st_dev);
+  status.identity.inode = static_cast<unsigned long long>(read.st_ino);
+#endif
+  return 0;
+}
+
+}  // namespace
+
 FileKind KindOf(const std::filesystem::path& path, FileIdentity* identity) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) == -1) {
-    const int failure = errno;
+  FileStatus status;
+  if (const int failure = ReadStatus(path, status); failure != 0) {
+    // A link to nothing; not a file made there since (log files come and go).
     struct stat link {};
-    if (failure == ENOENT && ::lstat(path.c_str(), &link) == 0) return FileKind::BrokenLink;
+    if (failure == ENOENT && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) return FileKind::BrokenLink;
     return failure == ENOENT || failure == ENOTDIR ? FileKind::Missing : FileKind::Unreadable;
   }
-  if (identity != nullptr) {
-    identity->device = static_cast<unsigned long long>(status.st_dev);
-    identity->inode = static_cast<unsigned long long>(status.st_ino);
-  }
-  if (S_ISREG(status.st_mode)) return FileKind::Regular;
-  if (S_ISDIR(status.st_mode)) return FileKind::Folder;
-  if (S_ISFIFO(status.st_mode)) return FileKind::Pipe;
-  if (S_ISSOCK(status.st_mode)) return FileKind::Socket;
+  if (identity != nullptr) *identity = status.identity;
+  if (S_ISREG(status.mode)) return FileKind::Regular;
+  if (S_ISDIR(status.mode)) return FileKind::Folder;
+  if (S_ISFIFO(status.mode)) return FileKind::Pipe;
+  if (S_ISSOCK(status.mode)) return FileKind::Socket;
   return FileKind::Device;
 }
 

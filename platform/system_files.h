@@ -54,9 +54,12 @@ std::filesystem::path ProgramFile();
 
 // What is at a path, its symbolic links followed.
 enum class FileKind { Missing, Regular, Folder, Pipe, Device, Socket, BrokenLink, Unreadable };
-// Which file it is: the device and the inode, the same for every path to it.
+// Which file it is: the device and the inode, the same for every path to it,
+// and when it was made (nanoseconds since 1970; 0 where the file system keeps
+// no such time), which tells a new file given a removed one's number from it.
 struct FileIdentity {
   unsigned long long device = 0, inode = 0;
+  long long born = 0;
   bool operator==(const FileIdentity&) const = default;
 };
 // The kind of what is at `path` and, for an existing file, its identity.

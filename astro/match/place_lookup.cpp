@@ -5,6 +5,7 @@
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/zone_list.h"
 #include "astro/places/fold_text.h"
+#include "common/shown_text.h"
 
 namespace zentara {
 namespace {
@@ -22,25 +23,7 @@ constexpr std::array<Attempt, 4> Attempts = {{
     {false, false, Widening::WithoutEither},
 }};
 
-// What the user typed, as the texts repeat it: cut after this many
-// characters, since a text pasted by mistake can be of any length.
-constexpr std::size_t ShownCharacters = 80;
-
-std::string Shown(std::string_view typed) {
-  std::size_t characters = 0;
-  for (std::size_t at = 0; at < typed.size(); ++at) {
-    const bool starts = (static_cast<unsigned char>(typed[at]) & 0xC0) != 0x80;
-    // A character takes four bytes at most: bytes past four for each
-    // character shown are no UTF-8 (bytes that only continue one), cut where
-    // they stand.
-    if ((starts && characters++ == ShownCharacters) || at == 4 * ShownCharacters) {
-      return std::string(typed.substr(0, at)) + "...";
-    }
-  }
-  return std::string(typed);
-}
-
-std::string Quoted(std::string_view text) { return "\"" + Shown(text) + "\""; }
+std::string Quoted(std::string_view text) { return "\"" + ShownText(text) + "\""; }
 
 // "Did you mean "Chicago", "Chico" or "Chino"?"; "" for no names.
 std::string DidYouMean(const std::vector<std::string>& names) {
@@ -86,10 +69,10 @@ std::optional<std::string> UnknownStateOrCountry(const places::Atlas& atlas, std
   std::string text;
   std::vector<std::string> nearest;
   if (hasCountry && !atlas.IsCountry(country)) {
-    text = "No country named " + Shown(country);
+    text = "No country named " + ShownText(country);
     nearest = atlas.SuggestCountries(country);
   } else if (!IsBlank(state) && !atlas.IsRegion(state, country)) {
-    text = "No state or region named " + Shown(state) + (hasCountry ? " in " + Shown(country) : "");
+    text = "No state or region named " + ShownText(state) + (hasCountry ? " in " + ShownText(country) : "");
     nearest = atlas.SuggestRegions(state, country);
   } else {
     return std::nullopt;
@@ -100,15 +83,15 @@ std::optional<std::string> UnknownStateOrCountry(const places::Atlas& atlas, std
 std::string NoPlaceNamedText(std::string_view name, std::string_view state, std::string_view country) {
   std::string where;
   for (const std::string_view area : {state, country}) {
-    if (!IsBlank(area)) where += (where.empty() ? " in " : ", ") + Shown(area);
+    if (!IsBlank(area)) where += (where.empty() ? " in " : ", ") + ShownText(area);
   }
-  return "No place named " + Shown(name) + where;
+  return "No place named " + ShownText(name) + where;
 }
 
 std::string PlaceLookupStatus(std::string_view city, std::string_view state, std::string_view country,
                               const PlaceLookupResult& result, std::size_t limit) {
   if (HoldsNoName(city)) return "Type the name of the city.";
-  const std::string noCountry = "No country named " + Shown(country);
+  const std::string noCountry = "No country named " + ShownText(country);
   if (result.matches.empty()) {
     return (result.unknownCountry ? noCountry + ". " : "") + NothingFoundText(city, result.suggestions);
   }

@@ -47,23 +47,25 @@ TEST_F(BookFile, ANewBookIsCreatedWithItsVersionAndOpensAgain) {
   EXPECT_EQ(again->Count(), 1);
 }
 
+// A book of many people in one file (no log beside it).
+void ManyPeopleBook(const std::filesystem::path& path) {
+  std::string error;
+  auto book = Book::Open(path, error);
+  ASSERT_TRUE(book) << error;
+  Book::Batch batch(*book);
+  for (int i = 0; i < 400; ++i) {
+    book->Add(PersonOf({"", "1980-05-17", "", "", "", "", "", "", "", "", "Ann", "", ("Lee" + std::to_string(i)).c_str(),
+                        "", "", std::string(300, 'n').c_str()}));
+  }
+  batch.Commit();
+  book.reset();
+  WithSqlite(path, "PRAGMA journal_mode = DELETE");
+}
+
 // Each odd file at the book's path is refused, whether at Open or at the first
 // read that meets the damage, and nothing is written to it afterwards.
 TEST_F(BookFile, OddAndDamagedFilesAreRefusedAndLeftAsTheyWere) {
-  // A book of many people in one file (no log beside it).
-  const auto fullBook = [](const std::filesystem::path& path) {
-    std::string error;
-    auto book = Book::Open(path, error);
-    ASSERT_TRUE(book) << error;
-    Book::Batch batch(*book);
-    for (int i = 0; i < 400; ++i) {
-      book->Add(PersonOf({"", "1980-05-17", "", "", "", "", "", "", "", "", "Ann", "", ("Lee" + std::to_string(i)).c_str(),
-                          "", "", std::string(300, 'n').c_str()}));
-    }
-    batch.Commit();
-    book.reset();
-    WithSqlite(path, "PRAGMA journal_mode = DELETE");
-  };
+  const auto fullBook = ManyPeopleBook;
   // The file's bytes with `at` XORed with 0xFF ("flipped").
   const auto flip = [](const std::filesystem::path& path, std::size_t at) {
     std::string bytes = FileBytes(path);
@@ -116,6 +118,20 @@ TEST_F(BookFile, OddAndDamagedFilesAreRefusedAndLeftAsTheyWere) {
        "malformed"},
       {"another program's database", [](const auto& path) { WithSqlite(path, "CREATE TABLE accounts (id INTEGER)"); },
        "it holds another program's database"},
+      // What SQLite would take for the book's log files (it switches a book to
+      // its write-ahead log before it opens them).
+      {"a folder at its log",
+       [&](const auto& path) {
+         fullBook(path);
+         std::filesystem::create_directory(path.string() + "-wal");
+       },
+       "-wal (SQLite's write-ahead log of the book) is there: it is a folder"},
+      {"a pipe at its shared memory",
+       [&](const auto& path) {
+         fullBook(path);
+         ASSERT_EQ(mkfifo((path.string() + "-shm").c_str(), 0600), 0);
+       },
+       "-shm (SQLite's shared-memory file of the book) is there: it is a named pipe"},
   };
   for (const Case& c : cases) {
     const auto path = Path(c.what);
@@ -142,6 +158,28 @@ TEST_F(BookFile, OddAndDamagedFilesAreRefusedAndLeftAsTheyWere) {
       EXPECT_EQ(FileBytes(path), before) << c.what << ": the file was changed";
     }
   }
+}
+
+// A book not yet in write-ahead-log mode (or of an older version) is checked
+// whole before its first change rewrites its header: damage that reading
+// does not meet is found then, and the book is left as it was.
+TEST_F(BookFile, DamageOnlyAChangeWouldMeetLeavesTheBookAsItWas) {
+  ManyPeopleBook(Path());
+  std::string bytes = FileBytes(Path());
+  bytes[20] = static_cast<char>(0xFF);  // the space each page keeps back: its cells no longer fit
+  std::ofstream(Path(), std::ios::binary | std::ios::trunc) << bytes;
+  std::string error;
+  auto book = Book::Open(Path(), error);
+  ASSERT_TRUE(book) << error;
+  EXPECT_EQ(book->All().size(), 400u) << "reading does not meet it";
+  try {
+    book->Add(PersonOf({"Cy", "1990-01-01"}));
+    ADD_FAILURE() << "a person was added";
+  } catch (const zentara::book::BookError& failure) {
+    EXPECT_EQ(failure.Fault(), zentara::book::BookFault::Damaged) << failure.what();
+  }
+  EXPECT_TRUE(FileBytes(Path()) == bytes) << "the refused change wrote to the book";
+  EXPECT_TRUE(Book::Open(Path(), error)->WhyReadOnly()) << "it is marked damaged";
 }
 
 // The first version's tables, as that version made them, with one person.
@@ -287,6 +325,26 @@ TEST_F(BookFile, TheCheckMarksADamagedBookAndClearsAWholeOne) {
   ASSERT_TRUE(book) << error;
   EXPECT_FALSE(book->WhyReadOnly());
   book->Add(PersonOf({"Bo", "1981-01-01"}));
+}
+
+// A mark is about one file: a book put where a marked one was removed (a
+// backup restored) is not taken for it, though the file system gives the new
+// file the number the removed one had.
+TEST_F(BookFile, ABookGivenARemovedMarkedBooksNumberIsNotTakenForIt) {
+  std::string error;
+  Book::Open(Path(), error)->Add(PersonOf({"Ann Lee", "1980-05-17"}));
+  const auto removed = zentara::book::IdentityOf(Path());
+  ASSERT_TRUE(removed);
+  zentara::book::MarkDamaged(*removed, "found damaged");
+  const std::string backup = FileBytes(Path());
+  std::filesystem::remove(Path());
+  std::ofstream(Path(), std::ios::binary) << backup;
+  auto restored = zentara::book::IdentityOf(Path());
+  ASSERT_TRUE(restored);
+  if (restored->file.born == 0) GTEST_SKIP() << "this file system keeps no birth times";
+  restored->file.device = removed->file.device, restored->file.inode = removed->file.inode;
+  EXPECT_FALSE(zentara::book::DamageMark(*restored)) << "the restored book is taken for the removed one";
+  EXPECT_TRUE(zentara::book::DamageMark(*removed)) << "the removed one's mark is lost";
 }
 
 TEST_F(BookFile, TwoWritersAtOnceLoseNothing) {

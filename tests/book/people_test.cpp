@@ -148,7 +148,17 @@ TEST_F(People, ColumnsTakeWhatTheFormsCanHold) {
       {Column::Frame, "female", "female"},
       {Column::Frame, "Female", nullptr},
       {Column::Note, "any text, \"quoted\"\nover lines", "any text, \"quoted\"\nover lines"},
+      // Only the note holds line breaks, as only it may in a CSV file.
+      {Column::Name, "Ann\nLee", nullptr},
+      {Column::Last, "Lee\r", nullptr},
+      {Column::City, "New\r\nYork", nullptr},
+      {Column::Timezone, "\nAmerica/Chicago", nullptr},
   };
+  // A refusal repeats a text of any length cut short.
+  Person scratch;
+  const Problem longDate = SetColumn(scratch, Column::Date, std::string(100000, '1'));
+  EXPECT_EQ(longDate.value_or(""), "must be a date YYYY-MM-DD from 1900-01-01 to 2050-12-31, not '" +
+                                       std::string(80, '1') + "...'");
   for (const Case& c : cases) {
     Person person;
     const Problem problem = SetColumn(person, c.column, c.text);

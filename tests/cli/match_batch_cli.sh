@@ -77,6 +77,13 @@ same "a quote never closed, exit status" 1 "$?"
 same "a quote never closed, refused" "row 3 (line 3): male-name: an opening quote is never closed|row 314 (line 315): male-date: Please Enter Your Correct Date Or Month!" "$(paste -sd'|' "$work/quote_err.txt")"
 same "every line written or refused" 399 "$(cat "$work/quote_out.csv" "$work/quote_err.txt" | wc -l)"
 
+# A refusal repeats a field of any length cut short.
+long=$(printf '1%.0s' $(seq 1 100000))
+{ echo "$header"; row "${john[@]:0:1}" "$long" "${john[@]:2}" "${mary[@]}"; } >"$work/long.csv"
+check "a refusal of a long field" 1 - \
+  "row 2 (line 2): male-date: must be YYYY-MM-DD, such as 1975-08-15, not '$(printf '1%.0s' $(seq 1 80))...'" \
+  "$cli" match --batch "$work/long.csv"
+
 # The header row decides the columns.
 echo "${header/male-lat/male-latitude}" >"$work/unknown.csv"
 check "unknown column" 2 "" "" "$cli" match --batch "$work/unknown.csv"

@@ -122,6 +122,11 @@ expect "the message says how to save what can be read" bash -c \
   "'$cli' people --book '$damaged' add --first A --last B --date 1980-01-01 2>&1 | grep -q 'people export'"
 check "check a damaged book" 3 "-" "" people --book "$damaged" check
 same "the damaged book is unchanged" "$before" "$(sha256sum <"$damaged")"
+# Where no mark can be kept (the state folder is a file), the message does not
+# claim that other programs are kept from writing the book.
+: >"$work/state-file"
+expect "a mark that cannot be kept is told" bash -c \
+  "XDG_STATE_HOME='$work/state-file' '$cli' people --book '$damaged' list 2>&1 >/dev/null | grep -q 'mark that keeps other programs'"
 cat "$work/whole.sqlite" >"$damaged"  # mended in place: the same file
 check "check the mended book" 0 "-" "" people --book "$damaged" check
 check "the mended book takes changes again" 0 "-" "" people --book "$damaged" add --first A --last B --date 1980-01-01

@@ -3,6 +3,7 @@
 // over lines, records the parser cannot read and the reading after them, the
 // size limits, records across read chunks, and the writer's quoting read back.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -60,6 +61,18 @@ Collected Read(const std::string& bytes, std::size_t stopAfter = SIZE_MAX,
   ::lseek(fileno(file), 0, SEEK_SET);
   collected.end = ReadCsvRecords(fileno(file), collected);
   std::fclose(file);
+  return collected;
+}
+
+// The same, the bytes arriving one read at a time each.
+Collected ReadByteByByte(const std::string& bytes) {
+  Collected collected;
+  int ends[2];
+  EXPECT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, ends), 0);  // each read takes one packet
+  for (const char byte : bytes) EXPECT_EQ(::write(ends[1], &byte, 1), 1);
+  ::close(ends[1]);
+  collected.end = ReadCsvRecords(ends[0], collected);
+  ::close(ends[0]);
   return collected;
 }
 
@@ -156,6 +169,26 @@ TEST(CsvReader, RecordsAcrossReadChunksAndStopping) {
   const Collected some = Read(bytes, 3);
   EXPECT_EQ(some.end, CsvReadEnd::Stopped);
   EXPECT_EQ(some.records.size(), 3u);
+}
+
+// A UTF-8 byte order mark that begins the input is no part of the first
+// field, quoted or not, however its bytes arrive; bytes that only begin like
+// one, or a second mark, are text.
+TEST(CsvReader, AByteOrderMarkIsLeftOut) {
+  const std::pair<std::string, Record> cases[] = {
+      {"\xEF\xBB\xBF\"name\",date\n", {"name", "date"}},
+      {"\xEF\xBB\xBFname,date", {"name", "date"}},
+      {"\xEF\xBBx,y\n", {"\xEF\xBBx", "y"}},
+      {"\xEF\xBB\xBF\xEF\xBB\xBF" "a\n", {"\xEF\xBB\xBF" "a"}},
+      {"\xEF\xBB", {"\xEF\xBB"}},
+  };
+  for (const auto& [input, first] : cases) {
+    for (const Collected& c : {Read(input), ReadByteByByte(input)}) {
+      EXPECT_EQ(c.end, CsvReadEnd::Finished);
+      ASSERT_EQ(c.records.size(), 1u) << input;
+      EXPECT_EQ(c.records[0].second, first) << input;
+    }
+  }
 }
 
 TEST(CsvWriter, QuotesWhatNeedsThemAndReadsBack) {
