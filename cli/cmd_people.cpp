@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 #include "astro/match/place_lookup.h"
 #include "astro/places/atlas_location.h"
@@ -381,47 +383,34 @@ int WithPerson(const PeopleOptions& options, std::string_view action, Streams io
   });
 }
 
-}  // namespace
+// The argument naming one person, and --json, as several actions take them.
+void AddPersonArgument(CLI::App* action, PeopleOptions& options) {
+  action->add_option("person", options.who, "the person")->required()->type_name("ID|NAME")->check(PersonNamed);
+}
+void AddJsonFlag(CLI::App* action, PeopleOptions& options) {
+  action->add_flag("--json", options.json, "JSON instead of text");
+}
 
-CommandAction DefinePeople(CLI::App& command, Streams io) {
-  auto options = std::make_shared<PeopleOptions>();
-  AddBookOption(command, options->book);
-  command.fallthrough();  // --book may come after the action too
-  command.require_subcommand(1);
-  command.footer(PeopleFooter);
-  const auto person = [&options](CLI::App* action, const char* what) {
-    action->add_option("person", options->who, what)->required()->type_name("ID|NAME")->check(PersonNamed);
-  };
-  const auto json = [&options](CLI::App* action) {
-    action->add_flag("--json", options->json, "JSON instead of text");
-  };
-
+CLI::App* DefineAdd(CLI::App& command, PeopleOptions& options) {
   CLI::App* add = command.add_subcommand("add", "add a person; prints the new id");
-  AddColumnOptions(*add, options->add, false);
+  AddColumnOptions(*add, options.add, false);
   add->get_option("--date")->required();
-  options->placeOption = add->add_option("--place", options->place,
-                                         "take coordinates, zone row, DST box and IANA zone from the place "
-                                         "'zentara-cli place' lists first for this name, --state and --country "
-                                         "(refused when they name none, or no such place is in them) at the "
-                                         "birth's date and time; --city defaults to it, --state and --country to the atlas's names")
-                             ->type_name("CITY");
+  options.placeOption = add->add_option("--place", options.place,
+                                        "take coordinates, zone row, DST box and IANA zone from the place "
+                                        "'zentara-cli place' lists first for this name, --state and --country "
+                                        "(refused when they name none, or no such place is in them) at the "
+                                        "birth's date and time; --city defaults to it, --state and --country to "
+                                        "the atlas's names")
+                            ->type_name("CITY");
   for (const Column column : {Column::Lat, Column::Lon, Column::Zone, Column::Dst, Column::Timezone}) {
-    options->placeOption->excludes(options->add.given[static_cast<std::size_t>(column)]);
+    options.placeOption->excludes(options.add.given[static_cast<std::size_t>(column)]);
   }
-  CLI::App* list = command.add_subcommand("list", "everyone in the book, or those a search finds");
-  list->add_option("--search", options->search, "only people whose names, place or note hold every word of TEXT")
-      ->type_name("TEXT");
-  json(list);
-  CLI::App* show = command.add_subcommand("show", "one person's columns");
-  person(show, "the person");
-  json(show);
-  CLI::App* edit = command.add_subcommand("edit", "change the columns given of one person");
-  person(edit, "the person");
-  AddColumnOptions(*edit, options->edit, true);
-  CLI::App* rm = command.add_subcommand("rm", "remove a person");
-  person(rm, "the person");
+  return add;
+}
+
+CLI::App* DefineImport(CLI::App& command, PeopleOptions& options) {
   CLI::App* import = command.add_subcommand("import", "add the people of a CSV file, '-' for stdin");
-  import->add_option("file", options->file, "the CSV file")->required()->type_name("FILE.csv|-");
+  import->add_option("file", options.file, "the CSV file")->required()->type_name("FILE.csv|-");
   import->footer(
       "Each row that cannot be taken is reported on stderr as \"row N (line L): COLUMN: message\" and\n"
       "left out, and the exit status is 1; the others are added, all in one transaction once the\n"
@@ -432,24 +421,30 @@ CommandAction DefinePeople(CLI::App& command, Streams io) {
       "the end of the file) and is one row left out, \"row N (lines A–B): note: ...\". A header row\n"
       "naming an unknown or repeated column, or no date column, adds no one (exit status 2). Prints\n"
       "\"N people added\".");
-  CLI::App* exported = command.add_subcommand("export", "every person as CSV, or JSON with --json");
-  json(exported);
+  return import;
+}
+
+CLI::App* DefineCheck(CLI::App& command) {
   CLI::App* check = command.add_subcommand("check", "check the whole book for damage");
   check->footer(
       "Runs SQLite's full integrity check of the book and prints what it finds. Exit status 0 when\n"
       "the book is whole, which also takes away a mark of damage left by an earlier failure, so the\n"
       "book can be written again; 3 when it is damaged (the book is then marked, and nothing writes\n"
       "to it), or is no book.");
+  return check;
+}
+
+CLI::App* DefineRank(CLI::App& command, PeopleOptions& options) {
   CLI::App* rank = command.add_subcommand("rank", "a person's best partners in the book by the astro match");
-  person(rank, "the person");
-  rank->add_option("--top", options->top, "only the best K, from 1 to 999999999")
+  AddPersonArgument(rank, options);
+  rank->add_option("--top", options.top, "only the best K, from 1 to 999999999")
       ->type_name("K")
       ->check([](const std::string& text) -> std::string {
         const auto top = ReadDigits(text, TopDigits);
         if (top && *top >= 1) return {};
         return "must be a whole number from 1 to 999999999, not '" + VisibleText(text) + "'";
       });
-  json(rank);
+  AddJsonFlag(rank, options);
   rank->footer(
       "The person takes the frame they usually take (male when not said), everyone else the other\n"
       "frame; partners are ranked by Percentage, then P * H, then name. Text: a heading, then one\n"
@@ -458,32 +453,83 @@ CommandAction DefinePeople(CLI::App& command, Streams io) {
       "birth time, a birth before 1901, an entry the astro form refuses). --json:\n"
       "{\"id\",\"name\",\"frame\",\"ranked\":[{\"id\",\"name\",\"power\",\"harmony\",\"ph\",\"percentage\",\n"
       "\"comment\"}],\"unranked\":[{\"id\",\"name\",\"reason\"}]}.");
+  return rank;
+}
 
-  return [options, io, add, list, show, edit, rm, import, exported, check, rank]() -> int {
-    const PeopleOptions& o = *options;
-    if (add->parsed()) return WithBook(o, "add", io, [&](book::Book& b) { return Add(o, b, io); });
-    if (list->parsed()) return WithBook(o, "list", io, [&](book::Book& b) { return List(o, b, io); });
-    if (import->parsed()) return WithBook(o, "import", io, [&](book::Book& b) { return Import(o, b, io); });
-    if (exported->parsed()) return WithBook(o, "export", io, [&](book::Book& b) { return Export(o, b, io); });
-    if (show->parsed()) {
-      return WithPerson(o, "show", io, [&](book::Book&, const book::Person& p) { return Show(p, o.json, io); });
+// One action: its subcommand, and what running it does.
+struct PeopleAction {
+  CLI::App* action;
+  std::function<int()> run;
+};
+
+}  // namespace
+
+CommandAction DefinePeople(CLI::App& command, Streams io) {
+  auto options = std::make_shared<PeopleOptions>();
+  AddBookOption(command, options->book);
+  command.fallthrough();  // --book may come after the action too
+  command.require_subcommand(1);
+  command.footer(PeopleFooter);
+  PeopleOptions& o = *options;
+  const auto onBook = [options, io](const char* name, auto act) {
+    return [options, io, name, act] {
+      return WithBook(*options, name, io, [&](book::Book& b) { return act(*options, b, io); });
+    };
+  };
+  const auto onPerson = [options, io](const char* name, auto act) {
+    return [options, io, name, act] {
+      return WithPerson(*options, name, io,
+                        [&](book::Book& b, const book::Person& p) { return act(*options, b, p, io); });
+    };
+  };
+
+  // The actions in the order --help lists them.
+  CLI::App* add = DefineAdd(command, o);
+  CLI::App* list = command.add_subcommand("list", "everyone in the book, or those a search finds");
+  list->add_option("--search", o.search, "only people whose names, place or note hold every word of TEXT")
+      ->type_name("TEXT");
+  AddJsonFlag(list, o);
+  CLI::App* show = command.add_subcommand("show", "one person's columns");
+  AddPersonArgument(show, o);
+  AddJsonFlag(show, o);
+  CLI::App* edit = command.add_subcommand("edit", "change the columns given of one person");
+  AddPersonArgument(edit, o);
+  AddColumnOptions(*edit, o.edit, true);
+  CLI::App* rm = command.add_subcommand("rm", "remove a person");
+  AddPersonArgument(rm, o);
+  CLI::App* import = DefineImport(command, o);
+  CLI::App* exported = command.add_subcommand("export", "every person as CSV, or JSON with --json");
+  AddJsonFlag(exported, o);
+  CLI::App* check = DefineCheck(command);
+  CLI::App* rank = DefineRank(command, o);
+
+  const std::vector<PeopleAction> actions = {
+      {add, onBook("add", Add)},
+      {list, onBook("list", List)},
+      {show, onPerson("show", [](const PeopleOptions& os, book::Book&, const book::Person& p, Streams s) {
+         return Show(p, os.json, s);
+       })},
+      {edit, onPerson("edit", [](const PeopleOptions& os, book::Book& b, const book::Person& p, Streams s) {
+         return Edit(os, p.id, b, s);
+       })},
+      {rm, onPerson("rm", [](const PeopleOptions&, book::Book& b, const book::Person& p, Streams s) {
+         // Removed by another program since it was found: the removal itself tells.
+         if (b.Remove(p.id)) return ExitSuccess;
+         s.err << Who("rm") << ": no person has the id " << p.id << "\n";
+         return ExitRefused;
+       })},
+      {import, onBook("import", Import)},
+      {exported, onBook("export", Export)},
+      {check, [options, io] { return Check(*options, io); }},
+      {rank, onPerson("rank", [](const PeopleOptions& os, book::Book& b, const book::Person& p, Streams s) {
+         return Rank(os, p, b, s);
+       })},
+  };
+  return [actions]() -> int {
+    for (const PeopleAction& a : actions) {
+      if (a.action->parsed()) return a.run();
     }
-    if (edit->parsed()) {
-      return WithPerson(o, "edit", io, [&](book::Book& b, const book::Person& p) { return Edit(o, p.id, b, io); });
-    }
-    if (rm->parsed()) {
-      return WithPerson(o, "rm", io, [&](book::Book& b, const book::Person& p) {
-        // Removed by another program since it was found: the removal itself tells.
-        if (b.Remove(p.id)) return ExitSuccess;
-        io.err << Who("rm") << ": no person has the id " << p.id << "\n";
-        return ExitRefused;
-      });
-    }
-    if (check->parsed()) return Check(o, io);
-    if (rank->parsed()) {
-      return WithPerson(o, "rank", io, [&](book::Book& b, const book::Person& p) { return Rank(o, p, b, io); });
-    }
-    return ExitUsage;
+    return ExitUsage;  // require_subcommand(1) leaves no way here
   };
 }
 
