@@ -70,8 +70,9 @@ int RunChart(const ChartCommandOptions& options, Streams io) {
   }
 
   const zentara::ChartOptions chosen{ToEquinox(options.equinox), ToNode(options.node)};
-  double universalTime = 0;
-  const ChartPositions& chart = CalculatePartnerChart(birth, true, &universalTime, chosen);
+  PartnerChartDetails details;
+  const ChartPositions& chart = CalculatePartnerChart(birth, true, &details, chosen);
+  const double universalTime = details.UniversalTime;
   const bool saysNode = SaysNode(options.nodeOption, chosen.PositionsEquinox);
 
   if (options.json) {

@@ -10,14 +10,16 @@
 
 namespace zentara {
 
-const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale, double* universalTime,
+const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale, PartnerChartDetails* details,
                                             const ChartOptions& options) {
   namespace planets = modPlanetPosition_Western;
   const planets::ChartAngles angles = planets::CalculateAngles(birth);
-  if (universalTime != nullptr) *universalTime = angles.BirthUniversalTime;
+  if (details != nullptr) details->UniversalTime = angles.BirthUniversalTime;
   if (options.PositionsEquinox == Equinox::OfDate) {
-    return planets::CalculateChartOfDate(birth, angles.BirthUniversalTime, isMale, options.Node);
+    return planets::CalculateChartOfDate(birth, angles.BirthUniversalTime, isMale, options.Node,
+                                         details != nullptr ? &details->Houses : nullptr);
   }
+  if (details != nullptr) details->Houses = planets::HouseBasisOf(birth, angles);
   const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
   return planets::CalculateChart(birth, angles, moon, isMale, options.Node);
 }
@@ -34,10 +36,15 @@ bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result, 
   result.Node = options.Node;
   const auto male = BirthMomentFromEntries(entries.Male, zones);
   if (!male) return false;
-  result.Male = CalculatePartnerChart(*male, true, &result.MaleUniversalTime, options);
+  PartnerChartDetails details;
+  result.Male = CalculatePartnerChart(*male, true, &details, options);
+  result.MaleUniversalTime = details.UniversalTime;
+  result.MaleHouseBasis = details.Houses;
   const auto female = BirthMomentFromEntries(entries.Female, zones);
   if (!female) return false;
-  result.Female = CalculatePartnerChart(*female, false, &result.FemaleUniversalTime, options);
+  result.Female = CalculatePartnerChart(*female, false, &details, options);
+  result.FemaleUniversalTime = details.UniversalTime;
+  result.FemaleHouseBasis = details.Houses;
   result.Score = ScoreCompatibility(result.Male, result.Female);
   return true;
 }

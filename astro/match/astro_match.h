@@ -5,6 +5,7 @@
 
 #include "astro/engine/birth_moment.h"
 #include "astro/engine/chart_options.h"
+#include "astro/engine/houses/chart_houses.h"
 #include "astro/match/astro_entries.h"
 #include "astro/match/compatibility_score.h"
 
@@ -18,20 +19,29 @@ struct AstroMatchResult {
   // to the local calendar date.
   double MaleUniversalTime = 0;
   double FemaleUniversalTime = 0;
+  // What each partner's houses are cast from (CastChartHouses).
+  ChartHouseBasis MaleHouseBasis;
+  ChartHouseBasis FemaleHouseBasis;
   // The equinox of both charts' positions, and their lunar node.
   Equinox PositionsEquinox = Equinox::J2000;
   LunarNode Node = LunarNode::Mean;
   ChartOptions Options() const { return {PositionsEquinox, Node}; }
 };
 
+// What a partner's chart finds besides its table: the universal time of birth
+// the angles used, and what its houses are cast from.
+struct PartnerChartDetails {
+  double UniversalTime = 0;
+  ChartHouseBasis Houses;
+};
+
 // One partner's chart, in the engines' fixed order: the angles, the Moon, then
 // the Sun, planets and nodes; or, on the equinox of date, every point true to
 // the sky at the universal time of birth the angles give. `isMale` chooses
 // which of the two process-wide tables is written (chart_table.h); that table
-// is returned. When given, `universalTime` receives the universal time of
-// birth the angles used.
+// is returned. When given, `details` receives the rest.
 const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale,
-                                            double* universalTime = nullptr, const ChartOptions& options = {});
+                                            PartnerChartDetails* details = nullptr, const ChartOptions& options = {});
 
 // Builds the time-zone table, turns the male entries into a BirthMoment and
 // computes the male chart, does the same for the female partner, and scores

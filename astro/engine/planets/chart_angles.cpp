@@ -62,6 +62,8 @@ ChartAngles CalculateAngles(const BirthMoment& birth) {
   angles.Ascendant = AscendantLongitude(ramc, obliquity, latitude);
   angles.AscendantText = FormatZodiacPosition(NormalizeDegrees(angles.Ascendant));
   angles.MidheavenText = FormatZodiacPosition(NormalizeDegrees(angles.Midheaven));
+  angles.SiderealTime = ramc / DegToRad;
+  angles.Obliquity = obliquity / DegToRad;
   return angles;
 }
 

@@ -16,6 +16,11 @@ struct ChartAngles {
   double Midheaven = 0;  // tropical longitude, degrees
   std::string AscendantText;  // zodiac position texts of the two angles
   std::string MidheavenText;
+  // What the angles were found from, degrees: the local sidereal time (the
+  // right ascension of the midheaven, which may lie below 0) and the
+  // obliquity. The houses are cast from the same two.
+  double SiderealTime = 0;
+  double Obliquity = 0;
 };
 
 // The universal time of birth, the local sidereal time and the obliquity of the

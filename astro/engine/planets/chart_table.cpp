@@ -1,5 +1,7 @@
 #include "astro/engine/planets/chart_table.h"
 
+#include "astro/engine/birth_coordinates.h"
+#include "astro/engine/planets/angles.h"
 #include "astro/engine/planets/calendar.h"
 #include "astro/engine/planets/lunar_nodes.h"
 #include "astro/engine/planets/planet_elements.h"
@@ -60,13 +62,23 @@ const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles
 }
 
 const ChartPositions& CalculateChartOfDate(const BirthMoment& birth, double birthUniversalTime, bool isMale,
-                                           LunarNode node) {
-  const sky::SkyChart sky = sky::ComputeSkyChart(sky::MomentOfBirth(birth, birthUniversalTime), node);
+                                           LunarNode node, ChartHouseBasis* houses) {
+  const sky::SkyMoment moment = sky::MomentOfBirth(birth, birthUniversalTime);
+  const sky::SkyChart sky = sky::ComputeSkyChart(moment, node);
   ChartPositions& chart = isMale ? maleChart : femaleChart;
   for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
     chart[slot] = FormatSlotText(FormatZodiacPosition(sky.longitudes[slot]));
   }
+  if (houses != nullptr) {
+    *houses = {{sky.localSiderealTime, sky.trueObliquity, moment.latitude},
+               {sky.longitudes[AscendantSlot], sky.longitudes[MidheavenSlot]}};
+  }
   return chart;
+}
+
+ChartHouseBasis HouseBasisOf(const BirthMoment& birth, const ChartAngles& angles) {
+  return {{angles.SiderealTime, angles.Obliquity, SignedLatitude(birth)},
+          {NormalizeDegrees(angles.Ascendant), NormalizeDegrees(angles.Midheaven)}};
 }
 
 const ChartPositions& MaleChartPositions() { return maleChart; }

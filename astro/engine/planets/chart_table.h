@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "astro/engine/birth_moment.h"
+#include "astro/engine/houses/chart_houses.h"
 #include "astro/engine/lunar_node.h"
 #include "astro/engine/planets/chart_angles.h"
 
@@ -32,9 +33,15 @@ const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles
 
 // The same table with every point true to the sky at the birth: the apparent
 // positions of date of sky/sky_positions.h, at the universal time of birth
-// CalculateAngles found, the ascendant the point rising in the east.
+// CalculateAngles found, the ascendant the point rising in the east. When
+// given, `houses` receives the sky of date and the two angles the houses are
+// cast from.
 const ChartPositions& CalculateChartOfDate(const BirthMoment& birth, double birthUniversalTime, bool isMale,
-                                           LunarNode node = LunarNode::Mean);
+                                           LunarNode node = LunarNode::Mean, ChartHouseBasis* houses = nullptr);
+
+// What the houses of a chart of J2000 are cast from: the sidereal time,
+// obliquity and angles of `angles`, and the birth's latitude.
+ChartHouseBasis HouseBasisOf(const BirthMoment& birth, const ChartAngles& angles);
 
 // The two process-wide tables, as the last CalculateChart calls left them
 // (empty texts before the first).

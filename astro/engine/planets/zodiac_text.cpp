@@ -60,6 +60,40 @@ std::string FormatSlotText(std::string_view position) {
   return TwoDigits(TrimSpaces(degrees)) + " " + std::string(key) + " " + TwoDigits(TrimSpaces(minutes));
 }
 
+namespace {
+
+// Whole degrees and whole minutes of the rest, with the arithmetic of
+// FormatZodiacPosition step for step, so that every text cuts at the same
+// place (even where 60 x the rest rounds up to 60).
+struct CutPosition {
+  int degrees, minutes;
+};
+CutPosition Cut(double longitude) {
+  const double degrees = std::floor(longitude);
+  return {static_cast<int>(degrees), static_cast<int>(std::floor(60 * (longitude - degrees)))};
+}
+
+}  // namespace
+
+int CutArcMinutes(double longitude) {
+  if (!(longitude >= 0 && longitude < 360)) return 0;
+  const CutPosition cut = Cut(longitude);
+  return cut.degrees * 60 + cut.minutes;
+}
+
+std::string SlotTextOfLongitude(double longitude) {
+  if (!(longitude >= 0 && longitude < 360)) return FormatSlotText(FormatZodiacPosition(longitude));
+  const CutPosition cut = Cut(longitude);
+  const int sign = cut.degrees / 30, degrees = cut.degrees % 30;
+  std::string text = "00 Ari 00";
+  text[0] = static_cast<char>('0' + degrees / 10);
+  text[1] = static_cast<char>('0' + degrees % 10);
+  text.replace(3, 3, SignKeys.substr(3 * static_cast<std::size_t>(sign), 3));
+  text[7] = static_cast<char>('0' + cut.minutes / 10);
+  text[8] = static_cast<char>('0' + cut.minutes % 10);
+  return text;
+}
+
 }  // namespace zentara::modPlanetPosition_Western
 
 namespace zentara {

@@ -26,6 +26,17 @@ std::string FormatZodiacPosition(double longitude);
 // characters, each trimmed; one digit gets a leading "0".
 std::string FormatSlotText(std::string_view position);
 
+// The slot text of a longitude from 0 to under 360 degrees, straight from the
+// number: the same text as FormatSlotText(FormatZodiacPosition(longitude)),
+// cut the same way, without the trip through the longer text. For the house
+// cusps, two dozen a couple in a batch.
+std::string SlotTextOfLongitude(double longitude);
+
+// The whole arc-minutes of a longitude from 0 to under 360 degrees, cut as its
+// texts cut them: 60 x whole degrees + whole minutes of the rest (0 for a
+// value outside that range or not a number).
+int CutArcMinutes(double longitude);
+
 }  // namespace zentara::modPlanetPosition_Western
 
 namespace zentara {
