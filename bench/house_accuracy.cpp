@@ -5,6 +5,10 @@
 //
 //   zentara-bench-houses skies N SEED FROM TO   N lines "SIDEREAL_TIME LATITUDE OBLIQUITY",
 //                                               |latitude| from FROM to TO degrees, either hemisphere
+//   zentara-bench-houses sample SEED            the test's sample: 120 random skies within 66
+//                                               degrees, and the equator, 60, 66 and beyond the
+//                                               polar circles at eight sidereal times each,
+//                                               and either side of the polar circle
 //   zentara-bench-houses compare FILE           the formulas against swe_house_cusps's output
 //   zentara-bench-houses charts FILE            whole charts of date against swe_positions's output
 //   zentara-bench-houses time FILE ROUNDS       microseconds of CPU for one chart's Placidus cusps
@@ -58,6 +62,18 @@ int Skies(int count, unsigned seed, double from, double to) {
     const double t = time(random), latitude = size(random), e = obliquity(random);
     std::printf("%.9f %.9f %.9f\n", t, south(random) ? -latitude : latitude, e);
   }
+  return 0;
+}
+
+int Sample(unsigned seed) {
+  Skies(120, seed, 0, 66);
+  std::mt19937_64 random(seed);
+  std::uniform_real_distribution<double> time(0, 360), obliquity(23.4, 23.5);
+  for (const double latitude : {0.0, 60.0, -60.0, 66.0, -66.0, 67.0, -70.0, 75.0, -80.0, 89.0}) {
+    for (int k = 0; k < 8; ++k) std::printf("%.9f %.9f %.9f\n", time(random), latitude, obliquity(random));
+  }
+  // Either side of the polar circle at an obliquity of 23.44 degrees (66.56).
+  for (const double latitude : {66.55, -66.55, 66.57, -66.57}) std::printf("%.9f %.9f 23.44\n", time(random), latitude);
   return 0;
 }
 
@@ -175,10 +191,11 @@ int main(int argc, char** argv) {
     return Skies(std::atoi(argv[2]), static_cast<unsigned>(std::atoi(argv[3])), std::atof(argv[4]),
                  std::atof(argv[5]));
   }
+  if (mode == "sample" && argc == 3) return Sample(static_cast<unsigned>(std::atoi(argv[2])));
   if (mode == "compare" && argc == 3) return Compare(argv[2]);
   if (mode == "charts" && argc == 3) return Charts(argv[2]);
   if (mode == "time" && argc == 4) return Time(argv[2], std::atoi(argv[3]));
   std::fprintf(stderr,
-               "usage: zentara-bench-houses skies N SEED FROM TO | compare FILE | charts FILE | time FILE ROUNDS\n");
+               "usage: zentara-bench-houses skies N SEED FROM TO | sample SEED | compare FILE | charts FILE | time FILE ROUNDS\n");
   return 2;
 }

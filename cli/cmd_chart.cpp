@@ -1,8 +1,9 @@
 // zentara-cli chart: one partner's chart from the astro form's entries. After the
 // form's date check it computes the male table as a match does and writes the
 // universal time of birth, the fourteen slot texts, the equinox they are
-// measured from (--equinox) and, when chosen or of date, the node (--node), as
-// text or with --json as one JSON object.
+// measured from (--equinox), when chosen or of date, the node (--node), and
+// with --houses the twelve house cusps, as text or with --json as one JSON
+// object.
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
@@ -15,6 +16,7 @@
 #include "cli/chart_output.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/house_output.h"
 #include "cli/json_text.h"
 #include "cli/person_options.h"
 #include "astro/match/birth_from_entries.h"
@@ -27,8 +29,9 @@ namespace {
 struct ChartCommandOptions {
   BirthOptionTexts birth;
   PersonOptions person;
-  std::string equinox, node;
+  std::string equinox, node, houses;
   CLI::Option* nodeOption = nullptr;
+  CLI::Option* housesOption = nullptr;
   bool json = false;
 };
 
@@ -74,6 +77,8 @@ int RunChart(const ChartCommandOptions& options, Streams io) {
   const ChartPositions& chart = CalculatePartnerChart(birth, true, &details, chosen);
   const double universalTime = details.UniversalTime;
   const bool saysNode = SaysNode(options.nodeOption, chosen.PositionsEquinox);
+  std::optional<ChartHouses> houses;
+  if (options.housesOption->count() > 0) houses = CastChartHouses(details.Houses, ToHouseSystem(options.houses));
 
   if (options.json) {
     Json result = {{"universal_time", universalTime},
@@ -81,6 +86,7 @@ int RunChart(const ChartCommandOptions& options, Streams io) {
                    {"positions", PositionsJson(chart)},
                    {"equinox", EquinoxName(chosen.PositionsEquinox)}};
     if (saysNode) result["node"] = LunarNodeName(chosen.Node);
+    if (houses) result["houses"] = ChartHousesJson(*houses);
     io.out << JsonText(result) << "\n";
     return ExitSuccess;
   }
@@ -88,6 +94,7 @@ int RunChart(const ChartCommandOptions& options, Streams io) {
   WritePositions(io.out, chart);
   io.out << "Equinox: " << EquinoxName(chosen.PositionsEquinox) << "\n";
   if (saysNode) io.out << "Node: " << LunarNodeName(chosen.Node) << "\n";
+  if (houses) WriteChartHouses(io.out, *houses);
   return ExitSuccess;
 }
 
@@ -99,6 +106,7 @@ CommandAction DefineChart(CLI::App& command, Streams io) {
   AddSinglePersonOption(command, options->person);
   AddEquinoxOption(command, options->equinox);
   options->nodeOption = AddNodeOption(command, options->node);
+  options->housesOption = AddHousesOption(command, options->houses);
   command.add_flag("--json", options->json, "one JSON object instead of text");
   return [options, io] { return RunChart(*options, io); };
 }

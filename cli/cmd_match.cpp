@@ -19,6 +19,7 @@
 #include "cli/chart_output.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/house_output.h"
 #include "cli/json_text.h"
 #include "cli/match_batch.h"
 #include "cli/person_options.h"
@@ -35,9 +36,9 @@ struct MatchOptions {
   bool json = false;
   std::string batch;
   std::string svg;
-  std::string equinox, node;
+  std::string equinox, node, houses;
   std::string orbs;
-  bool aspects = false;
+  bool aspects = false, overlays = false;
   std::size_t jobs = DefaultBatchJobs();
   CLI::Option* jsonOption = nullptr;
   CLI::Option* jobsOption = nullptr;
@@ -46,6 +47,7 @@ struct MatchOptions {
   CLI::Option* equinoxOption = nullptr;
   CLI::Option* nodeOption = nullptr;
   CLI::Option* orbsOption = nullptr;
+  CLI::Option* housesOption = nullptr;
 };
 
 // The first option given that --batch leaves no room for: a couple's entries,
@@ -62,7 +64,8 @@ const CLI::Option* BesidesBatch(const MatchOptions& options) {
   return nullptr;
 }
 
-void WriteText(std::ostream& out, const AstroMatchResult& match, const std::vector<Aspect>& aspects, bool saysNode) {
+void WriteText(std::ostream& out, const AstroMatchResult& match, const std::vector<Aspect>& aspects, bool saysNode,
+               const CoupleHouses* houses) {
   out << "Male:\nUniversal time: " << NumberText(match.MaleUniversalTime) << "\n";
   WritePositions(out, match.Male);
   out << "\nFemale:\nUniversal time: " << NumberText(match.FemaleUniversalTime) << "\n";
@@ -77,9 +80,14 @@ void WriteText(std::ostream& out, const AstroMatchResult& match, const std::vect
   if (saysNode) out << "Node: " << LunarNodeName(match.Node) << "\n";
   out << "\n";
   WriteAspects(out, aspects);
+  if (houses != nullptr) {
+    out << "\n";
+    WriteCoupleHouses(out, *houses);
+  }
 }
 
-Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects, bool saysNode) {
+Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects, bool saysNode,
+               const CoupleHouses& houses) {
   Json json = {{"male", {{"universal_time", match.MaleUniversalTime}, {"positions", PositionsJson(match.Male)}}},
                {"female", {{"universal_time", match.FemaleUniversalTime}, {"positions", PositionsJson(match.Female)}}},
                {"power", match.Score.Power},
@@ -90,6 +98,8 @@ Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects
                {"equinox", EquinoxName(match.PositionsEquinox)}};
   if (saysNode) json["node"] = LunarNodeName(match.Node);
   json["aspects"] = AspectsJson(aspects);
+  json["houses"] = CoupleHousesJson(houses);
+  json["overlays"] = OverlaysJson(houses);
   return json;
 }
 
@@ -116,10 +126,17 @@ int RunMatch(const MatchOptions& options, Streams io) {
                           .NodeColumn = options.nodeOption->count() > 0,
                           .AspectsColumn = options.aspects,
                           .Orbs = orbs,
+                          .CuspColumns = options.housesOption->count() > 0,
+                          .OverlayColumns = options.overlays,
+                          .Houses = ToHouseSystem(options.houses),
                           .Jobs = options.jobs});
   }
   if (options.aspects) {
     return UsageError(io, "--aspects adds a column to --batch's output; a single couple's aspects are always written");
+  }
+  if (options.overlays) {
+    return UsageError(io, "--overlays adds columns to --batch's output; a single couple's overlays are always in --json, "
+                          "and in the text with --houses");
   }
   if (options.jobsOption->count() > 0) return UsageError(io, "--jobs sets how many threads --batch scores on");
   for (const auto& [partner, given] : {std::pair{Partner::Male, &options.male}, {Partner::Female, &options.female}}) {
@@ -138,6 +155,7 @@ int RunMatch(const MatchOptions& options, Streams io) {
     return ExitUsage;
   }
   const std::vector<Aspect> aspects = FindAspects(match->Male, match->Female, orbs);
+  const CoupleHouses houses = CastCoupleHouses(*match, ToHouseSystem(options.houses));
   // The whole file or nothing: a failed write leaves what was there before.
   if (options.svgOption->count() > 0) {
     const std::string svg = ChartWheelSvg(match->Male, match->Female, {.Orbs = orbs, .Positions = chosen});
@@ -147,9 +165,9 @@ int RunMatch(const MatchOptions& options, Streams io) {
     }
   }
   if (options.json) {
-    io.out << JsonText(MatchJson(*match, aspects, saysNode)) << "\n";
+    io.out << JsonText(MatchJson(*match, aspects, saysNode, houses)) << "\n";
   } else {
-    WriteText(io.out, *match, aspects, saysNode);
+    WriteText(io.out, *match, aspects, saysNode, options.housesOption->count() > 0 ? &houses : nullptr);
   }
   return ExitSuccess;
 }
@@ -172,7 +190,10 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   options->equinoxOption = AddEquinoxOption(command, options->equinox);
   options->nodeOption = AddNodeOption(command, options->node);
   options->orbsOption = AddOrbsOption(command, options->orbs);
+  options->housesOption = AddHousesOption(command, options->houses);
   command.add_flag("--aspects", options->aspects, "with --batch: add the column aspects");
+  command.add_flag("--overlays", options->overlays,
+                   "with --batch: add the columns male-in-female-houses and female-in-male-houses");
   options->jobsOption = command.add_option("--jobs", options->jobs,
                                            "with --batch: score on N threads at once (default: one a core)")
                             ->type_name("N")
@@ -192,7 +213,17 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "{\"male\":{\"universal_time\":H,\"positions\":[as chart --json]},\"female\":{...},\"power\":N,\n"
       "\"harmony\":N,\"ph\":N,\"percentage\":N,\"comment\":TEXT,\"equinox\":\"j2000\"|\"date\",\n"
       "[\"node\":\"mean\"|\"true\" as for the text,] \"aspects\":\n"
-      "[{\"male\":\"venus\",\"female\":\"mars\",\"kind\":\"trine\",\"angle\":120,\"separation\":\"1°12'\",\"orb\":6},...]}.\n"
+      "[{\"male\":\"venus\",\"female\":\"mars\",\"kind\":\"trine\",\"angle\":120,\"separation\":\"1°12'\",\"orb\":6},...],\n"
+      "\"houses\":{\"house_system\":\"placidus\",\"male\":[12 cusps],\"female\":[12 cusps]}, \"overlays\":\n"
+      "{\"male_in_female_houses\":{\"sun\":7,...},\"female_in_male_houses\":{...},\"male_in_own_houses\":{...},\n"
+      "\"female_in_own_houses\":{...}}}.\n"
+      "\n"
+      "Houses: --houses SYSTEM (placidus, the default, koch, regiomontanus, campanus, porphyry, equal\n"
+      "or whole-sign) chooses the houses of --json and of --batch --overlays, and adds them to the text:\n"
+      "\"Houses: Placidus\", \"Male cusps: 13 Sag 43; ...\", \"Female cusps: ...\", \"His points in her\n"
+      "houses: sun 7; ...\" and \"Her points in his houses: ...\". Beyond the polar circles Placidus and\n"
+      "Koch have no cusps: Porphyry's are given and a note says so (\"Male: Placidus has no cusps at\n"
+      "70° N; Porphyry used\"; in JSON \"male_used\" and \"male_fallback\").\n"
       "\n"
       "Aspects: conjunction 0, sextile 60, square 90, trine 120 and opposition 180 degrees between\n"
       "one of his and one of her points (sun ... pluto, n-node, asc, mc), from the positions to the\n"
@@ -216,7 +247,11 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "pluto, n-node, s-node, asc, mc), power, harmony, ph, percentage, comment; with --equinox also\n"
       "equinox, with --node also node, and with --aspects also aspects, such as\n"
       "\"venus-trine-mars 1.20; sun-square-moon\n"
-      "3.05\" (degrees from exact as decimals, closest first). A row that fails is left out and\n"
+      "3.05\" (degrees from exact as decimals, closest first); with --houses also male-cusps and\n"
+      "female-cusps (\"13 Sag 43; 15 Cap 19; ...\"), and with --overlays also male-in-female-houses and\n"
+      "female-in-male-houses (\"sun 7; moon 11; ...; mc 8\"). A chart whose houses fall back to Porphyry\n"
+      "gets a note on stderr, \"row N (line L): male houses: ...\", which leaves the exit status as it is.\n"
+      "A row that fails is left out and\n"
       "reported on stderr as \"row N (line L): COLUMN: message\" (rows count from the header, row 1,\n"
       "leaving out empty lines; lines are the file's lines); the other rows go on, and the exit\n"
       "status is 1. No field holds a line break: an opening quote not closed on its line makes that\n"

@@ -20,6 +20,7 @@
 #include "common/csv_reader.h"
 #include "common/csv_writer.h"
 #include "cli/exit_status.h"
+#include "cli/house_output.h"
 #include "cli/ordered_work.h"
 #include "cli/visible_text.h"
 #include "common/shown_text.h"
@@ -37,6 +38,8 @@ constexpr std::size_t kRunBytes = 1 << 16;
 
 constexpr std::string_view kScoreColumns[] = {"power", "harmony", "ph", "percentage", "comment"};
 constexpr std::string_view kEquinoxColumn = "equinox", kNodeColumn = "node", kAspectsColumn = "aspects";
+constexpr std::string_view kCuspColumns[] = {"male-cusps", "female-cusps"};
+constexpr std::string_view kOverlayColumns[] = {"male-in-female-houses", "female-in-male-houses"};
 
 struct InputColumn {
   Partner partner;
@@ -97,14 +100,14 @@ struct CoupleRun {
   std::vector<std::size_t> ends;    // where each field ends in `bytes`
   std::vector<Row> rows;
   OutputBlock output;
-  std::string refusals;  // "row N (line L): ..." lines
+  std::string messages;  // "row N (line L): ..." lines: the refusals, and notes on rows written
   std::size_t refused = 0;
 
   void Clear() {
     bytes.clear();
     ends.clear();
     rows.clear();
-    refusals.clear();
+    messages.clear();
     refused = 0;
   }
   void AddField(std::string_view field) {
@@ -163,7 +166,29 @@ class CoupleScorer {
       return;
     }
     if (options_.AspectsColumn) FindAspects(match_.Male, match_.Female, options_.Orbs, aspects_);
+    if (options_.CuspColumns || options_.OverlayColumns) CastHouses(run, place);
     WriteRow(run.output, fields, match_);
+  }
+
+  // Both partners' houses into houseFields_, as the columns asked for hold
+  // them, and a note for each chart divided otherwise than asked.
+  void CastHouses(CoupleRun& run, const CsvRecordPlace& place) {
+    const ChartHouses male = CastChartHouses(match_.MaleHouseBasis, options_.Houses);
+    const ChartHouses female = CastChartHouses(match_.FemaleHouseBasis, options_.Houses);
+    houseFields_.clear();
+    if (options_.CuspColumns) {
+      houseFields_.push_back(CuspListText(male));
+      houseFields_.push_back(CuspListText(female));
+    }
+    if (options_.OverlayColumns) {
+      houseFields_.push_back(OverlayListText(HousesOfPoints(match_.Male, female)));
+      houseFields_.push_back(OverlayListText(HousesOfPoints(match_.Female, male)));
+    }
+    for (const auto& [partner, houses] : {std::pair{"male", &male}, {"female", &female}}) {
+      if (!houses->FellBack()) continue;
+      run.messages.append(CsvPlaceText(place)).append(": ").append(partner).append(" houses: ");
+      run.messages.append(HouseFallbackStatement(*houses)).push_back('\n');
+    }
   }
 
   // The input fields, both charts and the score, and the equinox, the node
@@ -177,6 +202,7 @@ class CoupleScorer {
                        MaxCsvFieldText(equinox.size()) + 1 + MaxCsvFieldText(node.size()) + 1 +
                        MaxAspectListSize(aspects_.size()) + 1;
     for (const std::string_view field : fields) most += MaxCsvFieldText(field.size()) + 1;
+    for (const std::string& field : houseFields_) most += field.size() + 1;
     for (const ChartPositions* chart : charts) {
       for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
         most += MaxCsvFieldText((*chart)[slot].size()) + 1;
@@ -211,14 +237,20 @@ class CoupleScorer {
       *out++ = ',';
       out = WriteAspectList(aspects_, out);  // its characters never need quotes
     }
+    if (options_.CuspColumns || options_.OverlayColumns) {
+      for (const std::string& field : houseFields_) {  // slot texts, point names and numbers: never quoted
+        *out++ = ',';
+        out = std::copy(field.begin(), field.end(), out);
+      }
+    }
     *out++ = '\n';
     block.Commit(out);
   }
 
   static void Refuse(CoupleRun& run, const CsvRecordPlace& place, std::string_view why) {
     ++run.refused;
-    run.refusals.append(CsvPlaceText(place)).append(": ");
-    run.refusals.append(VisibleText(why)).push_back('\n');  // it may quote a field
+    run.messages.append(CsvPlaceText(place)).append(": ");
+    run.messages.append(VisibleText(why)).push_back('\n');  // it may quote a field
   }
 
   const std::vector<InputColumn>& columns_;  // in the input's order
@@ -227,6 +259,7 @@ class CoupleScorer {
   AstroEntries entries_;                  // every column is set for each row
   AstroMatchResult match_;
   std::vector<Aspect> aspects_;
+  std::vector<std::string> houseFields_;  // the cusp and overlay columns of the row being written
 };
 
 // Reads the header row, then hands the rows on in runs to be scored on
@@ -327,6 +360,12 @@ class BatchMatcher final : public CsvRecordHandler {
     if (options_.EquinoxColumn) header.append(kEquinoxColumn).push_back(',');
     if (options_.NodeColumn) header.append(kNodeColumn).push_back(',');
     if (options_.AspectsColumn) header.append(kAspectsColumn).push_back(',');
+    if (options_.CuspColumns) {
+      for (const std::string_view column : kCuspColumns) header.append(column).push_back(',');
+    }
+    if (options_.OverlayColumns) {
+      for (const std::string_view column : kOverlayColumns) header.append(column).push_back(',');
+    }
     header.back() = '\n';
     headerRead_ = true;
     // The columns are known: the scorers and their threads can start.
@@ -353,10 +392,10 @@ class BatchMatcher final : public CsvRecordHandler {
     return !outputFailed_;
   }
 
-  // Writes a scored run: its refusals on the error stream, its rows on the
-  // output. False, to stop reading, once the output cannot be written.
+  // Writes a scored run: its refusals and notes on the error stream, its rows
+  // on the output. False, to stop reading, once the output cannot be written.
   bool WriteRun(CoupleRun& run) {
-    io_.err << run.refusals;
+    io_.err << run.messages;
     refused_ += run.refused;
     if (!run.output.WriteTo(io_.out)) outputFailed_ = true;
     return !outputFailed_;

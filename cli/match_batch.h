@@ -14,15 +14,23 @@
 // several runs at once on as many threads as asked for, and written in input
 // order, so memory stays the same however long the input is.
 //
-// Three columns may follow the comment: equinox (j2000 or date) when the
-// equinox was chosen, node (mean or true) when the node was chosen, and
-// aspects, the aspects between the two charts as "venus-trine-mars 1.20; ..."
-// (closest first, separations in decimal degrees), when asked for.
+// More columns may follow the comment: equinox (j2000 or date) when the
+// equinox was chosen, node (mean or true) when the node was chosen, aspects,
+// the aspects between the two charts as "venus-trine-mars 1.20; ..." (closest
+// first, separations in decimal degrees), when asked for; male-cusps and
+// female-cusps, each partner's twelve house cusps as "05 Leo 07; ...", when a
+// house system was chosen; and male-in-female-houses and female-in-male-houses,
+// the house of the other partner's chart each point falls in as "sun 7; moon
+// 4; ...; mc 10", when asked for. Where a chart's houses could not be divided
+// as asked (beyond the polar circles), its row is written with Porphyry's and
+// a note "row N (line L): male houses: Placidus has no cusps at 70° N;
+// Porphyry used" goes to the error stream, without changing the exit status.
 #pragma once
 #include <cstddef>
 #include <string>
 
 #include "astro/engine/chart_options.h"
+#include "astro/engine/houses/house_system.h"
 #include "astro/match/synastry.h"
 #include "cli/commands.h"
 
@@ -34,6 +42,9 @@ struct BatchOptions {
   bool NodeColumn = false;     // write the column node
   bool AspectsColumn = false;  // write the column aspects
   AspectOrbs Orbs = DefaultAspectOrbs;
+  bool CuspColumns = false;     // write the columns male-cusps and female-cusps
+  bool OverlayColumns = false;  // write male-in-female-houses and female-in-male-houses
+  HouseSystem Houses = HouseSystem::Placidus;  // of the cusps and the overlays
   // Threads that score couples side by side; the output is the same for any
   // number (rows and refusals in input order).
   std::size_t Jobs = 1;

@@ -61,6 +61,30 @@ CLI::Option* AddOrbsOption(CLI::App& command, std::string& text) {
       }));
 }
 
+std::string HouseSystemChoices() {
+  std::string choices;
+  for (std::size_t i = 0; i < AllHouseSystems.size(); ++i) {
+    choices += std::string(i == 0 ? "" : i + 1 == AllHouseSystems.size() ? " or " : ", ") +
+               std::string(HouseSystemName(AllHouseSystems[i]));
+  }
+  return choices;
+}
+
+CLI::Option* AddHousesOption(CLI::App& command, std::string& text) {
+  text = HouseSystemName(HouseSystem::Placidus);
+  return command
+      .add_option("--houses", text, "the house system: " + HouseSystemChoices() + " (default placidus)")
+      ->type_name("SYSTEM")
+      ->check(CheckedBy([](std::string_view value) -> Problem {
+        if (ReadHouseSystemName(value)) return std::nullopt;
+        return "must be " + HouseSystemChoices() + ", not '" + std::string(value) + "'";
+      }));
+}
+
+HouseSystem ToHouseSystem(std::string_view text) {
+  return ReadHouseSystemName(text).value_or(HouseSystem::Placidus);
+}
+
 Equinox ToEquinox(std::string_view text) { return ReadEquinoxName(text).value_or(Equinox::J2000); }
 
 AspectOrbs ToOrbs(std::string_view text) { return ReadAspectOrbs(text).value_or(DefaultAspectOrbs); }

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "astro/engine/houses/house_system.h"
 #include "astro/match/zone_list.h"
 
 namespace zentara::cli {
@@ -32,18 +33,38 @@ std::string ZoneRows() {
   return "words:" + Joined(rows);
 }
 
+// The house systems' names, as --houses takes them.
+std::string HouseSystems() {
+  std::vector<std::string> names;
+  for (const HouseSystem system : AllHouseSystems) names.emplace_back(HouseSystemName(system));
+  return "words:" + Joined(names);
+}
+
+// A type written as small words between bars, such as "j2000|date".
+bool IsWordChoice(const std::string& type) {
+  const auto small = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '|' || c == '-'; };
+  return type.find('|') != std::string::npos && std::all_of(type.begin(), type.end(), small);
+}
+
 // What is offered for an option's value or an argument, from its names and the
 // type its help shows: a zone row after --zone (and --male-zone, ...), the
-// words of a type written {a,b,c}, file names where the type or the argument's
-// name says FILE (FILE.csv: names ending in .csv).
+// house systems after --houses, the words of a type written {a,b,c} or
+// a|b|c, file names where the type or the argument's name says FILE
+// (FILE.csv: names ending in .csv).
 std::string ValueKind(const CLI::Option& option) {
   const std::string type = option.get_type_name().substr(0, option.get_type_name().find(':'));
   for (const std::string& name : option.get_lnames()) {
     if (name == "zone" || name.ends_with("-zone")) return ZoneRows();
+    if (name == "houses") return HouseSystems();
   }
   if (type.size() > 2 && type.front() == '{' && type.back() == '}') {
     std::string words = type.substr(1, type.size() - 2);
     std::replace(words.begin(), words.end(), ',', ' ');
+    return "words:" + words;
+  }
+  if (IsWordChoice(type)) {
+    std::string words = type;
+    std::replace(words.begin(), words.end(), '|', ' ');
     return "words:" + words;
   }
   const std::string file = StartsWith(type, "FILE") ? type : Lower(option.get_name(true)) == "file" ? "FILE" : "";

@@ -70,4 +70,22 @@ check "--node of another name" 2 "" "zentara-cli chart: --node: must be mean or 
 check "--equinox of another name" 2 "" "zentara-cli chart: --equinox: must be j2000 or date, not 'sky'" \
   "$cli" chart "${worked[@]}" --equinox sky
 
+# --houses: the twelve cusps after the positions; Whole Sign starts at the
+# ascendant's sign (13 Sag 43); beyond the polar circle Placidus gives way to
+# Porphyry and says so; latitudes the boxes allow past the pole give cusps
+# too, never "nan"; an unknown system is a usage error.
+whole=$("$cli" chart "${worked[@]}" --houses whole-sign)
+expect "--houses whole-sign" test "$(sed -n '/^Houses:/,$p' <<<"$whole" | sed -n '1p;2p;11p' | paste -sd'|')" = \
+  "Houses: Whole Sign|Cusp 1: 00 Sag 00|Cusp 10: 00 Vir 00"
+polar=$("$cli" chart --date 1975-08-15 --time 14:30 --zone 34 --lat 70N00 --lon 25E00 --houses placidus --json)
+expect "--houses placidus at 70N" grep -qF '"used":"porphyry","fallback":"Placidus has no cusps at 70° N; Porphyry used"' \
+  <<<"$polar"
+for system in placidus koch regiomontanus campanus porphyry equal whole-sign; do
+  far=$("$cli" chart --date 1975-08-15 --time 0:00 --zone 0 --lat 999S999 --lon 999W999 --houses "$system")
+  expect "--houses $system at 999S999" test "$(grep -cE '^Cusp [0-9]+: [0-2][0-9] [A-Z][a-z]{2} [0-5][0-9]$' <<<"$far")" = 12
+done
+check "--houses unknown" 2 "" \
+  "zentara-cli chart: --houses: must be placidus, koch, regiomontanus, campanus, porphyry, equal or whole-sign, not 'bogus'" \
+  "$cli" chart "${worked[@]}" --houses bogus
+
 finish

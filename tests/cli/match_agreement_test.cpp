@@ -2,7 +2,8 @@
 // of entries the form can hold, some of them failing its checks, every row
 // gives the positions and score that match --json gives, or match's refusal;
 // with --equinox date and --aspects, also the equinox and the aspects match
-// --json lists with the same options.
+// --json lists with the same options, and with --houses and --overlays the
+// cusps and overlays of its houses, and a note where it says a system fell back.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -57,7 +58,7 @@ Partner RandomPartner() {
 
 // An aspect of match --json as the batch's column writes it: "venus-trine-mars
 // 1.20", the separation's degrees and minutes as degrees with two decimals.
-std::string AspectKey(const nlohmann::json& aspect) {
+std::string AspectKey(const nlohmann::ordered_json& aspect) {
   const std::string separation = aspect["separation"];  // "1°12'"
   const int degrees = std::stoi(separation);
   const int minutes = std::stoi(separation.substr(separation.find("\u00B0") + 2));
@@ -67,11 +68,29 @@ std::string AspectKey(const nlohmann::json& aspect) {
          " " + decimals;
 }
 
-// match --json's exit status, its figures (28 positions, then the score) joined
-// by commas, followed with `extra` options by the equinox and the aspects as
-// the batch writes them, and its error stream.
-std::tuple<int, std::string, std::string> RunMatch(const Partner& male, const Partner& female,
-                                                   const std::vector<std::string>& extra = {}) {
+// A JSON array's texts, or an object's "key value" pairs, joined by "; ", as
+// the batch's house columns write them.
+std::string JoinedList(const nlohmann::ordered_json& list) {
+  std::string joined;
+  for (auto item = list.begin(); item != list.end(); ++item) {
+    joined += joined.empty() ? "" : "; ";
+    joined += list.is_array() ? std::string(*item) : item.key() + " " + std::to_string(int(*item));
+  }
+  return joined;
+}
+
+struct SingleMatch {
+  int status = 0;
+  // The figures (28 positions, then the score) joined by commas, followed
+  // with `extra` options by the equinox and the aspects as the batch writes
+  // them, and with --houses by the cusps and the overlays.
+  std::string figures;
+  std::string message;  // the error stream
+  std::string notes;    // with --houses, "male houses: ..." lines for the fallbacks it reports
+};
+
+// match --json with `extra` options.
+SingleMatch RunMatch(const Partner& male, const Partner& female, const std::vector<std::string>& extra = {}) {
   std::vector<std::string> words = {"match", "--json"};
   words.insert(words.end(), extra.begin(), extra.end());
   for (const auto& [sex, partner] : {std::pair{"male", &male}, {"female", &female}}) {
@@ -86,22 +105,35 @@ std::tuple<int, std::string, std::string> RunMatch(const Partner& male, const Pa
   }
   std::ostringstream out, err;
   const int status = zentara::cli::RunCli(words, {out, err});
-  if (status != 0) return {status, "", err.str()};
-  const nlohmann::json match = nlohmann::json::parse(out.str());
+  if (status != 0) return {status, "", err.str(), ""};
+  // In the order written: the overlays' points are in the chart's order.
+  const nlohmann::ordered_json match = nlohmann::ordered_json::parse(out.str());
   std::string figures;
   const auto add = [&figures](const std::string& text) { figures += (figures.empty() ? "" : ",") + text; };
   for (const char* partner : {"male", "female"}) {
-    for (const nlohmann::json& position : match[partner]["positions"]) add(position["text"]);
+    for (const nlohmann::ordered_json& position : match[partner]["positions"]) add(position["text"]);
   }
   for (const char* number : {"power", "harmony", "ph", "percentage"}) add(std::to_string(int(match[number])));
   add(match["comment"]);
   if (!extra.empty()) {
     add(match["equinox"]);
     std::string aspects;
-    for (const nlohmann::json& aspect : match["aspects"]) aspects += (aspects.empty() ? "" : "; ") + AspectKey(aspect);
+    for (const nlohmann::ordered_json& aspect : match["aspects"]) aspects += (aspects.empty() ? "" : "; ") + AspectKey(aspect);
     add(aspects);
   }
-  return {status, figures, err.str()};
+  std::string notes;
+  if (std::find(extra.begin(), extra.end(), "--houses") != extra.end()) {
+    const nlohmann::ordered_json& houses = match["houses"];
+    add(JoinedList(houses["male"]));
+    add(JoinedList(houses["female"]));
+    add(JoinedList(match["overlays"]["male_in_female_houses"]));
+    add(JoinedList(match["overlays"]["female_in_male_houses"]));
+    for (const char* partner : {"male", "female"}) {
+      const std::string fallback = std::string(partner) + "_fallback";
+      if (houses.contains(fallback)) notes += std::string(partner) + " houses: " + std::string(houses[fallback]) + "\n";
+    }
+  }
+  return {status, figures, err.str(), notes};
 }
 
 // The batch with `options` against match --json with the same.
@@ -131,19 +163,26 @@ void ExpectBatchAgreesWithMatch(const std::vector<std::string>& options) {
   // --aspects belongs to the batch alone: match always gives the aspects.
   std::vector<std::string> matchOptions = options;
   std::erase(matchOptions, "--aspects");
+  std::erase(matchOptions, "--overlays");
 
   std::istringstream rows(out.str()), refusals(err.str());
   std::string row, refusal;
   std::getline(rows, row);  // the header
-  int refused = 0;
+  int refused = 0, fellBack = 0;
   for (int i = 0; i < CoupleCount; ++i) {
-    const auto [single, figures, message] = RunMatch(couples[i].first, couples[i].second, matchOptions);
+    const auto [single, figures, message, notes] = RunMatch(couples[i].first, couples[i].second, matchOptions);
     const std::string couple = "row " + std::to_string(i + 2) + " (line " + std::to_string(i + 2) + ")";
     if (single == 0) {
       ASSERT_TRUE(std::getline(rows, row)) << couple;
       std::size_t at = 0;  // the figures follow the 20 input fields, none of which holds a comma
       for (std::size_t field = 0; field < 2 * Columns.size(); ++field) at = row.find(',', at) + 1;
       ASSERT_EQ(row.substr(at), figures) << couple;
+      std::istringstream noted(notes);
+      for (std::string note; std::getline(noted, note);) {
+        ASSERT_TRUE(std::getline(refusals, refusal)) << couple << ": no note '" << note << "'";
+        ASSERT_EQ(refusal, couple + ": " + note);
+        ++fellBack;
+      }
     } else {
       ASSERT_EQ(single, 1) << couple << ": " << message;
       ASSERT_TRUE(std::getline(refusals, refusal)) << couple;
@@ -165,7 +204,7 @@ void ExpectBatchAgreesWithMatch(const std::vector<std::string>& options) {
         Partner male = couples[i].first, female = couples[i].second;
         if (namedGood) (maleNamed ? male : female)[at] = GoodEntry.at(*entry);
         if (otherGood) (maleNamed ? female : male)[at] = GoodEntry.at(*entry);
-        return std::get<2>(RunMatch(male, female, matchOptions));
+        return RunMatch(male, female, matchOptions).message;
       };
       const bool namedAlone = messageWithGood(true, false) != message;
       const bool alikeForBoth = maleNamed && messageWithGood(false, true) == message &&
@@ -178,6 +217,9 @@ void ExpectBatchAgreesWithMatch(const std::vector<std::string>& options) {
   EXPECT_FALSE(std::getline(rows, row)) << row;
   EXPECT_FALSE(std::getline(refusals, refusal)) << refusal;
   EXPECT_GT(refused, 0);  // both roads were taken
+  if (std::find(options.begin(), options.end(), "--houses") != options.end()) {
+    EXPECT_GT(fellBack, 0);  // some charts lie beyond the polar circles
+  }
   EXPECT_EQ(status, 1);
 }
 
@@ -185,6 +227,10 @@ TEST(MatchBatch, AgreesWithMatchOnRandomCouples) { ExpectBatchAgreesWithMatch({}
 
 TEST(MatchBatch, AgreesWithMatchOnTheEquinoxAndTheAspects) {
   ExpectBatchAgreesWithMatch({"--equinox", "date", "--aspects", "--orbs", "9,5,3"});
+}
+
+TEST(MatchBatch, AgreesWithMatchOnTheHousesAndOverlays) {
+  ExpectBatchAgreesWithMatch({"--equinox", "j2000", "--aspects", "--houses", "koch", "--overlays"});
 }
 
 // Scored on several threads, the batch writes the same bytes, rows and

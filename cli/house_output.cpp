@@ -1,0 +1,94 @@
+#include "cli/house_output.h"
+
+#include <ostream>
+
+#include "astro/match/synastry_texts.h"
+
+namespace zentara::cli {
+
+namespace {
+
+Json CuspsJson(const ChartHouses& houses) {
+  Json cusps = Json::array();
+  for (const std::string& text : CuspTexts(houses)) cusps.push_back(text);
+  return cusps;
+}
+
+Json PointHousesJson(const PointHouses& houses) {
+  Json points = Json::object();
+  for (std::size_t p = 0; p < AspectPoints.size(); ++p) points[std::string(SlotKeys[AspectPoints[p]])] = houses[p];
+  return points;
+}
+
+// Adds what a partner's houses say, under names that start with `prefix`.
+void AddStatements(Json& json, const ChartHouses& houses, const std::string& prefix) {
+  if (houses.FellBack()) {
+    json[prefix + "used"] = HouseSystemName(houses.Used);
+    json[prefix + "fallback"] = HouseFallbackStatement(houses);
+  }
+  if (houses.CuspOneOppositeShownAscendant) json[prefix + "cusp_1_opposite_ascendant"] = true;
+}
+
+}  // namespace
+
+std::vector<std::string> HouseNotes(const ChartHouses& houses) {
+  std::vector<std::string> notes;
+  if (houses.FellBack()) notes.push_back(HouseFallbackStatement(houses));
+  if (houses.CuspOneOppositeShownAscendant) notes.emplace_back(CuspOneOppositeStatement);
+  return notes;
+}
+
+Json ChartHousesJson(const ChartHouses& houses) {
+  Json json = {{"house_system", HouseSystemName(houses.Asked)}, {"cusps", CuspsJson(houses)}};
+  AddStatements(json, houses, "");
+  return json;
+}
+
+void WriteChartHouses(std::ostream& out, const ChartHouses& houses) {
+  out << "Houses: " << HouseSystemTitle(houses.Asked) << "\n";
+  for (const std::string& note : HouseNotes(houses)) out << "Note: " << note << "\n";
+  const auto texts = CuspTexts(houses);
+  for (std::size_t c = 0; c < texts.size(); ++c) out << "Cusp " << c + 1 << ": " << texts[c] << "\n";
+}
+
+Json CoupleHousesJson(const CoupleHouses& houses) {
+  Json json = {{"house_system", HouseSystemName(houses.System)},
+               {"male", CuspsJson(houses.Male)},
+               {"female", CuspsJson(houses.Female)}};
+  AddStatements(json, houses.Male, "male_");
+  AddStatements(json, houses.Female, "female_");
+  return json;
+}
+
+Json OverlaysJson(const CoupleHouses& houses) {
+  return {{"male_in_female_houses", PointHousesJson(houses.MaleInFemale)},
+          {"female_in_male_houses", PointHousesJson(houses.FemaleInMale)},
+          {"male_in_own_houses", PointHousesJson(houses.MaleInOwn)},
+          {"female_in_own_houses", PointHousesJson(houses.FemaleInOwn)}};
+}
+
+void WriteCoupleHouses(std::ostream& out, const CoupleHouses& houses) {
+  out << "Houses: " << HouseSystemTitle(houses.System) << "\n";
+  for (const std::string& note : HouseNotes(houses.Male)) out << "Male: " << note << "\n";
+  for (const std::string& note : HouseNotes(houses.Female)) out << "Female: " << note << "\n";
+  out << "Male cusps: " << CuspListText(houses.Male) << "\n"
+      << "Female cusps: " << CuspListText(houses.Female) << "\n"
+      << "His points in her houses: " << OverlayListText(houses.MaleInFemale) << "\n"
+      << "Her points in his houses: " << OverlayListText(houses.FemaleInMale) << "\n";
+}
+
+std::string CuspListText(const ChartHouses& houses) {
+  std::string text;
+  for (const std::string& cusp : CuspTexts(houses)) text.append(text.empty() ? "" : "; ").append(cusp);
+  return text;
+}
+
+std::string OverlayListText(const PointHouses& houses) {
+  std::string text;
+  for (std::size_t p = 0; p < AspectPoints.size(); ++p) {
+    text.append(p == 0 ? "" : "; ").append(SlotKeys[AspectPoints[p]]).append(" ").append(std::to_string(houses[p]));
+  }
+  return text;
+}
+
+}  // namespace zentara::cli
