@@ -11,7 +11,9 @@
 # resident memory (GNU time's "Maximum resident set size"), all on one thread
 # (--jobs 1); then runs it again with --aspects and reports its CPU time per
 # couple against the plain batch's; with --equinox date (every position true
-# to the sky) and reports its CPU time per couple beside the default's; and
+# to the sky) and reports its CPU time per couple beside the default's; with
+# --houses placidus --overlays (both partners' cusps and the overlays both
+# ways) and reports its CPU time per couple against the plain batch's; and
 # then on every core (--jobs, the default) and reports its couples per second
 # against one job's and its peak memory.
 set -euo pipefail
@@ -95,6 +97,7 @@ cpu_per_couple() {
 
 aspect_lines=()
 date_lines=()
+house_lines=()
 jobs_lines=()
 cores=$(nproc)
 for rows in "${sizes[@]}"; do
@@ -120,6 +123,10 @@ for rows in "${sizes[@]}"; do
   date_ns=$(cpu_per_couple "$rows")
   date_lines+=("$(awk -v rows="$rows" -v plain="$plain_ns" -v date="$date_ns" \
     'BEGIN { printf "%10d %16d %18d %8.2f", rows, plain, date, date / plain }')")
+  run_batch --houses placidus --overlays --jobs 1
+  houses_ns=$(cpu_per_couple "$rows")
+  house_lines+=("$(awk -v rows="$rows" -v plain="$plain_ns" -v houses="$houses_ns" \
+    'BEGIN { printf "%10d %16d %18d %8.2f", rows, plain, houses, houses / plain }')")
   run_batch
   every_wall=$(wall_seconds)
   every_rss=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
@@ -135,6 +142,10 @@ echo
 printf '%10s %16s %18s %8s\n' rows "CPU ns/couple" "--equinox date" ratio
 printf '%s\n' "${date_lines[@]}"
 echo "ratio: CPU time per couple with every position true to the sky over the default's"
+echo
+printf '%10s %16s %18s %8s\n' rows "CPU ns/couple" "houses, overlays" ratio
+printf '%s\n' "${house_lines[@]}"
+echo "ratio: CPU time per couple with --houses placidus --overlays over without (target: at most 1.3)"
 echo
 printf '%10s %16s %18s %8s %14s\n' rows "couples/s, 1 job" "couples/s, $cores jobs" ratio "peak RSS KiB"
 printf '%s\n' "${jobs_lines[@]}"

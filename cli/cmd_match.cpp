@@ -158,7 +158,10 @@ int RunMatch(const MatchOptions& options, Streams io) {
   const CoupleHouses houses = CastCoupleHouses(*match, ToHouseSystem(options.houses));
   // The whole file or nothing: a failed write leaves what was there before.
   if (options.svgOption->count() > 0) {
-    const std::string svg = ChartWheelSvg(match->Male, match->Female, {.Orbs = orbs, .Positions = chosen});
+    // The male chart's cusps, as the desktop's wheel draws them at first.
+    const std::string svg = ChartWheelSvg(match->Male, match->Female,
+                                          {.Orbs = orbs, .Positions = chosen,
+                                           .Houses = WheelHousesOf(houses.Male, Partner::Male)});
     if (const auto failure = ReplaceFileContents(options.svg, svg)) {
       io.err << "zentara-cli match: cannot write " << options.svg << ": " << *failure << "\n";
       return ExitFile;
@@ -237,8 +240,9 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "\n"
       "--svg FILE writes the chart wheel the desktop's \"Save Chart Picture\" saves for the couple: the\n"
       "male chart inside, the female chart outside, the male ascendant on the left, the aspects as\n"
-      "lines across the centre. The file is replaced only once complete; one that cannot be written\n"
-      "gives exit status 3 and no output.\n"
+      "lines across the centre, and the male chart's house cusps (Placidus, or the --houses system).\n"
+      "The file is replaced only once complete; one that cannot be written gives exit status 3 and\n"
+      "no output.\n"
       "\n"
       "--batch: a CSV file whose header row names the twenty columns male-name, male-date, ...,\n"
       "female-country (the options without their dashes; male-dst and female-dst hold 1 or 0) in any\n"

@@ -1,7 +1,10 @@
 #include "cli/house_output.h"
 
+#include <algorithm>
+#include <charconv>
 #include <ostream>
 
+#include "astro/engine/planets/zodiac_text.h"
 #include "astro/match/synastry_texts.h"
 
 namespace zentara::cli {
@@ -77,17 +80,34 @@ void WriteCoupleHouses(std::ostream& out, const CoupleHouses& houses) {
       << "Her points in his houses: " << OverlayListText(houses.FemaleInMale) << "\n";
 }
 
+char* WriteCuspList(char* out, const ChartHouses& houses) {
+  for (std::size_t c = 0; c < houses.Cusps.size(); ++c) {
+    if (c > 0) out = std::copy_n("; ", 2, out);
+    out = modPlanetPosition_Western::WriteSlotTextOfLongitude(out, houses.Cusps[c]);
+  }
+  return out;
+}
+
+char* WriteOverlayList(char* out, const PointHouses& houses) {
+  for (std::size_t p = 0; p < AspectPoints.size(); ++p) {
+    if (p > 0) out = std::copy_n("; ", 2, out);
+    const std::string_view name = SlotKeys[AspectPoints[p]];
+    out = std::copy(name.begin(), name.end(), out);
+    *out++ = ' ';
+    out = std::to_chars(out, out + 2, houses[p]).ptr;
+  }
+  return out;
+}
+
 std::string CuspListText(const ChartHouses& houses) {
-  std::string text;
-  for (const std::string& cusp : CuspTexts(houses)) text.append(text.empty() ? "" : "; ").append(cusp);
+  std::string text(MostCuspListBytes, ' ');
+  text.resize(static_cast<std::size_t>(WriteCuspList(text.data(), houses) - text.data()));
   return text;
 }
 
 std::string OverlayListText(const PointHouses& houses) {
-  std::string text;
-  for (std::size_t p = 0; p < AspectPoints.size(); ++p) {
-    text.append(p == 0 ? "" : "; ").append(SlotKeys[AspectPoints[p]]).append(" ").append(std::to_string(houses[p]));
-  }
+  std::string text(MostOverlayListBytes, ' ');
+  text.resize(static_cast<std::size_t>(WriteOverlayList(text.data(), houses) - text.data()));
   return text;
 }
 

@@ -36,9 +36,15 @@ Json OverlaysJson(const CoupleHouses& houses);
 void WriteCoupleHouses(std::ostream& out, const CoupleHouses& houses);
 
 // The batch's fields: the twelve cusps joined by "; ", and a point's house
-// list "sun 7; moon 4; ...; mc 10". Neither ever needs quotes in CSV.
+// list "sun 7; moon 4; ...; mc 10". Neither ever needs quotes in CSV. The
+// writers put them at `out`, with room for the most bytes given, and return
+// where they end.
 std::string CuspListText(const ChartHouses& houses);
 std::string OverlayListText(const PointHouses& houses);
+inline constexpr std::size_t MostCuspListBytes = 12 * 9 + 11 * 2;
+inline constexpr std::size_t MostOverlayListBytes = AspectPointCount * (7 + 1 + 2) + (AspectPointCount - 1) * 2;
+char* WriteCuspList(char* out, const ChartHouses& houses);
+char* WriteOverlayList(char* out, const PointHouses& houses);
 
 // The statements a chart's houses make ("Placidus has no cusps ..."), one a
 // text, none when the system asked for was used from the shown ascendant.

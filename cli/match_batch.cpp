@@ -170,21 +170,16 @@ class CoupleScorer {
     WriteRow(run.output, fields, match_);
   }
 
-  // Both partners' houses into houseFields_, as the columns asked for hold
-  // them, and a note for each chart divided otherwise than asked.
+  // Both partners' houses, and the overlays when asked for, and a note for
+  // each chart divided otherwise than asked.
   void CastHouses(CoupleRun& run, const CsvRecordPlace& place) {
-    const ChartHouses male = CastChartHouses(match_.MaleHouseBasis, options_.Houses);
-    const ChartHouses female = CastChartHouses(match_.FemaleHouseBasis, options_.Houses);
-    houseFields_.clear();
-    if (options_.CuspColumns) {
-      houseFields_.push_back(CuspListText(male));
-      houseFields_.push_back(CuspListText(female));
-    }
+    maleHouses_ = CastChartHouses(match_.MaleHouseBasis, options_.Houses);
+    femaleHouses_ = CastChartHouses(match_.FemaleHouseBasis, options_.Houses);
     if (options_.OverlayColumns) {
-      houseFields_.push_back(OverlayListText(HousesOfPoints(match_.Male, female)));
-      houseFields_.push_back(OverlayListText(HousesOfPoints(match_.Female, male)));
+      maleInFemale_ = HousesOfPoints(match_.Male, femaleHouses_);
+      femaleInMale_ = HousesOfPoints(match_.Female, maleHouses_);
     }
-    for (const auto& [partner, houses] : {std::pair{"male", &male}, {"female", &female}}) {
+    for (const auto& [partner, houses] : {std::pair{"male", &maleHouses_}, {"female", &femaleHouses_}}) {
       if (!houses->FellBack()) continue;
       run.messages.append(CsvPlaceText(place)).append(": ").append(partner).append(" houses: ");
       run.messages.append(HouseFallbackStatement(*houses)).push_back('\n');
@@ -202,7 +197,7 @@ class CoupleScorer {
                        MaxCsvFieldText(equinox.size()) + 1 + MaxCsvFieldText(node.size()) + 1 +
                        MaxAspectListSize(aspects_.size()) + 1;
     for (const std::string_view field : fields) most += MaxCsvFieldText(field.size()) + 1;
-    for (const std::string& field : houseFields_) most += field.size() + 1;
+    most += 2 * (MostCuspListBytes + 1) + 2 * (MostOverlayListBytes + 1);
     for (const ChartPositions* chart : charts) {
       for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
         most += MaxCsvFieldText((*chart)[slot].size()) + 1;
@@ -237,10 +232,17 @@ class CoupleScorer {
       *out++ = ',';
       out = WriteAspectList(aspects_, out);  // its characters never need quotes
     }
-    if (options_.CuspColumns || options_.OverlayColumns) {
-      for (const std::string& field : houseFields_) {  // slot texts, point names and numbers: never quoted
+    // Slot texts, point names and numbers: never quoted.
+    if (options_.CuspColumns) {
+      for (const ChartHouses* houses : {&maleHouses_, &femaleHouses_}) {
         *out++ = ',';
-        out = std::copy(field.begin(), field.end(), out);
+        out = WriteCuspList(out, *houses);
+      }
+    }
+    if (options_.OverlayColumns) {
+      for (const PointHouses* overlay : {&maleInFemale_, &femaleInMale_}) {
+        *out++ = ',';
+        out = WriteOverlayList(out, *overlay);
       }
     }
     *out++ = '\n';
@@ -259,7 +261,8 @@ class CoupleScorer {
   AstroEntries entries_;                  // every column is set for each row
   AstroMatchResult match_;
   std::vector<Aspect> aspects_;
-  std::vector<std::string> houseFields_;  // the cusp and overlay columns of the row being written
+  ChartHouses maleHouses_, femaleHouses_;     // of the row being written, with --houses or --overlays
+  PointHouses maleInFemale_{}, femaleInMale_{};  // with --overlays
 };
 
 // Reads the header row, then hands the rows on in runs to be scored on

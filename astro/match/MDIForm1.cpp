@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QEvent>
 #include <QWindowStateChangeEvent>
 #include <QtMath>
@@ -20,6 +22,8 @@
 #include "astro/match/chart_wheel_view.h"
 #include "astro/match/frmOrbs.h"
 #include "astro/match/frmReport.h"
+#include "astro/match/house_tables.h"
+#include "astro/match/houses_view.h"
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/report_layout.h"
 #include "astro/match/report_paper.h"
@@ -52,6 +56,22 @@ class TopBar final : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* /*event*/) override { QPainter(this).fillRect(rect(), kTopBarColour); }
+};
+
+// The entries of the File menu's "House System", one a system, in the order of AllHouseSystems.
+struct HouseSystemEntry {
+  zentara::HouseSystem system;
+  const char* name;
+  const char* caption;
+};
+constexpr HouseSystemEntry kHouseSystemEntries[] = {
+    {zentara::HouseSystem::Placidus, "mnuHousesPlacidus", "&Placidus"},
+    {zentara::HouseSystem::Koch, "mnuHousesKoch", "&Koch"},
+    {zentara::HouseSystem::Regiomontanus, "mnuHousesRegiomontanus", "&Regiomontanus"},
+    {zentara::HouseSystem::Campanus, "mnuHousesCampanus", "&Campanus"},
+    {zentara::HouseSystem::Porphyry, "mnuHousesPorphyry", "P&orphyry"},
+    {zentara::HouseSystem::Equal, "mnuHousesEqual", "&Equal"},
+    {zentara::HouseSystem::WholeSign, "mnuHousesWholeSign", "&Whole Sign"},
 };
 
 QPushButton* TopBarButton(QWidget* parent, const char* name, const char* caption) {
@@ -111,19 +131,44 @@ void MDIForm1::MakeTopBar(QWidget* central, QVBoxLayout* layout) {
 void MDIForm1::MakeWheelWindow() {
   // Like the report, the wheel's window stays for the frame's whole life.
   orbs_ = StoredOrbs();
+  houseSystem_ = StoredHouseSystem();
   wheelTabs_ = new QTabWidget();
   wheelTabs_->setObjectName(QStringLiteral("wheelTabs"));
   wheelTabs_->setWindowTitle(QStringLiteral("Chart Wheel"));
   wheel_ = new ChartWheelView(zentara::ChartWheel{});
   aspects_ = new AspectsView();
+  houses_ = new HousesView();
   wheelTabs_->addTab(wheel_, QStringLiteral("Chart Wheel"));
   wheelTabs_->addTab(aspects_, QStringLiteral("Aspects"));
+  wheelTabs_->addTab(houses_, QStringLiteral("Houses"));
+  MakeHousesOfChoice();
   ShowWheelAndAspects();
   wheelWindow_ = area_->addSubWindow(
       wheelTabs_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
   wheelWindow_->setObjectName(QStringLiteral("wheelWindow"));
   wheelWindow_->installEventFilter(this);
   wheelWindow_->adjustSize();
+}
+
+void MDIForm1::MakeHousesOfChoice() {
+  // "Houses of: [Male]" at the right of the tabs, shown with the wheel's tab:
+  // whose cusps the wheel draws. There it takes none of the wheel's height.
+  auto* choice = new QWidget(wheelTabs_);
+  choice->setObjectName(QStringLiteral("housesOfChoice"));
+  auto* row = new QHBoxLayout(choice);
+  row->setContentsMargins(6, 0, 6, 0);
+  auto* caption = new QLabel(QStringLiteral("Houses &of:"), choice);
+  caption->setObjectName(QStringLiteral("lblHousesOf"));
+  cboHousesOf_ = new QComboBox(choice);
+  cboHousesOf_->setObjectName(QStringLiteral("cboHousesOf"));
+  cboHousesOf_->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+  caption->setBuddy(cboHousesOf_);
+  row->addWidget(caption);
+  row->addWidget(cboHousesOf_);
+  wheelTabs_->setCornerWidget(choice, Qt::TopRightCorner);
+  connect(cboHousesOf_, &QComboBox::activated, this, &MDIForm1::cboHousesOf_Click);
+  connect(wheelTabs_, &QTabWidget::currentChanged, choice,
+          [this, choice] { choice->setVisible(wheelTabs_->currentWidget() == wheel_); });
 }
 
 void MDIForm1::MakeReportWindow(frmReport* report) {
@@ -160,6 +205,7 @@ void MDIForm1::MakeMenus(const zentara::ChartOptions& shown) {
   }
   (shown.Node == zentara::LunarNode::True ? mnuTrueNode : mnuMeanNode)->setChecked(true);
   entry("mnuAspectOrbs", "Aspect &Orbs...", &MDIForm1::mnuAspectOrbs_Click);
+  MakeHouseSystemMenu(file);
   file->addSeparator();
   entry("mnuBack", "&Back", &MDIForm1::cmdBack_Click);
   file->addSeparator();
@@ -172,7 +218,22 @@ void MDIForm1::MakeMenus(const zentara::ChartOptions& shown) {
           &MDIForm1::mnuChartWheel_Click);
   connect(shell::NamedMenuEntry(windows, "mnuAspects", "&Aspects"), &QAction::triggered, this,
           &MDIForm1::mnuAspects_Click);
+  connect(shell::NamedMenuEntry(windows, "mnuHouses", "&Houses"), &QAction::triggered, this,
+          &MDIForm1::mnuHouses_Click);
   shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
+}
+
+void MDIForm1::MakeHouseSystemMenu(QMenu* file) {
+  QMenu* systems = file->addMenu(QStringLiteral("House &System"));
+  systems->setObjectName(QStringLiteral("mnuHouseSystem"));
+  auto* group = new QActionGroup(this);
+  for (const HouseSystemEntry& entry : kHouseSystemEntries) {
+    QAction* action = shell::NamedMenuEntry(systems, entry.name, entry.caption);
+    action->setCheckable(true);
+    action->setChecked(entry.system == houseSystem_);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, system = entry.system] { UseHouseSystem(system); });
+  }
 }
 
 void MDIForm1::SizeToShowBothWindows() {
@@ -189,8 +250,9 @@ void MDIForm1::SizeToShowBothWindows() {
 
 zentara::ReportFrameParts MDIForm1::Parts() const {
   const QSize report = reportWindow_->sizeHint();
-  // The window's frame, title bar and tabs: what it adds to its larger tab.
-  const QSize decoration = wheelWindow_->sizeHint() - wheel_->sizeHint().expandedTo(aspects_->sizeHint());
+  // The window's frame, title bar and tabs: what it adds to its largest tab.
+  const QSize decoration =
+      wheelWindow_->sizeHint() - wheel_->sizeHint().expandedTo(aspects_->sizeHint()).expandedTo(houses_->sizeHint());
   return {
       .Report = {report.width(), report.height()},
       .ReportScrollBar = report_ ? report_->VScroll1()->sizeHint().width() : 0,
@@ -262,7 +324,9 @@ void MDIForm1::mnuExportPDF_Click() {
   ExportReportPdf(this,
                   {report_->Page(), wheel_->wheel(),
                    {zentara::PartnerBirthLine(entries.Male, zentara::Partner::Male),
-                    zentara::PartnerBirthLine(entries.Female, zentara::Partner::Female)}},
+                    zentara::PartnerBirthLine(entries.Female, zentara::Partner::Female)},
+                   zentara::MakeCoupleHouseTables(couple_, report_->ShownPositions(zentara::Partner::Male),
+                                                  report_->ShownPositions(zentara::Partner::Female))},
                   zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Astro Match", "pdf"));
 }
 
@@ -270,8 +334,7 @@ void MDIForm1::mnuSavePicture_Click() {
   if (!report_) return;
   const zentara::AstroEntries& entries = report_->Entries();
   SaveChartPicture(this, report_->ShownPositions(zentara::Partner::Male),
-                   report_->ShownPositions(zentara::Partner::Female),
-                   {.Orbs = orbs_, .Positions = report_->ShownOptions()},
+                   report_->ShownPositions(zentara::Partner::Female), WheelOptionsNow(),
                    zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Chart Wheel", ""));
 }
 
@@ -280,6 +343,13 @@ void MDIForm1::mnuReport_Click() { area_->setActiveSubWindow(reportWindow_); }
 void MDIForm1::mnuChartWheel_Click() { BringWheelWindowForward(wheel_); }
 
 void MDIForm1::mnuAspects_Click() { BringWheelWindowForward(aspects_); }
+
+void MDIForm1::mnuHouses_Click() { BringWheelWindowForward(houses_); }
+
+void MDIForm1::cboHousesOf_Click(int index) {
+  housesOf_ = index == 1 ? zentara::Partner::Female : zentara::Partner::Male;
+  ShowWheelAndAspects();
+}
 
 void MDIForm1::BringWheelWindowForward(QWidget* tab) {
   wheelTabs_->setCurrentWidget(tab);
@@ -328,12 +398,25 @@ void MDIForm1::UseOrbs(const zentara::AspectOrbs& orbs) {
   ShowWheelAndAspects();
 }
 
+void MDIForm1::UseHouseSystem(zentara::HouseSystem system) {
+  houseSystem_ = system;
+  StoreHouseSystem(system);
+  ShowWheelAndAspects();
+}
+
+zentara::WheelOptions MDIForm1::WheelOptionsNow() const {
+  const zentara::ChartHouses& drawn = housesOf_ == zentara::Partner::Male ? couple_.Male : couple_.Female;
+  return {.Orbs = orbs_, .Positions = report_->ShownOptions(), .Houses = zentara::WheelHousesOf(drawn, housesOf_)};
+}
+
 void MDIForm1::ShowWheelAndAspects() {
-  if (!report_) return;
-  wheel_->setWheel(zentara::LayoutChartWheel(report_->ShownPositions(zentara::Partner::Male),
-                                             report_->ShownPositions(zentara::Partner::Female),
-                                             {.Orbs = orbs_, .Positions = report_->ShownOptions()}));
+  if (!report_ || !report_->Match()) return;
+  couple_ = zentara::CastCoupleHouses(*report_->Match(), houseSystem_);
+  const zentara::ChartPositions male = report_->ShownPositions(zentara::Partner::Male);
+  const zentara::ChartPositions female = report_->ShownPositions(zentara::Partner::Female);
+  wheel_->setWheel(zentara::LayoutChartWheel(male, female, WheelOptionsNow()));
   aspects_->setAspects(wheel_->wheel().Aspects);
+  houses_->setTables(zentara::MakeCoupleHouseTables(couple_, male, female));
 }
 
 void MDIForm1::cmdBack_Click() {

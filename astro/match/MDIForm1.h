@@ -1,23 +1,29 @@
 // The astro report frame: a top bar with Print, Back and Exit over a
 // multiple-document area that holds the report, frmReport, and beside it a
-// window of two tabs: the chart wheel of both partners and the grid of the
-// aspects between their charts. The frame opens with both in view, the wheel
+// window of three tabs: the chart wheel of both partners with one partner's
+// house cusps ("Houses of:" chooses whose), the grid of the aspects between
+// their charts, and both partners' houses with the overlays both ways. The frame opens with both in view, the wheel
 // beside the report where the screen is wide enough (report_layout.h), and
 // keeps them so as it is resized, until the user moves or sizes one of them.
-// The Window menu brings either window forward;
+// The Window menu brings the report or a tab forward;
 // the File menu also saves the wheel as a picture, exports the report, the
-// wheel and the grid as a PDF file, and holds the two remembered choices: the
-// positions' equinox and the aspects' orbs.
+// wheel, the grid and the houses as a PDF file, and holds the remembered
+// choices: the positions' equinox and node, the aspects' orbs and the house
+// system.
 #pragma once
 #include <QPointer>
 
 #include "astro/engine/chart_options.h"
+#include "astro/match/chart_wheel.h"
+#include "astro/match/house_overlays.h"
 #include "astro/match/synastry.h"
 #include "astro/match/report_layout.h"
 #include "shell/form.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
@@ -29,6 +35,7 @@ namespace astro {
 class frmReport;
 class ChartWheelView;
 class AspectsView;
+class HousesView;
 
 class MDIForm1 : public shell::Form {
   Q_OBJECT
@@ -42,6 +49,10 @@ class MDIForm1 : public shell::Form {
   QMdiArea* area() const { return area_; }
   ChartWheelView* wheel() const { return wheel_; }
   AspectsView* aspects() const { return aspects_; }
+  HousesView* houses() const { return houses_; }
+  QComboBox* housesOf() const { return cboHousesOf_; }
+  // Both partners' houses and overlays as the Houses tab shows them now.
+  const zentara::CoupleHouses& coupleHouses() const { return couple_; }
   QTabWidget* wheelTabs() const { return wheelTabs_; }
   QMdiSubWindow* wheelWindow() const { return wheelWindow_; }
 
@@ -55,8 +66,8 @@ class MDIForm1 : public shell::Form {
   void cmdPrint_Click();
   void cmdBack_Click();
   void cmdExit_Click();
-  // The report on the first page, the wheel on the second and the aspects on
-  // the third, as a PDF file.
+  // The report on the first page, the wheel on the second, the aspects on
+  // the third and the houses on the fourth, as a PDF file.
   void mnuExportPDF_Click();
   // The wheel as an SVG or PNG file.
   void mnuSavePicture_Click();
@@ -65,6 +76,9 @@ class MDIForm1 : public shell::Form {
   void mnuReport_Click();
   void mnuChartWheel_Click();
   void mnuAspects_Click();
+  void mnuHouses_Click();
+  // Draws the cusps of the partner chosen in "Houses of:" (0 male, 1 female).
+  void cboHousesOf_Click(int index);
   // Remembers the choice and shows the match again on the positions it picks:
   // the report's rows, the wheel and the aspects.
   void mnuEquinoxOfDate_Click(bool ofDate);
@@ -85,27 +99,40 @@ class MDIForm1 : public shell::Form {
   // The view's width the report is centred in.
   int ReportInnerWidth() const;
   void BringWheelWindowForward(QWidget* tab);
-  // The wheel and the aspects of the positions the report shows, at the orbs chosen.
   // The parts the frame is made of, in the order it makes them.
   void MakeTopBar(QWidget* central, QVBoxLayout* layout);
   void MakeWheelWindow();
+  void MakeHousesOfChoice();
+  void MakeHouseSystemMenu(QMenu* file);
   void MakeReportWindow(frmReport* report);
   void MakeMenus(const zentara::ChartOptions& shown);
   void SizeToShowBothWindows();
+  // The wheel, the aspects and the houses of the match the report shows, at
+  // the orbs and in the house system chosen.
   void ShowWheelAndAspects();
   // The report, wheel and aspects made again with these options; with the
   // node chosen (which is remembered).
   void ShowMatchWith(const zentara::ChartOptions& options);
   void UseNode(zentara::LunarNode node);
   void UseOrbs(const zentara::AspectOrbs& orbs);
+  // Remembers the system and shows the houses, the wheel's cusps included, in it.
+  void UseHouseSystem(zentara::HouseSystem system);
+  // What the wheel shows besides the charts: the orbs, the positions' options
+  // and the cusps of the partner chosen.
+  zentara::WheelOptions WheelOptionsNow() const;
 
   QPointer<frmReport> report_;
   QMdiSubWindow* reportWindow_;
   ChartWheelView* wheel_;
   AspectsView* aspects_;
+  HousesView* houses_;
+  QComboBox* cboHousesOf_;
   QTabWidget* wheelTabs_;
   QMdiSubWindow* wheelWindow_;
   zentara::AspectOrbs orbs_;
+  zentara::HouseSystem houseSystem_ = zentara::HouseSystem::Placidus;
+  zentara::Partner housesOf_ = zentara::Partner::Male;
+  zentara::CoupleHouses couple_;
   bool shown_ = false;         // the frame has been shown, so its view has its size
   bool arranging_ = false;     // the frame itself is moving its windows
   bool userArranged_ = false;  // the user has moved, sized, maximized or minimized one

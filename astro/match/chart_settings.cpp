@@ -12,6 +12,7 @@ constexpr auto kSection = "Settings";
 constexpr auto kEquinoxName = "PositionsEquinox";
 constexpr auto kNodeName = "LunarNode";  // "mean" or "true"
 constexpr auto kOrbsName = "AspectOrbs";
+constexpr auto kHouseSystemName = "HouseSystem";  // "placidus" ... "whole-sign"
 
 std::string Read(const char* name) {
   auto& desktop = platform::current();
@@ -46,5 +47,11 @@ zentara::AspectOrbs StoredOrbs() {
 }
 
 void StoreOrbs(const zentara::AspectOrbs& orbs) { Write(kOrbsName, zentara::AspectOrbsText(orbs)); }
+
+zentara::HouseSystem StoredHouseSystem() {
+  return zentara::ReadHouseSystemName(Read(kHouseSystemName)).value_or(zentara::HouseSystem::Placidus);
+}
+
+void StoreHouseSystem(zentara::HouseSystem system) { Write(kHouseSystemName, zentara::HouseSystemName(system)); }
 
 }  // namespace astro

@@ -1,8 +1,10 @@
-// The report frame's two remembered choices, kept in the per-user settings
-// store: whether positions are given on the equinox of date, which lunar node
-// is shown, and the orbs of the aspects between the partners' charts.
+// The report frame's remembered choices, kept in the per-user settings store:
+// whether positions are given on the equinox of date, which lunar node is
+// shown, the orbs of the aspects between the partners' charts and the system
+// of the houses.
 #pragma once
 #include "astro/engine/chart_options.h"
+#include "astro/engine/houses/house_system.h"
 #include "astro/match/synastry.h"
 
 namespace astro {
@@ -22,5 +24,9 @@ zentara::ChartOptions StoredChartOptions();
 // they cannot be read.
 zentara::AspectOrbs StoredOrbs();
 void StoreOrbs(const zentara::AspectOrbs& orbs);
+
+// The stored house system; Placidus when none is stored or it cannot be read.
+zentara::HouseSystem StoredHouseSystem();
+void StoreHouseSystem(zentara::HouseSystem system);
 
 }  // namespace astro

@@ -167,7 +167,12 @@ ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& fe
   wheel.Female = RingPoints(female, wheel.Ascendant, FemaleRing);
   wheel.Aspects = FindAspects(male, female, options.Orbs);
   wheel.Positions = options.Positions;
+  wheel.Houses = options.Houses;
   return wheel;
+}
+
+WheelHouses WheelHousesOf(const ChartHouses& houses, Partner partner) {
+  return {.Of = partner, .System = houses.Used, .Cusps = houses.Cusps};
 }
 
 const WheelPoint* FindWheelPoint(const std::vector<WheelPoint>& ring, std::size_t slot) {

@@ -14,8 +14,10 @@
 
 #include "astro/engine/birth_moment.h"
 #include "astro/engine/chart_options.h"
+#include "astro/engine/houses/chart_houses.h"
 #include "astro/engine/planets/zodiac_text.h"
 #include "astro/match/synastry.h"
+#include "common/partner.h"
 
 namespace zentara {
 
@@ -78,6 +80,17 @@ struct WheelPoint {
   double LeaderEnd = 0, InnerEdge = 0;
 };
 
+// One partner's house cusps as the wheel draws them: a line across both
+// planet rings at each cusp, with the house's number in the inner disc.
+struct WheelHouses {
+  Partner Of = Partner::Male;
+  HouseSystem System = HouseSystem::Placidus;  // the system the cusps are of
+  std::array<double, 12> Cusps{};             // degrees; Cusps[0] is cusp 1
+};
+
+// The houses of `houses` as the wheel draws them for `partner`.
+WheelHouses WheelHousesOf(const ChartHouses& houses, Partner partner);
+
 struct ChartWheel {
   // The male ascendant's longitude; 0 (Aries on the left) when its text is unreadable.
   double Ascendant = 0;
@@ -87,13 +100,17 @@ struct ChartWheel {
   std::vector<Aspect> Aspects;
   // What the positions are, as the wheel states it.
   ChartOptions Positions;
+  // Whose cusps are drawn, if any.
+  std::optional<WheelHouses> Houses;
 };
 
-// What a wheel shows besides the two charts: the orbs of its aspects and what
-// it states of the positions (their equinox and node).
+// What a wheel shows besides the two charts: the orbs of its aspects, what
+// it states of the positions (their equinox and node) and, when given, one
+// partner's house cusps.
 struct WheelOptions {
   AspectOrbs Orbs = DefaultAspectOrbs;
   ChartOptions Positions;
+  std::optional<WheelHouses> Houses;
 };
 
 // The wheel of both charts, read from the slot texts the report shows.

@@ -32,6 +32,18 @@ constexpr Colour Ink{40, 40, 40};
 constexpr Colour Faint{205, 205, 205};
 constexpr Colour White{255, 255, 255};
 constexpr Colour MaleBand{240, 245, 252};
+// The house cusps: lines in a paler shade of their partner's ink, so the
+// planets' symbols and ticks drawn over them stay the strongest marks, and
+// numbers in the ink itself.
+constexpr Colour MaleCuspInk{140, 165, 210};
+constexpr Colour FemaleCuspInk{215, 150, 170};
+// The house numbers stand in the inner disc, this far out, at the middle of
+// their house, this large, each on a white disc of its own so that the
+// aspects' lines under it leave it readable; the cusps of houses 1, 4, 7 and
+// 10 are drawn wider than the rest.
+constexpr double HouseNumberRadius = 0.255;
+constexpr double HouseNumberSize = 0.042;
+constexpr double HouseNumberDisc = 0.034;
 constexpr Colour FemaleBand{252, 242, 245};
 
 // Fire, earth, air and water, the elements of the signs in turn from Aries:
@@ -126,6 +138,31 @@ void DrawAxes(Canvas& canvas, const ChartWheel& wheel) {
   }
 }
 
+// One partner's cusps across both planet rings, and each house's number at
+// the middle of its arc in the inner disc.
+void DrawCuspLines(Canvas& canvas, const ChartWheel& wheel) {
+  const WheelHouses& houses = *wheel.Houses;
+  const Colour line = houses.Of == Partner::Male ? MaleCuspInk : FemaleCuspInk;
+  for (std::size_t cusp = 0; cusp < houses.Cusps.size(); ++cusp) {
+    const double angle = ScreenAngle(houses.Cusps[cusp], wheel.Ascendant);
+    canvas.line(ZodiacRing.Inner, angle, MaleRing.Inner, angle, line, cusp % 3 == 0 ? Line : ThinLine);
+  }
+}
+
+void DrawHouseNumbers(Canvas& canvas, const ChartWheel& wheel) {
+  const WheelHouses& houses = *wheel.Houses;
+  const bool male = houses.Of == Partner::Male;
+  const Colour ink = male ? MaleInk : FemaleInk, line = male ? MaleCuspInk : FemaleCuspInk;
+  for (std::size_t cusp = 0; cusp < houses.Cusps.size(); ++cusp) {
+    const double start = houses.Cusps[cusp];
+    const double arc = std::fmod(houses.Cusps[(cusp + 1) % houses.Cusps.size()] - start + 360.0, 360.0);
+    const double angle = ScreenAngle(start + arc / 2, wheel.Ascendant);
+    canvas.add(WheelCircle{canvas.X(HouseNumberRadius, angle), canvas.Y(HouseNumberRadius, angle),
+                           HouseNumberDisc * canvas.radius(), line, ThinLine * canvas.radius(), White});
+    canvas.text(HouseNumberRadius, angle, std::to_string(cusp + 1), HouseNumberSize, ink);
+  }
+}
+
 // Texts in a corner, one a line, the last line's baseline at LastBaseline.
 void CornerTexts(Canvas& canvas, double side, double centre, const std::vector<KeyLine>& lines) {
   const double spacing = CornerLineSpacing * CornerTextSize * canvas.radius();
@@ -203,14 +240,23 @@ WheelDrawing DrawChartWheel(const ChartWheel& wheel, double side) {
   DrawZodiac(canvas, wheel.Ascendant);
   canvas.disc(ZodiacRing.Outer, std::nullopt, Ink, ThickLine);
   canvas.disc(ZodiacRing.Inner, std::nullopt, Ink, Line);
+  if (wheel.Houses) DrawCuspLines(canvas, wheel);
   DrawAxes(canvas, wheel);
   const std::vector<WheelAspectLine> lines = AspectLines(wheel, side);
   for (auto line = lines.rbegin(); line != lines.rend(); ++line) canvas.add(line->Line);
+  if (wheel.Houses) DrawHouseNumbers(canvas, wheel);
   DrawRing(canvas, wheel.Female, FemaleRing, FemaleInk);
   DrawRing(canvas, wheel.Male, MaleRing, MaleInk);
   // Which ring is whose, in the canvas's top corners.
   canvas.textAt(side * 0.12, side * 0.04, "Inner: Male", LegendSize, MaleInk);
   canvas.textAt(side * 0.88, side * 0.04, "Outer: Female", LegendSize, FemaleInk);
+  // Under the legend of the partner whose cusps are drawn: their system.
+  if (wheel.Houses) {
+    const bool male = wheel.Houses->Of == Partner::Male;
+    canvas.add(WheelText{side * (male ? 0.12 : 0.88), side * 0.075,
+                         std::string(HouseSystemTitle(wheel.Houses->System)) + " houses",
+                         CornerTextSize * canvas.radius(), male ? MaleInk : FemaleInk});
+  }
   CornerTexts(canvas, side, KeyCentre, AspectKeyLines());
   const PositionsStatementLines statement = PositionsStatementHalves(wheel.Positions);
   CornerTexts(canvas, side, StatementCentre, {{statement.First, Ink}, {statement.Second, Ink}});

@@ -104,7 +104,9 @@ std::optional<std::size_t> AspectLineAt(const std::vector<WheelAspectLine>& line
 
 // The wheel drawn on a canvas `side` units square (pixels, points...): the
 // rings, the aspects' lines (the closest on top), a key to their colours in
-// the bottom right corner and the equinox of the positions in the bottom left.
+// the bottom right corner and the equinox of the positions in the bottom left;
+// with houses, their cusps across the planet rings, the house numbers in the
+// inner disc and the system under the legend of the partner they belong to.
 WheelDrawing DrawChartWheel(const ChartWheel& wheel, double side);
 
 }  // namespace zentara

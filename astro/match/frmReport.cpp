@@ -253,6 +253,7 @@ void frmReport::Fill(const zentara::AstroMatchResult& match) {
   lblPercentage_->setText(QString::number(match.Score.Percentage));
   lblComment_->setText(platform::ToQt(match.Score.Comment));
   shown_ = match.Options();
+  match_ = match;
   lblEquinox_->setText(platform::ToQt(zentara::PositionsStatement(shown_)));
 }
 

@@ -3,6 +3,8 @@
 // frame MDIForm1; its scroll bar VScroll1 scrolls it where the frame shows
 // less than the whole. Long names and places wrap, so they show whole.
 #pragma once
+#include <optional>
+
 #include "astro/match/astro_entries.h"
 #include "astro/match/astro_match.h"
 #include "shell/form.h"
@@ -27,6 +29,8 @@ class frmReport : public shell::Form {
   // comment, and under the charts what the positions are measured from.
   void Fill(const zentara::AstroMatchResult& match);
 
+  // The match the report shows now (the last filled); nothing before the first Fill.
+  const zentara::AstroMatchResult* Match() const { return match_ ? &*match_ : nullptr; }
   // The slot texts a partner's chart rows show now.
   zentara::ChartPositions ShownPositions(zentara::Partner partner) const;
   // What the positions shown now are: their equinox and node.
@@ -65,6 +69,7 @@ class frmReport : public shell::Form {
   QScrollBar* VScroll1_;
   zentara::AstroEntries entries_;
   zentara::ChartOptions shown_;
+  std::optional<zentara::AstroMatchResult> match_;
 };
 
 }  // namespace astro

@@ -10,6 +10,7 @@
 #include "astro/match/synastry_grid_view.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
+#include "astro/match/houses_view.h"
 #include "astro/match/report_paper.h"
 #include "reports/file_dialogs.h"
 #include "reports/file_export.h"
@@ -156,6 +157,9 @@ bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf) {
   painter.restore();
   if (!writer.newPage()) return false;
   PaintAspectsPage(painter, pdf.wheel, page);
+  if (!writer.newPage()) return false;
+  const double line = UsePageFont(painter, page);
+  PaintHouseTables(painter, pdf.houses, page, line);
   return painter.end();
 }
 

@@ -1,10 +1,12 @@
 // The report frame's files: the chart wheel as an SVG or PNG picture, and the
-// report with the wheel and the aspect grid as a three-page PDF document.
+// report with the wheel, the aspect grid and the houses as a four-page PDF
+// document.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "astro/match/chart_wheel.h"
+#include "astro/match/house_tables.h"
 
 class QIODevice;
 class QWidget;
@@ -22,18 +24,20 @@ void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const
                       const zentara::WheelOptions& options, const std::string& name);
 
 // What the report's PDF file holds: the report page (frmReport::Page), the
-// wheel, and the lines over the wheel (both partners' births).
+// wheel, the lines over the wheel (both partners' births) and the houses.
 struct ReportPdf {
   QWidget* report;
   zentara::ChartWheel wheel;
   std::vector<std::string> wheelHeading;
+  zentara::CoupleHouseTables houses;
 };
 
 // Page 1: the report as large as the page holds it in its own proportions,
 // drawn in lines and text (PaintReportPage); page 2: the heading over the
 // wheel, as large as the rest of the page allows; page 3: the grid of the
 // wheel's aspects, the tightest five in words, the key to the colours and the
-// equinox of the positions. A4. False when the pages could not be painted.
+// equinox of the positions; page 4: the houses' tables (PaintHouseTables).
+// A4. False when the pages could not be painted.
 bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf);
 
 // Asks for a PDF file name, suggesting `name` in the folder of the last PDF

@@ -1,12 +1,15 @@
 // The chart wheel in the astro report frame: its window beside the report, the
 // Window menu, the picture against a golden one, drawing at the window's size,
 // the aspects' tab and the hovered names, the equinox and orbs chosen in the
-// File menu, and the frame's files: SVG (the golden file zentara-cli match
-// --svg also writes), PNG and PDF, and what a failed save does.
+// File menu, the Houses tab and the house system, and the frame's files: SVG
+// (the golden file zentara-cli match --svg also writes), PNG and PDF, and what
+// a failed save does.
 #include <QAction>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolTip>
 #include <QImageReader>
 #include <QLabel>
@@ -25,6 +28,7 @@
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
 #include "astro/match/frmReport.h"
+#include "astro/match/houses_view.h"
 #include "gui_test_support.h"
 #include "file_checks.h"
 #include "shell/control_array.h"
@@ -226,7 +230,7 @@ class ChartWheelTest : public QObject {
     trigger("mnuExportPDF");
     QCOMPARE(fake_->fileDialogs.last().request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
     QCOMPARE(fake_->fileDialogs.last().request.initialName, QStringLiteral("John and Mary.pdf"));
-    QCOMPARE(PdfPageCount(path("report.pdf")), 3);
+    QCOMPARE(PdfPageCount(path("report.pdf")), 4);
     // Page 1 is the report, whole, drawn in lines and text: its words are
     // text, no picture on it is larger than the report's little logo, and
     // drawn as a picture it is the report the frame shows.
@@ -265,7 +269,76 @@ class ChartWheelTest : public QObject {
                                 QStringLiteral("Sun to Pluto on the equinox of J2000")}) {
       QVERIFY2(aspectsPage.contains(text), qPrintable(text + " is not on the aspects' page: " + aspectsPage));
     }
+    // Page 4: the houses, as the Houses tab has them.
+    const QString housesPage = PdfText(path("report.pdf"), 4, 4);
+    for (const QString& text : {QStringLiteral("Cusps: Placidus"), QStringLiteral("13 Sag 43"), QStringLiteral("15 Cap 07"),
+                                QStringLiteral("His points in her houses"), QStringLiteral("Her points in his houses"),
+                                QStringLiteral("North Node")}) {
+      QVERIFY2(housesPage.contains(text), qPrintable(text + " is not on the houses' page: " + housesPage));
+    }
     QVERIFY(fake_->messages.isEmpty());
+  }
+
+  // The Houses tab against John and Mary's houses worked by hand in
+  // tests/astro/houses_test.cpp; the system chosen in the File menu and the
+  // partner chosen over the wheel.
+  void theHousesTabShowsBothOverlaysAndTheSystemChosen() {
+    QTabWidget* tabs = frame_->wheelTabs();
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Houses"));
+    trigger("mnuHouses");
+    QCOMPARE(tabs->currentWidget(), static_cast<QWidget*>(frame_->houses()));
+    const auto cell = [](QTableWidget* table, int row, int column) { return table->item(row, column)->text(); };
+    QTableWidget* cusps = frame_->houses()->cusps();
+    QCOMPARE(cusps->rowCount(), 12);
+    QCOMPARE(cell(cusps, 0, 1) + " | " + cell(cusps, 0, 2) + " | " + cell(cusps, 7, 2),
+             QStringLiteral("13 Sag 43 | 15 Cap 07 | 28 Leo 06"));
+    QTableWidget* his = frame_->houses()->hisInHers();
+    QTableWidget* hers = frame_->houses()->hersInHis();
+    QCOMPARE(his->rowCount(), 13);
+    QCOMPARE(QStringList({cell(his, 0, 0), cell(his, 0, 1), cell(his, 0, 2)}).join(" "),
+             QStringLiteral("Sun 22 Leo 15 7"));  // his Sun in her 7th house
+    QCOMPARE(QStringList({cell(hers, 11, 0), cell(hers, 11, 2), cell(hers, 11, 3)}).join(" "),
+             QStringLiteral("Ascendant 1 1"));  // her ascendant twelve minutes before his cusp 2
+    QCOMPARE(cell(his, 12, 3), QStringLiteral("10"));  // his midheaven in his own 10th
+    QVERIFY(!frame_->houses()->notes()->isVisibleTo(frame_->houses()));
+    // The wheel draws his cusps at first, hers once chosen.
+    QCOMPARE(frame_->wheel()->wheel().Houses->Of, zentara::Partner::Male);
+    QCOMPARE(frame_->wheel()->wheel().Houses->Cusps, frame_->coupleHouses().Male.Cusps);
+    QTest::keyClick(frame_->housesOf(), Qt::Key_Down);
+    QCOMPARE(frame_->wheel()->wheel().Houses->Of, zentara::Partner::Female);
+    QCOMPARE(frame_->wheel()->wheel().Houses->Cusps, frame_->coupleHouses().Female.Cusps);
+
+    // Koch from the File menu: the tab, the wheel and the setting, and a new frame starts from it.
+    QAction* koch = frame_->findChild<QAction*>("mnuHousesKoch");
+    QVERIFY(frame_->findChild<QAction*>("mnuHousesPlacidus")->isChecked() && !koch->isChecked());
+    koch->trigger();
+    QVERIFY(koch->isChecked());
+    QCOMPARE(setting("HouseSystem"), QStringLiteral("koch"));
+    QCOMPARE(frame_->findChild<QLabel*>("lblCuspsTitle")->text(), QStringLiteral("Cusps: Koch"));
+    QCOMPARE(frame_->wheel()->wheel().Houses->System, zentara::HouseSystem::Koch);
+    QVERIFY(cell(cusps, 1, 1) != QStringLiteral("15 Cap 19"));  // his Placidus cusp 2
+    auto* report = new astro::frmReport(JohnAndMary());
+    report->Fill(*zentara::CalculateAstroMatch(JohnAndMary()));
+    QPointer<MDIForm1> another = new MDIForm1(report);
+    QVERIFY(another->findChild<QAction*>("mnuHousesKoch")->isChecked());
+    QCOMPARE(another->coupleHouses().System, zentara::HouseSystem::Koch);
+    another->unload();
+  }
+
+  // Beyond the polar circle Placidus has no cusps: the tab says so.
+  void aPolarBirthSaysItsHousesFellBack() {
+    zentara::AstroEntries entries = JohnAndMary();
+    entries.Male.LatitudeDegrees = "70";
+    auto* report = new astro::frmReport(entries);
+    report->Fill(*zentara::CalculateAstroMatch(entries));
+    QPointer<MDIForm1> frame = new MDIForm1(report);
+    QLabel* notes = frame->houses()->notes();
+    QVERIFY(notes->isVisibleTo(frame->houses()));
+    QVERIFY2(notes->text().startsWith(QStringLiteral("Male: Placidus has no cusps at 70°36' N; Porphyry used")),
+             qPrintable(notes->text()));
+    QCOMPARE(frame->wheel()->wheel().Houses->System, zentara::HouseSystem::Porphyry);
+    frame->unload();
   }
 
   void theAspectsTabShowsTheGridAndTheTightestFive() {

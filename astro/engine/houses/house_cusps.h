@@ -16,10 +16,10 @@
 //   Whole Sign     makes the ascendant's sign the first house.
 // The definitions follow R. Holden, "The Elements of House Division" (1977),
 // and J. Meeus's spherical astronomy (Astronomical Algorithms, 2nd ed. 1998,
-// chapter 13, "Transformation of Coordinates"); the code here is the program's own: each circle is a
-// plane through the centre, and each cusp the line where it cuts the
-// ecliptic's plane, the end that lies in the eastern half of the sky for the
-// eastern cusps.
+// chapter 13, "Transformation of Coordinates"); the code here is the
+// program's own: each circle is a plane through the centre, and each cusp the
+// line where it cuts the ecliptic's plane, the end that lies in the eastern
+// half of the sky for the eastern cusps.
 //
 // Placidus and Koch ask for the time a degree spends above the horizon. Where
 // |latitude| >= 90 degrees - obliquity (beyond the polar circles) some degrees

@@ -1,5 +1,6 @@
 #include "astro/engine/planets/zodiac_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -81,16 +82,25 @@ int CutArcMinutes(double longitude) {
   return cut.degrees * 60 + cut.minutes;
 }
 
-std::string SlotTextOfLongitude(double longitude) {
-  if (!(longitude >= 0 && longitude < 360)) return FormatSlotText(FormatZodiacPosition(longitude));
+char* WriteSlotTextOfLongitude(char* out, double longitude) {
+  if (!(longitude >= 0 && longitude < 360)) return out;
   const CutPosition cut = Cut(longitude);
   const int sign = cut.degrees / 30, degrees = cut.degrees % 30;
-  std::string text = "00 Ari 00";
-  text[0] = static_cast<char>('0' + degrees / 10);
-  text[1] = static_cast<char>('0' + degrees % 10);
-  text.replace(3, 3, SignKeys.substr(3 * static_cast<std::size_t>(sign), 3));
-  text[7] = static_cast<char>('0' + cut.minutes / 10);
-  text[8] = static_cast<char>('0' + cut.minutes % 10);
+  const std::string_view key = SignKeys.substr(3 * static_cast<std::size_t>(sign), 3);
+  *out++ = static_cast<char>('0' + degrees / 10);
+  *out++ = static_cast<char>('0' + degrees % 10);
+  *out++ = ' ';
+  out = std::copy(key.begin(), key.end(), out);
+  *out++ = ' ';
+  *out++ = static_cast<char>('0' + cut.minutes / 10);
+  *out++ = static_cast<char>('0' + cut.minutes % 10);
+  return out;
+}
+
+std::string SlotTextOfLongitude(double longitude) {
+  if (!(longitude >= 0 && longitude < 360)) return FormatSlotText(FormatZodiacPosition(longitude));
+  std::string text(SlotTextBytes, ' ');
+  WriteSlotTextOfLongitude(text.data(), longitude);
   return text;
 }
 

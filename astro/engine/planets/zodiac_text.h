@@ -1,6 +1,7 @@
 // The two text forms of a zodiac position, shared by the planetary and the
 // lunar engine.
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,11 @@ std::string FormatSlotText(std::string_view position);
 // cut the same way, without the trip through the longer text. For the house
 // cusps, two dozen a couple in a batch.
 std::string SlotTextOfLongitude(double longitude);
+
+// The same text written at `out`, which has room for SlotTextBytes; returns
+// where it ends. A longitude outside 0 to under 360 writes nothing.
+inline constexpr std::size_t SlotTextBytes = 9;
+char* WriteSlotTextOfLongitude(char* out, double longitude);
 
 // The whole arc-minutes of a longitude from 0 to under 360 degrees, cut as its
 // texts cut them: 60 x whole degrees + whole minutes of the rest (0 for a

@@ -1,0 +1,148 @@
+#include "astro/match/houses_view.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "platform/qt_text.h"
+#include "shell/controls.h"
+
+namespace astro {
+namespace {
+
+constexpr double kTitleScale = 1.1;
+
+QLabel* TableTitle(QWidget* parent, const char* name) {
+  auto* title = new QLabel(parent);
+  title->setObjectName(QString::fromLatin1(name));
+  title->setTextFormat(Qt::PlainText);
+  shell::MakeHeading(title, kTitleScale);
+  return title;
+}
+
+QTableWidget* TextTable(QWidget* parent, const char* name) {
+  auto* table = new QTableWidget(parent);
+  table->setObjectName(QString::fromLatin1(name));
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->verticalHeader()->hide();
+  // The whole table shows: the view around it scrolls, not the table.
+  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+  return table;
+}
+
+void Fill(QLabel* title, QTableWidget* table, const zentara::HouseTable& rows) {
+  title->setText(platform::ToQt(rows.Title));
+  table->setAccessibleName(title->text());
+  table->clear();
+  table->setColumnCount(static_cast<int>(rows.Columns.size()));
+  table->setRowCount(static_cast<int>(rows.Rows.size()));
+  QStringList headers;
+  for (const std::string& column : rows.Columns) headers << platform::ToQt(column);
+  table->setHorizontalHeaderLabels(headers);
+  for (int row = 0; row < table->rowCount(); ++row) {
+    for (int column = 0; column < table->columnCount(); ++column) {
+      const std::string& text = rows.Rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+      auto* item = new QTableWidgetItem(platform::ToQt(text));
+      // Positions and house numbers read as columns of figures.
+      if (column > 0) item->setTextAlignment(Qt::AlignCenter);
+      table->setItem(row, column, item);
+    }
+  }
+  table->resizeColumnsToContents();
+  table->resizeRowsToContents();
+  int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+  for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
+  table->setFixedHeight(height);
+}
+
+}  // namespace
+
+HousesView::HousesView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("housesView"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("housesScroll"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  outer->addWidget(scroll);
+  auto* page = new QWidget(scroll);
+  auto* layout = new QVBoxLayout(page);
+  notes_ = new QLabel(page);
+  notes_->setObjectName(QStringLiteral("lblHouseNotes"));
+  notes_->setTextFormat(Qt::PlainText);
+  notes_->setWordWrap(true);
+  cuspsTitle_ = TableTitle(page, "lblCuspsTitle");
+  cusps_ = TextTable(page, "tblCusps");
+  hisInHersTitle_ = TableTitle(page, "lblHisInHersTitle");
+  hisInHers_ = TextTable(page, "tblHisInHers");
+  hersInHisTitle_ = TableTitle(page, "lblHersInHisTitle");
+  hersInHis_ = TextTable(page, "tblHersInHis");
+  for (QWidget* part : {static_cast<QWidget*>(notes_), static_cast<QWidget*>(cuspsTitle_),
+                        static_cast<QWidget*>(cusps_), static_cast<QWidget*>(hisInHersTitle_),
+                        static_cast<QWidget*>(hisInHers_), static_cast<QWidget*>(hersInHisTitle_),
+                        static_cast<QWidget*>(hersInHis_)}) {
+    layout->addWidget(part);
+  }
+  layout->addStretch(1);
+  scroll->setWidget(page);
+}
+
+void HousesView::setTables(const zentara::CoupleHouseTables& tables) {
+  QStringList notes;
+  for (const std::string& note : tables.Notes) notes << platform::ToQt(note);
+  notes_->setText(notes.join(u'\n'));
+  notes_->setVisible(!notes.isEmpty());
+  Fill(cuspsTitle_, cusps_, tables.Cusps);
+  Fill(hisInHersTitle_, hisInHers_, tables.HisInHers);
+  Fill(hersInHisTitle_, hersInHis_, tables.HersInHis);
+}
+
+namespace {
+
+// A table as lines of text from (left, y) within `width`, its columns evenly
+// spaced; returns the y under its last line.
+double PaintTable(QPainter& painter, const zentara::HouseTable& table, double left, double y, double width,
+                  double line) {
+  painter.drawText(QRectF(left, y, width, line), Qt::AlignLeft | Qt::AlignVCenter, platform::ToQt(table.Title));
+  y += line;
+  const double column = width / static_cast<double>(table.Columns.size());
+  const auto row = [&](const std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      painter.drawText(QRectF(left + column * static_cast<double>(i), y, column, line),
+                       Qt::AlignLeft | Qt::AlignVCenter, platform::ToQt(texts[i]));
+    }
+    y += line;
+  };
+  row(table.Columns);
+  for (const std::vector<std::string>& texts : table.Rows) row(texts);
+  return y;
+}
+
+}  // namespace
+
+void PaintHouseTables(QPainter& painter, const zentara::CoupleHouseTables& tables, const QRect& page, double line) {
+  double y = page.top();
+  painter.drawText(QRectF(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Houses of both charts and where each partner's points fall"));
+  y += 1.5 * line;
+  for (const std::string& note : tables.Notes) {
+    painter.drawText(QRectF(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+                     platform::ToQt(note));
+    y += line;
+  }
+  if (!tables.Notes.empty()) y += line / 2;
+  y = PaintTable(painter, tables.Cusps, page.left(), y, page.width() / 2.0, line) + line;
+  const double half = page.width() / 2.0;
+  PaintTable(painter, tables.HisInHers, page.left(), y, half - line, line);
+  PaintTable(painter, tables.HersInHis, page.left() + half, y, half - line, line);
+}
+
+}  // namespace astro
