@@ -18,6 +18,7 @@
 #include "cli/astro_entry_options.h"
 #include "cli/chart_output.h"
 #include "cli/commands.h"
+#include "cli/couple_options.h"
 #include "cli/exit_status.h"
 #include "cli/house_output.h"
 #include "cli/json_text.h"
@@ -31,8 +32,7 @@ namespace zentara::cli {
 namespace {
 
 struct MatchOptions {
-  PartnerOptions male, female;
-  PersonOptions people;
+  CoupleOptions couple;
   bool json = false;
   std::string batch;
   std::string svg;
@@ -53,7 +53,7 @@ struct MatchOptions {
 // The first option given that --batch leaves no room for: a couple's entries,
 // --json or --svg.
 const CLI::Option* BesidesBatch(const MatchOptions& options) {
-  for (const PartnerOptions* partner : {&options.male, &options.female}) {
+  for (const PartnerOptions* partner : {&options.couple.male, &options.couple.female}) {
     for (const CLI::Option* option : partner->options) {
       if (option->count() > 0) return option;
     }
@@ -104,10 +104,7 @@ Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects
 }
 
 // A usage error: `problem`, and where to read more.
-int UsageError(Streams io, std::string_view problem) {
-  io.err << "zentara-cli match: " << problem << "\nTry 'zentara-cli match --help'.\n";
-  return ExitUsage;
-}
+int UsageError(Streams io, std::string_view problem) { return CommandUsageError("match", problem, io); }
 
 int RunMatch(const MatchOptions& options, Streams io) {
   const zentara::ChartOptions chosen{ToEquinox(options.equinox), ToNode(options.node)};
@@ -139,21 +136,9 @@ int RunMatch(const MatchOptions& options, Streams io) {
                           "and in the text with --houses");
   }
   if (options.jobsOption->count() > 0) return UsageError(io, "--jobs sets how many threads --batch scores on");
-  for (const auto& [partner, given] : {std::pair{Partner::Male, &options.male}, {Partner::Female, &options.female}}) {
-    if (PersonGiven(options.people, partner)) continue;
-    if (const auto missing = MissingPickOption(*given, partner)) return UsageError(io, *missing);
-  }
-  AstroEntries entries{ToPartnerEntries(options.male), ToPartnerEntries(options.female)};
-  if (const auto status = PutPeople(options.people, entries, "zentara-cli match", io)) return *status;
-  if (const auto failure = CheckAstroEntries(entries)) {
-    io.err << failure->Message << "\n";
-    return ExitRefused;
-  }
-  const auto match = CalculateAstroMatch(entries, chosen);
-  if (!match) {  // the option checks let through only entries the form can hold
-    io.err << "zentara-cli match: the entries do not make a birth\n";
-    return ExitUsage;
-  }
+  int status = ExitSuccess;
+  const auto match = MatchOfCouple(options.couple, chosen, "match", io, status);
+  if (!match) return status;
   const std::vector<Aspect> aspects = FindAspects(match->Male, match->Female, orbs);
   const CoupleHouses houses = CastCoupleHouses(*match, ToHouseSystem(options.houses));
   // The whole file or nothing: a failed write leaves what was there before.
@@ -179,9 +164,7 @@ int RunMatch(const MatchOptions& options, Streams io) {
 
 CommandAction DefineMatch(CLI::App& command, Streams io) {
   auto options = std::make_shared<MatchOptions>();
-  AddPartnerOptions(command, Partner::Male, options->male);
-  AddPartnerOptions(command, Partner::Female, options->female);
-  AddPartnerPersonOptions(command, options->people);
+  AddCoupleOptions(command, options->couple);
   options->jsonOption = command.add_flag("--json", options->json, "one JSON object instead of text");
   options->batchOption =
       command.add_option("--batch", options->batch, "score every couple of a CSV file, '-' for stdin")
@@ -189,7 +172,7 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   options->svgOption =
       command.add_option("--svg", options->svg, "also write both charts' wheel as an SVG picture")
           ->type_name("FILE");
-  options->batchOption->excludes(options->people.maleOption)->excludes(options->people.femaleOption);
+  options->batchOption->excludes(options->couple.people.maleOption)->excludes(options->couple.people.femaleOption);
   options->equinoxOption = AddEquinoxOption(command, options->equinox);
   options->nodeOption = AddNodeOption(command, options->node);
   options->orbsOption = AddOrbsOption(command, options->orbs);

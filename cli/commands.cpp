@@ -13,6 +13,8 @@ CommandAction DefineChart(CLI::App& command, Streams io);    // cmd_chart.cpp
 CommandAction DefineZones(CLI::App& command, Streams io);    // cmd_zones.cpp
 CommandAction DefinePlace(CLI::App& command, Streams io);    // cmd_place.cpp
 CommandAction DefineMatch(CLI::App& command, Streams io);    // cmd_match.cpp
+CommandAction DefineComposite(CLI::App& command, Streams io);  // cmd_relationship.cpp
+CommandAction DefineDavison(CLI::App& command, Streams io);    // cmd_relationship.cpp
 CommandAction DefinePeople(CLI::App& command, Streams io);   // cmd_people.cpp
 
 const std::vector<Command>& AllCommands() {
@@ -26,6 +28,9 @@ const std::vector<Command>& AllCommands() {
       {"zones", "the time-zone list: row, display text, hours and minutes", DefineZones},
       {"place", "look a birthplace up: coordinates, the offset at a local time, the zone row and DST box", DefinePlace},
       {"match", "the astrological match of a couple, or of every couple of a CSV file", DefineMatch},
+      {"composite", "the composite chart of a couple: the midpoints of their two charts", DefineComposite},
+      {"davison", "the Davison chart of a couple: cast for the midpoint of their births in time and space",
+       DefineDavison},
       {"people", "the book of people: add, list, show, edit, rm, import, export, rank", DefinePeople},
   };
   return commands;

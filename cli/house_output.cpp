@@ -34,13 +34,6 @@ void AddStatements(Json& json, const ChartHouses& houses, const std::string& pre
 
 }  // namespace
 
-std::vector<std::string> HouseNotes(const ChartHouses& houses) {
-  std::vector<std::string> notes;
-  if (houses.FellBack()) notes.push_back(HouseFallbackStatement(houses));
-  if (houses.CuspOneOppositeShownAscendant) notes.emplace_back(CuspOneOppositeStatement);
-  return notes;
-}
-
 Json ChartHousesJson(const ChartHouses& houses) {
   Json json = {{"house_system", HouseSystemName(houses.Asked)}, {"cusps", CuspsJson(houses)}};
   AddStatements(json, houses, "");
@@ -49,7 +42,7 @@ Json ChartHousesJson(const ChartHouses& houses) {
 
 void WriteChartHouses(std::ostream& out, const ChartHouses& houses) {
   out << "Houses: " << HouseSystemTitle(houses.Asked) << "\n";
-  for (const std::string& note : HouseNotes(houses)) out << "Note: " << note << "\n";
+  for (const std::string& note : HouseStatements(houses)) out << "Note: " << note << "\n";
   const auto texts = CuspTexts(houses);
   for (std::size_t c = 0; c < texts.size(); ++c) out << "Cusp " << c + 1 << ": " << texts[c] << "\n";
 }
@@ -72,8 +65,8 @@ Json OverlaysJson(const CoupleHouses& houses) {
 
 void WriteCoupleHouses(std::ostream& out, const CoupleHouses& houses) {
   out << "Houses: " << HouseSystemTitle(houses.System) << "\n";
-  for (const std::string& note : HouseNotes(houses.Male)) out << "Male: " << note << "\n";
-  for (const std::string& note : HouseNotes(houses.Female)) out << "Female: " << note << "\n";
+  for (const std::string& note : HouseStatements(houses.Male)) out << "Male: " << note << "\n";
+  for (const std::string& note : HouseStatements(houses.Female)) out << "Female: " << note << "\n";
   out << "Male cusps: " << CuspListText(houses.Male) << "\n"
       << "Female cusps: " << CuspListText(houses.Female) << "\n"
       << "His points in her houses: " << OverlayListText(houses.MaleInFemale) << "\n"

@@ -46,8 +46,4 @@ inline constexpr std::size_t MostOverlayListBytes = AspectPointCount * (7 + 1 + 
 char* WriteCuspList(char* out, const ChartHouses& houses);
 char* WriteOverlayList(char* out, const PointHouses& houses);
 
-// The statements a chart's houses make ("Placidus has no cusps ..."), one a
-// text, none when the system asked for was used from the shown ascendant.
-std::vector<std::string> HouseNotes(const ChartHouses& houses);
-
 }  // namespace zentara::cli

@@ -35,6 +35,10 @@ inline constexpr std::size_t ChartSlotCount = 15;
 inline constexpr std::size_t FilledChartSlotCount = 14;
 using ChartPositions = std::array<std::string, ChartSlotCount>;
 
+// A chart's fourteen points as longitudes in degrees, in slot order, before
+// they are cut to the minute of their slot texts.
+using SlotLongitudes = std::array<double, FilledChartSlotCount>;
+
 // The slots, in the report's row order.
 enum ChartSlot : std::size_t {
   SunSlot = 0,

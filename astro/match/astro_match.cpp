@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "astro/engine/moon/moon_position.h"
-#include "astro/engine/planets/chart_angles.h"
+#include "astro/engine/chart_longitudes.h"
 #include "astro/engine/planets/chart_table.h"
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/zone_list.h"
@@ -12,16 +11,10 @@ namespace zentara {
 
 const ChartPositions& CalculatePartnerChart(const BirthMoment& birth, bool isMale, PartnerChartDetails* details,
                                             const ChartOptions& options) {
-  namespace planets = modPlanetPosition_Western;
-  const planets::ChartAngles angles = planets::CalculateAngles(birth);
-  if (details != nullptr) details->UniversalTime = angles.BirthUniversalTime;
-  if (options.PositionsEquinox == Equinox::OfDate) {
-    return planets::CalculateChartOfDate(birth, angles.BirthUniversalTime, isMale, options.Node,
-                                         details != nullptr ? &details->Houses : nullptr);
-  }
-  if (details != nullptr) details->Houses = planets::HouseBasisOf(birth, angles);
-  const std::string moon = modEphemeris_Western::CalculateMoonPosition(birth);
-  return planets::CalculateChart(birth, angles, moon, isMale, options.Node);
+  const ChartInstant instant = InstantOfBirth(birth);
+  const ChartLongitudes chart = CalculateChartLongitudes(instant, options);
+  if (details != nullptr) *details = {instant.UniversalHours, chart.Houses, instant, chart.Longitudes};
+  return modPlanetPosition_Western::WriteChartTable(chart.Longitudes, isMale);
 }
 
 std::optional<AstroMatchResult> CalculateAstroMatch(const AstroEntries& entries, const ChartOptions& options) {
@@ -40,11 +33,15 @@ bool CalculateAstroMatch(const AstroEntries& entries, AstroMatchResult& result, 
   result.Male = CalculatePartnerChart(*male, true, &details, options);
   result.MaleUniversalTime = details.UniversalTime;
   result.MaleHouseBasis = details.Houses;
+  result.MaleInstant = details.Instant;
+  result.MaleLongitudes = details.Longitudes;
   const auto female = BirthMomentFromEntries(entries.Female, zones);
   if (!female) return false;
   result.Female = CalculatePartnerChart(*female, false, &details, options);
   result.FemaleUniversalTime = details.UniversalTime;
   result.FemaleHouseBasis = details.Houses;
+  result.FemaleInstant = details.Instant;
+  result.FemaleLongitudes = details.Longitudes;
   result.Score = ScoreCompatibility(result.Male, result.Female);
   return true;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "astro/engine/birth_moment.h"
+#include "astro/engine/chart_instant.h"
 #include "astro/engine/chart_options.h"
 #include "astro/engine/houses/chart_houses.h"
 #include "astro/match/astro_entries.h"
@@ -22,6 +23,10 @@ struct AstroMatchResult {
   // What each partner's houses are cast from (CastChartHouses).
   ChartHouseBasis MaleHouseBasis;
   ChartHouseBasis FemaleHouseBasis;
+  // Each partner's moment and place, and the points before they were cut to
+  // the minute: what the charts of the relationship are made from.
+  ChartInstant MaleInstant, FemaleInstant;
+  SlotLongitudes MaleLongitudes{}, FemaleLongitudes{};
   // The equinox of both charts' positions, and their lunar node.
   Equinox PositionsEquinox = Equinox::J2000;
   LunarNode Node = LunarNode::Mean;
@@ -33,6 +38,8 @@ struct AstroMatchResult {
 struct PartnerChartDetails {
   double UniversalTime = 0;
   ChartHouseBasis Houses;
+  ChartInstant Instant;
+  SlotLongitudes Longitudes{};
 };
 
 // One partner's chart, in the engines' fixed order: the angles, the Moon, then

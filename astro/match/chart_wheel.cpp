@@ -171,6 +171,17 @@ ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& fe
   return wheel;
 }
 
+ChartWheel LayoutSingleChartWheel(const ChartPositions& chart, std::string title, const WheelOptions& options) {
+  ChartWheel wheel;
+  if (const auto ascendant = ReadSlotText(chart[AscendantSlot])) wheel.Ascendant = ascendant->Longitude;
+  wheel.Male = RingPoints(chart, wheel.Ascendant, SingleRing);
+  wheel.Aspects = FindAspectsWithin(chart, options.Orbs);
+  wheel.Positions = options.Positions;
+  wheel.Houses = options.Houses;
+  wheel.Title = std::move(title);
+  return wheel;
+}
+
 WheelHouses WheelHousesOf(const ChartHouses& houses, Partner partner) {
   return {.Of = partner, .System = houses.Used, .Cusps = houses.Cusps};
 }

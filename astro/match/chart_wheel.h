@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -44,6 +45,9 @@ struct WheelRing {
 inline constexpr WheelRing ZodiacRing{1.00, 0.87, 0.87, 30};
 inline constexpr WheelRing FemaleRing{0.87, 0.585, 0.845, 9};
 inline constexpr WheelRing MaleRing{0.585, 0.30, 0.56, 12.5};
+// A chart of its own (the composite or Davison chart of a couple): one ring
+// over both planet bands.
+inline constexpr WheelRing SingleRing{0.87, 0.30, 0.845, 9};
 // The radius of the sign symbols on the zodiac ring.
 inline constexpr double SignSymbolRadius = 0.935;
 
@@ -102,6 +106,10 @@ struct ChartWheel {
   ChartOptions Positions;
   // Whose cusps are drawn, if any.
   std::optional<WheelHouses> Houses;
+  // Set for a wheel of one chart, which it names ("Composite"): its points
+  // are in Male, on SingleRing, Female is empty, and its aspects are those
+  // among its own points.
+  std::string Title;
 };
 
 // What a wheel shows besides the two charts: the orbs of its aspects, what
@@ -116,6 +124,10 @@ struct WheelOptions {
 // The wheel of both charts, read from the slot texts the report shows.
 ChartWheel LayoutChartWheel(const ChartPositions& male, const ChartPositions& female,
                             const WheelOptions& options = {});
+
+// The wheel of one chart, named `title`, with its ascendant on the left; the
+// options' houses are drawn whoever's they say they are.
+ChartWheel LayoutSingleChartWheel(const ChartPositions& chart, std::string title, const WheelOptions& options = {});
 
 // The point of `slot` on a ring, if its text was readable.
 const WheelPoint* FindWheelPoint(const std::vector<WheelPoint>& ring, std::size_t slot);

@@ -37,6 +37,11 @@ constexpr Colour MaleBand{240, 245, 252};
 // numbers in the ink itself.
 constexpr Colour MaleCuspInk{140, 165, 210};
 constexpr Colour FemaleCuspInk{215, 150, 170};
+// A chart of its own: its points, axes and house numbers in one ink, its band
+// and its cusps in shades of it.
+constexpr Colour SingleInk{85, 55, 125};
+constexpr Colour SingleBand{245, 242, 250};
+constexpr Colour SingleCuspInk{175, 160, 200};
 // The house numbers stand in the inner disc, this far out, at the middle of
 // their house, this large, each on a white disc of its own so that the
 // aspects' lines under it leave it readable; the cusps of houses 1, 4, 7 and
@@ -130,11 +135,12 @@ void DrawRing(Canvas& canvas, const std::vector<WheelPoint>& points, const Wheel
   }
 }
 
-// The male horizon (ascendant to descendant) and meridian (MC to IC) across the centre.
-void DrawAxes(Canvas& canvas, const ChartWheel& wheel) {
+// The male (or the single chart's) horizon (ascendant to descendant) and
+// meridian (MC to IC) across the centre.
+void DrawAxes(Canvas& canvas, const ChartWheel& wheel, Colour ink) {
   for (const WheelPoint& point : wheel.Male) {
     if (point.Slot != AscendantSlot && point.Slot != MidheavenSlot) continue;
-    canvas.line(MaleRing.Inner, point.TickAngle, MaleRing.Inner, point.TickAngle + 180, MaleInk, Line);
+    canvas.line(MaleRing.Inner, point.TickAngle, MaleRing.Inner, point.TickAngle + 180, ink, Line);
   }
 }
 
@@ -142,7 +148,8 @@ void DrawAxes(Canvas& canvas, const ChartWheel& wheel) {
 // the middle of its arc in the inner disc.
 void DrawCuspLines(Canvas& canvas, const ChartWheel& wheel) {
   const WheelHouses& houses = *wheel.Houses;
-  const Colour line = houses.Of == Partner::Male ? MaleCuspInk : FemaleCuspInk;
+  const Colour line =
+      !wheel.Title.empty() ? SingleCuspInk : houses.Of == Partner::Male ? MaleCuspInk : FemaleCuspInk;
   for (std::size_t cusp = 0; cusp < houses.Cusps.size(); ++cusp) {
     const double angle = ScreenAngle(houses.Cusps[cusp], wheel.Ascendant);
     canvas.line(ZodiacRing.Inner, angle, MaleRing.Inner, angle, line, cusp % 3 == 0 ? Line : ThinLine);
@@ -151,8 +158,9 @@ void DrawCuspLines(Canvas& canvas, const ChartWheel& wheel) {
 
 void DrawHouseNumbers(Canvas& canvas, const ChartWheel& wheel) {
   const WheelHouses& houses = *wheel.Houses;
-  const bool male = houses.Of == Partner::Male;
-  const Colour ink = male ? MaleInk : FemaleInk, line = male ? MaleCuspInk : FemaleCuspInk;
+  const bool single = !wheel.Title.empty(), male = houses.Of == Partner::Male;
+  const Colour ink = single ? SingleInk : male ? MaleInk : FemaleInk;
+  const Colour line = single ? SingleCuspInk : male ? MaleCuspInk : FemaleCuspInk;
   for (std::size_t cusp = 0; cusp < houses.Cusps.size(); ++cusp) {
     const double start = houses.Cusps[cusp];
     const double arc = std::fmod(houses.Cusps[(cusp + 1) % houses.Cusps.size()] - start + 360.0, 360.0);
@@ -204,8 +212,9 @@ std::vector<WheelAspectLine> AspectLines(const ChartWheel& wheel, double side) {
   const Canvas canvas(side);
   std::vector<WheelAspectLine> lines;
   for (const Aspect& aspect : wheel.Aspects) {
+    // A single chart's aspects join two of its own points.
     const WheelPoint* male = FindWheelPoint(wheel.Male, aspect.Male);
-    const WheelPoint* female = FindWheelPoint(wheel.Female, aspect.Female);
+    const WheelPoint* female = FindWheelPoint(wheel.Title.empty() ? wheel.Female : wheel.Male, aspect.Female);
     if (male == nullptr || female == nullptr) continue;
     const double orbMinutes = 60.0 * aspect.Orb;
     const double closeness = orbMinutes > 0 ? 1 - aspect.SeparationMinutes / orbMinutes : 1;
@@ -234,28 +243,38 @@ std::optional<std::size_t> AspectLineAt(const std::vector<WheelAspectLine>& line
 
 WheelDrawing DrawChartWheel(const ChartWheel& wheel, double side) {
   Canvas canvas(side);
-  canvas.disc(FemaleRing.Outer, FemaleBand, Ink, Line);
-  canvas.disc(MaleRing.Outer, MaleBand, Ink, Line);
+  const bool single = !wheel.Title.empty();
+  if (single) {
+    canvas.disc(SingleRing.Outer, SingleBand, Ink, Line);
+  } else {
+    canvas.disc(FemaleRing.Outer, FemaleBand, Ink, Line);
+    canvas.disc(MaleRing.Outer, MaleBand, Ink, Line);
+  }
   canvas.disc(MaleRing.Inner, White, Ink, Line);
   DrawZodiac(canvas, wheel.Ascendant);
   canvas.disc(ZodiacRing.Outer, std::nullopt, Ink, ThickLine);
   canvas.disc(ZodiacRing.Inner, std::nullopt, Ink, Line);
   if (wheel.Houses) DrawCuspLines(canvas, wheel);
-  DrawAxes(canvas, wheel);
+  DrawAxes(canvas, wheel, single ? SingleInk : MaleInk);
   const std::vector<WheelAspectLine> lines = AspectLines(wheel, side);
   for (auto line = lines.rbegin(); line != lines.rend(); ++line) canvas.add(line->Line);
   if (wheel.Houses) DrawHouseNumbers(canvas, wheel);
-  DrawRing(canvas, wheel.Female, FemaleRing, FemaleInk);
-  DrawRing(canvas, wheel.Male, MaleRing, MaleInk);
-  // Which ring is whose, in the canvas's top corners.
-  canvas.textAt(side * 0.12, side * 0.04, "Inner: Male", LegendSize, MaleInk);
-  canvas.textAt(side * 0.88, side * 0.04, "Outer: Female", LegendSize, FemaleInk);
-  // Under the legend of the partner whose cusps are drawn: their system.
+  if (single) {
+    DrawRing(canvas, wheel.Male, SingleRing, SingleInk);
+    canvas.textAt(side * 0.12, side * 0.04, wheel.Title, LegendSize, SingleInk);
+  } else {
+    DrawRing(canvas, wheel.Female, FemaleRing, FemaleInk);
+    DrawRing(canvas, wheel.Male, MaleRing, MaleInk);
+    // Which ring is whose, in the canvas's top corners.
+    canvas.textAt(side * 0.12, side * 0.04, "Inner: Male", LegendSize, MaleInk);
+    canvas.textAt(side * 0.88, side * 0.04, "Outer: Female", LegendSize, FemaleInk);
+  }
+  // Under the legend of the chart whose cusps are drawn: their system.
   if (wheel.Houses) {
-    const bool male = wheel.Houses->Of == Partner::Male;
-    canvas.add(WheelText{side * (male ? 0.12 : 0.88), side * 0.075,
+    const bool left = single || wheel.Houses->Of == Partner::Male;
+    canvas.add(WheelText{side * (left ? 0.12 : 0.88), side * 0.075,
                          std::string(HouseSystemTitle(wheel.Houses->System)) + " houses",
-                         CornerTextSize * canvas.radius(), male ? MaleInk : FemaleInk});
+                         CornerTextSize * canvas.radius(), single ? SingleInk : left ? MaleInk : FemaleInk});
   }
   CornerTexts(canvas, side, KeyCentre, AspectKeyLines());
   const PositionsStatementLines statement = PositionsStatementHalves(wheel.Positions);

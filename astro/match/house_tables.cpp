@@ -7,10 +7,7 @@ namespace {
 
 // What a partner's houses say besides their cusps, each note led by whose.
 void AddNotes(std::vector<std::string>& notes, const char* partner, const ChartHouses& houses) {
-  if (houses.FellBack()) notes.push_back(std::string(partner) + ": " + HouseFallbackStatement(houses));
-  if (houses.CuspOneOppositeShownAscendant) {
-    notes.push_back(std::string(partner) + ": " + std::string(CuspOneOppositeStatement));
-  }
+  for (const std::string& statement : HouseStatements(houses)) notes.push_back(std::string(partner) + ": " + statement);
 }
 
 // One partner's points: the point, its position, its house in the other

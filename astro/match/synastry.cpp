@@ -143,6 +143,15 @@ void FindAspects(const ChartPositions& male, const ChartPositions& female, const
   }
 }
 
+std::vector<Aspect> FindAspectsWithin(const ChartPositions& chart, const AspectOrbs& orbs) {
+  // The chart against itself holds every pair twice and each point with
+  // itself; AspectPoints runs in slot order, so the earlier point has the
+  // smaller slot.
+  std::vector<Aspect> aspects = FindAspects(chart, chart, orbs);
+  std::erase_if(aspects, [](const Aspect& aspect) { return aspect.Male >= aspect.Female; });
+  return aspects;
+}
+
 std::string AspectOrbsText(const AspectOrbs& orbs) {
   return std::to_string(orbs.Luminaries) + "," + std::to_string(orbs.Planets) + "," + std::to_string(orbs.Points);
 }

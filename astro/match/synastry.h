@@ -92,6 +92,11 @@ std::vector<Aspect> FindAspects(const ChartPositions& male, const ChartPositions
 void FindAspects(const ChartPositions& male, const ChartPositions& female, const AspectOrbs& orbs,
                  std::vector<Aspect>& aspects);
 
+// The aspects among one chart's own points, each pair once: Male is the
+// earlier of the two in AspectPoints' order and Female the later (a point and
+// itself make none). Closest first.
+std::vector<Aspect> FindAspectsWithin(const ChartPositions& chart, const AspectOrbs& orbs = DefaultAspectOrbs);
+
 // Orbs written as the command line and the settings take them: the three
 // whole numbers separated by commas, lights first ("8,6,4").
 std::string AspectOrbsText(const AspectOrbs& orbs);

@@ -20,8 +20,11 @@ double Apart(double a, double b) {
   return d > 180 ? 360 - d : d;
 }
 
+// Cut to the minute as positions are (the slack keeps a birth's whole minute,
+// degrees plus minutes over 60, from falling a hair below itself).
 std::string LatitudeText(double latitude) {
-  const long minutes = std::lround(std::fabs(latitude) * 60);
+  constexpr double MinuteSlack = 1e-7;  // arc-minutes
+  const long minutes = static_cast<long>(std::floor(std::fabs(latitude) * 60 + MinuteSlack));
   std::string text = std::to_string(minutes / 60) + "\u00B0";
   if (minutes % 60 != 0) text += (minutes % 60 < 10 ? "0" : "") + std::to_string(minutes % 60) + "'";
   return text + (latitude < 0 ? " S" : " N");
@@ -58,6 +61,13 @@ std::array<std::string, 12> CuspTexts(const ChartHouses& houses) {
     texts[c] = modPlanetPosition_Western::SlotTextOfLongitude(houses.Cusps[c]);
   }
   return texts;
+}
+
+std::vector<std::string> HouseStatements(const ChartHouses& houses) {
+  std::vector<std::string> statements;
+  if (houses.FellBack()) statements.push_back(HouseFallbackStatement(houses));
+  if (houses.CuspOneOppositeShownAscendant) statements.emplace_back(CuspOneOppositeStatement);
+  return statements;
 }
 
 }  // namespace zentara

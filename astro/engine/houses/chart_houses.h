@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "astro/engine/houses/house_cusps.h"
 
@@ -46,6 +47,10 @@ std::string HouseFallbackStatement(const ChartHouses& houses);
 // What the houses say when CuspOneOppositeShownAscendant is set.
 inline constexpr std::string_view CuspOneOppositeStatement =
     "Cusp 1 is the eastern rising point, opposite the ascendant shown";
+
+// What a chart's houses say besides their cusps, one a text: the fallback
+// statement and the cusp-1 statement where they apply, none otherwise.
+std::vector<std::string> HouseStatements(const ChartHouses& houses);
 
 // Each cusp as a slot text ("05 Leo 07"), cut to the minute as the positions are.
 std::array<std::string, 12> CuspTexts(const ChartHouses& houses);

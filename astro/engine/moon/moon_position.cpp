@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "astro/engine/birth_coordinates.h"
 #include "astro/engine/planets/angles.h"
 #include "astro/engine/planets/calendar.h"
 #include "astro/engine/planets/zodiac_text.h"
@@ -61,14 +60,22 @@ double Argument(const LongitudeTerm& term, double d, double m, double moonM, dou
 
 }  // namespace
 
-double CenturiesSince2000(const BirthMoment& birth) {
-  const double u = UniversalTimeOfBirth(birth);
-  const double j = modPlanetPosition_Western::JulianDayNumber(birth.Month, birth.Day, birth.Year);
+namespace {
+
+double CenturiesSince2000(const ChartInstant& instant) {
+  const double u = instant.UniversalHours;
+  const double j = modPlanetPosition_Western::JulianDayNumber(instant.Month, instant.Day, instant.Year);
   return (j - 2451545 + u / 24 - 0.5) / 36525;
 }
 
-double MoonLongitude(const BirthMoment& birth) {
-  const double t = CenturiesSince2000(birth);
+}  // namespace
+
+double CenturiesSince2000(const BirthMoment& birth) { return CenturiesSince2000(InstantOfBirth(birth)); }
+
+double MoonLongitude(const BirthMoment& birth) { return MoonLongitude(InstantOfBirth(birth)); }
+
+double MoonLongitude(const ChartInstant& instant) {
+  const double t = CenturiesSince2000(instant);
 
   // Mean elements, degrees, each linear in T.
   const double meanLongitude = 218.3164591 + 481267.88134236 * t;           // L'

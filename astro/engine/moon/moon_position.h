@@ -5,6 +5,7 @@
 #include <string>
 
 #include "astro/engine/birth_moment.h"
+#include "astro/engine/chart_instant.h"
 
 namespace zentara::modEphemeris_Western {
 
@@ -16,6 +17,8 @@ double CenturiesSince2000(const BirthMoment& birth);
 // reduced to 0 to 360 (exactly 360 stays 360). The latitude fields of the birth
 // are not used.
 double MoonLongitude(const BirthMoment& birth);
+// The same at any instant (its date's day number and universal hours).
+double MoonLongitude(const ChartInstant& instant);
 
 // The Moon's zodiac position text (FormatZodiacPosition of MoonLongitude) for
 // the birth; the chart assembly puts it into the Moon's slot.

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "astro/engine/birth_coordinates.h"
 #include "astro/engine/planets/angles.h"
 #include "astro/engine/planets/calendar.h"
 #include "astro/engine/planets/zodiac_text.h"
@@ -48,20 +47,27 @@ double AscendantLongitude(double ramc, double obliquity, double latitude) {
   return ascendant;
 }
 
-ChartAngles CalculateAngles(const BirthMoment& birth) {
-  const double longitude = SignedLongitude(birth);
-  const double latitude = SignedLatitude(birth);
-  const double julianDay = JulianDayNumber(birth.Month, birth.Day, birth.Year);
+ChartAngles CalculateAngles(const BirthMoment& birth) { return CalculateAngles(InstantOfBirth(birth)); }
+
+ChartAngles CalculateAngles(const ChartInstant& instant) {
+  ChartAngles angles = CalculateAngleLongitudes(instant);
+  angles.AscendantText = FormatZodiacPosition(NormalizeDegrees(angles.Ascendant));
+  angles.MidheavenText = FormatZodiacPosition(NormalizeDegrees(angles.Midheaven));
+  return angles;
+}
+
+ChartAngles CalculateAngleLongitudes(const ChartInstant& instant) {
+  const double longitude = -instant.Longitude;  // positive west, as the formulas take it
+  const double latitude = instant.Latitude;
+  const double julianDay = JulianDayNumber(instant.Month, instant.Day, instant.Year);
 
   ChartAngles angles;
-  angles.BirthUniversalTime = UniversalTimeOfBirth(birth);
+  angles.BirthUniversalTime = instant.UniversalHours;
   const double t = CenturiesSince1900(julianDay, angles.BirthUniversalTime);
   const double ramc = RightAscensionOfMidheaven(t, angles.BirthUniversalTime, longitude);
   const double obliquity = ObliquityOfEcliptic(t);
   angles.Midheaven = MidheavenLongitude(ramc, obliquity);
   angles.Ascendant = AscendantLongitude(ramc, obliquity, latitude);
-  angles.AscendantText = FormatZodiacPosition(NormalizeDegrees(angles.Ascendant));
-  angles.MidheavenText = FormatZodiacPosition(NormalizeDegrees(angles.Midheaven));
   angles.SiderealTime = ramc / DegToRad;
   angles.Obliquity = obliquity / DegToRad;
   return angles;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "astro/engine/birth_moment.h"
+#include "astro/engine/chart_instant.h"
 
 namespace zentara::modPlanetPosition_Western {
 
@@ -27,6 +28,11 @@ struct ChartAngles {
 // date, and from them the two angles, for one partner's birth. Run it first:
 // the chart assembly takes its universal time and texts.
 ChartAngles CalculateAngles(const BirthMoment& birth);
+// The same at any instant: the date's day number, the instant's universal
+// hours and its coordinates take the place of the birth's.
+ChartAngles CalculateAngles(const ChartInstant& instant);
+// The same without the two texts, for a chart that cuts its own.
+ChartAngles CalculateAngleLongitudes(const ChartInstant& instant);
 
 // Julian centuries since Julian day 2415020 (1900 January 0.5) of the local
 // date's day number at noon shifted by the universal time of birth.

@@ -1,6 +1,5 @@
 #include "astro/engine/planets/chart_table.h"
 
-#include "astro/engine/birth_coordinates.h"
 #include "astro/engine/planets/angles.h"
 #include "astro/engine/planets/calendar.h"
 #include "astro/engine/planets/lunar_nodes.h"
@@ -35,50 +34,56 @@ constexpr PlanetSlot PlanetSlots[] = {
 }  // namespace
 
 double ChartDayNumber(const BirthMoment& birth, double birthUniversalTime) {
-  return DayNumberJ2000(birth.Year, birth.Month, birth.Day, 0, 0) + birthUniversalTime / 24;
+  ChartInstant instant = InstantOfBirth(birth);
+  instant.UniversalHours = birthUniversalTime;
+  return ChartDayNumber(instant);
 }
 
-const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles& angles,
-                                     std::string_view moonPositionText, bool isMale, LunarNode node) {
-  const double d = ChartDayNumber(birth, angles.BirthUniversalTime);
+double ChartDayNumber(const ChartInstant& instant) {
+  return DayNumberJ2000(instant.Year, instant.Month, instant.Day, 0, 0) + instant.UniversalHours / 24;
+}
+
+void DefaultBodyLongitudes(const ChartInstant& instant, LunarNode node, SlotLongitudes& at) {
+  const double d = ChartDayNumber(instant);
   double rahu = NorthNodeLongitude(d), ketu = 0;
   if (node == LunarNode::True) {
-    rahu = sky::TrueNodeOfDate(sky::MomentOfBirth(birth, angles.BirthUniversalTime).julianDayUt);
+    rahu = sky::TrueNodeOfDate(sky::JulianDayUt(instant.Year, instant.Month, instant.Day, instant.UniversalHours));
     ketu = rahu < 180 ? rahu + 180 : rahu - 180;
   } else {
     ketu = SouthNodeLongitude(rahu);
   }
+  for (const PlanetSlot& planet : PlanetSlots) at[planet.Slot] = PlanetLongitude(planet.Body, d);
+  at[NorthNodeSlot] = rahu;
+  at[SouthNodeSlot] = ketu;
+}
 
+void FillSlotTexts(const SlotLongitudes& longitudes, ChartPositions& chart) {
+  for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
+    chart[slot] = FormatSlotText(FormatZodiacPosition(longitudes[slot]));
+  }
+}
+
+const ChartPositions& WriteChartTable(const SlotLongitudes& longitudes, bool isMale) {
   ChartPositions& chart = isMale ? maleChart : femaleChart;
-  for (const PlanetSlot& planet : PlanetSlots) {
-    chart[planet.Slot] = FormatSlotText(FormatZodiacPosition(PlanetLongitude(planet.Body, d)));
+  FillSlotTexts(longitudes, chart);
+  return chart;
+}
+
+const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles& angles,
+                                     std::string_view moonPositionText, bool isMale, LunarNode node) {
+  ChartInstant instant = InstantOfBirth(birth);
+  instant.UniversalHours = angles.BirthUniversalTime;
+  SlotLongitudes at{};
+  DefaultBodyLongitudes(instant, node, at);
+  ChartPositions& chart = isMale ? maleChart : femaleChart;
+  for (const std::size_t slot : {SunSlot, MercurySlot, VenusSlot, MarsSlot, JupiterSlot, SaturnSlot, UranusSlot,
+                                 NeptuneSlot, PlutoSlot, NorthNodeSlot, SouthNodeSlot}) {
+    chart[slot] = FormatSlotText(FormatZodiacPosition(at[slot]));
   }
   chart[MoonSlot] = FormatSlotText(moonPositionText);
-  chart[NorthNodeSlot] = FormatSlotText(FormatZodiacPosition(rahu));
-  chart[SouthNodeSlot] = FormatSlotText(FormatZodiacPosition(ketu));
   chart[AscendantSlot] = FormatSlotText(angles.AscendantText);
   chart[MidheavenSlot] = FormatSlotText(angles.MidheavenText);
   return chart;
-}
-
-const ChartPositions& CalculateChartOfDate(const BirthMoment& birth, double birthUniversalTime, bool isMale,
-                                           LunarNode node, ChartHouseBasis* houses) {
-  const sky::SkyMoment moment = sky::MomentOfBirth(birth, birthUniversalTime);
-  const sky::SkyChart sky = sky::ComputeSkyChart(moment, node);
-  ChartPositions& chart = isMale ? maleChart : femaleChart;
-  for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
-    chart[slot] = FormatSlotText(FormatZodiacPosition(sky.longitudes[slot]));
-  }
-  if (houses != nullptr) {
-    *houses = {{sky.localSiderealTime, sky.trueObliquity, moment.latitude},
-               {sky.longitudes[AscendantSlot], sky.longitudes[MidheavenSlot]}};
-  }
-  return chart;
-}
-
-ChartHouseBasis HouseBasisOf(const BirthMoment& birth, const ChartAngles& angles) {
-  return {{angles.SiderealTime, angles.Obliquity, SignedLatitude(birth)},
-          {NormalizeDegrees(angles.Ascendant), NormalizeDegrees(angles.Midheaven)}};
 }
 
 const ChartPositions& MaleChartPositions() { return maleChart; }

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "astro/engine/birth_moment.h"
-#include "astro/engine/houses/chart_houses.h"
+#include "astro/engine/chart_instant.h"
 #include "astro/engine/lunar_node.h"
 #include "astro/engine/planets/chart_angles.h"
 
@@ -31,17 +31,20 @@ const ChartPositions& CalculateChart(const BirthMoment& birth, const ChartAngles
                                      std::string_view moonPositionText, bool isMale,
                                      LunarNode node = LunarNode::Mean);
 
-// The same table with every point true to the sky at the birth: the apparent
-// positions of date of sky/sky_positions.h, at the universal time of birth
-// CalculateAngles found, the ascendant the point rising in the east. When
-// given, `houses` receives the sky of date and the two angles the houses are
-// cast from.
-const ChartPositions& CalculateChartOfDate(const BirthMoment& birth, double birthUniversalTime, bool isMale,
-                                           LunarNode node = LunarNode::Mean, ChartHouseBasis* houses = nullptr);
+// The day number of an instant: days since 2000 January 1.5 of its date at
+// 0:00, plus its universal hours over 24.
+double ChartDayNumber(const ChartInstant& instant);
 
-// What the houses of a chart of J2000 are cast from: the sidereal time,
-// obliquity and angles of `angles`, and the birth's latitude.
-ChartHouseBasis HouseBasisOf(const BirthMoment& birth, const ChartAngles& angles);
+// The default chart's Sun, Mercury to Pluto and nodes at `instant`, written
+// into their slots of `at`; the Moon's and the angles' slots are left alone.
+void DefaultBodyLongitudes(const ChartInstant& instant, LunarNode node, SlotLongitudes& at);
+
+// Each slot text of a chart from its longitude, cut to the minute as the
+// engines have always cut them (FormatZodiacPosition, then FormatSlotText).
+void FillSlotTexts(const SlotLongitudes& longitudes, ChartPositions& chart);
+
+// Fills the male or the female table from `longitudes` and returns it.
+const ChartPositions& WriteChartTable(const SlotLongitudes& longitudes, bool isMale);
 
 // The two process-wide tables, as the last CalculateChart calls left them
 // (empty texts before the first).
