@@ -24,6 +24,7 @@
 #include "astro/match/frmReport.h"
 #include "astro/match/house_tables.h"
 #include "astro/match/houses_view.h"
+#include "astro/match/relationship_view.h"
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/report_layout.h"
 #include "astro/match/report_paper.h"
@@ -138,9 +139,11 @@ void MDIForm1::MakeWheelWindow() {
   wheel_ = new ChartWheelView(zentara::ChartWheel{});
   aspects_ = new AspectsView();
   houses_ = new HousesView();
+  relationship_ = new RelationshipView();
   wheelTabs_->addTab(wheel_, QStringLiteral("Chart Wheel"));
   wheelTabs_->addTab(aspects_, QStringLiteral("Aspects"));
   wheelTabs_->addTab(houses_, QStringLiteral("Houses"));
+  wheelTabs_->addTab(relationship_, QStringLiteral("Relationship"));
   MakeHousesOfChoice();
   ShowWheelAndAspects();
   wheelWindow_ = area_->addSubWindow(
@@ -220,6 +223,8 @@ void MDIForm1::MakeMenus(const zentara::ChartOptions& shown) {
           &MDIForm1::mnuAspects_Click);
   connect(shell::NamedMenuEntry(windows, "mnuHouses", "&Houses"), &QAction::triggered, this,
           &MDIForm1::mnuHouses_Click);
+  connect(shell::NamedMenuEntry(windows, "mnuRelationship", "Re&lationship"), &QAction::triggered, this,
+          &MDIForm1::mnuRelationship_Click);
   shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
 }
 
@@ -251,8 +256,10 @@ void MDIForm1::SizeToShowBothWindows() {
 zentara::ReportFrameParts MDIForm1::Parts() const {
   const QSize report = reportWindow_->sizeHint();
   // The window's frame, title bar and tabs: what it adds to its largest tab.
-  const QSize decoration =
-      wheelWindow_->sizeHint() - wheel_->sizeHint().expandedTo(aspects_->sizeHint()).expandedTo(houses_->sizeHint());
+  const QSize decoration = wheelWindow_->sizeHint() - wheel_->sizeHint()
+                                                        .expandedTo(aspects_->sizeHint())
+                                                        .expandedTo(houses_->sizeHint())
+                                                        .expandedTo(relationship_->sizeHint());
   return {
       .Report = {report.width(), report.height()},
       .ReportScrollBar = report_ ? report_->VScroll1()->sizeHint().width() : 0,
@@ -326,16 +333,31 @@ void MDIForm1::mnuExportPDF_Click() {
                    {zentara::PartnerBirthLine(entries.Male, zentara::Partner::Male),
                     zentara::PartnerBirthLine(entries.Female, zentara::Partner::Female)},
                    zentara::MakeCoupleHouseTables(couple_, report_->ShownPositions(zentara::Partner::Male),
-                                                  report_->ShownPositions(zentara::Partner::Female))},
+                                                  report_->ShownPositions(zentara::Partner::Female)),
+                   RelationshipPages()},
                   zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Astro Match", "pdf"));
 }
 
 void MDIForm1::mnuSavePicture_Click() {
   if (!report_) return;
   const zentara::AstroEntries& entries = report_->Entries();
-  SaveChartPicture(this, report_->ShownPositions(zentara::Partner::Male),
-                   report_->ShownPositions(zentara::Partner::Female), WheelOptionsNow(),
-                   zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Chart Wheel", ""));
+  const std::string couple = zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Chart Wheel", "");
+  if (wheelTabs_->currentWidget() == relationship_) {
+    const zentara::RelationshipChart& chart = relationship_->chart();
+    SaveChartPicture(this, relationship_->wheelOf(chart), couple + " " + std::string(zentara::RelationshipTitle(chart.Kind)));
+    return;
+  }
+  SaveChartPicture(this, wheel_->wheel(), couple);
+}
+
+std::vector<std::pair<zentara::RelationshipChart, zentara::ChartWheel>> MDIForm1::RelationshipPages() const {
+  std::vector<std::pair<zentara::RelationshipChart, zentara::ChartWheel>> pages;
+  for (const zentara::RelationshipKind kind : {zentara::RelationshipKind::Composite, zentara::RelationshipKind::Davison}) {
+    zentara::RelationshipChart chart = relationship_->chartOf(kind);
+    zentara::ChartWheel wheel = relationship_->wheelOf(chart);
+    pages.emplace_back(std::move(chart), std::move(wheel));
+  }
+  return pages;
 }
 
 void MDIForm1::mnuReport_Click() { area_->setActiveSubWindow(reportWindow_); }
@@ -345,6 +367,8 @@ void MDIForm1::mnuChartWheel_Click() { BringWheelWindowForward(wheel_); }
 void MDIForm1::mnuAspects_Click() { BringWheelWindowForward(aspects_); }
 
 void MDIForm1::mnuHouses_Click() { BringWheelWindowForward(houses_); }
+
+void MDIForm1::mnuRelationship_Click() { BringWheelWindowForward(relationship_); }
 
 void MDIForm1::cboHousesOf_Click(int index) {
   housesOf_ = index == 1 ? zentara::Partner::Female : zentara::Partner::Male;
@@ -417,6 +441,7 @@ void MDIForm1::ShowWheelAndAspects() {
   wheel_->setWheel(zentara::LayoutChartWheel(male, female, WheelOptionsNow()));
   aspects_->setAspects(wheel_->wheel().Aspects);
   houses_->setTables(zentara::MakeCoupleHouseTables(couple_, male, female));
+  relationship_->setMatch(*report_->Match(), houseSystem_, orbs_);
 }
 
 void MDIForm1::cmdBack_Click() {

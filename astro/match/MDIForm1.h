@@ -1,8 +1,9 @@
 // The astro report frame: a top bar with Print, Back and Exit over a
 // multiple-document area that holds the report, frmReport, and beside it a
-// window of three tabs: the chart wheel of both partners with one partner's
+// window of four tabs: the chart wheel of both partners with one partner's
 // house cusps ("Houses of:" chooses whose), the grid of the aspects between
-// their charts, and both partners' houses with the overlays both ways. The frame opens with both in view, the wheel
+// their charts, both partners' houses with the overlays both ways, and the
+// relationship's own chart, composite or Davison. The frame opens with both in view, the wheel
 // beside the report where the screen is wide enough (report_layout.h), and
 // keeps them so as it is resized, until the user moves or sizes one of them.
 // The Window menu brings the report or a tab forward;
@@ -16,6 +17,7 @@
 #include "astro/engine/chart_options.h"
 #include "astro/match/chart_wheel.h"
 #include "astro/match/house_overlays.h"
+#include "astro/match/relationship_charts.h"
 #include "astro/match/synastry.h"
 #include "astro/match/report_layout.h"
 #include "shell/form.h"
@@ -36,6 +38,7 @@ class frmReport;
 class ChartWheelView;
 class AspectsView;
 class HousesView;
+class RelationshipView;
 
 class MDIForm1 : public shell::Form {
   Q_OBJECT
@@ -50,6 +53,7 @@ class MDIForm1 : public shell::Form {
   ChartWheelView* wheel() const { return wheel_; }
   AspectsView* aspects() const { return aspects_; }
   HousesView* houses() const { return houses_; }
+  RelationshipView* relationship() const { return relationship_; }
   QComboBox* housesOf() const { return cboHousesOf_; }
   // Both partners' houses and overlays as the Houses tab shows them now.
   const zentara::CoupleHouses& coupleHouses() const { return couple_; }
@@ -67,9 +71,11 @@ class MDIForm1 : public shell::Form {
   void cmdBack_Click();
   void cmdExit_Click();
   // The report on the first page, the wheel on the second, the aspects on
-  // the third and the houses on the fourth, as a PDF file.
+  // the third, the houses on the fourth and the composite and Davison charts
+  // on the fifth and sixth, as a PDF file.
   void mnuExportPDF_Click();
-  // The wheel as an SVG or PNG file.
+  // The wheel as an SVG or PNG file: the relationship's while its tab is
+  // shown, else the couple's.
   void mnuSavePicture_Click();
   // Bring the report, the wheel or the aspects forward; a window out of view is
   // moved into it.
@@ -77,6 +83,7 @@ class MDIForm1 : public shell::Form {
   void mnuChartWheel_Click();
   void mnuAspects_Click();
   void mnuHouses_Click();
+  void mnuRelationship_Click();
   // Draws the cusps of the partner chosen in "Houses of:" (0 male, 1 female).
   void cboHousesOf_Click(int index);
   // Remembers the choice and shows the match again on the positions it picks:
@@ -120,12 +127,15 @@ class MDIForm1 : public shell::Form {
   // What the wheel shows besides the charts: the orbs, the positions' options
   // and the cusps of the partner chosen.
   zentara::WheelOptions WheelOptionsNow() const;
+  // The composite and the Davison chart with their wheels, for the PDF.
+  std::vector<std::pair<zentara::RelationshipChart, zentara::ChartWheel>> RelationshipPages() const;
 
   QPointer<frmReport> report_;
   QMdiSubWindow* reportWindow_;
   ChartWheelView* wheel_;
   AspectsView* aspects_;
   HousesView* houses_;
+  RelationshipView* relationship_;
   QComboBox* cboHousesOf_;
   QTabWidget* wheelTabs_;
   QMdiSubWindow* wheelWindow_;

@@ -49,6 +49,10 @@ constexpr Colour SingleCuspInk{175, 160, 200};
 constexpr double HouseNumberRadius = 0.255;
 constexpr double HouseNumberSize = 0.042;
 constexpr double HouseNumberDisc = 0.034;
+// Narrow houses (beyond the polar circles, or a composite's) would crowd their
+// numbers' discs together: the numbers move apart to at least this angle,
+// a disc's width at their radius and a little more.
+constexpr double HouseNumberSeparation = 16;  // degrees
 constexpr Colour FemaleBand{252, 242, 245};
 
 // Fire, earth, air and water, the elements of the signs in turn from Aries:
@@ -161,10 +165,16 @@ void DrawHouseNumbers(Canvas& canvas, const ChartWheel& wheel) {
   const bool single = !wheel.Title.empty(), male = houses.Of == Partner::Male;
   const Colour ink = single ? SingleInk : male ? MaleInk : FemaleInk;
   const Colour line = single ? SingleCuspInk : male ? MaleCuspInk : FemaleCuspInk;
+  // Each number at the middle of its house, moved apart where houses are narrow.
+  std::vector<double> middles;
   for (std::size_t cusp = 0; cusp < houses.Cusps.size(); ++cusp) {
     const double start = houses.Cusps[cusp];
     const double arc = std::fmod(houses.Cusps[(cusp + 1) % houses.Cusps.size()] - start + 360.0, 360.0);
-    const double angle = ScreenAngle(start + arc / 2, wheel.Ascendant);
+    middles.push_back(start + arc / 2);
+  }
+  const std::vector<double> placed = SpreadAngles(middles, HouseNumberSeparation);
+  for (std::size_t cusp = 0; cusp < placed.size(); ++cusp) {
+    const double angle = ScreenAngle(placed[cusp], wheel.Ascendant);
     canvas.add(WheelCircle{canvas.X(HouseNumberRadius, angle), canvas.Y(HouseNumberRadius, angle),
                            HouseNumberDisc * canvas.radius(), line, ThinLine * canvas.radius(), White});
     canvas.text(HouseNumberRadius, angle, std::to_string(cusp + 1), HouseNumberSize, ink);

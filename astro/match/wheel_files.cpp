@@ -11,6 +11,7 @@
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
 #include "astro/match/houses_view.h"
+#include "astro/match/relationship_view.h"
 #include "astro/match/report_paper.h"
 #include "reports/file_dialogs.h"
 #include "reports/file_export.h"
@@ -115,8 +116,7 @@ int PaintWheelHeading(QPainter& painter, const std::vector<std::string>& lines, 
 
 }  // namespace
 
-void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female,
-                      const zentara::WheelOptions& options, const std::string& name) {
+void SaveChartPicture(QWidget* owner, const zentara::ChartWheel& wheel, const std::string& name) {
   const platform::SaveChoice choice =
       reports::AskSaveFileChoice(owner, reports::FileKind::Pictures, PictureRequest(name));
   if (choice.path.isEmpty()) return;
@@ -130,11 +130,10 @@ void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const
     if (kind == kPng) {
       // Opaque: the wheel stands on white, and PNG then needs no alpha channel.
       const QImage image =
-          RenderChartWheel(zentara::LayoutChartWheel(male, female, options), static_cast<int>(zentara::SvgWheelSide))
-              .convertToFormat(QImage::Format_RGB32);
+          RenderChartWheel(wheel, static_cast<int>(zentara::SvgWheelSide)).convertToFormat(QImage::Format_RGB32);
       return image.save(&device, "PNG", kPngQuality);
     }
-    const std::string svg = zentara::ChartWheelSvg(male, female, options);
+    const std::string svg = zentara::ChartWheelSvg(zentara::DrawChartWheel(wheel, zentara::SvgWheelSide));
     return device.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
   });
 }
@@ -160,6 +159,10 @@ bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf) {
   if (!writer.newPage()) return false;
   const double line = UsePageFont(painter, page);
   PaintHouseTables(painter, pdf.houses, page, line);
+  for (const auto& [chart, wheel] : pdf.relationships) {
+    if (!writer.newPage()) return false;
+    PaintRelationshipPage(painter, chart, wheel, page, UsePageFont(painter, page));
+  }
   return painter.end();
 }
 

@@ -1,12 +1,13 @@
 // The report frame's files: the chart wheel as an SVG or PNG picture, and the
-// report with the wheel, the aspect grid and the houses as a four-page PDF
-// document.
+// report with the wheel, the aspect grid, the houses and the charts of the
+// relationship as a PDF document.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "astro/match/chart_wheel.h"
 #include "astro/match/house_tables.h"
+#include "astro/match/relationship_charts.h"
 
 class QIODevice;
 class QWidget;
@@ -17,11 +18,10 @@ namespace astro {
 // entry chosen decides the kind, and a name typed without extension gets its
 // extension. The SVG is the one zentara-cli match --svg writes for the couple;
 // the PNG is the same wheel drawn by QPainter, as many pixels square as the SVG.
-// `options` are the wheel's orbs and equinox. The dialog opens in the folder
+// `wheel` is the wheel as a window shows it. The dialog opens in the folder
 // of the last picture, suggesting `name` (reports/file_names.h: the couple's,
 // without extension, which the type chosen gives).
-void SaveChartPicture(QWidget* owner, const zentara::ChartPositions& male, const zentara::ChartPositions& female,
-                      const zentara::WheelOptions& options, const std::string& name);
+void SaveChartPicture(QWidget* owner, const zentara::ChartWheel& wheel, const std::string& name);
 
 // What the report's PDF file holds: the report page (frmReport::Page), the
 // wheel, the lines over the wheel (both partners' births) and the houses.
@@ -30,13 +30,16 @@ struct ReportPdf {
   zentara::ChartWheel wheel;
   std::vector<std::string> wheelHeading;
   zentara::CoupleHouseTables houses;
+  // The charts of the relationship, a page each, with their wheels.
+  std::vector<std::pair<zentara::RelationshipChart, zentara::ChartWheel>> relationships;
 };
 
 // Page 1: the report as large as the page holds it in its own proportions,
 // drawn in lines and text (PaintReportPage); page 2: the heading over the
 // wheel, as large as the rest of the page allows; page 3: the grid of the
 // wheel's aspects, the tightest five in words, the key to the colours and the
-// equinox of the positions; page 4: the houses' tables (PaintHouseTables).
+// equinox of the positions; page 4: the houses' tables (PaintHouseTables);
+// then a page for each chart of the relationship (PaintRelationshipPage).
 // A4. False when the pages could not be painted.
 bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf);
 

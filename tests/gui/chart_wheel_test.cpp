@@ -29,6 +29,7 @@
 #include "astro/match/chart_wheel_view.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/houses_view.h"
+#include "astro/match/relationship_view.h"
 #include "gui_test_support.h"
 #include "file_checks.h"
 #include "shell/control_array.h"
@@ -230,7 +231,7 @@ class ChartWheelTest : public QObject {
     trigger("mnuExportPDF");
     QCOMPARE(fake_->fileDialogs.last().request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
     QCOMPARE(fake_->fileDialogs.last().request.initialName, QStringLiteral("John and Mary.pdf"));
-    QCOMPARE(PdfPageCount(path("report.pdf")), 4);
+    QCOMPARE(PdfPageCount(path("report.pdf")), 6);
     // Page 1 is the report, whole, drawn in lines and text: its words are
     // text, no picture on it is larger than the report's little logo, and
     // drawn as a picture it is the report the frame shows.
@@ -276,15 +277,22 @@ class ChartWheelTest : public QObject {
                                 QStringLiteral("North Node")}) {
       QVERIFY2(housesPage.contains(text), qPrintable(text + " is not on the houses' page: " + housesPage));
     }
+    // Pages 5 and 6: the composite and the Davison chart.
+    const QString compositePage = PdfText(path("report.pdf"), 5, 5);
+    const QString davisonPage = PdfText(path("report.pdf"), 6, 6);
+    QVERIFY2(compositePage.contains("Composite: midpoints of both charts") && compositePage.contains("21 Sco 56"),
+             qPrintable(compositePage));
+    QVERIFY2(davisonPage.contains("Davison: 1976-11-12 09:32:30 UT") && davisonPage.contains("20 Sco 27"),
+             qPrintable(davisonPage));
     QVERIFY(fake_->messages.isEmpty());
   }
 
   // The Houses tab against John and Mary's houses worked by hand in
   // tests/astro/houses_test.cpp; the system chosen in the File menu and the
-  // partner chosen over the wheel.
+  // partner chosen beside the tabs.
   void theHousesTabShowsBothOverlaysAndTheSystemChosen() {
     QTabWidget* tabs = frame_->wheelTabs();
-    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(2), QStringLiteral("Houses"));
     trigger("mnuHouses");
     QCOMPARE(tabs->currentWidget(), static_cast<QWidget*>(frame_->houses()));
@@ -324,6 +332,36 @@ class ChartWheelTest : public QObject {
     QVERIFY(another->findChild<QAction*>("mnuHousesKoch")->isChecked());
     QCOMPARE(another->coupleHouses().System, zentara::HouseSystem::Koch);
     another->unload();
+  }
+
+  // The Relationship tab: the composite at first, the Davison chart when
+  // chosen (the charts of tests/astro/relationship_charts_test.cpp and of
+  // zentara-cli composite and davison), and its picture saved from the tab.
+  void theRelationshipTabShowsBothChartsOfTheCouple() {
+    QTabWidget* tabs = frame_->wheelTabs();
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Relationship"));
+    trigger("mnuRelationship");
+    astro::RelationshipView* view = frame_->relationship();
+    QCOMPARE(tabs->currentWidget(), static_cast<QWidget*>(view));
+    QCOMPARE(view->statement()->text(),
+             QStringLiteral("Composite: midpoints of both charts, houses by midpoints of Placidus cusps"));
+    QCOMPARE(view->positions()->item(zentara::SunSlot, 1)->text(), QStringLiteral("21 Sco 56"));
+    QCOMPARE(view->wheel()->wheel().Title, std::string("Composite"));
+    QTest::keyClick(view->choice(), Qt::Key_Down);
+    QVERIFY(view->statement()->text().startsWith("Davison: 1976-11-12 09:32:30 UT at 69°29'41\" N 17°32'26\" E"));
+    QVERIFY(view->statement()->text().endsWith("Placidus has no cusps at 69°29' N; Porphyry used"));
+    QCOMPARE(view->positions()->item(zentara::SunSlot, 1)->text(), QStringLiteral("20 Sco 27"));
+    QCOMPARE(view->cusps()->rowCount(), 12);
+    QCOMPARE(view->cusps()->item(0, 1)->text(), view->positions()->item(zentara::AscendantSlot, 1)->text());
+    QVERIFY(view->aspects()->text().startsWith("Aspects within the chart:\nNeptune sextile Pluto, 0°12' from exact"));
+
+    fake_->fileNames = {path("davison")};
+    fake_->chosenFilters = {0};
+    trigger("mnuSavePicture");
+    QCOMPARE(fake_->fileDialogs.last().request.initialName, QStringLiteral("John and Mary Davison"));
+    const QByteArray svg = FileBytes(path("davison.svg"));
+    QVERIFY(svg.contains(">Davison</text>") && !svg.contains("Outer: Female"));
+    QVERIFY(fake_->messages.isEmpty());
   }
 
   // Beyond the polar circle Placidus has no cusps: the tab says so.
