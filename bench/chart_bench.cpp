@@ -1,8 +1,9 @@
 // Timing of one partner's whole chart, of a couple's whole astro match and of
 // zentara-cli chart's read-compute-print path (command line read by CLI11,
 // JSON written by nlohmann-json), for the worked birth of 15 August 1975; of
-// the chart over many different births, as a batch of couples computes it; and
-// of the aspects between two charts, for the worked couple and for many.
+// the chart over many different births, as a batch of couples computes it; of
+// the aspects between two charts, for the worked couple and for many; and of
+// the composite and Davison charts beside one chart.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include "astro/match/synastry_texts.h"
 #include "astro/match/synastry.h"
 #include "astro/match/astro_match.h"
+#include "astro/match/relationship_charts.h"
 #include "cli/commands.h"
 
 namespace {
@@ -77,6 +79,57 @@ void AstroMatch(benchmark::State& state) {
   }
 }
 BENCHMARK(AstroMatch);
+
+// The charts of the relationship for the worked couple. The composite from
+// both charts with their houses already cast, as the report frame has them:
+// the midpoints and their texts. The Davison chart with its Placidus houses,
+// beside one partner's chart with its houses, in each mode (0 the default, 1
+// of date).
+AstroMatchResult WorkedMatch(Equinox equinox) {
+  return *CalculateAstroMatch(WorkedCouple(), {equinox, LunarNode::Mean});
+}
+
+void Composite(benchmark::State& state) {
+  const AstroMatchResult match = WorkedMatch(Equinox::J2000);
+  const ChartHouses his = CastChartHouses(match.MaleHouseBasis, HouseSystem::Placidus);
+  const ChartHouses hers = CastChartHouses(match.FemaleHouseBasis, HouseSystem::Placidus);
+  for (auto _ : state) {
+    const RelationshipChart chart = CompositeOf(match.MaleLongitudes, match.FemaleLongitudes, his, hers);
+    benchmark::DoNotOptimize(chart.Positions.data());
+  }
+}
+BENCHMARK(Composite);
+
+// The worked couple's Davison chart stands beyond the polar circle, where
+// Placidus falls back to the cheaper Porphyry: this one, with her born in
+// Mumbai, stands in India, between the two.
+void DavisonWithHouses(benchmark::State& state) {
+  AstroEntries couple = WorkedCouple();
+  couple.Female.LatitudeDegrees = "19", couple.Female.LatitudeMinutes = "4";
+  couple.Female.LongitudeDegrees = "72", couple.Female.LongitudeMinutes = "52";
+  couple.Female.LongitudeDirection = EastWest::East;
+  couple.Female.ZoneRow = 34;
+  const AstroMatchResult match =
+      *CalculateAstroMatch(couple, {state.range(0) == 0 ? Equinox::J2000 : Equinox::OfDate, LunarNode::Mean});
+  for (auto _ : state) {
+    const RelationshipChart chart = DavisonChart(match, HouseSystem::Placidus);
+    benchmark::DoNotOptimize(chart.Positions.data());
+  }
+}
+BENCHMARK(DavisonWithHouses)->Arg(0)->Arg(1);
+
+void PartnerChartWithHouses(benchmark::State& state) {
+  const BirthMoment birth = WorkedBirth();
+  const ChartOptions options{state.range(0) == 0 ? Equinox::J2000 : Equinox::OfDate, LunarNode::Mean};
+  for (auto _ : state) {
+    PartnerChartDetails details;
+    const ChartPositions& chart = CalculatePartnerChart(birth, true, &details, options);
+    const ChartHouses houses = CastChartHouses(details.Houses, HouseSystem::Placidus);
+    benchmark::DoNotOptimize(chart.data());
+    benchmark::DoNotOptimize(houses.Cusps.data());
+  }
+}
+BENCHMARK(PartnerChartWithHouses)->Arg(0)->Arg(1);
 
 // `count` births spread as bench/match_batch_bench.sh spreads its couples: any
 // year of the list, days 1 to 28, every hour, minute and zone size, both

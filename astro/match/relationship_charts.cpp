@@ -114,22 +114,26 @@ ChartInstant DavisonInstant(const ChartInstant& male, const ChartInstant& female
   return Normalized(days / 2, hours / 2, place);
 }
 
-RelationshipChart CompositeChart(const AstroMatchResult& match, HouseSystem system) {
+RelationshipChart CompositeOf(const SlotLongitudes& male, const SlotLongitudes& female, const ChartHouses& maleHouses,
+                              const ChartHouses& femaleHouses) {
   RelationshipChart chart;
   chart.Kind = RelationshipKind::Composite;
   for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
-    chart.Longitudes[slot] = MidpointLongitude(match.MaleLongitudes[slot], match.FemaleLongitudes[slot]);
+    chart.Longitudes[slot] = MidpointLongitude(male[slot], female[slot]);
   }
   modPlanetPosition_Western::FillSlotTexts(chart.Longitudes, chart.Positions);
-  const ChartHouses male = CastChartHouses(match.MaleHouseBasis, system);
-  const ChartHouses female = CastChartHouses(match.FemaleHouseBasis, system);
-  chart.Houses.Asked = chart.Houses.Used = system;
+  chart.Houses.Asked = chart.Houses.Used = maleHouses.Asked;
   for (std::size_t cusp = 0; cusp < 12; ++cusp) {
-    chart.Houses.Cusps[cusp] = MidpointLongitude(male.Cusps[cusp], female.Cusps[cusp]);
+    chart.Houses.Cusps[cusp] = MidpointLongitude(maleHouses.Cusps[cusp], femaleHouses.Cusps[cusp]);
   }
-  AddHouseNotes(chart.Notes, "His houses: ", male);
-  AddHouseNotes(chart.Notes, "Her houses: ", female);
+  AddHouseNotes(chart.Notes, "His houses: ", maleHouses);
+  AddHouseNotes(chart.Notes, "Her houses: ", femaleHouses);
   return chart;
+}
+
+RelationshipChart CompositeChart(const AstroMatchResult& match, HouseSystem system) {
+  return CompositeOf(match.MaleLongitudes, match.FemaleLongitudes, CastChartHouses(match.MaleHouseBasis, system),
+                     CastChartHouses(match.FemaleHouseBasis, system));
 }
 
 RelationshipChart DavisonChart(const AstroMatchResult& match, HouseSystem system) {

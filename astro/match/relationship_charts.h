@@ -56,6 +56,10 @@ struct RelationshipChart {
 // The composite chart of a match: the midpoints of the unrounded positions,
 // the houses the midpoints of both partners' cusps in `system`.
 RelationshipChart CompositeChart(const AstroMatchResult& match, HouseSystem system);
+// The same from both partners' longitudes and houses already cast (the
+// report frame has them): midpoints and texts only.
+RelationshipChart CompositeOf(const SlotLongitudes& male, const SlotLongitudes& female, const ChartHouses& maleHouses,
+                              const ChartHouses& femaleHouses);
 
 // The Davison chart of a match, computed as any chart is, with its options.
 RelationshipChart DavisonChart(const AstroMatchResult& match, HouseSystem system);

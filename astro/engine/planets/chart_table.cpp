@@ -59,7 +59,16 @@ void DefaultBodyLongitudes(const ChartInstant& instant, LunarNode node, SlotLong
 
 void FillSlotTexts(const SlotLongitudes& longitudes, ChartPositions& chart) {
   for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
-    chart[slot] = FormatSlotText(FormatZodiacPosition(longitudes[slot]));
+    const double longitude = longitudes[slot];
+    std::string& text = chart[slot];
+    if (longitude >= 0 && longitude < 360) {
+      // The same text as below, written in place (zodiac_text.h; the tests
+      // hold the two alike over the whole circle).
+      text.resize(SlotTextBytes);
+      text.resize(static_cast<std::size_t>(WriteSlotTextOfLongitude(text.data(), longitude) - text.data()));
+    } else {
+      text = FormatSlotText(FormatZodiacPosition(longitude));  // the Moon's 360 stays 360, as it always has
+    }
   }
 }
 
