@@ -37,6 +37,7 @@
 #include "shell/help_menu.h"
 #include "shell/navigation.h"
 #include "shell/screen_fit.h"
+#include "shell/text_tables.h"
 
 namespace astro {
 namespace {
@@ -160,14 +161,8 @@ void MDIForm1::MakeHousesOfChoice() {
   choice->setObjectName(QStringLiteral("housesOfChoice"));
   auto* row = new QHBoxLayout(choice);
   row->setContentsMargins(6, 0, 6, 0);
-  auto* caption = new QLabel(QStringLiteral("Houses &of:"), choice);
-  caption->setObjectName(QStringLiteral("lblHousesOf"));
-  cboHousesOf_ = new QComboBox(choice);
-  cboHousesOf_->setObjectName(QStringLiteral("cboHousesOf"));
-  cboHousesOf_->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
-  caption->setBuddy(cboHousesOf_);
-  row->addWidget(caption);
-  row->addWidget(cboHousesOf_);
+  cboHousesOf_ = shell::AddCaptionedChoice(choice, row, "lblHousesOf", "Houses &of:", "cboHousesOf",
+                                           {QStringLiteral("Male"), QStringLiteral("Female")});
   wheelTabs_->setCornerWidget(choice, Qt::TopRightCorner);
   connect(cboHousesOf_, &QComboBox::activated, this, &MDIForm1::cboHousesOf_Click);
   connect(wheelTabs_, &QTabWidget::currentChanged, choice,

@@ -1,6 +1,5 @@
 #include "astro/match/houses_view.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
@@ -9,6 +8,7 @@
 
 #include "platform/qt_text.h"
 #include "shell/controls.h"
+#include "shell/text_tables.h"
 
 namespace astro {
 namespace {
@@ -23,43 +23,20 @@ QLabel* TableTitle(QWidget* parent, const char* name) {
   return title;
 }
 
-QTableWidget* TextTable(QWidget* parent, const char* name) {
-  auto* table = new QTableWidget(parent);
-  table->setObjectName(QString::fromLatin1(name));
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionMode(QAbstractItemView::NoSelection);
-  table->verticalHeader()->hide();
-  // The whole table shows: the view around it scrolls, not the table.
-  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-  table->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-  return table;
-}
-
 void Fill(QLabel* title, QTableWidget* table, const zentara::HouseTable& rows) {
   title->setText(platform::ToQt(rows.Title));
   table->setAccessibleName(title->text());
-  table->clear();
-  table->setColumnCount(static_cast<int>(rows.Columns.size()));
-  table->setRowCount(static_cast<int>(rows.Rows.size()));
-  QStringList headers;
-  for (const std::string& column : rows.Columns) headers << platform::ToQt(column);
-  table->setHorizontalHeaderLabels(headers);
-  for (int row = 0; row < table->rowCount(); ++row) {
-    for (int column = 0; column < table->columnCount(); ++column) {
-      const std::string& text = rows.Rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-      auto* item = new QTableWidgetItem(platform::ToQt(text));
-      // Positions and house numbers read as columns of figures.
-      if (column > 0) item->setTextAlignment(Qt::AlignCenter);
-      table->setItem(row, column, item);
-    }
+  QStringList headings;
+  for (const std::string& column : rows.Columns) headings << platform::ToQt(column);
+  table->setColumnCount(static_cast<int>(headings.size()));
+  table->setHorizontalHeaderLabels(headings);
+  QList<QStringList> texts;
+  for (const std::vector<std::string>& row : rows.Rows) {
+    QStringList cells;
+    for (const std::string& cell : row) cells << platform::ToQt(cell);
+    texts << cells;
   }
-  table->resizeColumnsToContents();
-  table->resizeRowsToContents();
-  int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-  for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
-  table->setFixedHeight(height);
+  shell::FillTextTable(table, texts);
 }
 
 }  // namespace
@@ -80,11 +57,11 @@ HousesView::HousesView(QWidget* parent) : QWidget(parent) {
   notes_->setTextFormat(Qt::PlainText);
   notes_->setWordWrap(true);
   cuspsTitle_ = TableTitle(page, "lblCuspsTitle");
-  cusps_ = TextTable(page, "tblCusps");
+  cusps_ = shell::MakeTextTable(page, "tblCusps", {});
   hisInHersTitle_ = TableTitle(page, "lblHisInHersTitle");
-  hisInHers_ = TextTable(page, "tblHisInHers");
+  hisInHers_ = shell::MakeTextTable(page, "tblHisInHers", {});
   hersInHisTitle_ = TableTitle(page, "lblHersInHisTitle");
-  hersInHis_ = TextTable(page, "tblHersInHis");
+  hersInHis_ = shell::MakeTextTable(page, "tblHersInHis", {});
   for (QWidget* part : {static_cast<QWidget*>(notes_), static_cast<QWidget*>(cuspsTitle_),
                         static_cast<QWidget*>(cusps_), static_cast<QWidget*>(hisInHersTitle_),
                         static_cast<QWidget*>(hisInHers_), static_cast<QWidget*>(hersInHisTitle_),

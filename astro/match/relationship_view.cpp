@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
@@ -14,6 +13,7 @@
 #include "astro/match/synastry.h"
 #include "astro/match/synastry_texts.h"
 #include "platform/qt_text.h"
+#include "shell/text_tables.h"
 
 namespace astro {
 namespace {
@@ -23,34 +23,10 @@ constexpr int kWheelStretch = 3, kTablesStretch = 2;
 // The wheel on the PDF's page takes at most this share of the page's height.
 constexpr double kPageWheelShare = 0.6;
 
-QTableWidget* TextTable(QWidget* parent, const char* name, const QStringList& headers) {
-  auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
-  table->setObjectName(QString::fromLatin1(name));
-  table->setHorizontalHeaderLabels(headers);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionMode(QAbstractItemView::NoSelection);
-  table->verticalHeader()->hide();
-  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-  return table;
-}
-
 void FillTable(QTableWidget* table, const std::vector<std::pair<std::string, std::string>>& rows) {
-  table->setRowCount(static_cast<int>(rows.size()));
-  for (int row = 0; row < table->rowCount(); ++row) {
-    const auto& [first, second] = rows[static_cast<std::size_t>(row)];
-    table->setItem(row, 0, new QTableWidgetItem(platform::ToQt(first)));
-    auto* value = new QTableWidgetItem(platform::ToQt(second));
-    value->setTextAlignment(Qt::AlignCenter);
-    table->setItem(row, 1, value);
-  }
-  table->resizeColumnsToContents();
-  table->resizeRowsToContents();
-  int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-  for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
-  table->setFixedHeight(height);
-  table->setFixedWidth(table->horizontalHeader()->length() + 2 * table->frameWidth());
+  QList<QStringList> texts;
+  for (const auto& [first, second] : rows) texts << QStringList{platform::ToQt(first), platform::ToQt(second)};
+  shell::FillTextTable(table, texts);
 }
 
 // Each point's word and its position: "Sun", "21 Sco 56".
@@ -82,14 +58,8 @@ RelationshipView::RelationshipView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("relationshipView"));
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout();
-  auto* caption = new QLabel(QStringLiteral("&Chart:"), this);
-  caption->setObjectName(QStringLiteral("lblRelationship"));
-  cboRelationship_ = new QComboBox(this);
-  cboRelationship_->setObjectName(QStringLiteral("cboRelationship"));
-  cboRelationship_->addItems({QStringLiteral("Composite"), QStringLiteral("Davison")});
-  caption->setBuddy(cboRelationship_);
-  bar->addWidget(caption);
-  bar->addWidget(cboRelationship_);
+  cboRelationship_ = shell::AddCaptionedChoice(this, bar, "lblRelationship", "&Chart:", "cboRelationship",
+                                               {QStringLiteral("Composite"), QStringLiteral("Davison")});
   bar->addStretch(1);
   layout->addLayout(bar);
   statement_ = new QLabel(this);
@@ -108,8 +78,9 @@ RelationshipView::RelationshipView(QWidget* parent) : QWidget(parent) {
   auto* tables = new QWidget(scroll);
   auto* tablesLayout = new QVBoxLayout(tables);
   auto* row = new QHBoxLayout();
-  positions_ = TextTable(tables, "tblRelationshipPositions", {QStringLiteral("Point"), QStringLiteral("Position")});
-  cusps_ = TextTable(tables, "tblRelationshipCusps", {QStringLiteral("House"), QStringLiteral("Cusp")});
+  positions_ =
+      shell::MakeTextTable(tables, "tblRelationshipPositions", {QStringLiteral("Point"), QStringLiteral("Position")});
+  cusps_ = shell::MakeTextTable(tables, "tblRelationshipCusps", {QStringLiteral("House"), QStringLiteral("Cusp")});
   row->addWidget(positions_, 0, Qt::AlignTop);
   row->addWidget(cusps_, 0, Qt::AlignTop);
   row->addStretch(1);
