@@ -14,6 +14,7 @@
 #include "astro/match/astro_match.h"
 #include "astro/match/synastry.h"
 #include "astro/match/chart_wheel_svg.h"
+#include "astro/match/relationship_score.h"
 #include "cli/synastry_output.h"
 #include "cli/astro_entry_options.h"
 #include "cli/chart_output.h"
@@ -38,7 +39,7 @@ struct MatchOptions {
   std::string svg;
   std::string equinox, node, houses;
   std::string orbs;
-  bool aspects = false, overlays = false;
+  bool aspects = false, overlays = false, relationshipScore = false;
   std::size_t jobs = DefaultBatchJobs();
   CLI::Option* jsonOption = nullptr;
   CLI::Option* jobsOption = nullptr;
@@ -86,6 +87,13 @@ void WriteText(std::ostream& out, const AstroMatchResult& match, const std::vect
   }
 }
 
+// {"value":20,"label":"Exceptional","breakdown":[{"rule":"Both Suns in fixed signs","points":5},...]}
+Json RelationshipScoreJson(const RelationshipScore& score) {
+  Json breakdown = Json::array();
+  for (const ScoreRule& rule : score.Breakdown) breakdown.push_back({{"rule", rule.Rule}, {"points", rule.Points}});
+  return {{"value", score.Value}, {"label", score.Label}, {"breakdown", std::move(breakdown)}};
+}
+
 Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects, bool saysNode,
                const CoupleHouses& houses) {
   Json json = {{"male", {{"universal_time", match.MaleUniversalTime}, {"positions", PositionsJson(match.Male)}}},
@@ -100,6 +108,7 @@ Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects
   json["aspects"] = AspectsJson(aspects);
   json["houses"] = CoupleHousesJson(houses);
   json["overlays"] = OverlaysJson(houses);
+  json["relationship_score"] = RelationshipScoreJson(ScoreRelationship(match.Male, match.Female));
   return json;
 }
 
@@ -126,10 +135,15 @@ int RunMatch(const MatchOptions& options, Streams io) {
                           .CuspColumns = options.housesOption->count() > 0,
                           .OverlayColumns = options.overlays,
                           .Houses = ToHouseSystem(options.houses),
+                          .RelationshipScoreColumn = options.relationshipScore,
                           .Jobs = options.jobs});
   }
   if (options.aspects) {
     return UsageError(io, "--aspects adds a column to --batch's output; a single couple's aspects are always written");
+  }
+  if (options.relationshipScore) {
+    return UsageError(io, "--relationship-score adds a column to --batch's output; a single couple's is always in "
+                          "--json");
   }
   if (options.overlays) {
     return UsageError(io, "--overlays adds columns to --batch's output; a single couple's overlays are always in --json, "
@@ -180,6 +194,8 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
   command.add_flag("--aspects", options->aspects, "with --batch: add the column aspects");
   command.add_flag("--overlays", options->overlays,
                    "with --batch: add the columns male-in-female-houses and female-in-male-houses");
+  command.add_flag("--relationship-score", options->relationshipScore,
+                   "with --batch: add the column relationship-score (Discepolo's method)");
   options->jobsOption = command.add_option("--jobs", options->jobs,
                                            "with --batch: score on N threads at once (default: one a core)")
                             ->type_name("N")
@@ -202,7 +218,10 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "[{\"male\":\"venus\",\"female\":\"mars\",\"kind\":\"trine\",\"angle\":120,\"separation\":\"1°12'\",\"orb\":6},...],\n"
       "\"houses\":{\"house_system\":\"placidus\",\"male\":[12 cusps],\"female\":[12 cusps]}, \"overlays\":\n"
       "{\"male_in_female_houses\":{\"sun\":7,...},\"female_in_male_houses\":{...},\"male_in_own_houses\":{...},\n"
-      "\"female_in_own_houses\":{...}}}.\n"
+      "\"female_in_own_houses\":{...}}, \"relationship_score\":{\"value\":N,\"label\":TEXT,\"breakdown\":\n"
+      "[{\"rule\":TEXT,\"points\":N},...]}}: the second score, Ciro Discepolo's method (points for the\n"
+      "Suns' quality and for Sun, Moon, ascendant and Venus-Mars contacts between the charts), which\n"
+      "never replaces the four figures.\n"
       "\n"
       "Houses: --houses SYSTEM (placidus, the default, koch, regiomontanus, campanus, porphyry, equal\n"
       "or whole-sign) chooses the houses of --json and of --batch --overlays, and adds them to the text:\n"
@@ -236,7 +255,8 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "\"venus-trine-mars 1.20; sun-square-moon\n"
       "3.05\" (degrees from exact as decimals, closest first); with --houses also male-cusps and\n"
       "female-cusps (\"13 Sag 43; 15 Cap 19; ...\"), and with --overlays also male-in-female-houses and\n"
-      "female-in-male-houses (\"sun 7; moon 11; ...; mc 8\"). A chart whose houses fall back to Porphyry\n"
+      "female-in-male-houses (\"sun 7; moon 11; ...; mc 8\"), and with --relationship-score also\n"
+      "relationship-score (the second score's value). A chart whose houses fall back to Porphyry\n"
       "gets a note on stderr, \"row N (line L): male houses: ...\", which leaves the exit status as it is.\n"
       "A row that fails is left out and\n"
       "reported on stderr as \"row N (line L): COLUMN: message\" (rows count from the header, row 1,\n"

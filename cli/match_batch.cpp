@@ -16,6 +16,7 @@
 
 #include "astro/match/synastry_texts.h"
 #include "astro/match/astro_match.h"
+#include "astro/match/relationship_score.h"
 #include "cli/astro_entry_options.h"
 #include "common/csv_reader.h"
 #include "common/csv_writer.h"
@@ -40,6 +41,7 @@ constexpr std::string_view kScoreColumns[] = {"power", "harmony", "ph", "percent
 constexpr std::string_view kEquinoxColumn = "equinox", kNodeColumn = "node", kAspectsColumn = "aspects";
 constexpr std::string_view kCuspColumns[] = {"male-cusps", "female-cusps"};
 constexpr std::string_view kOverlayColumns[] = {"male-in-female-houses", "female-in-male-houses"};
+constexpr std::string_view kRelationshipScoreColumn = "relationship-score";
 
 struct InputColumn {
   Partner partner;
@@ -197,7 +199,7 @@ class CoupleScorer {
                        MaxCsvFieldText(equinox.size()) + 1 + MaxCsvFieldText(node.size()) + 1 +
                        MaxAspectListSize(aspects_.size()) + 1;
     for (const std::string_view field : fields) most += MaxCsvFieldText(field.size()) + 1;
-    most += 2 * (MostCuspListBytes + 1) + 2 * (MostOverlayListBytes + 1);
+    most += 2 * (MostCuspListBytes + 1) + 2 * (MostOverlayListBytes + 1) + kNumberBytes + 1;
     for (const ChartPositions* chart : charts) {
       for (std::size_t slot = 0; slot < FilledChartSlotCount; ++slot) {
         most += MaxCsvFieldText((*chart)[slot].size()) + 1;
@@ -244,6 +246,10 @@ class CoupleScorer {
         *out++ = ',';
         out = WriteOverlayList(out, *overlay);
       }
+    }
+    if (options_.RelationshipScoreColumn) {
+      *out++ = ',';
+      out = std::to_chars(out, out + kNumberBytes, ScoreRelationship(match.Male, match.Female).Value).ptr;
     }
     *out++ = '\n';
     block.Commit(out);
@@ -369,6 +375,7 @@ class BatchMatcher final : public CsvRecordHandler {
     if (options_.OverlayColumns) {
       for (const std::string_view column : kOverlayColumns) header.append(column).push_back(',');
     }
+    if (options_.RelationshipScoreColumn) header.append(kRelationshipScoreColumn).push_back(',');
     header.back() = '\n';
     headerRead_ = true;
     // The columns are known: the scorers and their threads can start.

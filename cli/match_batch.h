@@ -45,6 +45,7 @@ struct BatchOptions {
   bool CuspColumns = false;     // write the columns male-cusps and female-cusps
   bool OverlayColumns = false;  // write male-in-female-houses and female-in-male-houses
   HouseSystem Houses = HouseSystem::Placidus;  // of the cusps and the overlays
+  bool RelationshipScoreColumn = false;  // write relationship-score (relationship_score.h)
   // Threads that score couples side by side; the output is the same for any
   // number (rows and refusals in input order).
   std::size_t Jobs = 1;

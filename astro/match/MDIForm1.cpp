@@ -25,6 +25,7 @@
 #include "astro/match/house_tables.h"
 #include "astro/match/houses_view.h"
 #include "astro/match/relationship_view.h"
+#include "astro/match/scores_view.h"
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/report_layout.h"
 #include "astro/match/report_paper.h"
@@ -141,10 +142,12 @@ void MDIForm1::MakeWheelWindow() {
   aspects_ = new AspectsView();
   houses_ = new HousesView();
   relationship_ = new RelationshipView();
+  scores_ = new ScoresView();
   wheelTabs_->addTab(wheel_, QStringLiteral("Chart Wheel"));
   wheelTabs_->addTab(aspects_, QStringLiteral("Aspects"));
   wheelTabs_->addTab(houses_, QStringLiteral("Houses"));
   wheelTabs_->addTab(relationship_, QStringLiteral("Relationship"));
+  wheelTabs_->addTab(scores_, QStringLiteral("Scores"));
   MakeHousesOfChoice();
   ShowWheelAndAspects();
   wheelWindow_ = area_->addSubWindow(
@@ -220,6 +223,7 @@ void MDIForm1::MakeMenus(const zentara::ChartOptions& shown) {
           &MDIForm1::mnuHouses_Click);
   connect(shell::NamedMenuEntry(windows, "mnuRelationship", "Re&lationship"), &QAction::triggered, this,
           &MDIForm1::mnuRelationship_Click);
+  connect(shell::NamedMenuEntry(windows, "mnuScores", "&Scores"), &QAction::triggered, this, &MDIForm1::mnuScores_Click);
   shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
 }
 
@@ -254,7 +258,8 @@ zentara::ReportFrameParts MDIForm1::Parts() const {
   const QSize decoration = wheelWindow_->sizeHint() - wheel_->sizeHint()
                                                         .expandedTo(aspects_->sizeHint())
                                                         .expandedTo(houses_->sizeHint())
-                                                        .expandedTo(relationship_->sizeHint());
+                                                        .expandedTo(relationship_->sizeHint())
+                                                        .expandedTo(scores_->sizeHint());
   return {
       .Report = {report.width(), report.height()},
       .ReportScrollBar = report_ ? report_->VScroll1()->sizeHint().width() : 0,
@@ -365,6 +370,8 @@ void MDIForm1::mnuHouses_Click() { BringWheelWindowForward(houses_); }
 
 void MDIForm1::mnuRelationship_Click() { BringWheelWindowForward(relationship_); }
 
+void MDIForm1::mnuScores_Click() { BringWheelWindowForward(scores_); }
+
 void MDIForm1::cboHousesOf_Click(int index) {
   housesOf_ = index == 1 ? zentara::Partner::Female : zentara::Partner::Male;
   ShowWheelAndAspects();
@@ -437,6 +444,7 @@ void MDIForm1::ShowWheelAndAspects() {
   aspects_->setAspects(wheel_->wheel().Aspects);
   houses_->setTables(zentara::MakeCoupleHouseTables(couple_, male, female));
   relationship_->setMatch(*report_->Match(), houseSystem_, orbs_);
+  scores_->setMatch(*report_->Match());
 }
 
 void MDIForm1::cmdBack_Click() {

@@ -1,9 +1,9 @@
 // The astro report frame: a top bar with Print, Back and Exit over a
 // multiple-document area that holds the report, frmReport, and beside it a
-// window of four tabs: the chart wheel of both partners with one partner's
+// window of five tabs: the chart wheel of both partners with one partner's
 // house cusps ("Houses of:" chooses whose), the grid of the aspects between
-// their charts, both partners' houses with the overlays both ways, and the
-// relationship's own chart, composite or Davison. The frame opens with both in view, the wheel
+// their charts, both partners' houses with the overlays both ways, the
+// relationship's own chart, composite or Davison, and the scores explained. The frame opens with both in view, the wheel
 // beside the report where the screen is wide enough (report_layout.h), and
 // keeps them so as it is resized, until the user moves or sizes one of them.
 // The Window menu brings the report or a tab forward;
@@ -39,6 +39,7 @@ class ChartWheelView;
 class AspectsView;
 class HousesView;
 class RelationshipView;
+class ScoresView;
 
 class MDIForm1 : public shell::Form {
   Q_OBJECT
@@ -54,6 +55,7 @@ class MDIForm1 : public shell::Form {
   AspectsView* aspects() const { return aspects_; }
   HousesView* houses() const { return houses_; }
   RelationshipView* relationship() const { return relationship_; }
+  ScoresView* scores() const { return scores_; }
   QComboBox* housesOf() const { return cboHousesOf_; }
   // Both partners' houses and overlays as the Houses tab shows them now.
   const zentara::CoupleHouses& coupleHouses() const { return couple_; }
@@ -84,6 +86,7 @@ class MDIForm1 : public shell::Form {
   void mnuAspects_Click();
   void mnuHouses_Click();
   void mnuRelationship_Click();
+  void mnuScores_Click();
   // Draws the cusps of the partner chosen in "Houses of:" (0 male, 1 female).
   void cboHousesOf_Click(int index);
   // Remembers the choice and shows the match again on the positions it picks:
@@ -136,6 +139,7 @@ class MDIForm1 : public shell::Form {
   AspectsView* aspects_;
   HousesView* houses_;
   RelationshipView* relationship_;
+  ScoresView* scores_;
   QComboBox* cboHousesOf_;
   QTabWidget* wheelTabs_;
   QMdiSubWindow* wheelWindow_;

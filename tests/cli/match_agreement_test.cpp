@@ -3,7 +3,8 @@
 // gives the positions and score that match --json gives, or match's refusal;
 // with --equinox date and --aspects, also the equinox and the aspects match
 // --json lists with the same options, and with --houses and --overlays the
-// cusps and overlays of its houses, and a note where it says a system fell back.
+// cusps and overlays of its houses, and a note where it says a system fell
+// back; with --relationship-score the second score's value.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -90,7 +91,8 @@ struct SingleMatch {
 };
 
 // match --json with `extra` options.
-SingleMatch RunMatch(const Partner& male, const Partner& female, const std::vector<std::string>& extra = {}) {
+SingleMatch RunMatch(const Partner& male, const Partner& female, const std::vector<std::string>& extra = {},
+                     bool scoreColumn = false) {
   std::vector<std::string> words = {"match", "--json"};
   words.insert(words.end(), extra.begin(), extra.end());
   for (const auto& [sex, partner] : {std::pair{"male", &male}, {"female", &female}}) {
@@ -133,6 +135,7 @@ SingleMatch RunMatch(const Partner& male, const Partner& female, const std::vect
       if (houses.contains(fallback)) notes += std::string(partner) + " houses: " + std::string(houses[fallback]) + "\n";
     }
   }
+  if (scoreColumn) add(std::to_string(int(match["relationship_score"]["value"])));
   return {status, figures, err.str(), notes};
 }
 
@@ -164,13 +167,15 @@ void ExpectBatchAgreesWithMatch(const std::vector<std::string>& options) {
   std::vector<std::string> matchOptions = options;
   std::erase(matchOptions, "--aspects");
   std::erase(matchOptions, "--overlays");
+  const bool scoreColumn = std::erase(matchOptions, "--relationship-score") > 0;
 
   std::istringstream rows(out.str()), refusals(err.str());
   std::string row, refusal;
   std::getline(rows, row);  // the header
   int refused = 0, fellBack = 0;
   for (int i = 0; i < CoupleCount; ++i) {
-    const auto [single, figures, message, notes] = RunMatch(couples[i].first, couples[i].second, matchOptions);
+    const auto [single, figures, message, notes] =
+        RunMatch(couples[i].first, couples[i].second, matchOptions, scoreColumn);
     const std::string couple = "row " + std::to_string(i + 2) + " (line " + std::to_string(i + 2) + ")";
     if (single == 0) {
       ASSERT_TRUE(std::getline(rows, row)) << couple;
@@ -230,7 +235,8 @@ TEST(MatchBatch, AgreesWithMatchOnTheEquinoxAndTheAspects) {
 }
 
 TEST(MatchBatch, AgreesWithMatchOnTheHousesAndOverlays) {
-  ExpectBatchAgreesWithMatch({"--equinox", "j2000", "--aspects", "--houses", "koch", "--overlays"});
+  ExpectBatchAgreesWithMatch(
+      {"--equinox", "j2000", "--aspects", "--houses", "koch", "--overlays", "--relationship-score"});
 }
 
 // Scored on several threads, the batch writes the same bytes, rows and

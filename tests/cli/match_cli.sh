@@ -63,6 +63,7 @@ check "--aspects without --batch" 2 "" "" match --aspects
 check "an orb past 10" 2 "" "" match --orbs=11,6,4
 check "two orbs" 2 "" "" match --orbs=8,6
 check "--overlays without --batch" 2 "" "" match --overlays
+check "--relationship-score without --batch" 2 "" "" match --relationship-score
 
 # --equinox date gives every point true to the sky: the worked couple's Moons
 # keep their whole degrees, and so the figures stay; the node is said.

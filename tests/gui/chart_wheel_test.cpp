@@ -30,6 +30,7 @@
 #include "astro/match/frmReport.h"
 #include "astro/match/houses_view.h"
 #include "astro/match/relationship_view.h"
+#include "astro/match/scores_view.h"
 #include "gui_test_support.h"
 #include "file_checks.h"
 #include "shell/control_array.h"
@@ -292,7 +293,7 @@ class ChartWheelTest : public QObject {
   // partner chosen beside the tabs.
   void theHousesTabShowsBothOverlaysAndTheSystemChosen() {
     QTabWidget* tabs = frame_->wheelTabs();
-    QCOMPARE(tabs->count(), 4);
+    QCOMPARE(tabs->count(), 5);
     QCOMPARE(tabs->tabText(2), QStringLiteral("Houses"));
     trigger("mnuHouses");
     QCOMPARE(tabs->currentWidget(), static_cast<QWidget*>(frame_->houses()));
@@ -362,6 +363,25 @@ class ChartWheelTest : public QObject {
     const QByteArray svg = FileBytes(path("davison.svg"));
     QVERIFY(svg.contains(">Davison</text>") && !svg.contains("Outer: Female"));
     QVERIFY(fake_->messages.isEmpty());
+  }
+
+  // The Scores tab explains the report's figures with the couple's numbers
+  // (his Moon 07 Sag 42, her Moon 28 Pis 22) and gives the second score of
+  // tests/astro/relationship_score_test.cpp; the report's figures stay.
+  void theScoresTabExplainsTheFiguresAndGivesTheSecondScore() {
+    QCOMPARE(frame_->wheelTabs()->tabText(4), QStringLiteral("Scores"));
+    trigger("mnuScores");
+    QCOMPARE(frame_->wheelTabs()->currentWidget(), static_cast<QWidget*>(frame_->scores()));
+    const QString figures = frame_->scores()->figures()->text();
+    for (const QString& text : {QStringLiteral("His Moon at 7° of Sagittarius gives Power 210 (30 × 7"),
+                                QStringLiteral("Her Moon at 28° of Pisces gives Harmony 840 (30 × 28)."),
+                                QStringLiteral("210 × 840 = 176400"), QStringLiteral(": 1764."),
+                                QStringLiteral("Comment: 17 is “Very Bad”")}) {
+      QVERIFY2(figures.contains(text), qPrintable(text + " is not in: " + figures));
+    }
+    const QString second = frame_->scores()->secondScore()->text();
+    QVERIFY2(second.contains("Relationship score: 20, Exceptional\n\n+5  Both Suns in fixed signs"), qPrintable(second));
+    QCOMPARE(Child<QLabel>(report_, "lblPower")->text(), QStringLiteral("210"));
   }
 
   // Beyond the polar circle Placidus has no cusps: the tab says so.
