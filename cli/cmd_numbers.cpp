@@ -9,6 +9,8 @@
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
 #include "cli/person_options.h"
+#include "numerology/extended_numbers.h"
+#include "numerology/extended_texts.h"
 #include "numerology/pair_numbers.h"
 
 namespace zentara::cli {
@@ -19,7 +21,44 @@ struct NumbersOptions {
   NumerologyEntries entries;
   PersonOptions people;
   bool json = false;
+  bool extended = false;
 };
+
+// {"value":7,"total":25,"master":false,"karmic_debt":0}
+Json NumberJson(const ReducedNumber& number) {
+  return {{"value", number.Value}, {"total", number.Total}, {"master", number.IsMaster()},
+          {"karmic_debt", number.KarmicDebt}};
+}
+
+// The four numbers by their JSON names, "soul_urge" ... "maturity".
+constexpr std::string_view kKindKeys[] = {"soul_urge", "personality", "birthday", "maturity"};
+
+Json ExtendedJson(const CoupleNumbers& couple) {
+  Json json;
+  for (const auto& [partner, numbers] : {std::pair{"male", &couple.Male}, {"female", &couple.Female}}) {
+    for (std::size_t k = 0; k < ExtendedKinds.size(); ++k) {
+      json[partner][std::string(kKindKeys[k])] = NumberJson(NumberOf(*numbers, ExtendedKinds[k]));
+    }
+  }
+  for (std::size_t k = 0; k < ExtendedKinds.size(); ++k) {
+    json["ratings"][std::string(kKindKeys[k])] = RatingName(couple.Ratings[k]);
+  }
+  return json;
+}
+
+// "Male soul urge: 11 (master)", ..., "Soul urge rating: Highly compatible", ...
+void WriteExtended(std::ostream& out, const CoupleNumbers& couple) {
+  for (std::size_t k = 0; k < ExtendedKinds.size(); ++k) {
+    const std::string title(KindTitle(ExtendedKinds[k]));
+    for (const auto& [partner, numbers] : {std::pair{"Male ", &couple.Male}, {"Female ", &couple.Female}}) {
+      const ReducedNumber& number = NumberOf(*numbers, ExtendedKinds[k]);
+      out << partner << title << ": " << number.Value << (number.IsMaster() ? " (master)" : "");
+      if (number.KarmicDebt != 0) out << " (karmic debt " << number.KarmicDebt << ")";
+      out << "\n";
+    }
+    out << title << " rating: " << RatingName(couple.Ratings[k]) << "\n";
+  }
+}
 
 int RunNumbers(const NumbersOptions& options, Streams io) {
   NumerologyEntries entries = options.entries;
@@ -28,7 +67,7 @@ int RunNumbers(const NumbersOptions& options, Streams io) {
   const LifePathPair lifePath = FindLifePathPair(entries);
   const DestinyPair destiny = FindDestinyPair(entries);
   if (options.json) {
-    const Json result = {
+    Json result = {
         {"male", {{"life_path", lifePath.MaleLifePath}, {"destiny", destiny.MaleDestiny}}},
         {"female", {{"life_path", lifePath.FemaleLifePath}, {"destiny", destiny.FemaleDestiny}}},
         {"life_path_key", lifePath.LifePathKey},
@@ -36,6 +75,7 @@ int RunNumbers(const NumbersOptions& options, Streams io) {
         {"life_path_text", lifePath.LifePathText},
         {"destiny_text", destiny.DestinyText},
     };
+    if (options.extended) result["extended"] = ExtendedJson(FindCoupleNumbers(entries));
     io.out << JsonText(result) << "\n";
     return ExitSuccess;
   }
@@ -47,6 +87,7 @@ int RunNumbers(const NumbersOptions& options, Streams io) {
          << "Life path text: " << lifePath.LifePathText << "\n"
          << "Destiny key: " << destiny.DestinyKey << "\n"
          << "Destiny text: " << destiny.DestinyText << "\n";
+  if (options.extended) WriteExtended(io.out, FindCoupleNumbers(entries));
   return ExitSuccess;
 }
 
@@ -57,6 +98,9 @@ CommandAction DefineNumbers(CLI::App& command, Streams io) {
   AddEntryOptions(command, options->entries);
   AddPartnerPersonOptions(command, options->people);
   command.add_flag("--json", options->json, "one JSON object instead of text");
+  command.add_flag("--extended", options->extended,
+                   "also each partner's soul urge, personality, birthday and maturity numbers (masters kept) "
+                   "and the couple's rating of each");
   return [options, io] { return RunNumbers(*options, io); };
 }
 

@@ -1,5 +1,7 @@
 #include "cli/reading_output.h"
 
+#include "numerology/extended_reading.h"
+
 #include "numerology/pair_numbers.h"
 #include "site_config.h"
 
@@ -13,6 +15,8 @@ Reading MakeReading(ReadingKind kind, const NumerologyEntries& entries) {
     case ReadingKind::Destiny:
       return {{{DestinyReadingText(FindDestinyPair(entries), MakerSiteAddress), false}},
               std::string(DestinyReadingCaption)};
+    case ReadingKind::Extended:
+      return {ExtendedReadingRuns(entries, MakerSiteAddress), std::string(ExtendedReadingCaption)};
     case ReadingKind::Comprehensive:
       break;
   }

@@ -9,7 +9,7 @@
 
 namespace zentara::cli {
 
-enum class ReadingKind { LifePath, Destiny, Comprehensive };
+enum class ReadingKind { LifePath, Destiny, Comprehensive, Extended };
 
 struct Reading {
   ReportRuns runs;    // a single reading is one plain run

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "book/person_entries.h"
+#include "numerology/extended_reading.h"
 #include "numerology/reading_reports.h"
 #include "people/person_buttons.h"
 #include "platform/platform.h"
@@ -175,6 +176,7 @@ void frmMain::MakeMenus() {
   entry("mnuCR", "&Comprehensive Reading", &frmMain::cmdCR_Click);
   entry("mnuLP", "&LifePath Compatibility", &frmMain::cmdLP_Click);
   entry("mnuD", "&Destiny Compatibility", &frmMain::cmdD_Click);
+  entry("mnuExtended", "Extended &Numbers", &frmMain::mnuExtended_Click);
   file->addSeparator();
   entry("mnuPeople", "&People...", [] { navigation::ShowPeople(); });
   file->addSeparator();
@@ -258,6 +260,9 @@ void frmMain::cmdD_Click() {
 void frmMain::cmdCR_Click() {
   if (ValidateEntries()) Find_Lifepath_Destiny_Number();
 }
+void frmMain::mnuExtended_Click() {
+  if (ValidateEntries()) Find_Extended_Numbers();
+}
 
 namespace {
 
@@ -287,19 +292,35 @@ void frmMain::Find_Destiny_Number() {
                     zentara::DestinyReadingText(destiny_, zentara::MakerSiteAddress));
 }
 
+namespace {
+
+// A reading of bold and plain runs in the window with Print and Save, shown
+// modally; Save writes `entries`. Returns when it is closed.
+void ShowFormattedReading(frmMain* form, const zentara::NumerologyEntries& entries, const zentara::ReportRuns& runs,
+                          std::string_view caption) {
+  auto* window = new reports::frmSaveDocument(form);
+  if (!caption.empty()) window->setWindowTitle(platform::ToQt(caption));
+  for (const zentara::ReportRun& run : runs) reports::AppendAtCaret(window->RTB(), platform::ToQt(run.text), run.bold);
+  // These readings show their addresses as plain text.
+  modRTB::UnhookLinkClicks();
+  modNumerologyComaptibility::SavedReadingEntries = entries;
+  platform::current().showModal(window);
+}
+
+}  // namespace
+
 void frmMain::Find_Lifepath_Destiny_Number() {
   const zentara::NumerologyEntries entries = Entries();
   lifePath_ = zentara::FindLifePathPair(entries);
   destiny_ = zentara::FindDestinyPair(entries);
-  auto* window = new reports::frmSaveDocument(this);
-  for (const zentara::ReportRun& run :
-       zentara::ComprehensiveReadingRuns(lifePath_, destiny_, zentara::MakerSiteAddress)) {
-    reports::AppendAtCaret(window->RTB(), platform::ToQt(run.text), run.bold);
-  }
-  // The comprehensive reading shows its addresses as plain text.
-  modRTB::UnhookLinkClicks();
-  modNumerologyComaptibility::SavedReadingEntries = entries;
-  platform::current().showModal(window);
+  ShowFormattedReading(this, entries, zentara::ComprehensiveReadingRuns(lifePath_, destiny_, zentara::MakerSiteAddress),
+                       {});
+}
+
+void frmMain::Find_Extended_Numbers() {
+  const zentara::NumerologyEntries entries = Entries();
+  ShowFormattedReading(this, entries, zentara::ExtendedReadingRuns(entries, zentara::MakerSiteAddress),
+                       zentara::ExtendedReadingCaption);
 }
 
 void frmMain::cmdOpen_Click() {

@@ -38,11 +38,15 @@ class frmMain : public shell::Form {
   void Find_Lifepath_Number();
   void Find_Destiny_Number();
   void Find_Lifepath_Destiny_Number();
+  // The four extended numbers of both partners, in the same window as the
+  // comprehensive reading, with its Print and Save.
+  void Find_Extended_Numbers();
 
  public slots:
   void cmdLP_Click();
   void cmdD_Click();
   void cmdCR_Click();
+  void mnuExtended_Click();
   void cmdOpen_Click();
   void cmdBack_Click();
   void cmdExit_Click();

@@ -83,9 +83,9 @@ offers "zentara-cli open p" pair.kvz
 offers "zentara-cli save --male-first John " chart.svg couples couples.csv pair.kvz
 
 # An argument's words; an option's value is never taken for an argument.
-offers "zentara-cli reading " lifepath destiny comprehensive
+offers "zentara-cli reading " lifepath destiny comprehensive extended
 offers "zentara-cli reading --male-first destiny d" destiny
-offers "zentara-cli reading --male-first=destiny " lifepath destiny comprehensive
+offers "zentara-cli reading --male-first=destiny " lifepath destiny comprehensive extended
 offers "zentara-cli reading destiny --h" --help --html
 offers "zentara-cli numbers --male-first " ""
 offers "zentara-cli place London " ""

@@ -231,6 +231,24 @@ class ReadingsTest : public QObject {
     QVERIFY(reading->RTB()->toPlainText().startsWith("LifePath Compatibility Number Combination is 8 + 1"));
   }
 
+  // The extended numbers from the File menu: in the comprehensive reading's
+  // window, headings bold, saved as the same twelve entries.
+  void extendedNumbersShowAndSaveTheEntries() {
+    form_->findChild<QAction*>("mnuExtended")->trigger();
+    frmSaveDocument* window = document();
+    QVERIFY(window && fake_->modalShown.last() == window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Extended Numbers"));
+    const QString text = window->RTB()->toPlainText();
+    QVERIFY2(text.startsWith("Extended Numbers\n") && text.contains("Soul Urge: John ") &&
+                 text.contains("Maturity: John ") && text.contains("master numbers 11, 22 and 33"),
+             qPrintable(text));
+    QCOMPARE(window->RTB()->document()->begin().begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+    fake_->fileNames = {folderHolder_->filePath("extended")};
+    click(window, "cmdSave");
+    QCOMPARE(FileBytes(folderHolder_->filePath("extended.kvz")), FileBytes(ZENTARA_TEST_DATA_DIR "/john_mary.kvz"));
+    click(window, "cmdBack");
+  }
+
   // A pasted name longer than Qt's default box limit of 32767 characters counts
   // whole, as zentara-cli counts it, and comes back whole from a saved reading.
   void aVeryLongNameCountsWholeAndSurvivesSaveAndOpen() {
