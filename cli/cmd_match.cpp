@@ -14,7 +14,9 @@
 #include "astro/match/astro_match.h"
 #include "astro/match/synastry.h"
 #include "astro/match/chart_wheel_svg.h"
+#include "astro/match/reading_texts.h"
 #include "astro/match/relationship_score.h"
+#include "astro/match/synastry_texts.h"
 #include "cli/synastry_output.h"
 #include "cli/astro_entry_options.h"
 #include "cli/chart_output.h"
@@ -94,8 +96,21 @@ Json RelationshipScoreJson(const RelationshipScore& score) {
   return {{"value", score.Value}, {"label", score.Label}, {"breakdown", std::move(breakdown)}};
 }
 
+// {"male_in_female_houses":{"sun":TEXT,...,"n-node":TEXT},"female_in_male_houses":{...}}: what each
+// planet and north node means in the other's house.
+Json OverlayTextsJson(const CoupleHouses& houses, std::string_view hisName, std::string_view herName) {
+  Json json = {{"male_in_female_houses", Json::object()}, {"female_in_male_houses", Json::object()}};
+  for (std::size_t point = 0; point < OverlayPointCount; ++point) {
+    const ChartSlot slot = AspectPoints[point];
+    const std::string key(SlotKeys[slot]);
+    json["male_in_female_houses"][key] = OverlayText(slot, houses.MaleInFemale[point], hisName, herName);
+    json["female_in_male_houses"][key] = OverlayText(slot, houses.FemaleInMale[point], herName, hisName);
+  }
+  return json;
+}
+
 Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects, bool saysNode,
-               const CoupleHouses& houses) {
+               const CoupleHouses& houses, std::string_view hisName, std::string_view herName) {
   Json json = {{"male", {{"universal_time", match.MaleUniversalTime}, {"positions", PositionsJson(match.Male)}}},
                {"female", {{"universal_time", match.FemaleUniversalTime}, {"positions", PositionsJson(match.Female)}}},
                {"power", match.Score.Power},
@@ -106,8 +121,12 @@ Json MatchJson(const AstroMatchResult& match, const std::vector<Aspect>& aspects
                {"equinox", EquinoxName(match.PositionsEquinox)}};
   if (saysNode) json["node"] = LunarNodeName(match.Node);
   json["aspects"] = AspectsJson(aspects);
+  for (std::size_t i = 0; i < aspects.size(); ++i) {
+    json["aspects"][i]["text"] = AspectText(aspects[i].Male, aspects[i].Female, aspects[i].Kind, hisName, herName);
+  }
   json["houses"] = CoupleHousesJson(houses);
   json["overlays"] = OverlaysJson(houses);
+  json["overlay_texts"] = OverlayTextsJson(houses, hisName, herName);
   json["relationship_score"] = RelationshipScoreJson(ScoreRelationship(match.Male, match.Female));
   return json;
 }
@@ -151,7 +170,8 @@ int RunMatch(const MatchOptions& options, Streams io) {
   }
   if (options.jobsOption->count() > 0) return UsageError(io, "--jobs sets how many threads --batch scores on");
   int status = ExitSuccess;
-  const auto match = MatchOfCouple(options.couple, chosen, "match", io, status);
+  AstroEntries entries;
+  const auto match = MatchOfCouple(options.couple, chosen, "match", io, status, &entries);
   if (!match) return status;
   const std::vector<Aspect> aspects = FindAspects(match->Male, match->Female, orbs);
   const CoupleHouses houses = CastCoupleHouses(*match, ToHouseSystem(options.houses));
@@ -167,7 +187,7 @@ int RunMatch(const MatchOptions& options, Streams io) {
     }
   }
   if (options.json) {
-    io.out << JsonText(MatchJson(*match, aspects, saysNode, houses)) << "\n";
+    io.out << JsonText(MatchJson(*match, aspects, saysNode, houses, entries.Male.Name, entries.Female.Name)) << "\n";
   } else {
     WriteText(io.out, *match, aspects, saysNode, options.housesOption->count() > 0 ? &houses : nullptr);
   }
@@ -215,10 +235,12 @@ CommandAction DefineMatch(CLI::App& command, Streams io) {
       "{\"male\":{\"universal_time\":H,\"positions\":[as chart --json]},\"female\":{...},\"power\":N,\n"
       "\"harmony\":N,\"ph\":N,\"percentage\":N,\"comment\":TEXT,\"equinox\":\"j2000\"|\"date\",\n"
       "[\"node\":\"mean\"|\"true\" as for the text,] \"aspects\":\n"
-      "[{\"male\":\"venus\",\"female\":\"mars\",\"kind\":\"trine\",\"angle\":120,\"separation\":\"1°12'\",\"orb\":6},...],\n"
+      "[{\"male\":\"venus\",\"female\":\"mars\",\"kind\":\"trine\",\"angle\":120,\"separation\":\"1°12'\",\"orb\":6,\n"
+      "\"text\":TEXT},...],\n"
       "\"houses\":{\"house_system\":\"placidus\",\"male\":[12 cusps],\"female\":[12 cusps]}, \"overlays\":\n"
       "{\"male_in_female_houses\":{\"sun\":7,...},\"female_in_male_houses\":{...},\"male_in_own_houses\":{...},\n"
-      "\"female_in_own_houses\":{...}}, \"relationship_score\":{\"value\":N,\"label\":TEXT,\"breakdown\":\n"
+      "\"female_in_own_houses\":{...}}, \"overlay_texts\":{\"male_in_female_houses\":{\"sun\":TEXT,...},\n"
+      "\"female_in_male_houses\":{...}}, \"relationship_score\":{\"value\":N,\"label\":TEXT,\"breakdown\":\n"
       "[{\"rule\":TEXT,\"points\":N},...]}}: the second score, Ciro Discepolo's method (points for the\n"
       "Suns' quality and for Sun, Moon, ascendant and Venus-Mars contacts between the charts), which\n"
       "never replaces the four figures.\n"

@@ -19,7 +19,8 @@ int CommandUsageError(std::string_view command, std::string_view problem, Stream
 }
 
 std::optional<AstroMatchResult> MatchOfCouple(const CoupleOptions& options, const ChartOptions& chosen,
-                                              std::string_view command, Streams io, int& status) {
+                                              std::string_view command, Streams io, int& status,
+                                              AstroEntries* given) {
   for (const auto& [partner, given] : {std::pair{Partner::Male, &options.male}, {Partner::Female, &options.female}}) {
     if (PersonGiven(options.people, partner)) continue;
     if (const auto missing = MissingPickOption(*given, partner)) {
@@ -37,6 +38,7 @@ std::optional<AstroMatchResult> MatchOfCouple(const CoupleOptions& options, cons
     status = ExitRefused;
     return std::nullopt;
   }
+  if (given != nullptr) *given = entries;
   auto match = CalculateAstroMatch(entries, chosen);
   if (!match) {  // the option checks let through only entries the form can hold
     io.err << "zentara-cli " << command << ": the entries do not make a birth\n";

@@ -28,7 +28,9 @@ int CommandUsageError(std::string_view command, std::string_view problem, Stream
 // `status` set: a pick option missing for a partner not taken from the book
 // (usage), a person the book cannot give, or an entry the form's checks
 // refuse (their message, ExitRefused).
+// When given, `entries` receives the entries the match was made from.
 std::optional<AstroMatchResult> MatchOfCouple(const CoupleOptions& options, const ChartOptions& chosen,
-                                              std::string_view command, Streams io, int& status);
+                                              std::string_view command, Streams io, int& status,
+                                              AstroEntries* entries = nullptr);
 
 }  // namespace zentara::cli

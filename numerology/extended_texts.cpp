@@ -25,7 +25,7 @@ constexpr std::array<Meaning, 12> Meanings = {{
         "to be needed."},
     {7, "Seven studies things. It stands for reflection, analysis and a private inner life, and it wants time "
         "alone to think."},
-    {8, "Eight manages things. It stands for ambition, judgement, money and authority, and it measures itself by "
+    {8, "Eight manages things. It stands for ambition, judgment, money and authority, and it measures itself by "
         "results."},
     {9, "Nine completes things. It stands for generosity, breadth of view and service to others, and it finds "
         "meaning in letting go."},

@@ -38,6 +38,7 @@ packages=(
   desktop-file-utils appstream       # check the desktop entry and the AppStream metainfo
   bash-completion                    # loads zentara-cli's completion; the tests load it as a shell does
   optipng                            # shrinks the README's pictures (scripts/screenshots.sh)
+  hunspell hunspell-en-us            # the tests spell-check the readings' texts
   liberfa-dev pkgconf                # ERFA (IAU SOFA in C): the positions true to the sky (--equinox date)
 )
 

@@ -441,8 +441,9 @@ void MDIForm1::ShowWheelAndAspects() {
   const zentara::ChartPositions male = report_->ShownPositions(zentara::Partner::Male);
   const zentara::ChartPositions female = report_->ShownPositions(zentara::Partner::Female);
   wheel_->setWheel(zentara::LayoutChartWheel(male, female, WheelOptionsNow()));
-  aspects_->setAspects(wheel_->wheel().Aspects);
-  houses_->setTables(zentara::MakeCoupleHouseTables(couple_, male, female));
+  const zentara::AstroEntries& entries = report_->Entries();
+  aspects_->setAspects(wheel_->wheel().Aspects, entries.Male.Name, entries.Female.Name);
+  houses_->setTables(zentara::MakeCoupleHouseTables(couple_, male, female, entries.Male.Name, entries.Female.Name));
   relationship_->setMatch(*report_->Match(), houseSystem_, orbs_);
   scores_->setMatch(*report_->Match());
 }

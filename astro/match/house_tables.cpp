@@ -1,5 +1,6 @@
 #include "astro/match/house_tables.h"
 
+#include "astro/match/reading_texts.h"
 #include "astro/match/synastry_texts.h"
 
 namespace zentara {
@@ -26,7 +27,8 @@ HouseTable OverlayTable(std::string title, std::vector<std::string> columns, con
 }  // namespace
 
 CoupleHouseTables MakeCoupleHouseTables(const CoupleHouses& houses, const ChartPositions& male,
-                                        const ChartPositions& female) {
+                                        const ChartPositions& female, std::string_view hisName,
+                                        std::string_view herName) {
   CoupleHouseTables tables;
   AddNotes(tables.Notes, "Male", houses.Male);
   AddNotes(tables.Notes, "Female", houses.Female);
@@ -39,6 +41,15 @@ CoupleHouseTables MakeCoupleHouseTables(const CoupleHouses& houses, const ChartP
                                   male, houses.MaleInFemale, houses.MaleInOwn);
   tables.HersInHis = OverlayTable("Her points in his houses", {"Her point", "Position", "His house", "Her house"},
                                   female, houses.FemaleInMale, houses.FemaleInOwn);
+  for (std::size_t point = 0; point < OverlayPointCount; ++point) {
+    const ChartSlot slot = AspectPoints[point];
+    if (houses.MaleInFemale[point] > 0) {
+      tables.HisInHersTexts.push_back(OverlayText(slot, houses.MaleInFemale[point], hisName, herName));
+    }
+    if (houses.FemaleInMale[point] > 0) {
+      tables.HersInHisTexts.push_back(OverlayText(slot, houses.FemaleInMale[point], herName, hisName));
+    }
+  }
   return tables;
 }
 

@@ -23,11 +23,15 @@ struct CoupleHouseTables {
   HouseTable Cusps;      // "House", "Male", "Female": the twelve cusps
   HouseTable HisInHers;  // "His point", "Position", "Her house", "His house"
   HouseTable HersInHis;  // "Her point", "Position", "His house", "Her house"
+  // What each of his planets and his north node means in her house, and hers
+  // in his (reading_texts.h), one paragraph a point, with the names given.
+  std::vector<std::string> HisInHersTexts, HersInHisTexts;
 };
 
 // The tables of `houses`, with each point's position as `male` and `female`
 // show it (the charts the houses were cast for).
 CoupleHouseTables MakeCoupleHouseTables(const CoupleHouses& houses, const ChartPositions& male,
-                                        const ChartPositions& female);
+                                        const ChartPositions& female, std::string_view hisName = "He",
+                                        std::string_view herName = "She");
 
 }  // namespace zentara

@@ -39,6 +39,15 @@ void Fill(QLabel* title, QTableWidget* table, const zentara::HouseTable& rows) {
   shell::FillTextTable(table, texts);
 }
 
+// Paragraphs of text, wrapped to the view's width.
+QLabel* Paragraphs(QWidget* parent, const char* name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  return label;
+}
+
 }  // namespace
 
 HousesView::HousesView(QWidget* parent) : QWidget(parent) {
@@ -62,10 +71,13 @@ HousesView::HousesView(QWidget* parent) : QWidget(parent) {
   hisInHers_ = shell::MakeTextTable(page, "tblHisInHers", {});
   hersInHisTitle_ = TableTitle(page, "lblHersInHisTitle");
   hersInHis_ = shell::MakeTextTable(page, "tblHersInHis", {});
+  hisInHersTexts_ = Paragraphs(page, "lblHisInHersTexts");
+  hersInHisTexts_ = Paragraphs(page, "lblHersInHisTexts");
   for (QWidget* part : {static_cast<QWidget*>(notes_), static_cast<QWidget*>(cuspsTitle_),
                         static_cast<QWidget*>(cusps_), static_cast<QWidget*>(hisInHersTitle_),
-                        static_cast<QWidget*>(hisInHers_), static_cast<QWidget*>(hersInHisTitle_),
-                        static_cast<QWidget*>(hersInHis_)}) {
+                        static_cast<QWidget*>(hisInHers_), static_cast<QWidget*>(hisInHersTexts_),
+                        static_cast<QWidget*>(hersInHisTitle_), static_cast<QWidget*>(hersInHis_),
+                        static_cast<QWidget*>(hersInHisTexts_)}) {
     layout->addWidget(part);
   }
   layout->addStretch(1);
@@ -80,6 +92,13 @@ void HousesView::setTables(const zentara::CoupleHouseTables& tables) {
   Fill(cuspsTitle_, cusps_, tables.Cusps);
   Fill(hisInHersTitle_, hisInHers_, tables.HisInHers);
   Fill(hersInHisTitle_, hersInHis_, tables.HersInHis);
+  const auto paragraphs = [](const std::vector<std::string>& texts) {
+    QStringList lines;
+    for (const std::string& text : texts) lines << platform::ToQt(text);
+    return lines.join(QStringLiteral("\n\n"));
+  };
+  hisInHersTexts_->setText(paragraphs(tables.HisInHersTexts));
+  hersInHisTexts_->setText(paragraphs(tables.HersInHisTexts));
 }
 
 namespace {

@@ -25,11 +25,14 @@ class HousesView : public QWidget {
   QTableWidget* cusps() const { return cusps_; }
   QTableWidget* hisInHers() const { return hisInHers_; }
   QTableWidget* hersInHis() const { return hersInHis_; }
+  QLabel* hisInHersTexts() const { return hisInHersTexts_; }
+  QLabel* hersInHisTexts() const { return hersInHisTexts_; }
 
  private:
   QLabel* notes_;
   QLabel *cuspsTitle_, *hisInHersTitle_, *hersInHisTitle_;
   QTableWidget *cusps_, *hisInHers_, *hersInHis_;
+  QLabel *hisInHersTexts_, *hersInHisTexts_;
 };
 
 // The Houses page of the report's PDF file, in the painter's current font,

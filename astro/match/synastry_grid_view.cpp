@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QScrollArea>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -10,6 +11,7 @@
 #include "astro/match/chart_wheel.h"
 #include "astro/match/chart_wheel_drawing.h"
 #include "shell/hover_text.h"
+#include "astro/match/reading_texts.h"
 #include "platform/qt_text.h"
 
 namespace astro {
@@ -124,19 +126,37 @@ AspectsView::AspectsView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("aspectsView"));
   auto* layout = new QVBoxLayout(this);
   grid_ = new AspectGridView(this);
-  layout->addWidget(grid_, 1);
+  layout->addWidget(grid_, 3);
   tightest_ = new QLabel(this);
   tightest_->setObjectName(QStringLiteral("lblTightest"));
   tightest_->setTextFormat(Qt::PlainText);
   layout->addWidget(tightest_);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("aspectTextsScroll"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  texts_ = new QLabel(scroll);
+  texts_->setObjectName(QStringLiteral("lblAspectTexts"));
+  texts_->setTextFormat(Qt::PlainText);
+  texts_->setWordWrap(true);
+  texts_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  scroll->setWidget(texts_);
+  layout->addWidget(scroll, 2);
 }
 
-void AspectsView::setAspects(const std::vector<zentara::Aspect>& aspects) {
+void AspectsView::setAspects(const std::vector<zentara::Aspect>& aspects, std::string_view hisName,
+                             std::string_view herName) {
   grid_->setAspects(aspects);
   QStringList lines{QStringLiteral("Tightest aspects:")};
   for (const std::string& sentence : zentara::TightestAspectSentences(aspects)) lines << platform::ToQt(sentence);
   if (aspects.empty()) lines << QStringLiteral("None within the orbs.");
   tightest_->setText(lines.join(u'\n'));
+  QStringList paragraphs;
+  for (const zentara::Aspect& aspect : aspects) {
+    paragraphs << platform::ToQt(zentara::AspectSentence(aspect)) + u'\n' +
+                      platform::ToQt(zentara::AspectText(aspect.Male, aspect.Female, aspect.Kind, hisName, herName));
+  }
+  texts_->setText(paragraphs.join(QStringLiteral("\n\n")));
 }
 
 }  // namespace astro

@@ -41,20 +41,26 @@ class AspectGridView : public QWidget {
   zentara::AspectGrid grid_;
 };
 
-// The tab: the grid, and under it "Tightest aspects:" and up to five sentences.
+// The tab: the grid, and under it "Tightest aspects:" and up to five sentences,
+// then every aspect with its paragraph, in a view that scrolls.
 class AspectsView : public QWidget {
   Q_OBJECT
 
  public:
   explicit AspectsView(QWidget* parent = nullptr);
 
-  void setAspects(const std::vector<zentara::Aspect>& aspects);
+  // The aspects, and under the tightest five every aspect with what it
+  // means (reading_texts.h), closest first, the partners called by these names.
+  void setAspects(const std::vector<zentara::Aspect>& aspects, std::string_view hisName = "He",
+                  std::string_view herName = "She");
   AspectGridView* gridView() const { return grid_; }
   QLabel* tightest() const { return tightest_; }
+  QLabel* texts() const { return texts_; }
 
  private:
   AspectGridView* grid_;
   QLabel* tightest_;
+  QLabel* texts_;
 };
 
 }  // namespace astro

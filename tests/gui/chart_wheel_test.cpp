@@ -310,6 +310,10 @@ class ChartWheelTest : public QObject {
     QCOMPARE(QStringList({cell(hers, 11, 0), cell(hers, 11, 2), cell(hers, 11, 3)}).join(" "),
              QStringLiteral("Ascendant 1 1"));  // her ascendant twelve minutes before his cusp 2
     QCOMPARE(cell(his, 12, 3), QStringLiteral("10"));  // his midheaven in his own 10th
+    // Under each overlay table, what each planet and the node means there.
+    QVERIFY(frame_->houses()->hisInHersTexts()->text().startsWith(
+        "John's sense of purpose falls in Mary's seventh house, the house of partnership and commitment."));
+    QCOMPARE(frame_->houses()->hersInHisTexts()->text().count("\n\n"), 10);
     QVERIFY(!frame_->houses()->notes()->isVisibleTo(frame_->houses()));
     // The wheel draws his cusps at first, hers once chosen.
     QCOMPARE(frame_->wheel()->wheel().Houses->Of, zentara::Partner::Male);
@@ -438,6 +442,12 @@ class ChartWheelTest : public QObject {
       }
     }
     QCOMPARE(filled, 44u);
+    // Under the grid every aspect with its paragraph, the partners by name, closest first.
+    const QString texts = frame_->aspects()->texts()->text();
+    QVERIFY2(texts.startsWith("Neptune sextile Mercury, 0°03' from exact\nMary's way of thinking and talking and "
+                              "John's dreams and sensitivity work together with little effort."),
+             qPrintable(texts.left(300)));
+    QCOMPARE(texts.count(" from exact\n"), 44);
   }
 
   void hoveringALineOfTheWheelNamesItsAspect() {
