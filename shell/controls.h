@@ -2,6 +2,7 @@
 #pragma once
 #include <QAction>
 #include <QFont>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QString>
@@ -20,6 +21,24 @@ inline void MakeHeading(QWidget* label, double scale) {
   font.setBold(true);
   font.setPointSizeF(font.pointSizeF() * scale);
   label->setFont(font);
+}
+
+// A bold heading, `scale` times the font's size, showing `text` as plain text.
+inline QLabel* NamedHeading(QWidget* parent, const char* name, const QString& text, double scale) {
+  auto* heading = new QLabel(text, parent);
+  heading->setObjectName(QString::fromLatin1(name));
+  heading->setTextFormat(Qt::PlainText);
+  MakeHeading(heading, scale);
+  return heading;
+}
+
+// Paragraphs of plain text, wrapped to the width they are given.
+inline QLabel* NamedParagraphs(QWidget* parent, const char* name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  return label;
 }
 
 inline QAction* NamedMenuEntry(QMenu* menu, const char* name, const char* caption) {

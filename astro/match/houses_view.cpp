@@ -15,14 +15,6 @@ namespace {
 
 constexpr double kTitleScale = 1.1;
 
-QLabel* TableTitle(QWidget* parent, const char* name) {
-  auto* title = new QLabel(parent);
-  title->setObjectName(QString::fromLatin1(name));
-  title->setTextFormat(Qt::PlainText);
-  shell::MakeHeading(title, kTitleScale);
-  return title;
-}
-
 void Fill(QLabel* title, QTableWidget* table, const zentara::HouseTable& rows) {
   title->setText(platform::ToQt(rows.Title));
   table->setAccessibleName(title->text());
@@ -39,15 +31,6 @@ void Fill(QLabel* title, QTableWidget* table, const zentara::HouseTable& rows) {
   shell::FillTextTable(table, texts);
 }
 
-// Paragraphs of text, wrapped to the view's width.
-QLabel* Paragraphs(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  return label;
-}
-
 }  // namespace
 
 HousesView::HousesView(QWidget* parent) : QWidget(parent) {
@@ -61,18 +44,15 @@ HousesView::HousesView(QWidget* parent) : QWidget(parent) {
   outer->addWidget(scroll);
   auto* page = new QWidget(scroll);
   auto* layout = new QVBoxLayout(page);
-  notes_ = new QLabel(page);
-  notes_->setObjectName(QStringLiteral("lblHouseNotes"));
-  notes_->setTextFormat(Qt::PlainText);
-  notes_->setWordWrap(true);
-  cuspsTitle_ = TableTitle(page, "lblCuspsTitle");
+  notes_ = shell::NamedParagraphs(page, "lblHouseNotes");
+  cuspsTitle_ = shell::NamedHeading(page, "lblCuspsTitle", {}, kTitleScale);
   cusps_ = shell::MakeTextTable(page, "tblCusps", {});
-  hisInHersTitle_ = TableTitle(page, "lblHisInHersTitle");
+  hisInHersTitle_ = shell::NamedHeading(page, "lblHisInHersTitle", {}, kTitleScale);
   hisInHers_ = shell::MakeTextTable(page, "tblHisInHers", {});
-  hersInHisTitle_ = TableTitle(page, "lblHersInHisTitle");
+  hersInHisTitle_ = shell::NamedHeading(page, "lblHersInHisTitle", {}, kTitleScale);
   hersInHis_ = shell::MakeTextTable(page, "tblHersInHis", {});
-  hisInHersTexts_ = Paragraphs(page, "lblHisInHersTexts");
-  hersInHisTexts_ = Paragraphs(page, "lblHersInHisTexts");
+  hisInHersTexts_ = shell::NamedParagraphs(page, "lblHisInHersTexts");
+  hersInHisTexts_ = shell::NamedParagraphs(page, "lblHersInHisTexts");
   for (QWidget* part : {static_cast<QWidget*>(notes_), static_cast<QWidget*>(cuspsTitle_),
                         static_cast<QWidget*>(cusps_), static_cast<QWidget*>(hisInHersTitle_),
                         static_cast<QWidget*>(hisInHers_), static_cast<QWidget*>(hisInHersTexts_),

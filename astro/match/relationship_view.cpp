@@ -13,6 +13,7 @@
 #include "astro/match/synastry.h"
 #include "astro/match/synastry_texts.h"
 #include "platform/qt_text.h"
+#include "shell/controls.h"
 #include "shell/text_tables.h"
 
 namespace astro {
@@ -62,10 +63,7 @@ RelationshipView::RelationshipView(QWidget* parent) : QWidget(parent) {
                                                {QStringLiteral("Composite"), QStringLiteral("Davison")});
   bar->addStretch(1);
   layout->addLayout(bar);
-  statement_ = new QLabel(this);
-  statement_->setObjectName(QStringLiteral("lblRelationshipStatement"));
-  statement_->setTextFormat(Qt::PlainText);
-  statement_->setWordWrap(true);
+  statement_ = shell::NamedParagraphs(this, "lblRelationshipStatement");
   layout->addWidget(statement_);
 
   auto* splitter = new QSplitter(Qt::Vertical, this);
@@ -85,9 +83,7 @@ RelationshipView::RelationshipView(QWidget* parent) : QWidget(parent) {
   row->addWidget(cusps_, 0, Qt::AlignTop);
   row->addStretch(1);
   tablesLayout->addLayout(row);
-  aspects_ = new QLabel(tables);
-  aspects_->setObjectName(QStringLiteral("lblRelationshipAspects"));
-  aspects_->setTextFormat(Qt::PlainText);
+  aspects_ = shell::NamedParagraphs(tables, "lblRelationshipAspects");
   tablesLayout->addWidget(aspects_);
   tablesLayout->addStretch(1);
   scroll->setWidget(tables);

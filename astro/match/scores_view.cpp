@@ -13,22 +13,6 @@ namespace {
 
 constexpr double kHeadingScale = 1.1;
 
-QLabel* Paragraphs(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
-
-QLabel* Heading(QWidget* parent, const char* name, const char* text) {
-  auto* heading = new QLabel(QString::fromUtf8(text), parent);
-  heading->setObjectName(QString::fromLatin1(name));
-  shell::MakeHeading(heading, kHeadingScale);
-  return heading;
-}
-
 QString Joined(const std::vector<std::string>& lines) {
   QStringList texts;
   for (const std::string& line : lines) texts << platform::ToQt(line);
@@ -47,12 +31,12 @@ ScoresView::ScoresView(QWidget* parent) : QWidget(parent) {
   outer->addWidget(scroll);
   auto* page = new QWidget(scroll);
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(Heading(page, "lblFiguresHeading", "The four figures"));
-  figures_ = Paragraphs(page, "lblFigures");
+  layout->addWidget(shell::NamedHeading(page, "lblFiguresHeading", QStringLiteral("The four figures"), kHeadingScale));
+  figures_ = shell::NamedParagraphs(page, "lblFigures");
   layout->addWidget(figures_);
   layout->addSpacing(12);
-  layout->addWidget(Heading(page, "lblSecondScoreHeading", "A second score"));
-  secondScore_ = Paragraphs(page, "lblSecondScore");
+  layout->addWidget(shell::NamedHeading(page, "lblSecondScoreHeading", QStringLiteral("A second score"), kHeadingScale));
+  secondScore_ = shell::NamedParagraphs(page, "lblSecondScore");
   layout->addWidget(secondScore_);
   layout->addStretch(1);
   scroll->setWidget(page);

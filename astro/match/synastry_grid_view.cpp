@@ -10,6 +10,7 @@
 #include "astro/match/synastry_texts.h"
 #include "astro/match/chart_wheel.h"
 #include "astro/match/chart_wheel_drawing.h"
+#include "shell/controls.h"
 #include "shell/hover_text.h"
 #include "astro/match/reading_texts.h"
 #include "platform/qt_text.h"
@@ -135,10 +136,7 @@ AspectsView::AspectsView(QWidget* parent) : QWidget(parent) {
   scroll->setObjectName(QStringLiteral("aspectTextsScroll"));
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
-  texts_ = new QLabel(scroll);
-  texts_->setObjectName(QStringLiteral("lblAspectTexts"));
-  texts_->setTextFormat(Qt::PlainText);
-  texts_->setWordWrap(true);
+  texts_ = shell::NamedParagraphs(scroll, "lblAspectTexts");
   texts_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   scroll->setWidget(texts_);
   layout->addWidget(scroll, 2);
