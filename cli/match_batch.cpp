@@ -178,8 +178,8 @@ class CoupleScorer {
     maleHouses_ = CastChartHouses(match_.MaleHouseBasis, options_.Houses);
     femaleHouses_ = CastChartHouses(match_.FemaleHouseBasis, options_.Houses);
     if (options_.OverlayColumns) {
-      maleInFemale_ = HousesOfPoints(match_.Male, femaleHouses_);
-      femaleInMale_ = HousesOfPoints(match_.Female, maleHouses_);
+      maleInFemale_ = HousesOfPoints(match_.MaleLongitudes, match_.Male, femaleHouses_);
+      femaleInMale_ = HousesOfPoints(match_.FemaleLongitudes, match_.Female, maleHouses_);
     }
     for (const auto& [partner, houses] : {std::pair{"male", &maleHouses_}, {"female", &femaleHouses_}}) {
       if (!houses->FellBack()) continue;

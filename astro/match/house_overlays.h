@@ -28,6 +28,10 @@ int HouseOfMinutes(int minutes, const ChartHouses& houses);
 
 // The house of each point of `chart` in `houses`.
 PointHouses HousesOfPoints(const ChartPositions& chart, const ChartHouses& houses);
+// The same from the longitudes `chart`'s texts were cut from (a match's):
+// each cut to the minute as its text is, without reading the text back; a
+// longitude outside 0 to 360 is read from its text.
+PointHouses HousesOfPoints(const SlotLongitudes& longitudes, const ChartPositions& chart, const ChartHouses& houses);
 
 struct CoupleHouses {
   HouseSystem System = HouseSystem::Placidus;

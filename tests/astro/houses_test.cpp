@@ -6,6 +6,7 @@
 // said where a system falls back; and the worked couple's overlays.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <random>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "astro/engine/houses/chart_houses.h"
+#include "astro/engine/planets/chart_table.h"
 #include "astro/engine/planets/zodiac_text.h"
 #include "astro/match/astro_match.h"
 #include "astro/match/house_overlays.h"
@@ -205,6 +207,26 @@ TEST(HouseOverlays, WorkedCoupleByHand) {
   EXPECT_EQ(houses.MaleInOwn[12], 10);
   EXPECT_EQ(houses.FemaleInOwn[11], 1);
   EXPECT_EQ(houses.FemaleInOwn[12], 10);
+}
+
+// The houses of a chart's points from its longitudes are those of its texts:
+// each longitude cut to the minute as its text is (seeded random charts and
+// cusps, minute edges among them).
+TEST(HouseOverlays, LongitudesGiveTheHousesOfTheirTexts) {
+  std::mt19937_64 random(20261208);
+  std::uniform_real_distribution<double> longitude(0, 360);
+  for (int round = 0; round < 2000; ++round) {
+    SlotLongitudes longitudes{};
+    for (double& value : longitudes) {
+      value = round % 2 == 0 ? longitude(random) : std::nextafter(std::floor(longitude(random) * 60) / 60, 0.0);
+    }
+    ChartPositions texts;
+    modPlanetPosition_Western::FillSlotTexts(longitudes, texts);
+    ChartHouses houses;
+    for (double& cusp : houses.Cusps) cusp = longitude(random);
+    std::sort(houses.Cusps.begin(), houses.Cusps.end());
+    ASSERT_EQ(HousesOfPoints(longitudes, texts, houses), HousesOfPoints(texts, houses)) << "round " << round;
+  }
 }
 
 // Cusps on one minute leave an empty house: a point there goes to the house

@@ -39,7 +39,10 @@ ChartHouses CastChartHouses(const ChartHouseBasis& basis, HouseSystem system) {
   EclipticAngles angles{Normalized(basis.Shown.ascendant), Normalized(basis.Shown.midheaven)};
   // The shown ascendant and the eastern rising point agree to a hair inside
   // the polar circles; beyond them they may be the two ends of the horizon.
-  if (Apart(angles.ascendant, AnglesOfSky(basis.Sky).ascendant) > 90) {
+  // (Within a degree of the circles' edge the rising point is found anyway.)
+  constexpr double EdgeMargin = 1;  // degrees
+  const bool polar = std::fabs(basis.Sky.latitude) >= 90 - basis.Sky.obliquity - EdgeMargin;
+  if (polar && Apart(angles.ascendant, AnglesOfSky(basis.Sky).ascendant) > 90) {
     angles.ascendant = Normalized(angles.ascendant + 180);
     houses.CuspOneOppositeShownAscendant = true;
   }

@@ -11,9 +11,10 @@ constexpr double Degree = std::numbers::pi / 180;
 constexpr double QuarterTurn = std::numbers::pi / 2;
 
 // Placidus's root is found when a step moves the right ascension by less than
-// this, radians (0.0002 arc-seconds): Newton's method squares the error each
-// step, so the root it leaves is good to far below a double's last bit.
-constexpr double PlacidusStep = 1e-9;
+// this, radians (0.02 arc-seconds): Newton's method squares the error each
+// step, so the root that step leaves is good to about 1e-14 radians, far
+// below the minute the cusps are cut to.
+constexpr double PlacidusStep = 1e-7;
 constexpr int PlacidusMostSteps = 50;
 
 struct Vector {
