@@ -51,9 +51,7 @@ std::string PlainText(const ReportRuns& runs) {
   return text;
 }
 
-namespace {
-
-void AppendEscaped(std::string& html, std::string_view text) {
+void AppendHtmlEscaped(std::string& html, std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     switch (c) {
@@ -71,19 +69,23 @@ void AppendEscaped(std::string& html, std::string_view text) {
   }
 }
 
-}  // namespace
+std::string RunsHtml(const ReportRuns& runs) {
+  std::string html = "<p>";
+  for (const ReportRun& run : runs) {
+    if (run.bold) html += "<b>";
+    AppendHtmlEscaped(html, run.text);
+    if (run.bold) html += "</b>";
+  }
+  return html + "</p>\n";
+}
 
 std::string ReportRunsToHtml(const ReportRuns& runs, std::string_view title) {
   std::string html =
       "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
-  AppendEscaped(html, title);
-  html += "</title>\n</head>\n<body style=\"font-family: Verdana, sans-serif; font-size: 9pt\">\n<p>";
-  for (const ReportRun& run : runs) {
-    if (run.bold) html += "<b>";
-    AppendEscaped(html, run.text);
-    if (run.bold) html += "</b>";
-  }
-  html += "</p>\n</body>\n</html>\n";
+  AppendHtmlEscaped(html, title);
+  html += "</title>\n</head>\n<body style=\"font-family: Verdana, sans-serif; font-size: 9pt\">\n";
+  html += RunsHtml(runs);
+  html += "</body>\n</html>\n";
   return html;
 }
 

@@ -46,6 +46,13 @@ ReportRuns ComprehensiveReadingRuns(const LifePathPair& lifePath, const DestinyP
 // The runs' texts joined, formatting dropped.
 std::string PlainText(const ReportRuns& runs);
 
+// `text` appended to `html` with &, <, > and " escaped and each line break
+// (CR LF or LF) as <br>.
+void AppendHtmlEscaped(std::string& html, std::string_view text);
+
+// The runs as one HTML paragraph: bold runs in <b>, line breaks as <br>.
+std::string RunsHtml(const ReportRuns& runs);
+
 // A self-contained UTF-8 HTML page of the runs titled `title`: bold runs in <b>,
 // line breaks as <br>, every other character escaped.
 std::string ReportRunsToHtml(const ReportRuns& runs, std::string_view title);

@@ -20,6 +20,7 @@
 #include "astro/match/synastry_grid_view.h"
 #include "astro/match/chart_settings.h"
 #include "astro/match/chart_wheel_view.h"
+#include "astro/match/couple_report_pdf.h"
 #include "astro/match/frmOrbs.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/house_tables.h"
@@ -192,6 +193,7 @@ void MDIForm1::MakeMenus(const zentara::ChartOptions& shown) {
   entry("mnuPrint", "&Print", &MDIForm1::cmdPrint_Click);
   entry("mnuExportPDF", "Export as &PDF...", &MDIForm1::mnuExportPDF_Click);
   entry("mnuSavePicture", "Save Chart &Picture...", &MDIForm1::mnuSavePicture_Click);
+  entry("mnuCoupleReport", "Couple &Report...", &MDIForm1::mnuCoupleReport_Click);
   file->addSeparator();
   QAction* mnuEquinoxOfDate = entry("mnuEquinoxOfDate", "Positions on the Equinox of &Date", &MDIForm1::mnuEquinoxOfDate_Click);
   mnuEquinoxOfDate->setCheckable(true);
@@ -358,6 +360,18 @@ std::vector<std::pair<zentara::RelationshipChart, zentara::ChartWheel>> MDIForm1
     pages.emplace_back(std::move(chart), std::move(wheel));
   }
   return pages;
+}
+
+void MDIForm1::mnuCoupleReport_Click() {
+  if (!report_) return;
+  const zentara::AstroEntries& entries = report_->Entries();
+  // The astro form holds one name a partner, not the full names the
+  // numerology readings need: the report says it leaves them out.
+  ExportCoupleReport(this,
+                     {.Astro = entries, .Numerology = std::nullopt, .Options = report_->ShownOptions(),
+                      .Houses = houseSystem_, .Orbs = orbs_},
+                     zentara::CoupleFileName(entries.Male.Name, entries.Female.Name, "Couple Report", "") +
+                         " Couple Report.pdf");
 }
 
 void MDIForm1::mnuReport_Click() { area_->setActiveSubWindow(reportWindow_); }

@@ -79,6 +79,9 @@ class MDIForm1 : public shell::Form {
   // The wheel as an SVG or PNG file: the relationship's while its tab is
   // shown, else the couple's.
   void mnuSavePicture_Click();
+  // Everything about the couple in one PDF file (reports/couple_report.h),
+  // without the numerology readings, whose full names the astro form lacks.
+  void mnuCoupleReport_Click();
   // Bring the report, the wheel or the aspects forward; a window out of view is
   // moved into it.
   void mnuReport_Click();

@@ -30,6 +30,8 @@
 #include "astro/match/frmReport.h"
 #include "astro/match/houses_view.h"
 #include "astro/match/relationship_view.h"
+#include "reports/couple_report.h"
+#include "platform/qt_text.h"
 #include "astro/match/scores_view.h"
 #include "gui_test_support.h"
 #include "file_checks.h"
@@ -386,6 +388,32 @@ class ChartWheelTest : public QObject {
     const QString second = frame_->scores()->secondScore()->text();
     QVERIFY2(second.contains("Relationship score: 20, Exceptional\n\n+5  Both Suns in fixed signs"), qPrintable(second));
     QCOMPARE(Child<QLabel>(report_, "lblPower")->text(), QStringLiteral("210"));
+  }
+
+  // The couple report from the File menu: every part's heading as text, the
+  // numerology said to be left out (the astro form has no full names), the
+  // texts of the aspects and overlays, page numbers, and a file under 2 MB.
+  void theCoupleReportHoldsEveryPart() {
+    fake_->fileNames = {path("couple")};
+    trigger("mnuCoupleReport");
+    QCOMPARE(fake_->fileDialogs.last().request.initialName, QStringLiteral("John and Mary Couple Report.pdf"));
+    const QString file = path("couple.pdf");
+    const int pages = PdfPageCount(file);
+    QVERIFY2(pages >= 6, qPrintable(QStringLiteral("%1 pages").arg(pages)));
+    const QString text = PdfText(file, 1, pages).simplified();
+    for (const std::string_view heading : zentara::CoupleReportHeadings) {
+      QVERIFY2(text.contains(platform::ToQt(heading)), qPrintable(platform::ToQt(heading) + " is not in the report"));
+    }
+    for (const QString& part : {QStringLiteral("need both partners' full names"),
+                                QStringLiteral("Mary's way of thinking and talking and John's dreams"),
+                                QStringLiteral("John's sense of purpose falls in Mary's seventh house"),
+                                QStringLiteral("Davison: 1976-11-12 09:32:30 UT"), QStringLiteral("Houses: Placidus")}) {
+      QVERIFY2(text.contains(part), qPrintable(part + " is not in the report"));
+    }
+    QVERIFY2(text.contains(QStringLiteral(" %1 ").arg(pages)) || text.endsWith(QString::number(pages)),
+             "no page numbers");
+    QVERIFY(QFileInfo(file).size() < 2 * 1024 * 1024);
+    QVERIFY(fake_->messages.isEmpty());
   }
 
   // Beyond the polar circle Placidus has no cusps: the tab says so.
