@@ -17,7 +17,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "astro/match/chart_settings.h"
+#include "astro/match/couple_report_pdf.h"
 #include "book/people_csv.h"
+#include "book/person_entries.h"
 #include "book/ranking.h"
 #include "people/desktop_book.h"
 #include "people/frmPerson.h"
@@ -26,6 +29,7 @@
 #include "platform/platform.h"
 #include "common/file_bytes.h"
 #include "reports/file_dialogs.h"
+#include "reports/file_names.h"
 #include "shell/controls.h"
 #include "platform/qt_text.h"
 
@@ -137,6 +141,7 @@ void frmPeople::MakeCommands(QWidget* central, QVBoxLayout* layout) {
     button("cmdNumerology", "&Numerology Match", 1, 0, &frmPeople::cmdNumerology_Click);
     button("cmdAstro", "Astro &Match", 1, 1, &frmPeople::cmdAstro_Click);
     button("cmdBest", "&Best Matches for...", 1, 2, &frmPeople::cmdBest_Click);
+    button("cmdCoupleReport", "Couple &Report...", 1, 3, &frmPeople::cmdCoupleReport_Click);
     button("cmdClose", "Close", 1, 4, &frmPeople::cmdClose_Click);
   }
   commands->setColumnStretch(5, 1);
@@ -338,6 +343,34 @@ void frmPeople::cmdNumerology_Click() {
 void frmPeople::cmdAstro_Click() {
   zentara::book::Person male, female;
   if (TwoPeople(male, female)) navigation::OpenAstroMatch(male, female);
+}
+
+void frmPeople::cmdCoupleReport_Click() {
+  zentara::book::Person male, female;
+  if (!TwoPeople(male, female)) return;
+  for (const zentara::book::Person* person : {&male, &female}) {
+    if (const auto why = zentara::book::WhyNoAstroMatch(*person)) {
+      Tell(this, ToQt(*why));
+      return;
+    }
+  }
+  const zentara::AstroEntries astro{zentara::book::AstroSide(male), zentara::book::AstroSide(female)};
+  if (const auto failure = zentara::CheckAstroEntries(astro)) {
+    Tell(this, ToQt(failure->Message));
+    return;
+  }
+  // The numerology readings go in when both people have names and dates the
+  // numerology form takes.
+  zentara::NumerologyEntries numerology;
+  zentara::book::PutNumerologySide(male, zentara::Partner::Male, numerology);
+  zentara::book::PutNumerologySide(female, zentara::Partner::Female, numerology);
+  std::optional<zentara::NumerologyEntries> readings;
+  if (!zentara::CheckNumerologyEntries(numerology)) readings = numerology;
+  astro::ExportCoupleReport(this,
+                            {.Astro = astro, .Numerology = readings, .Options = astro::StoredChartOptions(),
+                             .Houses = astro::StoredHouseSystem(), .Orbs = astro::StoredOrbs()},
+                            zentara::CoupleFileName(astro.Male.Name, astro.Female.Name, "Couple Report", "") +
+                                " Couple Report.pdf");
 }
 
 void frmPeople::cmdBest_Click() {

@@ -48,6 +48,9 @@ class frmPeople : public shell::Form {
   void cmdNumerology_Click();
   void cmdAstro_Click();
   void cmdBest_Click();
+  // The couple report of the two people selected, the numerology readings
+  // included, as a PDF file.
+  void cmdCoupleReport_Click();
   void cmdChoose_Click();
   void cmdClose_Click();
 

@@ -24,7 +24,9 @@
 #include "people/frmPeople.h"
 #include "people/frmPerson.h"
 #include "shell/navigation.h"
+#include "reports/couple_report.h"
 #include "reports/frmSaveDocument.h"
+#include "file_checks.h"
 
 using namespace testing_support;
 using zentara::book::Book;
@@ -226,6 +228,31 @@ class PeopleTest : public QObject {
     QCOMPARE(Child<QLabel>(best, "lblHeading")->text(),
              QStringLiteral("Best matches for John (as Male), by Percentage, then P * H:"));
     QCOMPARE(Child<QTableView>(best, "lstUnranked")->model()->rowCount(), 1);
+  }
+
+  // Two people give one couple report, the numerology readings with it: every
+  // part's heading in the PDF's text (pdftotext).
+  void twoPeopleGiveACoupleReport() {
+    auto* window = new people::frmPeople(people::PeopleMode::Manage);
+    auto* list = Child<QTableView>(window, "lstPeople");
+    list->selectionModel()->clearSelection();
+    list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QString file = folder_.filePath("couple.pdf");
+    fake_->fileNames = {file};
+    QTest::mouseClick(Child<QPushButton>(window, "cmdCoupleReport"), Qt::LeftButton);
+    QVERIFY2(fake_->messages.isEmpty(), qPrintable(fake_->messages.value(0).text));
+    const int pages = PdfPageCount(file);
+    const QString text = PdfText(file, 1, pages).simplified();
+    for (const std::string_view heading : zentara::CoupleReportHeadings) {
+      QVERIFY2(text.contains(QString::fromUtf8(heading.data(), qsizetype(heading.size()))),
+               qPrintable(QString::fromUtf8(heading.data(), qsizetype(heading.size())) + " is missing"));
+    }
+    for (const QString& part : {QStringLiteral("John and Mary"), QStringLiteral("LifePath Compatibility Combination"),
+                                QStringLiteral("Extended Numbers"), QStringLiteral("Soul Urge: John")}) {
+      QVERIFY2(text.contains(part), qPrintable(part + " is missing"));
+    }
+    window->unload();
   }
 
   // The desktop checks the whole book when it opens it; a damaged one is
