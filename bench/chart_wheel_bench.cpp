@@ -1,10 +1,11 @@
 // Timing of the chart wheel: drawing one wheel offscreen, the report frame
 // opened with its aspects shown, and each file the program writes from the
 // astro report frame and the reading windows, through the menu entries against
-// the scripted platform, to a temporary folder.
+// the scripted platform, to a temporary folder; and the couple report.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
+#include <QBuffer>
 #include <QApplication>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 #include "astro/match/astro_match.h"
 #include "astro/match/chart_wheel_svg.h"
 #include "astro/match/chart_wheel_view.h"
+#include "astro/match/couple_report_pdf.h"
 #include "astro/match/frmReport.h"
 #include "platform/fake_platform.h"
 #include "reports/frmDisp.h"
@@ -120,5 +122,25 @@ void ReadingPdf(benchmark::State& state) {
   platform::install(nullptr);
 }
 BENCHMARK(ReadingPdf)->Unit(benchmark::kMillisecond);
+
+// The couple report of the worked couple with the numerology readings, as the
+// People window writes it for two people: the whole document built and laid
+// out on A4 pages, its three wheels drawn, written as PDF to memory.
+void CoupleReport(benchmark::State& state) {
+  zentara::NumerologyEntries numerology{"John", "Paul", "Smith", "Mary", "Ann", "Jones",
+                                        "August", "15", "1975", "February", "10", "1978"};
+  const zentara::CoupleReportInput input{.Astro = testing_support::JohnAndMary(), .Numerology = numerology,
+                                         .Options = {}, .Houses = zentara::HouseSystem::Placidus,
+                                         .Orbs = zentara::DefaultAspectOrbs};
+  qint64 bytes = 0;
+  for (auto _ : state) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!astro::WriteCoupleReportPdf(buffer, input)) state.SkipWithError("the report was not written");
+    bytes = buffer.size();
+  }
+  state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(CoupleReport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
