@@ -162,13 +162,17 @@ void Options(Html& html, const CoupleReportInput& input) {
 std::optional<std::string> CoupleReportHtml(const CoupleReportInput& input) {
   const auto match = CalculateAstroMatch(input.Astro, input.Options);
   if (!match) return std::nullopt;
+  return CoupleReportHtml(input, *match);
+}
+
+std::string CoupleReportHtml(const CoupleReportInput& input, const AstroMatchResult& match) {
   const std::string him = NameOr(input.Astro.Male.Name, "Male"), her = NameOr(input.Astro.Female.Name, "Female");
   Html html;
   Cover(html, input, him, her);
   Numerology(html, input);
-  AstroReport(html, *match, him, her);
-  AspectsAndHouses(html, input, *match, him, her);
-  Relationship(html, input, *match);
+  AstroReport(html, match, him, her);
+  AspectsAndHouses(html, input, match, him, her);
+  Relationship(html, input, match);
   Options(html, input);
   return html.Take();
 }

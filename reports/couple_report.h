@@ -43,5 +43,7 @@ inline constexpr std::string_view CoupleReportHeadings[] = {
 
 // The document, or nothing when the astro entries do not make a match.
 std::optional<std::string> CoupleReportHtml(const CoupleReportInput& input);
+// The same from the match of `input`'s entries and options, made already.
+std::string CoupleReportHtml(const CoupleReportInput& input, const AstroMatchResult& match);
 
 }  // namespace zentara

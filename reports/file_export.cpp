@@ -64,14 +64,16 @@ void WriteDocumentPdf(const QTextDocument& document, QIODevice& device) {
   platform::PrintDocumentPages(document, writer);
 }
 
+void ExportPdf(QWidget* owner, const QString& title, const QString& name, const FileWriter& write) {
+  const QString chosen = AskSaveFileName(owner, FileKind::Documents, PdfExportRequest(title, name));
+  if (chosen.isEmpty()) return;
+  WriteFileSafely(owner, platform::ToQt(zentara::WithDefaultExtension(platform::ToStd(chosen), "pdf")), write);
+}
+
 void ExportReadingPdf(QWidget* owner, QTextEdit* box) {
   const zentara::NumerologyEntries& partners = modNumerologyComaptibility::SavedReadingEntries;
   const QString name = platform::ToQt(zentara::CoupleFileName(partners.maleFirst, partners.femaleFirst, "Reading", "pdf"));
-  const QString chosen =
-      AskSaveFileName(owner, FileKind::Documents, PdfExportRequest(QStringLiteral("Export as PDF"), name));
-  if (chosen.isEmpty()) return;
-  const QString path = platform::ToQt(zentara::WithDefaultExtension(platform::ToStd(chosen), "pdf"));
-  WriteFileSafely(owner, path, [box](QIODevice& device) {
+  ExportPdf(owner, QStringLiteral("Export as PDF"), name, [box](QIODevice& device) {
     WriteDocumentPdf(*box->document(), device);
     return true;
   });

@@ -35,6 +35,12 @@ std::optional<QString> ReplaceFileBytes(const QString& path, const QByteArray& b
 // name it suggests.
 platform::FileDialogRequest PdfExportRequest(const QString& title, const QString& name);
 
+// Asks for a PDF file name with the dialog `title`, suggesting `name` in the
+// folder of the last PDF file, adds ".pdf" to a name typed without extension
+// and writes the file with `write` (WriteFileSafely). Nothing happens when
+// the user cancels.
+void ExportPdf(QWidget* owner, const QString& title, const QString& name, const FileWriter& write);
+
 // The document laid out and paginated on A4 pages as Print lays it out, as a
 // PDF file on the open `device` (a failed write shows on the device).
 void WriteDocumentPdf(const QTextDocument& document, QIODevice& device);

@@ -15,10 +15,7 @@
 #include "astro/match/relationship_charts.h"
 #include "common/application_title.h"
 #include "platform/qt_text.h"
-#include "reports/file_dialogs.h"
 #include "reports/file_export.h"
-#include "reports/file_names.h"
-#include "reports/saved_reading.h"
 
 namespace astro {
 namespace {
@@ -35,9 +32,9 @@ void AddPicture(QTextDocument& document, std::string_view name, const zentara::C
 }  // namespace
 
 bool WriteCoupleReportPdf(QIODevice& device, const zentara::CoupleReportInput& input) {
-  const auto html = zentara::CoupleReportHtml(input);
   const auto match = zentara::CalculateAstroMatch(input.Astro, input.Options);
-  if (!html || !match) return false;
+  if (!match) return false;
+  const std::string html = zentara::CoupleReportHtml(input, *match);
   QTextDocument document;
   document.setDefaultFont(QFont(platform::ToQt(zentara::WheelFontFamily), static_cast<int>(kTextPoints)));
   const zentara::ChartHouses his = zentara::CastChartHouses(match->MaleHouseBasis, input.Houses);
@@ -54,7 +51,7 @@ bool WriteCoupleReportPdf(QIODevice& device, const zentara::CoupleReportInput& i
                                                {.Orbs = input.Orbs, .Positions = input.Options,
                                                 .Houses = zentara::WheelHousesOf(chart.Houses, zentara::Partner::Male)}));
   }
-  document.setHtml(platform::ToQt(*html));
+  document.setHtml(platform::ToQt(html));
   QPdfWriter writer(&device);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setCreator(platform::ToQt(zentara::ApplicationTitle));
@@ -66,11 +63,8 @@ bool WriteCoupleReportPdf(QIODevice& device, const zentara::CoupleReportInput& i
 }
 
 void ExportCoupleReport(QWidget* owner, const zentara::CoupleReportInput& input, const std::string& name) {
-  const QString chosen = reports::AskSaveFileName(
-      owner, reports::FileKind::Documents, reports::PdfExportRequest(QStringLiteral("Couple Report"), platform::ToQt(name)));
-  if (chosen.isEmpty()) return;
-  const QString path = platform::ToQt(zentara::WithDefaultExtension(platform::ToStd(chosen), "pdf"));
-  reports::WriteFileSafely(owner, path, [&](QIODevice& device) { return WriteCoupleReportPdf(device, input); });
+  reports::ExportPdf(owner, QStringLiteral("Couple Report"), platform::ToQt(name),
+                     [&](QIODevice& device) { return WriteCoupleReportPdf(device, input); });
 }
 
 }  // namespace astro

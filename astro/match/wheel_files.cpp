@@ -167,11 +167,8 @@ bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf) {
 }
 
 void ExportReportPdf(QWidget* owner, const ReportPdf& pdf, const std::string& name) {
-  const QString chosen = reports::AskSaveFileName(
-      owner, reports::FileKind::Documents, reports::PdfExportRequest(QStringLiteral("Export as PDF"), platform::ToQt(name)));
-  if (chosen.isEmpty()) return;
-  const QString path = platform::ToQt(zentara::WithDefaultExtension(platform::ToStd(chosen), "pdf"));
-  reports::WriteFileSafely(owner, path, [&](QIODevice& device) { return WriteReportPdf(device, pdf); });
+  reports::ExportPdf(owner, QStringLiteral("Export as PDF"), platform::ToQt(name),
+                     [&](QIODevice& device) { return WriteReportPdf(device, pdf); });
 }
 
 }  // namespace astro
