@@ -16,6 +16,7 @@ CommandAction DefineMatch(CLI::App& command, Streams io);    // cmd_match.cpp
 CommandAction DefineComposite(CLI::App& command, Streams io);  // cmd_relationship.cpp
 CommandAction DefineDavison(CLI::App& command, Streams io);    // cmd_relationship.cpp
 CommandAction DefinePeople(CLI::App& command, Streams io);   // cmd_people.cpp
+CommandAction DefineReport(CLI::App& command, Streams io);   // cmd_report.cpp
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -31,6 +32,8 @@ const std::vector<Command>& AllCommands() {
       {"composite", "the composite chart of a couple: the midpoints of their two charts", DefineComposite},
       {"davison", "the Davison chart of a couple: cast for the midpoint of their births in time and space",
        DefineDavison},
+      {"report", "the couple report as one PDF: readings, scores, wheels, aspects and overlays with their texts",
+       DefineReport},
       {"people", "the book of people: add, list, show, edit, rm, import, export, rank", DefinePeople},
   };
   return commands;

@@ -4,7 +4,7 @@
 # the size its folder says, the manual page formats cleanly and covers every
 # subcommand and option of zentara-cli, bash-completion finds zentara-cli's
 # completion, and the installed programs find their
-# data beside themselves, also once the tree is moved, or say it is missing.
+# data and the couple report's helper beside themselves, also once the tree is moved, or say it is missing.
 set -uo pipefail
 build=$1
 failures=0
@@ -61,6 +61,15 @@ for root in "$work/usr" "$work/moved/elsewhere"; do
   if [ "$root" != "$work/usr" ]; then mkdir -p "$(dirname "$root")" && mv "$work/usr" "$root"; fi
   found=$("$root/bin/zentara-cli" place London --country GB --limit 1 --json 2>&1)
   grep -qF '"timezone":"Europe/London"' <<<"$found" || fail "place London from $root: $found"
+  # The couple report's pages come from the helper installed beside the programs.
+  if [ -x "$root/bin/zentara" ]; then
+    said=$("$root/bin/zentara-cli" report --male-name A --male-date 1970-01-01 --male-time 0:00 --male-zone 20 \
+      --male-lat 51N30 --male-lon 0W10 --male-city A --male-state A --male-country A --female-name B \
+      --female-date 1971-01-01 --female-time 0:00 --female-zone 20 --female-lat 51N30 --female-lon 0W10 \
+      --female-city B --female-state B --female-country B --pdf "$work/report.pdf" 2>&1)
+    [ "$(head -c 5 "$work/report.pdf" 2>/dev/null)" = "%PDF-" ] || fail "report from $root: $said"
+    rm -f "$work/report.pdf"
+  fi
 done
 rm "$root/share/zentara/atlas.bin"
 message=$("$root/bin/zentara-cli" place London 2>&1)
