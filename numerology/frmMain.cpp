@@ -25,6 +25,7 @@
 #include "reports/report_box.h"
 #include "reports/saved_reading.h"
 #include "reports/saved_reading_entries.h"
+#include "shell/spoken_names.h"
 #include "shell/drop_down_combo.h"
 #include "shell/controls.h"
 #include "shell/exit_application.h"
@@ -81,6 +82,23 @@ QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerC
 
 }  // namespace
 
+// What a screen reader calls the controls: the boxes by purpose and partner,
+// which their group's title or their value names otherwise.
+constexpr shell::SpokenName kSpokenNames[] = {
+    {"txt%1F", "%1 first name"},
+    {"txt%1M", "%1 middle name"},
+    {"txt%1L", "%1 last name"},
+    {"cbo%1M", "%1 birth month"},
+    {"cbo%1D", "%1 birth day"},
+    {"cbo%1Y", "%1 birth year"},
+    {"cmd%1Choose", "Choose Person for %1..."},
+    {"cmd%1SavePerson", "Save Person for %1"},
+    {"cboMMD", "Marriage day"},
+    {"cboMMM", "Marriage month"},
+    {"cboMMY", "Marriage year"},
+    {"cmdNav", "Exit the program"},
+};
+
 frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
@@ -91,6 +109,7 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
   MakeNote(central, layout);
   setCentralWidget(central);
   MakeMenus();
+  shell::GiveSpokenNames(this, kSpokenNames);
   Form_Load();
 }
 

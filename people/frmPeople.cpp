@@ -24,6 +24,7 @@
 #include "book/ranking.h"
 #include "people/desktop_book.h"
 #include "people/frmPerson.h"
+#include "shell/spoken_names.h"
 #include "shell/navigation.h"
 #include "people/rows_model.h"
 #include "platform/platform.h"
@@ -62,6 +63,8 @@ frmPeople::frmPeople(PeopleMode mode, QWidget* parent) : Form("frmPeople", paren
                                                     "select two people (Ctrl+click) for a match."),
                                central));
   setCentralWidget(central);
+  static constexpr shell::SpokenName kSpokenNames[] = {{"lstPeople", "People"}};
+  shell::GiveSpokenNames(this, kSpokenNames);
   resize(760, 560);
 
   connect(txtSearch_, &QLineEdit::textChanged, this, &frmPeople::Search);

@@ -16,6 +16,7 @@
 #include "astro/places/atlas_location.h"
 #include "people/desktop_book.h"
 #include "platform/platform.h"
+#include "shell/spoken_names.h"
 #include "shell/controls.h"
 #include "platform/qt_text.h"
 
@@ -101,6 +102,9 @@ frmPerson::frmPerson(const zentara::book::Person& person, QWidget* parent)
   txtNote_->setTabChangesFocus(true);
   txtNote_->setMaximumHeight(txtNote_->fontMetrics().lineSpacing() * 4);
   form->addRow(QString::fromLatin1(LabelOf(Column::Note)), txtNote_);
+  // The lists are spoken by these names rather than by their items.
+  static constexpr shell::SpokenName kSpokenNames[] = {{"cboFrame", "Usual frame"}, {"cboZone", "Time zone"}};
+  shell::GiveSpokenNames(this, kSpokenNames);
   layout->addLayout(form);
 
   auto* commands = new QHBoxLayout();

@@ -19,6 +19,8 @@ ReportWindow::ReportWindow(const char* name, const char* boxName, QWidget* retur
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   box_ = MakeReportBox(central, boxName);
+  // A reader speaks the box by what it holds rather than as a nameless text.
+  box_->setAccessibleName(QStringLiteral("Reading"));
   layout->addWidget(box_);
   buttons_ = new QHBoxLayout();
   layout->addLayout(buttons_);

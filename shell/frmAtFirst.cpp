@@ -16,9 +16,18 @@
 #include "shell/drop_down_combo.h"
 #include "shell/control_array.h"
 #include "shell/exit_application.h"
+#include "shell/spoken_names.h"
 #include "shell/word_wrap_label.h"
 
 namespace shell {
+
+// What a screen reader calls the boxes, which their group's title names otherwise.
+constexpr SpokenName kSpokenNames[] = {
+    {"txtName", "Your name"},
+    {"cboMonth", "Your birth month"},
+    {"cboDate", "Your birth day"},
+    {"cboYear", "Your birth year"},
+};
 
 inline constexpr auto kDateFormatNote =
     "This program has been designed keeping in mind date settings according to MM/DD/YYYY format";
@@ -80,6 +89,7 @@ frmAtFirst::frmAtFirst(QWidget* parent) : Form("frmAtFirst", parent) {
 
   setCentralWidget(central);
   connect(cmdProceed_, &QPushButton::clicked, this, &frmAtFirst::cmdProceed_Click);
+  GiveSpokenNames(this, kSpokenNames);
   Form_Load();
 }
 

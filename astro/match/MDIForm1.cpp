@@ -39,6 +39,7 @@
 #include "shell/help_menu.h"
 #include "shell/navigation.h"
 #include "shell/screen_fit.h"
+#include "shell/spoken_names.h"
 #include "shell/text_tables.h"
 
 namespace astro {
@@ -107,6 +108,10 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   connect(cmdPrint_, &QPushButton::clicked, this, &MDIForm1::cmdPrint_Click);
   connect(cmdBack_, &QPushButton::clicked, this, &MDIForm1::cmdBack_Click);
   connect(cmdExit_, &QPushButton::clicked, this, &MDIForm1::cmdExit_Click);
+  static constexpr shell::SpokenName kSpokenNames[] = {
+      {"wheelTabs", "Chart pages"}, {"cboHousesOf", "Houses of"},
+      {"reportView", "Astro report"}};
+  shell::GiveSpokenNames(this, kSpokenNames);
   SizeToShowBothWindows();
 }
 

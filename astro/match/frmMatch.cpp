@@ -29,6 +29,7 @@
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
+#include "shell/spoken_names.h"
 #include "shell/navigation.h"
 #include "platform/qt_text.h"
 #include "web/web_commands.h"
@@ -211,6 +212,37 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   return frame;
 }
 
+namespace {
+
+// What a screen reader calls the controls: each by purpose and partner, which
+// the group's title ("Male"), the value ("1936") or a caption both partners
+// share names otherwise.
+constexpr shell::SpokenName kSpokenNames[] = {
+    {"txt%1Name", "%1 name"},
+    {"cbo%1Date", "%1 birth day"},
+    {"cbo%1Month", "%1 birth month"},
+    {"cbo%1Year", "%1 birth year"},
+    {"cbo%1HH", "%1 birth hour"},
+    {"cbo%1MM", "%1 birth minute"},
+    {"cmb%1TimeZone", "%1 time zone"},
+    {"chk%1DST", "%1 daylight saving time"},
+    {"txt%1LD", "%1 latitude degrees"},
+    {"txt%1LM", "%1 latitude minutes"},
+    {"opt%1Long", "%1 latitude %2"},
+    {"txt%1LoD", "%1 longitude degrees"},
+    {"txt%1LoM", "%1 longitude minutes"},
+    {"opt%1Lat", "%1 longitude %2"},
+    {"Command1", "Find the male latitude and longitude"},
+    {"Command2", "Find the female latitude and longitude"},
+    {"txt%1City", "%1 city"},
+    {"txt%1State", "%1 state"},
+    {"txt%1Country", "%1 country"},
+    {"cmd%1Choose", "Choose Person for %1..."},
+    {"cmd%1SavePerson", "Save Person for %1"},
+};
+
+}  // namespace
+
 frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   // The reminder runs each time the form loads, before anything is shown.
   web::RemindOfUpdate();
@@ -234,6 +266,7 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
     connect(box, &KeyFilteredBox::refused, this, [this, box] { RefuseEntry(box); });
   }
   SetTabOrder();
+  shell::GiveSpokenNames(this, kSpokenNames);
   Form_Load();
 }
 

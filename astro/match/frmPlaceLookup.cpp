@@ -16,6 +16,7 @@
 
 #include "astro/match/place_lookup.h"
 #include "platform/platform.h"
+#include "shell/spoken_names.h"
 #include "shell/controls.h"
 #include "platform/qt_text.h"
 #include "shell/whole_text_label.h"
@@ -109,6 +110,9 @@ frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartner
   AddStatusLines(central, layout);
   layout->addLayout(MakeCommands(central));
   setCentralWidget(central);
+  static constexpr shell::SpokenName kSpokenNames[] = {
+      {"txtLookupCity", "City"}, {"txtLookupState", "State"}, {"txtLookupCountry", "Country"}, {"lstPlaces", "Places"}};
+  shell::GiveSpokenNames(this, kSpokenNames);
   resize(960, 520);
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
           &frmPlaceLookup::cmdClose_Click);
