@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QEvent>
@@ -22,6 +23,7 @@
 #include "astro/match/chart_wheel_view.h"
 #include "astro/match/couple_report_pdf.h"
 #include "astro/match/frmOrbs.h"
+#include "astro/match/frame_tab_order.h"
 #include "astro/match/frmReport.h"
 #include "astro/match/house_tables.h"
 #include "astro/match/houses_view.h"
@@ -115,6 +117,32 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   SizeToShowBothWindows();
 }
 
+QMdiSubWindow* MDIForm1::AddSubWindow(QWidget* widget, Qt::WindowFlags flags) {
+  auto* window = new FrameSubWindow([this](bool next) { return focusNextPrevChild(next); });
+  window->setWidget(widget);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  area_->addSubWindow(window);
+  // Given once in the area: the title bar's buttons follow them there.
+  window->setWindowFlags(flags);
+  return window;
+}
+
+bool MDIForm1::focusNextPrevChild(bool next) {
+  QWidget* report = report_ ? report_->findChild<QWidget*>(QStringLiteral("reportView")) : nullptr;
+  const QList<QWidget*> stops = TabStops({cmdPrint_, cmdBack_, cmdExit_, report, wheelTabs_->tabBar(),
+                                          wheelTabs_->cornerWidget(), wheelTabs_->currentWidget()});
+  QWidget* target = NextTabStop(stops, QApplication::focusWidget(), next);
+  if (!target) return Form::focusNextPrevChild(next);
+  for (QWidget* up = target; up; up = up->parentWidget()) {
+    if (auto* window = qobject_cast<QMdiSubWindow*>(up)) {
+      area_->setActiveSubWindow(window);
+      break;
+    }
+  }
+  target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
 void MDIForm1::MakeTopBar(QWidget* central, QVBoxLayout* layout) {
   // The top bar places its controls itself, on every resize of the frame.
   picTop_ = new TopBar(central);
@@ -156,7 +184,7 @@ void MDIForm1::MakeWheelWindow() {
   wheelTabs_->addTab(scores_, QStringLiteral("Scores"));
   MakeHousesOfChoice();
   ShowWheelAndAspects();
-  wheelWindow_ = area_->addSubWindow(
+  wheelWindow_ = AddSubWindow(
       wheelTabs_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
   wheelWindow_->setObjectName(QStringLiteral("wheelWindow"));
   wheelWindow_->installEventFilter(this);
@@ -181,7 +209,7 @@ void MDIForm1::MakeHousesOfChoice() {
 void MDIForm1::MakeReportWindow(frmReport* report) {
   // The report stays for the frame's whole life: its window has no close box,
   // and a close asked of it otherwise is refused (see eventFilter).
-  reportWindow_ = area_->addSubWindow(report, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  reportWindow_ = AddSubWindow(report, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   reportWindow_->setObjectName(QStringLiteral("reportWindow"));
   reportWindow_->installEventFilter(this);
   reportWindow_->adjustSize();

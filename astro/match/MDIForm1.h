@@ -103,6 +103,8 @@ class MDIForm1 : public shell::Form {
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Tab and Shift+Tab through the whole frame (frame_tab_order.h).
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // The sizes the arrangement of the windows starts from.
@@ -118,6 +120,8 @@ class MDIForm1 : public shell::Form {
   void MakeHousesOfChoice();
   void MakeHouseSystemMenu(QMenu* file);
   void MakeReportWindow(frmReport* report);
+  // `widget` in an MDI window of the area whose Tab follows the frame's order.
+  QMdiSubWindow* AddSubWindow(QWidget* widget, Qt::WindowFlags flags);
   void MakeMenus(const zentara::ChartOptions& shown);
   void SizeToShowBothWindows();
   // The wheel, the aspects and the houses of the match the report shows, at

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "astro/match/chart_wheel_words.h"
 #include "astro/match/synastry_texts.h"
-
 #include "shell/hover_text.h"
 #include "platform/qt_text.h"
 
@@ -89,11 +89,20 @@ ChartWheelView::ChartWheelView(zentara::ChartWheel wheel, QWidget* parent)
   setObjectName(QStringLiteral("chartWheel"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(160, 160);
+  // Tab stops here so that a reader speaks the wheel in words.
+  setFocusPolicy(Qt::TabFocus);
+  Describe();
 }
 
 void ChartWheelView::setWheel(zentara::ChartWheel wheel) {
   wheel_ = std::move(wheel);
+  Describe();
   update();
+}
+
+void ChartWheelView::Describe() {
+  setAccessibleName(platform::ToQt(zentara::ChartWheelName(wheel_)));
+  setAccessibleDescription(platform::ToQt(zentara::ChartWheelWords(wheel_)));
 }
 
 QString ChartWheelView::toolTipAt(QPoint point) const {

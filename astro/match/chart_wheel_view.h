@@ -39,6 +39,8 @@ class ChartWheelView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The wheel's name and its text alternative (chart_wheel_words.h).
+  void Describe();
   zentara::ChartWheel wheel_;
 };
 

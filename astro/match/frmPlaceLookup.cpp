@@ -71,9 +71,29 @@ QTreeWidgetItem* RowItem(const zentara::PlaceRowTexts& row) {
   return new QTreeWidgetItem(texts);
 }
 
+// A tree widget whose current row changes without telling a screen reader
+// that the focus is on it, while it has not: Qt's tree view announces every
+// change of the current row as a move of the focus, so each search made while
+// typing in City took the reader's focus to the first place found though the
+// caret stayed in City.
+class PlacesTree final : public QTreeWidget {
+ public:
+  using QTreeWidget::QTreeWidget;
+
+ protected:
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+    if (hasFocus()) {
+      QTreeWidget::currentChanged(current, previous);
+      return;
+    }
+    QAbstractItemView::currentChanged(current, previous);
+    viewport()->update();  // the whole rows, as the tree itself repaints them
+  }
+};
+
 // The list of the places found, one row each, one selected at a time.
 QTreeWidget* PlacesList(QWidget* parent) {
-  auto* list = new QTreeWidget(parent);
+  auto* list = new PlacesTree(parent);
   list->setObjectName(QStringLiteral("lstPlaces"));
   list->setHeaderLabels({"Place", "State", "Country", "Latitude", "Longitude", "Time zone", "Offset at birth",
                          "Daylight saving", "Clock change"});
@@ -211,6 +231,8 @@ void frmPlaceLookup::Search() {
   lstPlaces_->addTopLevelItems(items);
   FitColumnsToTexts();
   if (!items.isEmpty()) lstPlaces_->setCurrentItem(items.first());
+  // What a reader says of the list when it reaches it.
+  lstPlaces_->setAccessibleDescription(QStringLiteral("Places, %1 found").arg(items.size()));
   lblStatus_->setText(ToQt(zentara::PlaceLookupStatus(city, state, country, result)));
   ShowSuggestion();
 }

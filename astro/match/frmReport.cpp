@@ -8,7 +8,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
+#include <tuple>
 
 #include "astro/match/birth_from_entries.h"
 #include "platform/qt_text.h"
@@ -40,6 +42,13 @@ constexpr const char* kSlotCaptions[zentara::FilledChartSlotCount] = {
 constexpr int kLeftColumnRows = 8;
 
 constexpr int kReportWidth = 760;  // pixels of the report's content
+
+// A value as a reader speaks it, with its caption and, where both partners
+// have one, the partner: "Male Sun, 28 Gem 53", "Percentage, 34".
+void SetSpokenValue(QLabel* label, const QString& caption, const QString& value) {
+  label->setText(value);
+  label->setAccessibleName(caption + QStringLiteral(", ") + value);
+}
 
 QLabel* ValueLabel(QWidget* parent, const char* name) {
   auto* label = new QLabel(parent);
@@ -105,9 +114,10 @@ QGroupBox* PersonFrame(QWidget* parent, const char* caption, const std::array<co
   auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
   auto* grid = new QGridLayout(frame);
   const char* captions[] = {"Name:", "Date of Birth:", "City:", "State:", "Country:"};
+  // Each caption made before its value, so a reader meets them in that order.
   for (int row = 0; row < 5; ++row) {
-    values[row] = WrappedValue(frame, names[row]);
     grid->addWidget(BoldLabel(frame, captions[row]), row, 0, Qt::AlignTop);
+    values[row] = WrappedValue(frame, names[row]);
     grid->addWidget(values[row], row, 1);
   }
   grid->setColumnStretch(1, 1);
@@ -121,9 +131,9 @@ QGroupBox* ChartFrame(QWidget* parent, const char* caption, const char* arrayNam
   for (int slot = 0; slot < static_cast<int>(zentara::FilledChartSlotCount); ++slot) {
     const int row = slot < kLeftColumnRows ? slot : slot - kLeftColumnRows;
     const int column = slot < kLeftColumnRows ? 0 : 2;
+    grid->addWidget(BoldLabel(frame, kSlotCaptions[slot]), row, column);
     auto* value = shell::MakeArrayMember<QLabel>(frame, arrayName, slot);
     values.append(value);
-    grid->addWidget(BoldLabel(frame, kSlotCaptions[slot]), row, column);
     grid->addWidget(value, row, column + 1);
   }
   grid->setColumnStretch(1, 1);
@@ -228,30 +238,31 @@ QSize frmReport::sizeHint() const {
 
 void frmReport::Form_Load(const zentara::AstroEntries& entries) {
   using platform::ToQt;
-  mName_->setText(ToQt(entries.Male.Name));
-  mDOB_->setText(ToQt(zentara::AstroBirthDateText(entries.Male)));
-  mCity_->setText(ToQt(entries.Male.City));
-  mState_->setText(ToQt(entries.Male.State));
-  Mcountry_->setText(ToQt(entries.Male.Country));
-  fName_->setText(ToQt(entries.Female.Name));
-  fDOB_->setText(ToQt(zentara::AstroBirthDateText(entries.Female)));
-  fCity_->setText(ToQt(entries.Female.City));
-  fState_->setText(ToQt(entries.Female.State));
-  fCountry_->setText(ToQt(entries.Female.Country));
+  for (const auto& [partner, e, labels] :
+       {std::tuple{QStringLiteral("Male"), &entries.Male, std::array{mName_, mDOB_, mCity_, mState_, Mcountry_}},
+        std::tuple{QStringLiteral("Female"), &entries.Female, std::array{fName_, fDOB_, fCity_, fState_, fCountry_}}}) {
+    SetSpokenValue(labels[0], partner + QStringLiteral(" name"), ToQt(e->Name));
+    SetSpokenValue(labels[1], partner + QStringLiteral(" date of birth"), ToQt(zentara::AstroBirthDateText(*e)));
+    SetSpokenValue(labels[2], partner + QStringLiteral(" city"), ToQt(e->City));
+    SetSpokenValue(labels[3], partner + QStringLiteral(" state"), ToQt(e->State));
+    SetSpokenValue(labels[4], partner + QStringLiteral(" country"), ToQt(e->Country));
+  }
   FitPage();
 }
 
 void frmReport::Fill(const zentara::AstroMatchResult& match) {
   for (qsizetype slot = 0; slot < lblPlanetPosition_Male_.size(); ++slot) {
     const auto index = static_cast<std::size_t>(slot);
-    lblPlanetPosition_Male_[slot]->setText(platform::ToQt(match.Male[index]));
-    lblPlanetPosition_Female_[slot]->setText(platform::ToQt(match.Female[index]));
+    const QString point = QString::fromLatin1(kSlotCaptions[slot]);
+    SetSpokenValue(lblPlanetPosition_Male_[slot], QStringLiteral("Male ") + point, platform::ToQt(match.Male[index]));
+    SetSpokenValue(lblPlanetPosition_Female_[slot], QStringLiteral("Female ") + point,
+                   platform::ToQt(match.Female[index]));
   }
-  lblPower_->setText(QString::number(match.Score.Power));
-  lblHarmony_->setText(QString::number(match.Score.Harmony));
-  lblPH_->setText(QString::number(match.Score.PH));
-  lblPercentage_->setText(QString::number(match.Score.Percentage));
-  lblComment_->setText(platform::ToQt(match.Score.Comment));
+  SetSpokenValue(lblPower_, QStringLiteral("Power"), QString::number(match.Score.Power));
+  SetSpokenValue(lblHarmony_, QStringLiteral("Harmony"), QString::number(match.Score.Harmony));
+  SetSpokenValue(lblPH_, QStringLiteral("P * H"), QString::number(match.Score.PH));
+  SetSpokenValue(lblPercentage_, QStringLiteral("Percentage"), QString::number(match.Score.Percentage));
+  SetSpokenValue(lblComment_, QStringLiteral("Comment"), platform::ToQt(match.Score.Comment));
   shown_ = match.Options();
   match_ = match;
   lblEquinox_->setText(platform::ToQt(zentara::PositionsStatement(shown_)));

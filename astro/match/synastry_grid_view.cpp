@@ -1,12 +1,15 @@
 #include "astro/match/synastry_grid_view.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "astro/match/aspect_grid_accessible.h"
 #include "astro/match/synastry_texts.h"
 #include "astro/match/chart_wheel.h"
 #include "astro/match/chart_wheel_drawing.h"
@@ -91,6 +94,39 @@ AspectGridView::AspectGridView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("aspectGrid"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 200);
+  setFocusPolicy(Qt::StrongFocus);
+  SpeakAspectGridsAsTables();
+}
+
+void AspectGridView::setCurrentCell(int row, int column) {
+  const int last = static_cast<int>(zentara::AspectPointCount) - 1;
+  row = qBound(0, row, last);
+  column = qBound(0, column, last);
+  if (row == currentRow_ && column == currentColumn_) return;
+  currentRow_ = row;
+  currentColumn_ = column;
+  update();
+  AnnounceCurrentCell(this);
+}
+
+void AspectGridView::keyPressEvent(QKeyEvent* event) {
+  const int last = static_cast<int>(zentara::AspectPointCount) - 1;
+  switch (event->key()) {
+    case Qt::Key_Up: setCurrentCell(currentRow_ - 1, currentColumn_); break;
+    case Qt::Key_Down: setCurrentCell(currentRow_ + 1, currentColumn_); break;
+    case Qt::Key_Left: setCurrentCell(currentRow_, currentColumn_ - 1); break;
+    case Qt::Key_Right: setCurrentCell(currentRow_, currentColumn_ + 1); break;
+    case Qt::Key_Home: setCurrentCell(event->modifiers() & Qt::ControlModifier ? 0 : currentRow_, 0); break;
+    case Qt::Key_End: setCurrentCell(event->modifiers() & Qt::ControlModifier ? last : currentRow_, last); break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+void AspectGridView::mousePressEvent(QMouseEvent* event) {
+  const auto cell = zentara::AspectGridCellAt(qMin(width(), height()), event->position().x(), event->position().y());
+  if (cell) setCurrentCell(static_cast<int>(cell->Row), static_cast<int>(cell->Column));
+  QWidget::mousePressEvent(event);
 }
 
 void AspectGridView::setAspects(const std::vector<zentara::Aspect>& aspects) {
@@ -120,7 +156,14 @@ bool AspectGridView::event(QEvent* event) {
 void AspectGridView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
-  PaintAspectGrid(painter, grid_, qMin(width(), height()));
+  const int side = qMin(width(), height());
+  PaintAspectGrid(painter, grid_, side);
+  if (hasFocus()) {
+    const double square = side / static_cast<double>(zentara::AspectGridSquares);
+    const QRectF cell((currentColumn_ + 1) * square, (currentRow_ + 1) * square, square, square);
+    painter.setPen(QPen(palette().highlight().color(), 2));
+    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+  }
 }
 
 AspectsView::AspectsView(QWidget* parent) : QWidget(parent) {

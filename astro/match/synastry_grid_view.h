@@ -19,7 +19,9 @@ namespace astro {
 void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double side);
 
 // The grid as large as the widget's smaller side, at its top left; hovering a
-// cell of an aspect names it, and hovering a header names its point.
+// cell of an aspect names it, and hovering a header names its point. With the
+// focus, the arrow keys (Home and End too) move a current cell, framed, which
+// a screen reader speaks (aspect_grid_accessible.h).
 class AspectGridView : public QWidget {
   Q_OBJECT
 
@@ -32,13 +34,20 @@ class AspectGridView : public QWidget {
   // header shows ("His Sun", "Her Moon"), or nothing.
   QString toolTipAt(QPoint point) const;
   QSize sizeHint() const override;
+  // The current cell, in AspectGrid::Cells.
+  int currentRow() const { return currentRow_; }
+  int currentColumn() const { return currentColumn_; }
+  void setCurrentCell(int row, int column);
 
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   zentara::AspectGrid grid_;
+  int currentRow_ = 0, currentColumn_ = 0;
 };
 
 // The tab: the grid, and under it "Tightest aspects:" and up to five sentences,

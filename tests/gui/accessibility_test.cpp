@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QApplication>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,13 +14,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTreeWidget>
 #include <QTabWidget>
 
 #include "astro/match/MDIForm1.h"
 #include "astro/match/frmMatch.h"
 #include "astro/match/frmOrbs.h"
 #include "astro/match/frmPlaceLookup.h"
+#include "astro/match/chart_wheel_view.h"
 #include "astro/match/frmReport.h"
+#include "astro/match/score_explanation.h"
+#include "astro/match/synastry_grid_view.h"
+#include "astro/match/synastry_texts.h"
 #include "astro/places/atlas_location.h"
 #include "book/book.h"
 #include "gui_test_support.h"
@@ -36,6 +42,11 @@
 using namespace testing_support;
 
 namespace {
+
+QString Describe(QWidget* control) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+  return face ? face->text(QAccessible::Description) : QString();
+}
 
 QString Spoken(QWidget* control) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
@@ -90,6 +101,17 @@ class AccessibilityTest : public QObject {
   std::unique_ptr<platform::FakePlatform> holder_;
   platform::FakePlatform* fake_ = nullptr;
 
+  // The report frame of the worked couple, shown.
+  astro::MDIForm1* WorkedCoupleFrame() {
+    auto* report = new astro::frmReport(JohnAndMary());
+    report->Fill(*zentara::CalculateAstroMatch(JohnAndMary()));
+    auto* frame = new astro::MDIForm1(report);
+    fake_->showModeless(frame);
+    frame->activateWindow();
+    QCoreApplication::processEvents();
+    return frame;
+  }
+
   void expectNamed(QWidget* window) {
     fake_->showModeless(window);
     QCoreApplication::processEvents();
@@ -116,6 +138,20 @@ class AccessibilityTest : public QObject {
     expectNamed(new astro::frmPlaceLookup(zentara::Partner::Male, entries, zentara::places::SharedAtlas()));
   }
 
+  // Typing in City refills the list, which says how many places it holds.
+  void theLookUpCountsThePlacesFound() {
+    zentara::AstroPartnerEntries entries = JohnAndMary().Male;
+    entries.City = entries.State = entries.Country = "";
+    auto* lookUp = new astro::frmPlaceLookup(zentara::Partner::Male, entries, zentara::places::SharedAtlas());
+    fake_->showModeless(lookUp);
+    auto* city = lookUp->findChild<QLineEdit*>("txtLookupCity");
+    auto* list = lookUp->findChild<QTreeWidget*>("lstPlaces");
+    QTest::keyClicks(city, "Lond");
+    const int found = list->topLevelItemCount();
+    QVERIFY(found > 1);
+    QCOMPARE(Describe(list), QStringLiteral("Places, %1 found").arg(found));
+  }
+
   void theOtherWindowsNameEveryControl() {
     expectNamed(new astro::frmOrbs(zentara::DefaultAspectOrbs, [](const zentara::AspectOrbs&) {}));
     expectNamed(new people::frmPeople(people::PeopleMode::Manage));
@@ -127,10 +163,98 @@ class AccessibilityTest : public QObject {
     expectNamed(new reports::frmSaveDocument(numerology));
   }
 
-  void theReportFrameNamesEveryControl() {
-    auto* report = new astro::frmReport(JohnAndMary());
-    report->Fill(*zentara::CalculateAstroMatch(JohnAndMary()));
-    expectNamed(new astro::MDIForm1(report));
+  void theReportFrameNamesEveryControl() { expectNamed(WorkedCoupleFrame()); }
+
+  // Each figure and position spoken with its caption and partner.
+  void theReportSpeaksItsValuesWithTheirCaptions() {
+    astro::MDIForm1* frame = WorkedCoupleFrame();
+    const auto match = zentara::CalculateAstroMatch(JohnAndMary());
+    const auto spoken = [frame](const char* name, int index = -1) {
+      QWidget* label = index < 0 ? frame->findChild<QWidget*>(QString::fromLatin1(name))
+                                 : shell::ArrayMember<QWidget>(frame->report(), QString::fromLatin1(name), index);
+      return label ? Spoken(label) : QStringLiteral("(no label)");
+    };
+    QCOMPARE(spoken("lblPlanetPosition_Male", 0), QStringLiteral("Male Sun, ") + QString::fromStdString(match->Male[0]));
+    QCOMPARE(spoken("lblPlanetPosition_Female", 13), QStringLiteral("Female MC, ") + QString::fromStdString(match->Female[13]));
+    QCOMPARE(spoken("lblPercentage"), QStringLiteral("Percentage, %1").arg(match->Score.Percentage));
+    QCOMPARE(spoken("fName"), QStringLiteral("Female name, Mary"));
+  }
+
+  // Tab goes round the whole frame, into the wheel's window and out again,
+  // and Shift+Tab goes back the same way.
+  void tabGoesRoundTheWholeFrame() {
+    astro::MDIForm1* frame = WorkedCoupleFrame();
+    frame->findChild<QWidget*>("cmdPrint")->setFocus();
+    const auto walk = [](Qt::Key key, int steps) {
+      QStringList reached;
+      for (int step = 0; step < steps; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        reached << QApplication::focusWidget()->objectName();
+      }
+      return reached.join(' ');
+    };
+    QCOMPARE(walk(Qt::Key_Tab, 7), QStringLiteral("cmdBack cmdExit reportView qt_tabwidget_tabbar cboHousesOf chartWheel cmdPrint"));
+    QCOMPARE(walk(Qt::Key_Backtab, 2), QStringLiteral("chartWheel cboHousesOf"));
+    frame->wheelTabs()->setCurrentWidget(frame->aspects());
+    frame->findChild<QWidget*>("reportView")->setFocus();
+    QCOMPARE(walk(Qt::Key_Tab, 3), QStringLiteral("qt_tabwidget_tabbar aspectGrid aspectTextsScroll"));
+  }
+
+  // The wheel in words: which chart is inner, and the positions.
+  void theWheelHasATextAlternative() {
+    astro::MDIForm1* frame = WorkedCoupleFrame();
+    const auto match = zentara::CalculateAstroMatch(JohnAndMary());
+    const auto sun = zentara::ReadSlotText(match->Female[0]);
+    QVERIFY(sun);
+    const QString herSun = QStringLiteral("Female: Sun at %1°%2' %3")
+                               .arg(sun->Degrees)
+                               .arg(sun->Minutes, 2, 10, QLatin1Char('0'))
+                               .arg(QString::fromLatin1(zentara::SignNames[static_cast<std::size_t>(sun->Sign)].data()));
+    QAccessibleInterface* wheel = QAccessible::queryAccessibleInterface(frame->wheel());
+    const QString words = wheel->text(QAccessible::Description);
+    QVERIFY2(words.contains(QStringLiteral("the male chart on the inner ring")) && words.contains(herSun),
+             qPrintable(words + "\nexpected to hold: " + herSun));
+    QCOMPARE(wheel->text(QAccessible::Name), QStringLiteral("Chart wheel"));
+  }
+
+  // The grid as a table: headers, every cell's aspect at its place, and the
+  // current cell moved by the keys.
+  void theAspectGridIsATable() {
+    astro::MDIForm1* frame = WorkedCoupleFrame();
+    astro::AspectGridView* grid = frame->aspects()->gridView();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(grid);
+    QAccessibleTableInterface* table = face ? face->tableInterface() : nullptr;
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 13);
+    QCOMPARE(table->columnCount(), 13);
+    QCOMPARE(table->rowDescription(1), QStringLiteral("His Moon"));
+    QCOMPARE(table->columnDescription(12), QStringLiteral("Her Midheaven"));
+    int aspects = 0;
+    for (int row = 0; row < 13; ++row) {
+      for (int column = 0; column < 13; ++column) {
+        const auto& aspect = grid->grid().Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+        QAccessibleInterface* cell = table->cellAt(row, column);
+        const QString expected =
+            QStringLiteral("His %1 and her %2: ")
+                .arg(QString::fromLatin1(zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(row)]].data()),
+                     QString::fromLatin1(zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(column)]].data()).toLower()) +
+            (aspect ? QString::fromLatin1(zentara::AspectKindOf(aspect->Kind).Name.data()) + ", " +
+                          QString::fromStdString(zentara::SeparationText(aspect->SeparationMinutes)) + " from exact"
+                    : QStringLiteral("no aspect"));
+        QCOMPARE(cell->text(QAccessible::Name), expected);
+        QCOMPARE(cell->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name), table->rowDescription(row));
+        aspects += aspect ? 1 : 0;
+      }
+    }
+    QVERIFY2(aspects > 0, "the worked couple makes aspects");
+    frame->wheelTabs()->setCurrentWidget(frame->aspects());
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(table->selectedCells().value(0), table->cellAt(2, 1));
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(table->selectedCells().value(0), table->cellAt(12, 12));
   }
 };
 
