@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "astro/match/chart_wheel_words.h"
+#include "astro/match/dark_palette.h"
 #include "astro/match/synastry_texts.h"
 #include "shell/hover_text.h"
 #include "platform/qt_text.h"
@@ -62,11 +63,17 @@ struct ShapePainter {
 
 }  // namespace
 
-void PaintWheelDrawing(QPainter& painter, const zentara::WheelDrawing& drawing) {
+bool IsDarkPalette(const QPalette& palette) {
+  const QColor window = palette.window().color();
+  return zentara::IsDarkWindowColour({static_cast<std::uint8_t>(window.red()), static_cast<std::uint8_t>(window.green()),
+                                      static_cast<std::uint8_t>(window.blue())});
+}
+
+void PaintWheelDrawing(QPainter& painter, const zentara::WheelDrawing& drawing, zentara::Colour ground) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.fillRect(QRectF(0, 0, drawing.Side, drawing.Side), Qt::white);
+  painter.fillRect(QRectF(0, 0, drawing.Side, drawing.Side), ToQt(ground));
   QFont font(platform::ToQt(zentara::WheelFontFamily));
   font.setHintingPreference(QFont::PreferNoHinting);
   ShapePainter shapes{painter, font};
@@ -122,10 +129,13 @@ bool ChartWheelView::event(QEvent* event) {
 
 void ChartWheelView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::white);
+  const bool dark = IsDarkPalette(palette());
+  const zentara::Colour ground = dark ? zentara::DarkGround() : zentara::PaperWhite;
+  painter.fillRect(rect(), ToQt(ground));
   const int side = qMin(width(), height());
   painter.translate((width() - side) / 2.0, (height() - side) / 2.0);
-  PaintWheelDrawing(painter, zentara::DrawChartWheel(wheel_, side));
+  const zentara::WheelDrawing drawing = zentara::DrawChartWheel(wheel_, side);
+  PaintWheelDrawing(painter, dark ? zentara::DarkWheelDrawing(drawing) : drawing, ground);
 }
 
 }  // namespace astro

@@ -7,20 +7,28 @@
 #include "astro/match/chart_wheel_drawing.h"
 
 class QPainter;
+class QPalette;
 
 namespace astro {
 
+// Whether the wheel and the grid are painted dark under `palette`: its window
+// colour is (dark_palette.h).
+bool IsDarkPalette(const QPalette& palette);
+
 // Paints `drawing` with the canvas's top-left corner at the painter's origin,
-// antialiased, on white, in sizes of the painter's coordinates.
-void PaintWheelDrawing(QPainter& painter, const zentara::WheelDrawing& drawing);
+// antialiased, on `ground` (white unless the drawing is a dark one), in sizes
+// of the painter's coordinates.
+void PaintWheelDrawing(QPainter& painter, const zentara::WheelDrawing& drawing,
+                       zentara::Colour ground = {255, 255, 255});
 
 // The wheel in an image `side` device-independent pixels square, at
 // `pixelRatio` device pixels to each.
 QImage RenderChartWheel(const zentara::ChartWheel& wheel, int side, qreal pixelRatio = 1);
 
 // The wheel as large as the widget's smaller side, centred; drawn afresh at
-// every paint, so it is sharp at any size and pixel ratio. Hovering an
-// aspect's line names the aspect.
+// every paint, so it is sharp at any size and pixel ratio, in dark colours
+// under a dark palette (dark_palette.h). Hovering an aspect's line names the
+// aspect.
 class ChartWheelView : public QWidget {
   Q_OBJECT
 

@@ -13,6 +13,8 @@
 #include "astro/match/synastry_texts.h"
 #include "astro/match/chart_wheel.h"
 #include "astro/match/chart_wheel_drawing.h"
+#include "astro/match/chart_wheel_view.h"
+#include "astro/match/dark_palette.h"
 #include "shell/controls.h"
 #include "shell/hover_text.h"
 #include "astro/match/reading_texts.h"
@@ -26,15 +28,31 @@ constexpr int kPreferredSide = 476;  // pixels: 14 squares of 34
 constexpr double kSymbolSize = 0.42, kSeparationSize = 0.24, kHeaderSize = 0.40, kAngleHeaderSize = 0.30;
 // A cell's tint: its tone's colour this much, white the rest.
 constexpr double kTintShare = 0.16;
-constexpr QColor kGridLines(205, 205, 205);
-constexpr QColor kInk(40, 40, 40);
+constexpr zentara::Colour kGridLines{205, 205, 205};
+constexpr zentara::Colour kInk{40, 40, 40};
 
 QColor ToQt(zentara::Colour colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
 
-QColor Tint(zentara::Colour colour) {
-  const auto mix = [](std::uint8_t part) { return qRound(255 - (255 - part) * kTintShare); };
-  return QColor(mix(colour.Red), mix(colour.Green), mix(colour.Blue));
+zentara::Colour Tint(zentara::Colour colour) {
+  const auto mix = [](std::uint8_t part) { return static_cast<std::uint8_t>(qRound(255 - (255 - part) * kTintShare)); };
+  return {mix(colour.Red), mix(colour.Green), mix(colour.Blue)};
 }
+
+// The grid's colours: as made for white paper, or their dark counterparts,
+// each text and line standing out from what it is drawn on.
+struct GridInks {
+  bool dark = false;
+  zentara::Colour ground() const { return dark ? zentara::DarkGround() : zentara::PaperWhite; }
+  zentara::Colour onGround(zentara::Colour ink, double ratio) const {
+    return dark ? zentara::LightenAgainst(zentara::MirrorLightness(ink), ground(), ratio) : ink;
+  }
+  zentara::Colour tint(zentara::Colour colour) const {
+    return dark ? zentara::MirrorLightness(Tint(colour)) : Tint(colour);
+  }
+  zentara::Colour onTint(zentara::Colour ink, zentara::Colour tintOf) const {
+    return dark ? zentara::LightenAgainst(zentara::MirrorLightness(ink), tint(tintOf), zentara::TextContrast) : ink;
+  }
+};
 
 // `text` centred in `box` at `size` canvas units.
 void CentredText(QPainter& painter, QFont& font, const QRectF& box, const QString& text, double size, QColor colour) {
@@ -46,7 +64,8 @@ void CentredText(QPainter& painter, QFont& font, const QRectF& box, const QStrin
 
 }  // namespace
 
-void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double side) {
+void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double side, bool dark) {
+  const GridInks inks{dark};
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
@@ -56,15 +75,16 @@ void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double 
   const auto box = [square](std::size_t row, std::size_t column) {
     return QRectF(static_cast<double>(column) * square, static_cast<double>(row) * square, square, square);
   };
-  painter.fillRect(QRectF(0, 0, side, side), Qt::white);
+  painter.fillRect(QRectF(0, 0, side, side), ToQt(inks.ground()));
 
   for (std::size_t i = 0; i < zentara::AspectPointCount; ++i) {
     const zentara::ChartSlot slot = zentara::AspectPoints[i];
     const bool angle = slot == zentara::AscendantSlot || slot == zentara::MidheavenSlot;
     const QString symbol = platform::ToQt(zentara::PointSymbols[slot]);
     const double size = (angle ? kAngleHeaderSize : kHeaderSize) * square;
-    CentredText(painter, font, box(i + 1, 0), symbol, size, ToQt(zentara::MaleInk));
-    CentredText(painter, font, box(0, i + 1), symbol, size, ToQt(zentara::FemaleInk));
+    CentredText(painter, font, box(i + 1, 0), symbol, size, ToQt(inks.onGround(zentara::MaleInk, zentara::TextContrast)));
+    CentredText(painter, font, box(0, i + 1), symbol, size,
+                ToQt(inks.onGround(zentara::FemaleInk, zentara::TextContrast)));
   }
   for (std::size_t row = 0; row < zentara::AspectPointCount; ++row) {
     for (std::size_t column = 0; column < zentara::AspectPointCount; ++column) {
@@ -72,16 +92,16 @@ void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double 
       if (!aspect) continue;
       const QRectF cell = box(row + 1, column + 1);
       const zentara::Colour colour = zentara::AspectColour(aspect->Kind);
-      painter.fillRect(cell, Tint(colour));
+      painter.fillRect(cell, ToQt(inks.tint(colour)));
       const QRectF upper(cell.left(), cell.top() + 0.04 * square, square, 0.55 * square);
       const QRectF lower(cell.left(), cell.top() + 0.58 * square, square, 0.38 * square);
       CentredText(painter, font, upper, platform::ToQt(zentara::AspectKindOf(aspect->Kind).Symbol), kSymbolSize * square,
-                  ToQt(colour));
+                  ToQt(inks.onTint(colour, colour)));
       CentredText(painter, font, lower, platform::ToQt(zentara::SeparationText(aspect->SeparationMinutes)),
-                  kSeparationSize * square, kInk);
+                  kSeparationSize * square, ToQt(inks.onTint(kInk, colour)));
     }
   }
-  painter.setPen(QPen(kGridLines, 0));
+  painter.setPen(QPen(ToQt(inks.onGround(kGridLines, zentara::LineContrast)), 0));
   for (std::size_t line = 1; line <= zentara::AspectGridSquares; ++line) {
     const double at = static_cast<double>(line) * square;
     painter.drawLine(QPointF(at, square), QPointF(at, side));
@@ -155,9 +175,9 @@ bool AspectGridView::event(QEvent* event) {
 
 void AspectGridView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().window());
+  painter.fillRect(rect(), palette().window());  // beside the square grid
   const int side = qMin(width(), height());
-  PaintAspectGrid(painter, grid_, side);
+  PaintAspectGrid(painter, grid_, side, IsDarkPalette(palette()));
   if (hasFocus()) {
     const double square = side / static_cast<double>(zentara::AspectGridSquares);
     const QRectF cell((currentColumn_ + 1) * square, (currentRow_ + 1) * square, square, square);

@@ -16,7 +16,8 @@ namespace astro {
 // at the painter's origin: his points down the left, hers across the top, each
 // cell of an aspect tinted in its tone's colour with the aspect's symbol and
 // its separation from exact.
-void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double side);
+// `dark`: in the dark palette's colours (dark_palette.h), else on white.
+void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double side, bool dark = false);
 
 // The grid as large as the widget's smaller side, at its top left; hovering a
 // cell of an aspect names it, and hovering a header names its point. With the

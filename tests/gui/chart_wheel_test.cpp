@@ -140,6 +140,23 @@ class ChartWheelTest : public QObject {
     QCOMPARE(frame_->findChild<QMenu*>("mnuWindow")->title(), QStringLiteral("&Window"));
   }
 
+  // Under a dark palette the wheel and the grid are dark on screen; the
+  // picture made for files stays on white.
+  void theWheelAndTheGridFollowADarkPalette() {
+    QPalette dark = frame_->palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    astro::AspectGridView* grid = frame_->aspects()->gridView();
+    for (QWidget* view : {static_cast<QWidget*>(frame_->wheel()), static_cast<QWidget*>(grid)}) {
+      view->resize(300, 300);
+      const auto corner = [view] { return view->grab().toImage().pixelColor(2, 2).lightness(); };
+      QCOMPARE(corner(), 255);
+      view->setPalette(dark);
+      QVERIFY2(corner() < 40, qPrintable(view->objectName() + QStringLiteral(" corner lightness %1").arg(corner())));
+    }
+    QCOMPARE(astro::RenderChartWheel(frame_->wheel()->wheel(), 200).pixelColor(2, 2), QColor(Qt::white));
+  }
+
   void theWheelMatchesItsGoldenPicture() {
     const QImage actual = astro::RenderChartWheel(frame_->wheel()->wheel(), kGoldenSide)
                               .convertToFormat(QImage::Format_RGB32);
