@@ -10,6 +10,7 @@
 
 #include "astro/match/compatibility_score.h"
 #include "people/desktop_book.h"
+#include "shell/screen_fit.h"
 #include "shell/navigation.h"
 #include "people/rows_model.h"
 #include "shell/controls.h"
@@ -106,7 +107,7 @@ frmBestMatches::frmBestMatches(zentara::book::Ranking ranking, QWidget* parent)
   auto* cmdClose = shell::NamedButton(central, "cmdClose", "Close");
   layout->addWidget(cmdClose, 0, Qt::AlignRight);
   setCentralWidget(central);
-  resize(820, 560);
+  resize(shell::GrownWithFont({820, 560}));
   // A reading, a message or a dialog of the book's can block it.
   shell::ShowUnavailableWhileBlocked(this);
 

@@ -24,6 +24,7 @@
 #include "book/ranking.h"
 #include "people/desktop_book.h"
 #include "people/frmPerson.h"
+#include "shell/screen_fit.h"
 #include "shell/spoken_names.h"
 #include "shell/navigation.h"
 #include "people/rows_model.h"
@@ -65,7 +66,7 @@ frmPeople::frmPeople(PeopleMode mode, QWidget* parent) : Form("frmPeople", paren
   setCentralWidget(central);
   static constexpr shell::SpokenName kSpokenNames[] = {{"lstPeople", "People"}};
   shell::GiveSpokenNames(this, kSpokenNames);
-  resize(760, 560);
+  resize(shell::GrownWithFont({760, 560}));
 
   connect(txtSearch_, &QLineEdit::textChanged, this, &frmPeople::Search);
   txtSearch_->installEventFilter(this);

@@ -13,6 +13,7 @@
 #include "common/file_bytes.h"
 #include "reports/file_dialogs.h"
 #include "reports/file_names.h"
+#include "reports/report_box.h"
 #include "reports/saved_reading.h"
 #include "reports/saved_reading_entries.h"
 #include "common/application_title.h"
@@ -74,7 +75,7 @@ void ExportReadingPdf(QWidget* owner, QTextEdit* box) {
   const zentara::NumerologyEntries& partners = modNumerologyComaptibility::SavedReadingEntries;
   const QString name = platform::ToQt(zentara::CoupleFileName(partners.maleFirst, partners.femaleFirst, "Reading", "pdf"));
   ExportPdf(owner, QStringLiteral("Export as PDF"), name, [box](QIODevice& device) {
-    WriteDocumentPdf(*box->document(), device);
+    WriteDocumentPdf(*PaperCopy(*box), device);
     return true;
   });
 }

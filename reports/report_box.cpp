@@ -1,13 +1,16 @@
 #include "reports/report_box.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "platform/platform.h"
+#include "shell/screen_fit.h"
 #include "reports/file_dialogs.h"
 #include "reports/file_export.h"
 #include "reports/saved_reading.h"
@@ -15,6 +18,24 @@
 #include "platform/qt_text.h"
 
 namespace reports {
+
+QFont PaperReadingFont() {
+  QFont font(QStringLiteral("Verdana"), kReadingPoints);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+QFont ScreenReadingFont() {
+  QFont font = PaperReadingFont();
+  font.setPointSizeF(kReadingPoints * shell::FontGrowth());
+  return font;
+}
+
+std::unique_ptr<QTextDocument> PaperCopy(const QTextEdit& box) {
+  std::unique_ptr<QTextDocument> copy(box.document()->clone());
+  copy->setDefaultFont(PaperReadingFont());
+  return copy;
+}
 
 namespace {
 
@@ -28,6 +49,18 @@ class ReportTextBox final : public QTextEdit {
 
  protected:
   QMimeData* createMimeDataFromSelection() const override { return new QMimeData; }
+  // The desktop's font changed size: the reading follows it on screen.
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ApplicationFontChange) UseScreenFont(this);
+    return QTextEdit::event(event);
+  }
+
+ public:
+  static void UseScreenFont(QTextEdit* box) {
+    const QFont font = ScreenReadingFont();
+    box->setFont(font);
+    box->document()->setDefaultFont(font);
+  }
 };
 
 }  // namespace
@@ -39,10 +72,7 @@ QTextEdit* MakeReportBox(QWidget* parent, const char* name) {
   box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box->setUndoRedoEnabled(false);
   box->viewport()->setMouseTracking(true);
-  QFont font(QStringLiteral("Verdana"), 9);
-  font.setStyleHint(QFont::SansSerif);
-  box->setFont(font);
-  box->document()->setDefaultFont(font);
+  ReportTextBox::UseScreenFont(box);
   box->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint& at) {
     QMenu* menu = MakeReportContextMenu(box, at);
@@ -73,7 +103,7 @@ void PrintWholeText(QTextEdit* box) {
   QTextCursor caret = box->textCursor();
   caret.clearSelection();
   box->setTextCursor(caret);
-  if (!platform::current().printDocument(*box->document())) SayNoPrinterIsAvailable(box->window());
+  if (!platform::current().printDocument(*PaperCopy(*box))) SayNoPrinterIsAvailable(box->window());
 }
 
 void SayNoPrinterIsAvailable(QWidget* owner) {

@@ -3,15 +3,30 @@
 #pragma once
 #include <QString>
 
+#include <memory>
+
+class QFont;
 class QMenu;
+class QTextDocument;
 class QPoint;
 class QTextEdit;
 class QWidget;
 
 namespace reports {
 
-// A read-only box named `name` in Verdana 9 pt, or the closest installed
-// sans-serif face where Verdana is missing. Its text can be selected, not edited.
+// The reading's face and size on paper: Verdana 9 pt, or the closest
+// installed sans-serif face where Verdana is missing.
+inline constexpr int kReadingPoints = 9;
+QFont PaperReadingFont();
+// On screen: the same face, grown with a larger desktop font
+// (shell::FontGrowth).
+QFont ScreenReadingFont();
+
+// The box's text in the paper font, for printing and PDF, which stay the same
+// whatever the screen shows.
+std::unique_ptr<QTextDocument> PaperCopy(const QTextEdit& box);
+
+// A read-only box named `name` in the screen font. Its text can be selected, not edited.
 // It gives none of its text to the clipboard, a drag or the primary selection;
 // its context menu offers no Select All (MakeReportContextMenu).
 QTextEdit* MakeReportBox(QWidget* parent, const char* name);

@@ -10,6 +10,7 @@
 #include "reports/file_export.h"
 #include "reports/modRTB.h"
 #include "reports/report_box.h"
+#include "shell/screen_fit.h"
 #include "shell/controls.h"
 
 namespace reports {
@@ -29,7 +30,7 @@ ReportWindow::ReportWindow(const char* name, const char* boxName, QWidget* retur
   file->setObjectName(QStringLiteral("mnuFile"));
   connect(shell::NamedMenuEntry(file, "mnuExportPDF", "Export as &PDF..."), &QAction::triggered, this,
           &ReportWindow::mnuExportPDF_Click);
-  resize(600, 480);
+  resize(shell::GrownWithFont({600, 480}));
   modRTB::HookLinkClicks(box_, this);
 }
 

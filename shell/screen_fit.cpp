@@ -1,5 +1,6 @@
 #include "shell/screen_fit.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -41,6 +42,16 @@ void KeepOnScreen(QWidget* window) {
   const int left = qMax(area.left(), qMin(outer.left(), area.right() + 1 - outer.width()));
   const int top = qMax(area.top(), qMin(outer.top(), area.bottom() + 1 - outer.height()));
   if (left != outer.left() || top != outer.top()) window->move(left, top);
+}
+
+double FontGrowth() {
+  const double points = QApplication::font().pointSizeF();
+  return points > DesignFontPoints ? points / DesignFontPoints : 1.0;
+}
+
+QSize GrownWithFont(QSize size) {
+  const double growth = FontGrowth();
+  return {qRound(size.width() * growth), qRound(size.height() * growth)};
 }
 
 }  // namespace shell

@@ -30,6 +30,16 @@ QSize SizeWithinScreen(const QWidget* window, QSize wanted, QSize frameExtra);
 // setting every control at the size asked for and again at the size that fits.
 void ShrinkToScreen(QWidget* window, QSize frameExtra);
 
+// The point size the windows' first sizes were set for: Qt's own default.
+inline constexpr double DesignFontPoints = 9;
+
+// The desktop's font size as a share of DesignFontPoints, never below 1: a
+// desktop with larger fonts opens the windows larger by this much.
+double FontGrowth();
+
+// `size` grown by FontGrowth().
+QSize GrownWithFont(QSize size);
+
 // ShrinkToScreen with the window's own frame, and moves a window that reaches
 // past an edge back inside.
 void KeepOnScreen(QWidget* window);

@@ -16,6 +16,7 @@
 
 #include "astro/match/place_lookup.h"
 #include "platform/platform.h"
+#include "shell/screen_fit.h"
 #include "shell/spoken_names.h"
 #include "shell/controls.h"
 #include "platform/qt_text.h"
@@ -133,7 +134,7 @@ frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartner
   static constexpr shell::SpokenName kSpokenNames[] = {
       {"txtLookupCity", "City"}, {"txtLookupState", "State"}, {"txtLookupCountry", "Country"}, {"lstPlaces", "Places"}};
   shell::GiveSpokenNames(this, kSpokenNames);
-  resize(960, 520);
+  resize(shell::GrownWithFont({960, 520}));
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
           &frmPlaceLookup::cmdClose_Click);
 

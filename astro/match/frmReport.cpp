@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <tuple>
@@ -16,6 +17,7 @@
 #include "platform/qt_text.h"
 #include "shell/control_array.h"
 #include "shell/controls.h"
+#include "shell/screen_fit.h"
 #include "shell/whole_text_label.h"
 
 namespace astro {
@@ -228,8 +230,12 @@ void frmReport::MakeScrollView() {
 }
 
 void frmReport::FitPage() {
-  // A fixed form: its width is set, and the wrapped texts decide its height.
-  page_->setFixedSize(kReportWidth, page_->layout()->totalHeightForWidth(kReportWidth));
+  // A fixed form: its width is set, grown with a larger desktop font and never
+  // narrower than its captions and values need, and the wrapped texts decide
+  // its height.
+  page_->layout()->invalidate();
+  const int width = std::max(qRound(kReportWidth * shell::FontGrowth()), page_->layout()->minimumSize().width());
+  page_->setFixedSize(width, page_->layout()->totalHeightForWidth(width));
 }
 
 QSize frmReport::sizeHint() const {
@@ -266,6 +272,7 @@ void frmReport::Fill(const zentara::AstroMatchResult& match) {
   shown_ = match.Options();
   match_ = match;
   lblEquinox_->setText(platform::ToQt(zentara::PositionsStatement(shown_)));
+  FitPage();  // the values may need more room than the entries did
 }
 
 zentara::ChartPositions frmReport::ShownPositions(zentara::Partner partner) const {

@@ -10,7 +10,9 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QtMath>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -164,6 +166,26 @@ class AccessibilityTest : public QObject {
   }
 
   void theReportFrameNamesEveryControl() { expectNamed(WorkedCoupleFrame()); }
+
+  // At half as large again as the usual font, every caption and value of the
+  // report has its whole width.
+  void theReportFitsItsTextsAtALargerFont() {
+    const QFont usual = QApplication::font();
+    QFont larger = usual;
+    larger.setPointSizeF(usual.pointSizeF() * 1.5);
+    QApplication::setFont(larger);
+    astro::MDIForm1* frame = WorkedCoupleFrame();
+    QStringList clipped;
+    for (const QLabel* label : frame->report()->findChildren<QLabel*>()) {
+      if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() || label->text().startsWith('<')) continue;
+      const int needed = qCeil(QFontMetricsF(label->font()).horizontalAdvance(label->text()));
+      if (label->contentsRect().width() < needed) {
+        clipped << QStringLiteral("\"%1\" %2 of %3 pixels").arg(label->text()).arg(label->contentsRect().width()).arg(needed);
+      }
+    }
+    QApplication::setFont(usual);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
+  }
 
   // Each figure and position spoken with its caption and partner.
   void theReportSpeaksItsValuesWithTheirCaptions() {
