@@ -1,5 +1,6 @@
 #include "numerology/frmMain.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGridLayout>
@@ -30,6 +31,7 @@
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
+#include "shell/language.h"
 #include "shell/navigation.h"
 #include "platform/qt_text.h"
 #include "site_config.h"
@@ -52,7 +54,7 @@ struct PartnerControls {
 
 // One partner's frame: the three names, then the birth date as month, day, year.
 QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& controls) {
-  auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+  auto* frame = new QGroupBox(QCoreApplication::translate("numerology::frmMain", caption), parent);
   auto* grid = new QGridLayout(frame);
   const auto name = [sex](const char* pattern) { return QString::fromLatin1(pattern).arg(QChar(sex)).toLatin1(); };
   controls.first = NameBox(frame, name("txt%1F").constData());
@@ -61,19 +63,19 @@ QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerC
   controls.month = shell::MakeDropDownCombo(frame, name("cbo%1M").constData(), {});
   controls.day = shell::MakeDropDownCombo(frame, name("cbo%1D").constData(), {});
   controls.year = shell::MakeDropDownCombo(frame, name("cbo%1Y").constData(), {});
-  grid->addWidget(new QLabel(QStringLiteral("* First Name"), frame), 0, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("numerology::frmMain", "* First Name"), frame), 0, 0);
   grid->addWidget(controls.first, 0, 1, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Middle Name"), frame), 1, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("numerology::frmMain", "Middle Name"), frame), 1, 0);
   grid->addWidget(controls.middle, 1, 1, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("* Last Name"), frame), 2, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("numerology::frmMain", "* Last Name"), frame), 2, 0);
   grid->addWidget(controls.last, 2, 1, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), frame), 3, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("numerology::frmMain", "Date of Birth"), frame), 3, 0);
   grid->addWidget(controls.month, 3, 1);
   grid->addWidget(controls.day, 3, 2);
   grid->addWidget(controls.year, 3, 3);
   auto* people = new QHBoxLayout();
-  people->addWidget(shell::NamedButton(frame, name("cmd%1Choose").constData(), "Choose Person..."));
-  people->addWidget(shell::NamedButton(frame, name("cmd%1SavePerson").constData(), "Save Person"));
+  people->addWidget(shell::NamedButton(frame, name("cmd%1Choose").constData(), QCoreApplication::translate("numerology::frmMain", "Choose Person...")));
+  people->addWidget(shell::NamedButton(frame, name("cmd%1SavePerson").constData(), QCoreApplication::translate("numerology::frmMain", "Save Person")));
   people->addStretch();
   grid->addLayout(people, 4, 0, 1, 4);
   grid->setColumnStretch(1, 2);
@@ -85,18 +87,18 @@ QGroupBox* PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerC
 // What a screen reader calls the controls: the boxes by purpose and partner,
 // which their group's title or their value names otherwise.
 constexpr shell::SpokenName kSpokenNames[] = {
-    {"txt%1F", "%1 first name"},
-    {"txt%1M", "%1 middle name"},
-    {"txt%1L", "%1 last name"},
-    {"cbo%1M", "%1 birth month"},
-    {"cbo%1D", "%1 birth day"},
-    {"cbo%1Y", "%1 birth year"},
-    {"cmd%1Choose", "Choose Person for %1..."},
-    {"cmd%1SavePerson", "Save Person for %1"},
-    {"cboMMD", "Marriage day"},
-    {"cboMMM", "Marriage month"},
-    {"cboMMY", "Marriage year"},
-    {"cmdNav", "Exit the program"},
+    {"txt%1F", QT_TRANSLATE_NOOP("SpokenNames", "%1 first name")},
+    {"txt%1M", QT_TRANSLATE_NOOP("SpokenNames", "%1 middle name")},
+    {"txt%1L", QT_TRANSLATE_NOOP("SpokenNames", "%1 last name")},
+    {"cbo%1M", QT_TRANSLATE_NOOP("SpokenNames", "%1 birth month")},
+    {"cbo%1D", QT_TRANSLATE_NOOP("SpokenNames", "%1 birth day")},
+    {"cbo%1Y", QT_TRANSLATE_NOOP("SpokenNames", "%1 birth year")},
+    {"cmd%1Choose", QT_TRANSLATE_NOOP("SpokenNames", "Choose Person for %1...")},
+    {"cmd%1SavePerson", QT_TRANSLATE_NOOP("SpokenNames", "Save Person for %1")},
+    {"cboMMD", QT_TRANSLATE_NOOP("SpokenNames", "Marriage day")},
+    {"cboMMM", QT_TRANSLATE_NOOP("SpokenNames", "Marriage month")},
+    {"cboMMY", QT_TRANSLATE_NOOP("SpokenNames", "Marriage year")},
+    {"cmdNav", QT_TRANSLATE_NOOP("SpokenNames", "Exit the program")},
 };
 
 frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
@@ -114,7 +116,7 @@ frmMain::frmMain(QWidget* parent) : Form("frmMain", parent) {
 }
 
 void frmMain::MakeTitle(QWidget* central, QVBoxLayout* layout) {
-  auto* title = new QLabel(QStringLiteral("QM Zentara Software"), central);
+  auto* title = new QLabel(QCoreApplication::translate("numerology::frmMain", "QM Zentara Software"), central);
   title->setObjectName(QStringLiteral("lblTitle"));
   shell::MakeHeading(title, 1.5);
   layout->addWidget(title, 0, Qt::AlignHCenter);
@@ -123,8 +125,8 @@ void frmMain::MakeTitle(QWidget* central, QVBoxLayout* layout) {
 void frmMain::MakePartners(QWidget* central, QVBoxLayout* layout) {
   PartnerControls male{}, female{};
   auto* partners = new QHBoxLayout();
-  partners->addWidget(PartnerFrame(central, "Male", 'M', male));
-  partners->addWidget(PartnerFrame(central, "Female", 'F', female));
+  partners->addWidget(PartnerFrame(central, QT_TRANSLATE_NOOP("numerology::frmMain", "Male"), 'M', male));
+  partners->addWidget(PartnerFrame(central, QT_TRANSLATE_NOOP("numerology::frmMain", "Female"), 'F', female));
   layout->addLayout(partners);
   txtMF_ = male.first, txtMM_ = male.middle, txtML_ = male.last;
   cboMM_ = male.month, cboMD_ = male.day, cboMY_ = male.year;
@@ -141,7 +143,7 @@ void frmMain::MakePartners(QWidget* central, QVBoxLayout* layout) {
 
 void frmMain::MakeMarriageDate(QWidget* central, QVBoxLayout* layout) {
   auto* marriage = new QHBoxLayout();
-  marriage->addWidget(new QLabel(QStringLiteral("Marriage Date"), central));
+  marriage->addWidget(new QLabel(QCoreApplication::translate("numerology::frmMain", "Marriage Date"), central));
   cboMMD_ = shell::MakeDropDownCombo(central, "cboMMD", {});
   cboMMM_ = shell::MakeDropDownCombo(central, "cboMMM", {});
   cboMMY_ = shell::MakeDropDownCombo(central, "cboMMY", {});
@@ -154,31 +156,31 @@ void frmMain::MakeMarriageDate(QWidget* central, QVBoxLayout* layout) {
 
 // The three readings' buttons in a row, then Open, Back and the two Exits.
 void frmMain::MakeButtons(QWidget* central, QVBoxLayout* layout) {
-  const auto button = [this, central](QHBoxLayout* row, const char* name, const char* caption, void (frmMain::*slot)()) {
+  const auto button = [this, central](QHBoxLayout* row, const char* name, const QString& caption, void (frmMain::*slot)()) {
     QPushButton* made = shell::NamedButton(central, name, caption);
     row->addWidget(made);
     connect(made, &QPushButton::clicked, this, slot);
   };
   auto* readings = new QHBoxLayout();
-  button(readings, "cmdLP", "LifePath Compatibility", &frmMain::cmdLP_Click);
-  button(readings, "cmdD", "Destiny Compatibility", &frmMain::cmdD_Click);
-  button(readings, "cmdCR", "Comprehensive Reading", &frmMain::cmdCR_Click);
+  button(readings, "cmdLP", QCoreApplication::translate("numerology::frmMain", "LifePath Compatibility"), &frmMain::cmdLP_Click);
+  button(readings, "cmdD", QCoreApplication::translate("numerology::frmMain", "Destiny Compatibility"), &frmMain::cmdD_Click);
+  button(readings, "cmdCR", QCoreApplication::translate("numerology::frmMain", "Comprehensive Reading"), &frmMain::cmdCR_Click);
   layout->addLayout(readings);
 
   auto* commands = new QHBoxLayout();
-  button(commands, "cmdOpen", "&Open Previously Saved Reading", &frmMain::cmdOpen_Click);
+  button(commands, "cmdOpen", QCoreApplication::translate("numerology::frmMain", "&Open Previously Saved Reading"), &frmMain::cmdOpen_Click);
   commands->addStretch();
-  button(commands, "cmdBack", "&Back", &frmMain::cmdBack_Click);
-  button(commands, "cmdExit", "Exit", &frmMain::cmdExit_Click);
-  button(commands, "cmdNav", "Exit", &frmMain::cmdExit_Click);
+  button(commands, "cmdBack", QCoreApplication::translate("numerology::frmMain", "&Back"), &frmMain::cmdBack_Click);
+  button(commands, "cmdExit", QCoreApplication::translate("numerology::frmMain", "Exit"), &frmMain::cmdExit_Click);
+  button(commands, "cmdNav", QCoreApplication::translate("numerology::frmMain", "Exit"), &frmMain::cmdExit_Click);
   layout->addLayout(commands);
 }
 
 void frmMain::MakeNote(QWidget* central, QVBoxLayout* layout) {
-  auto* note = new QGroupBox(QStringLiteral("Note: "), central);
+  auto* note = new QGroupBox(QCoreApplication::translate("numerology::frmMain", "Note: "), central);
   auto* noteLayout = new QVBoxLayout(note);
   auto* noteText = new QLabel(
-      QStringLiteral("This program has been designed keeping in mind date settings according to "
+      QCoreApplication::translate("numerology::frmMain", "This program has been designed keeping in mind date settings according to "
                      "MM/DD/YYYY format"),
       note);
   noteText->setWordWrap(true);
@@ -187,22 +189,22 @@ void frmMain::MakeNote(QWidget* central, QVBoxLayout* layout) {
 }
 
 void frmMain::MakeMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(QCoreApplication::translate("numerology::frmMain", "&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  const auto entry = [this, file](const char* name, const char* caption, auto slot) {
+  const auto entry = [this, file](const char* name, const QString& caption, auto slot) {
     connect(shell::NamedMenuEntry(file, name, caption), &QAction::triggered, this, slot);
   };
-  entry("mnuCR", "&Comprehensive Reading", &frmMain::cmdCR_Click);
-  entry("mnuLP", "&LifePath Compatibility", &frmMain::cmdLP_Click);
-  entry("mnuD", "&Destiny Compatibility", &frmMain::cmdD_Click);
-  entry("mnuExtended", "Extended &Numbers", &frmMain::mnuExtended_Click);
+  entry("mnuCR", QCoreApplication::translate("numerology::frmMain", "&Comprehensive Reading"), &frmMain::cmdCR_Click);
+  entry("mnuLP", QCoreApplication::translate("numerology::frmMain", "&LifePath Compatibility"), &frmMain::cmdLP_Click);
+  entry("mnuD", QCoreApplication::translate("numerology::frmMain", "&Destiny Compatibility"), &frmMain::cmdD_Click);
+  entry("mnuExtended", QCoreApplication::translate("numerology::frmMain", "Extended &Numbers"), &frmMain::mnuExtended_Click);
   file->addSeparator();
-  entry("mnuPeople", "&People...", [] { navigation::ShowPeople(); });
+  entry("mnuPeople", QCoreApplication::translate("numerology::frmMain", "&People..."), [] { navigation::ShowPeople(); });
   file->addSeparator();
-  entry("mnuBack", "&Back", &frmMain::cmdBack_Click);
+  entry("mnuBack", QCoreApplication::translate("numerology::frmMain", "&Back"), &frmMain::cmdBack_Click);
   file->addSeparator();
-  entry("mnuExit", "E&xit", &frmMain::cmdExit_Click);
-  shell::AddHelpMenu(this, "&Online help", "&Visit us Online");
+  entry("mnuExit", QCoreApplication::translate("numerology::frmMain", "E&xit"), &frmMain::cmdExit_Click);
+  shell::AddLanguageEntry(shell::AddHelpMenu(this, QCoreApplication::translate("numerology::frmMain", "&Online help"), QCoreApplication::translate("numerology::frmMain", "&Visit us Online")), this);
 }
 
 void frmMain::Form_Load() {
@@ -220,8 +222,8 @@ zentara::NumerologyEntries frmMain::Entries() const {
   using platform::ToStd;
   return {ToStd(txtMF_->text()),       ToStd(txtMM_->text()),       ToStd(txtML_->text()),
           ToStd(txtFF_->text()),       ToStd(txtFM_->text()),       ToStd(txtFL_->text()),
-          ToStd(cboMM_->currentText()), ToStd(cboMD_->currentText()), ToStd(cboMY_->currentText()),
-          ToStd(cboFM_->currentText()), ToStd(cboFD_->currentText()), ToStd(cboFY_->currentText())};
+          ToStd(shell::StoredMonthText(cboMM_->currentText())), ToStd(cboMD_->currentText()), ToStd(cboMY_->currentText()),
+          ToStd(shell::StoredMonthText(cboFM_->currentText())), ToStd(cboFD_->currentText()), ToStd(cboFY_->currentText())};
 }
 
 QWidget* frmMain::ControlOf(zentara::NumerologyField field) const {
@@ -245,7 +247,7 @@ bool frmMain::ValidateEntries() {
   const auto failure = zentara::CheckNumerologyEntries(Entries());
   if (!failure) return true;
   auto& desktop = platform::current();
-  desktop.showMessage(this, platform::ToQt(failure->message), platform::Icon::Information,
+  desktop.showMessage(this, platform::Translated("Checks", failure->message), platform::Icon::Information,
                       platform::Buttons::Ok);
   if (failure->focus) desktop.setFocus(ControlOf(*failure->focus));
   return false;
@@ -263,7 +265,7 @@ void frmMain::SetEntries(const zentara::NumerologyEntries& e) {
       {cboFM_, &e.femaleMonth}, {cboFD_, &e.femaleDay}, {cboFY_, &e.femaleYear},
   };
   for (const auto& [box, text] : dates) {
-    const QString value = ToQt(*text);
+    const QString value = box == cboMM_ || box == cboFM_ ? shell::ShownMonthText(ToQt(*text)) : ToQt(*text);
     box->setCurrentIndex(box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
     box->setEditText(value);
   }
@@ -345,17 +347,17 @@ void frmMain::Find_Extended_Numbers() {
 void frmMain::cmdOpen_Click() {
   auto& desktop = platform::current();
   const platform::FileDialogRequest request{
-      QStringLiteral("QM Velmora (*.kvz)|*.kvz"),
+      QCoreApplication::translate("numerology::frmMain", "QM Velmora (*.kvz)|*.kvz"),
       QStringLiteral("kvz"),
       platform::FileFlags::HideReadOnly | platform::FileFlags::FileMustExist |
           platform::FileFlags::NoReadOnlyReturn,
-      QStringLiteral("Select the source file"),
+      QCoreApplication::translate("numerology::frmMain", "Select the source file"),
       QString(),
   };
   const QString path = reports::AskOpenFileName(this, reports::FileKind::Readings, request);
   if (path.isEmpty()) return;
   if (!zentara::HasSavedReadingEnding(platform::ToStd(path))) {
-    desktop.showMessage(this, QStringLiteral("Please Check The File."), platform::Icon::Critical,
+    desktop.showMessage(this, QCoreApplication::translate("numerology::frmMain", "Please Check The File."), platform::Icon::Critical,
                         platform::Buttons::Ok);
     return;
   }

@@ -1,5 +1,7 @@
 #include "numerology/numerology_entries.h"
 
+#include "common/translatable.h"
+
 #include <cmath>
 #include <string>
 
@@ -30,14 +32,14 @@ struct DateMessages {
 // The male messages differ in one capital between leap and other years, and both
 // are shown exactly so.
 constexpr DateMessages kMaleDateMessages = {
-    "Please Enter your Correct Date Or Month!",
-    "Please Enter Your Correct Date Or Month!",
-    "Please Enter Your Correct Date Or Month !",
+    QT_TRANSLATE_NOOP("Checks", "Please Enter your Correct Date Or Month!"),
+    QT_TRANSLATE_NOOP("Checks", "Please Enter Your Correct Date Or Month!"),
+    QT_TRANSLATE_NOOP("Checks", "Please Enter Your Correct Date Or Month !"),
 };
 constexpr DateMessages kFemaleDateMessages = {
-    "Please Enter Your Partner's Correct Date Or Month!",
-    "Please Enter Your Partner's Correct Date Or Month!",
-    "Please Enter Your Partner's Correct Date Or Month !",
+    QT_TRANSLATE_NOOP("Checks", "Please Enter Your Partner's Correct Date Or Month!"),
+    QT_TRANSLATE_NOOP("Checks", "Please Enter Your Partner's Correct Date Or Month!"),
+    QT_TRANSLATE_NOOP("Checks", "Please Enter Your Partner's Correct Date Or Month !"),
 };
 
 std::optional<std::string_view> CheckDate(std::string_view month, std::string_view day,
@@ -78,16 +80,16 @@ std::optional<NumerologyCheckFailure> CheckNumerologyEntries(const NumerologyEnt
     NumerologyField field;
   };
   const Required required[] = {
-      {e.maleFirst, "Male: First Name cannot be blank", NumerologyField::MaleFirst},
-      {e.maleLast, "Male: Last Name cannot be blank", NumerologyField::MaleLast},
-      {e.femaleFirst, "Female: First Name cannot be blank", NumerologyField::FemaleFirst},
-      {e.femaleLast, "Female: Last Name cannot be blank", NumerologyField::FemaleLast},
-      {e.maleDay, "Male: Date of Birth cannot be blank", NumerologyField::MaleDay},
-      {e.maleMonth, "Male: Month of Birth cannot be blank", NumerologyField::MaleMonth},
-      {e.maleYear, "Male: Year of Birth cannot be blank", NumerologyField::MaleYear},
-      {e.femaleDay, "Female: Date of Birth cannot be blank", NumerologyField::FemaleDay},
-      {e.femaleMonth, "Female: Month of Birth cannot be blank", NumerologyField::FemaleMonth},
-      {e.femaleYear, "Female: Year of Birth cannot be blank", NumerologyField::FemaleYear},
+      {e.maleFirst, QT_TRANSLATE_NOOP("Checks", "Male: First Name cannot be blank"), NumerologyField::MaleFirst},
+      {e.maleLast, QT_TRANSLATE_NOOP("Checks", "Male: Last Name cannot be blank"), NumerologyField::MaleLast},
+      {e.femaleFirst, QT_TRANSLATE_NOOP("Checks", "Female: First Name cannot be blank"), NumerologyField::FemaleFirst},
+      {e.femaleLast, QT_TRANSLATE_NOOP("Checks", "Female: Last Name cannot be blank"), NumerologyField::FemaleLast},
+      {e.maleDay, QT_TRANSLATE_NOOP("Checks", "Male: Date of Birth cannot be blank"), NumerologyField::MaleDay},
+      {e.maleMonth, QT_TRANSLATE_NOOP("Checks", "Male: Month of Birth cannot be blank"), NumerologyField::MaleMonth},
+      {e.maleYear, QT_TRANSLATE_NOOP("Checks", "Male: Year of Birth cannot be blank"), NumerologyField::MaleYear},
+      {e.femaleDay, QT_TRANSLATE_NOOP("Checks", "Female: Date of Birth cannot be blank"), NumerologyField::FemaleDay},
+      {e.femaleMonth, QT_TRANSLATE_NOOP("Checks", "Female: Month of Birth cannot be blank"), NumerologyField::FemaleMonth},
+      {e.femaleYear, QT_TRANSLATE_NOOP("Checks", "Female: Year of Birth cannot be blank"), NumerologyField::FemaleYear},
   };
   for (const Required& entry : required) {
     if (entry.text.empty()) return NumerologyCheckFailure{entry.message, entry.field};

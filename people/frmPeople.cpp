@@ -64,7 +64,7 @@ frmPeople::frmPeople(PeopleMode mode, QWidget* parent) : Form("frmPeople", paren
                                                     "select two people (Ctrl+click) for a match."),
                                central));
   setCentralWidget(central);
-  static constexpr shell::SpokenName kSpokenNames[] = {{"lstPeople", "People"}};
+  static constexpr shell::SpokenName kSpokenNames[] = {{"lstPeople", QT_TRANSLATE_NOOP("SpokenNames", "People")}};
   shell::GiveSpokenNames(this, kSpokenNames);
   resize(shell::GrownWithFont({760, 560}));
 
@@ -360,7 +360,7 @@ void frmPeople::cmdCoupleReport_Click() {
   }
   const zentara::AstroEntries astro{zentara::book::AstroSide(male), zentara::book::AstroSide(female)};
   if (const auto failure = zentara::CheckAstroEntries(astro)) {
-    Tell(this, ToQt(failure->Message));
+    Tell(this, platform::Translated("Checks", failure->Message));
     return;
   }
   // The numerology readings go in when both people have names and dates the

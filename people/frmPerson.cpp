@@ -103,7 +103,7 @@ frmPerson::frmPerson(const zentara::book::Person& person, QWidget* parent)
   txtNote_->setMaximumHeight(txtNote_->fontMetrics().lineSpacing() * 4);
   form->addRow(QString::fromLatin1(LabelOf(Column::Note)), txtNote_);
   // The lists are spoken by these names rather than by their items.
-  static constexpr shell::SpokenName kSpokenNames[] = {{"cboFrame", "Usual frame"}, {"cboZone", "Time zone"}};
+  static constexpr shell::SpokenName kSpokenNames[] = {{"cboFrame", QT_TRANSLATE_NOOP("SpokenNames", "Usual frame")}, {"cboZone", QT_TRANSLATE_NOOP("SpokenNames", "Time zone")}};
   shell::GiveSpokenNames(this, kSpokenNames);
   layout->addLayout(form);
 

@@ -1,5 +1,6 @@
 // Passing texts between the forms (QString) and the pure library (UTF-8 std::string).
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -11,5 +12,11 @@ inline QString ToQt(std::string_view utf8) {
 }
 
 inline std::string ToStd(const QString& text) { return text.toStdString(); }
+
+// A text of the pure library marked for translation (common/translatable.h),
+// in the user's language: the translation in `context`, or the text itself.
+inline QString Translated(const char* context, std::string_view text) {
+  return QCoreApplication::translate(context, std::string(text).c_str());
+}
 
 }  // namespace platform

@@ -40,6 +40,8 @@ packages=(
   optipng                            # shrinks the README's pictures (scripts/screenshots.sh)
   hunspell hunspell-en-us            # the tests spell-check the readings' texts
   liberfa-dev pkgconf                # ERFA (IAU SOFA in C): the positions true to the sky (--equinox date)
+  qt6-tools-dev qt6-l10n-tools       # the windows' translations: lupdate, lrelease and their CMake functions
+  qt6-translations-l10n              # Qt's own texts (buttons, file dialogs) in the windows' languages
 )
 
 # Commands that may come from elsewhere than Debian (npm with a Node.js of its

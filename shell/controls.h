@@ -9,10 +9,13 @@
 
 namespace shell {
 
-inline QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+inline QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   return button;
+}
+inline QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption) {
+  return NamedButton(parent, name, QString::fromLatin1(caption));
 }
 
 // A heading: the label's font made bold and `scale` times its size.
@@ -41,10 +44,13 @@ inline QLabel* NamedParagraphs(QWidget* parent, const char* name) {
   return label;
 }
 
-inline QAction* NamedMenuEntry(QMenu* menu, const char* name, const char* caption) {
-  QAction* action = menu->addAction(QString::fromLatin1(caption));
+inline QAction* NamedMenuEntry(QMenu* menu, const char* name, const QString& caption) {
+  QAction* action = menu->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
   return action;
+}
+inline QAction* NamedMenuEntry(QMenu* menu, const char* name, const char* caption) {
+  return NamedMenuEntry(menu, name, QString::fromLatin1(caption));
 }
 
 }  // namespace shell

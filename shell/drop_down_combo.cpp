@@ -129,11 +129,40 @@ QStringList NumberItems(int first, int last) {
   return items;
 }
 
+namespace {
+
+// The months as the entries, the readings and the saved files hold them.
+constexpr const char* kMonths[] = {
+    QT_TRANSLATE_NOOP("Months", "January"), QT_TRANSLATE_NOOP("Months", "February"),
+    QT_TRANSLATE_NOOP("Months", "March"),   QT_TRANSLATE_NOOP("Months", "April"),
+    QT_TRANSLATE_NOOP("Months", "May"),     QT_TRANSLATE_NOOP("Months", "June"),
+    QT_TRANSLATE_NOOP("Months", "July"),    QT_TRANSLATE_NOOP("Months", "August"),
+    QT_TRANSLATE_NOOP("Months", "September"), QT_TRANSLATE_NOOP("Months", "October"),
+    QT_TRANSLATE_NOOP("Months", "November"), QT_TRANSLATE_NOOP("Months", "December"),
+};
+
+QString Shown(const char* month) { return QCoreApplication::translate("Months", month); }
+
+}  // namespace
+
 QStringList MonthItems() {
-  return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-          QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-          QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-          QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+  QStringList items;
+  for (const char* month : kMonths) items << Shown(month);
+  return items;
+}
+
+QString StoredMonthText(const QString& shown) {
+  for (const char* month : kMonths) {
+    if (shown == Shown(month)) return QString::fromLatin1(month);
+  }
+  return shown;
+}
+
+QString ShownMonthText(const QString& stored) {
+  for (const char* month : kMonths) {
+    if (stored == QLatin1String(month)) return Shown(month);
+  }
+  return stored;
 }
 
 }  // namespace shell

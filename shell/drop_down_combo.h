@@ -60,6 +60,13 @@ int ListPosition(const QComboBox* box);
 
 // "1".."n" and first..last as list items, and the twelve month names.
 QStringList NumberItems(int first, int last);
+// The month list as shown: the months' names in the user's language.
 QStringList MonthItems();
+// A month as the entries hold it, in English, whatever the list shows: the
+// English name of a month shown in the user's language; any other text
+// (typed over the list) as it stands.
+QString StoredMonthText(const QString& shown);
+// The other way: an English month's name as the list shows it.
+QString ShownMonthText(const QString& stored);
 
 }  // namespace shell

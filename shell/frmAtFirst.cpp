@@ -1,5 +1,6 @@
 #include "shell/frmAtFirst.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -23,45 +24,46 @@ namespace shell {
 
 // What a screen reader calls the boxes, which their group's title names otherwise.
 constexpr SpokenName kSpokenNames[] = {
-    {"txtName", "Your name"},
-    {"cboMonth", "Your birth month"},
-    {"cboDate", "Your birth day"},
-    {"cboYear", "Your birth year"},
+    {"txtName", QT_TRANSLATE_NOOP("SpokenNames", "Your name")},
+    {"cboMonth", QT_TRANSLATE_NOOP("SpokenNames", "Your birth month")},
+    {"cboDate", QT_TRANSLATE_NOOP("SpokenNames", "Your birth day")},
+    {"cboYear", QT_TRANSLATE_NOOP("SpokenNames", "Your birth year")},
 };
 
-inline constexpr auto kDateFormatNote =
-    "This program has been designed keeping in mind date settings according to MM/DD/YYYY format";
+inline constexpr auto kDateFormatNote = QT_TRANSLATE_NOOP(
+    "shell::frmAtFirst", "This program has been designed keeping in mind date settings according to MM/DD/YYYY format");
 
 frmAtFirst::frmAtFirst(QWidget* parent) : Form("frmAtFirst", parent) {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
 
-  auto* option = new QGroupBox(QStringLiteral("Option"), central);
+  auto* option = new QGroupBox(QCoreApplication::translate("shell::frmAtFirst", "Option"), central);
   auto* optionLayout = new QVBoxLayout(option);
   auto* matchGroup = new QButtonGroup(this);
-  const char* matchCaptions[] = {"Astro Match Compatibility", "Numerology Match Compatibility"};
+  const char* matchCaptions[] = {QT_TRANSLATE_NOOP("shell::frmAtFirst", "Astro Match Compatibility"),
+                                 QT_TRANSLATE_NOOP("shell::frmAtFirst", "Numerology Match Compatibility")};
   for (int i = 0; i < 2; ++i) {
     optOptions_[i] = MakeArrayMember<QRadioButton>(option, "optOptions", i);
-    optOptions_[i]->setText(QString::fromLatin1(matchCaptions[i]));
+    optOptions_[i]->setText(QCoreApplication::translate("shell::frmAtFirst", matchCaptions[i]));
     matchGroup->addButton(optOptions_[i], i);
     optionLayout->addWidget(optOptions_[i]);
   }
-  cmdProceed_ = new QPushButton(QStringLiteral("&Proceed"), option);
+  cmdProceed_ = new QPushButton(QCoreApplication::translate("shell::frmAtFirst", "&Proceed"), option);
   cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
   optionLayout->addWidget(cmdProceed_, 0, Qt::AlignRight);
   // The start form has no menu bar: the book of people has a button.
-  auto* cmdPeople = NamedButton(option, "cmdPeople", "P&eople...");
+  auto* cmdPeople = NamedButton(option, "cmdPeople", QCoreApplication::translate("shell::frmAtFirst", "P&eople..."));
   optionLayout->addWidget(cmdPeople, 0, Qt::AlignRight);
   connect(cmdPeople, &QPushButton::clicked, this, [] { navigation::ShowPeople(); });
   layout->addWidget(option);
 
-  auto* details = new QGroupBox(QStringLiteral("Your Details Please"), central);
+  auto* details = new QGroupBox(QCoreApplication::translate("shell::frmAtFirst", "Your Details Please"), central);
   auto* detailsLayout = new QGridLayout(details);
-  detailsLayout->addWidget(new QLabel(QStringLiteral("Name"), details), 0, 0);
+  detailsLayout->addWidget(new QLabel(QCoreApplication::translate("shell::frmAtFirst", "Name"), details), 0, 0);
   txtName_ = new QLineEdit(details);
   txtName_->setObjectName(QStringLiteral("txtName"));
   detailsLayout->addWidget(txtName_, 0, 1, 1, 3);
-  detailsLayout->addWidget(new QLabel(QStringLiteral("Birth Day"), details), 1, 0);
+  detailsLayout->addWidget(new QLabel(QCoreApplication::translate("shell::frmAtFirst", "Birth Day"), details), 1, 0);
   cboMonth_ = MakeDropDownCombo(details, "cboMonth", {});
   cboDate_ = MakeDropDownCombo(details, "cboDate", {});
   cboYear_ = MakeDropDownCombo(details, "cboYear", {});
@@ -73,18 +75,18 @@ frmAtFirst::frmAtFirst(QWidget* parent) : Form("frmAtFirst", parent) {
   auto* sex = new QWidget(central);
   auto* sexLayout = new QHBoxLayout(sex);
   auto* sexGroup = new QButtonGroup(this);
-  const char* sexCaptions[] = {"Male", "Female"};
+  const char* sexCaptions[] = {QT_TRANSLATE_NOOP("shell::frmAtFirst", "Male"), QT_TRANSLATE_NOOP("shell::frmAtFirst", "Female")};
   for (int i = 0; i < 2; ++i) {
     auto* button = MakeArrayMember<QRadioButton>(sex, "optSex", i);
-    button->setText(QString::fromLatin1(sexCaptions[i]));
+    button->setText(QCoreApplication::translate("shell::frmAtFirst", sexCaptions[i]));
     sexGroup->addButton(button, i);
     sexLayout->addWidget(button);
   }
   layout->addWidget(sex);
 
-  auto* note = new QGroupBox(QStringLiteral("Note: "), central);
+  auto* note = new QGroupBox(QCoreApplication::translate("shell::frmAtFirst", "Note: "), central);
   auto* noteLayout = new QVBoxLayout(note);
-  noteLayout->addWidget(new WordWrapLabel(QString::fromLatin1(kDateFormatNote), note));
+  noteLayout->addWidget(new WordWrapLabel(QCoreApplication::translate("shell::frmAtFirst", kDateFormatNote), note));
   layout->addWidget(note);
 
   setCentralWidget(central);
@@ -110,7 +112,7 @@ QRadioButton* frmAtFirst::optOptions(int index) const { return optOptions_[index
 bool frmAtFirst::ValidateMatchChoice() {
   if (optOptions_[0]->isChecked() || optOptions_[1]->isChecked()) return true;
   auto& desktop = platform::current();
-  desktop.showMessage(this, QStringLiteral("Please Select One Option"), platform::Icon::Information,
+  desktop.showMessage(this, QCoreApplication::translate("shell::frmAtFirst", "Please Select One Option"), platform::Icon::Information,
                       platform::Buttons::Ok);
   desktop.setFocus(cmdProceed_);
   return false;

@@ -8,6 +8,7 @@
 #include "platform/shared_icons_style.h"
 #include "platform/system_files.h"
 #include "shell/application_icon.h"
+#include "shell/language.h"
 #include "shell/startup.h"
 #include "shell/startup_report.h"
 
@@ -38,6 +39,8 @@ int main(int argc, char** argv) {
   shell::ReportFirstWindowShownWhenAsked(app);
   platform::QtPlatform desktop;
   platform::install(&desktop);
+  // The windows' language, and Qt's own texts in it (language.h).
+  shell::InstallTranslations(app, shell::StartingLanguage());
   fonts.wait();
   if (!shell::RunStartup()) return 0;
   const int status = app.exec();

@@ -111,8 +111,8 @@ MDIForm1::MDIForm1(frmReport* report, QWidget* parent) : Form("MDIForm1", parent
   connect(cmdBack_, &QPushButton::clicked, this, &MDIForm1::cmdBack_Click);
   connect(cmdExit_, &QPushButton::clicked, this, &MDIForm1::cmdExit_Click);
   static constexpr shell::SpokenName kSpokenNames[] = {
-      {"wheelTabs", "Chart pages"}, {"cboHousesOf", "Houses of"},
-      {"reportView", "Astro report"}};
+      {"wheelTabs", QT_TRANSLATE_NOOP("SpokenNames", "Chart pages")}, {"cboHousesOf", QT_TRANSLATE_NOOP("SpokenNames", "Houses of")},
+      {"reportView", QT_TRANSLATE_NOOP("SpokenNames", "Astro report")}};
   shell::GiveSpokenNames(this, kSpokenNames);
   SizeToShowBothWindows();
 }
@@ -259,7 +259,7 @@ void MDIForm1::MakeMenus(const zentara::ChartOptions& shown) {
   connect(shell::NamedMenuEntry(windows, "mnuRelationship", "Re&lationship"), &QAction::triggered, this,
           &MDIForm1::mnuRelationship_Click);
   connect(shell::NamedMenuEntry(windows, "mnuScores", "&Scores"), &QAction::triggered, this, &MDIForm1::mnuScores_Click);
-  shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
+  shell::AddHelpMenu(this, QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"));
 }
 
 void MDIForm1::MakeHouseSystemMenu(QMenu* file) {

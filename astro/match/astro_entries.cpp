@@ -1,5 +1,7 @@
 #include "astro/match/astro_entries.h"
 
+#include "common/translatable.h"
+
 #include <cstdint>
 
 namespace zentara {
@@ -15,18 +17,18 @@ struct RequiredText {
 // In check order. The male longitude minutes say "Minute", the female "Minutes".
 constexpr RequiredText kRequired[] = {
     {&AstroPartnerEntries::Name, AstroField::Name,
-     "Please Enter Male Name", "Please Enter Female Name"},
+     QT_TRANSLATE_NOOP("Checks", "Please Enter Male Name"), QT_TRANSLATE_NOOP("Checks", "Please Enter Female Name")},
     {&AstroPartnerEntries::LatitudeDegrees, AstroField::LatitudeDegrees,
-     "Please Enter Degree in Latitude", "Please Enter Degree in Latitude"},
+     QT_TRANSLATE_NOOP("Checks", "Please Enter Degree in Latitude"), QT_TRANSLATE_NOOP("Checks", "Please Enter Degree in Latitude")},
     {&AstroPartnerEntries::LatitudeMinutes, AstroField::LatitudeMinutes,
-     "Please Enter Minutes in Latitude", "Please Enter Minutes in Latitude"},
+     QT_TRANSLATE_NOOP("Checks", "Please Enter Minutes in Latitude"), QT_TRANSLATE_NOOP("Checks", "Please Enter Minutes in Latitude")},
     {&AstroPartnerEntries::LongitudeDegrees, AstroField::LongitudeDegrees,
-     "Please Enter Degree in Longitude", "Please Enter Degree in Longitude"},
+     QT_TRANSLATE_NOOP("Checks", "Please Enter Degree in Longitude"), QT_TRANSLATE_NOOP("Checks", "Please Enter Degree in Longitude")},
     {&AstroPartnerEntries::LongitudeMinutes, AstroField::LongitudeMinutes,
-     "Please Enter Minute in Longitude", "Please Enter Minutes in Longitude"},
-    {&AstroPartnerEntries::City, AstroField::City, "Please Enter City", "Please Enter City"},
-    {&AstroPartnerEntries::State, AstroField::State, "Please Enter State", "Please Enter State"},
-    {&AstroPartnerEntries::Country, AstroField::Country, "Please Enter Country", "Please Enter Country"},
+     QT_TRANSLATE_NOOP("Checks", "Please Enter Minute in Longitude"), QT_TRANSLATE_NOOP("Checks", "Please Enter Minutes in Longitude")},
+    {&AstroPartnerEntries::City, AstroField::City, QT_TRANSLATE_NOOP("Checks", "Please Enter City"), QT_TRANSLATE_NOOP("Checks", "Please Enter City")},
+    {&AstroPartnerEntries::State, AstroField::State, QT_TRANSLATE_NOOP("Checks", "Please Enter State"), QT_TRANSLATE_NOOP("Checks", "Please Enter State")},
+    {&AstroPartnerEntries::Country, AstroField::Country, QT_TRANSLATE_NOOP("Checks", "Please Enter Country"), QT_TRANSLATE_NOOP("Checks", "Please Enter Country")},
 };
 constexpr std::size_t kFirstPlaceCheck = 5;  // City
 
@@ -45,11 +47,11 @@ std::optional<AstroCheckFailure> CheckRequired(const AstroPartnerEntries& entrie
 std::optional<AstroCheckFailure> CheckPartner(const AstroPartnerEntries& entries, Partner partner) {
   if (auto failure = CheckRequired(entries, partner, 0)) return failure;
   if (entries.LatitudeDirection == NorthSouth::Neither) {
-    return AstroCheckFailure{"Please Select Direction For The Latitude", CheckIcon::Critical, partner,
+    return AstroCheckFailure{QT_TRANSLATE_NOOP("Checks", "Please Select Direction For The Latitude"), CheckIcon::Critical, partner,
                              std::nullopt, DirectionDefault::North};
   }
   if (entries.LongitudeDirection == EastWest::Neither) {
-    return AstroCheckFailure{"Please Select Direction For The Longitude", CheckIcon::Critical, partner,
+    return AstroCheckFailure{QT_TRANSLATE_NOOP("Checks", "Please Select Direction For The Longitude"), CheckIcon::Critical, partner,
                              std::nullopt, DirectionDefault::East};
   }
   return std::nullopt;

@@ -1,5 +1,6 @@
 #include "astro/match/frmMatch.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -29,6 +30,7 @@
 #include "shell/controls.h"
 #include "shell/exit_application.h"
 #include "shell/help_menu.h"
+#include "shell/language.h"
 #include "shell/spoken_names.h"
 #include "shell/navigation.h"
 #include "platform/qt_text.h"
@@ -69,13 +71,16 @@ std::array<QRadioButton*, 2> OptionPair(QWidget* parent, const QByteArray& name,
   const char* captions[] = {first, second};
   for (int i = 0; i < 2; ++i) {
     pair[i] = shell::MakeArrayMember<QRadioButton>(parent, name.constData(), i);
-    pair[i]->setText(QString::fromLatin1(captions[i]));
+    pair[i]->setText(QCoreApplication::translate("astro::frmMatch", captions[i]));
     group->addButton(pair[i], i);
   }
   return pair;
 }
 
-QLabel* Caption(QWidget* parent, const char* text) { return new QLabel(QString::fromLatin1(text), parent); }
+// A caption marked for translation where it is written (QT_TRANSLATE_NOOP).
+QLabel* Caption(QWidget* parent, const char* text) {
+  return new QLabel(QCoreApplication::translate("astro::frmMatch", text), parent);
+}
 
 // The spacing of a partner's controls and the margin round them, pixels.
 constexpr int kPartnerSpacing = 4;
@@ -109,29 +114,29 @@ using ControlName = std::function<QByteArray(const char* pattern)>;
 template <class Controls>
 void AddBirthRows(QWidget* frame, QGridLayout* grid, const ControlName& name, Controls& c) {
   c.txtName = new KeyFilteredBox(frame, name("txt%1Name").constData(), KeyFilter::Letters);
-  grid->addWidget(Caption(frame, "Name:"), 0, 0);
+  grid->addWidget(Caption(frame, QT_TRANSLATE_NOOP("astro::frmMatch", "Name:")), 0, 0);
   grid->addWidget(c.txtName, 0, 1, 1, 5);
 
   c.cboDate = PickList(frame, name("cbo%1Date"));
   c.cboMonth = PickList(frame, name("cbo%1Month"));
   c.cboYear = PickList(frame, name("cbo%1Year"));
-  grid->addWidget(Caption(frame, "Date of Birth:"), 1, 0);
+  grid->addWidget(Caption(frame, QT_TRANSLATE_NOOP("astro::frmMatch", "Date of Birth:")), 1, 0);
   grid->addWidget(c.cboDate, 1, 1);
   grid->addWidget(c.cboMonth, 1, 2, 1, 2);
   grid->addWidget(c.cboYear, 1, 4);
 
   c.cboHH = PickList(frame, name("cbo%1HH"));
   c.cboMM = PickList(frame, name("cbo%1MM"));
-  grid->addWidget(Caption(frame, "Time Of Birth:"), 2, 0);
+  grid->addWidget(Caption(frame, QT_TRANSLATE_NOOP("astro::frmMatch", "Time Of Birth:")), 2, 0);
   grid->addWidget(c.cboHH, 2, 1);
   grid->addWidget(c.cboMM, 2, 2);
 
   c.cmbTimeZone = PickList(frame, name("cmb%1TimeZone"));
   c.cmbTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   c.cmbTimeZone->setMinimumContentsLength(24);
-  c.chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
+  c.chkDST = new QCheckBox(QCoreApplication::translate("astro::frmMatch", "Daylight Saving Time"), frame);
   c.chkDST->setObjectName(QString::fromLatin1(name("chk%1DST")));
-  grid->addWidget(Caption(frame, "Time Zone:"), 3, 0);
+  grid->addWidget(Caption(frame, QT_TRANSLATE_NOOP("astro::frmMatch", "Time Zone:")), 3, 0);
   grid->addWidget(c.cmbTimeZone, 3, 1, 1, 5);
   grid->addWidget(c.chkDST, 4, 1, 1, 5);
 }
@@ -143,7 +148,7 @@ void AddCoordinateRow(QWidget* frame, QGridLayout* grid, int row, const char* ca
   grid->addWidget(Caption(frame, caption), row, 0);
   grid->addWidget(degrees, row, 1);
   grid->addWidget(minutes, row, 2);
-  grid->addWidget(SmallCaption(frame, "DEG/MIN"), row, 3);
+  grid->addWidget(SmallCaption(frame, QT_TRANSLATE_NOOP("astro::frmMatch", "DEG/MIN")), row, 3);
   grid->addWidget(directions[0], row, 4);
   grid->addWidget(directions[1], row, 5);
 }
@@ -152,7 +157,7 @@ void AddCoordinateRow(QWidget* frame, QGridLayout* grid, int row, const char* ca
 // city, state and country.
 template <class Controls>
 void AddPlaceRows(QWidget* frame, QGridLayout* grid, const ControlName& name, char sex, Controls& c) {
-  c.lookUp = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), frame);
+  c.lookUp = new QPushButton(QCoreApplication::translate("astro::frmMatch", "Click here to find Latitude && Longitude"), frame);
   c.lookUp->setObjectName(sex == 'M' ? QStringLiteral("Command1") : QStringLiteral("Command2"));
   grid->addWidget(c.lookUp, 7, 0, 1, 6);
   c.lblZone = new QLabel(frame);
@@ -169,11 +174,11 @@ void AddPlaceRows(QWidget* frame, QGridLayout* grid, const ControlName& name, ch
   c.txtCity = new KeyFilteredBox(frame, name("txt%1City").constData(), KeyFilter::Letters);
   c.txtState = new KeyFilteredBox(frame, name("txt%1State").constData(), KeyFilter::Letters);
   c.txtCountry = new KeyFilteredBox(frame, name("txt%1Country").constData(), KeyFilter::Letters);
-  grid->addWidget(Caption(frame, "City:"), 9, 0);
+  grid->addWidget(Caption(frame, QT_TRANSLATE_NOOP("astro::frmMatch", "City:")), 9, 0);
   grid->addWidget(c.txtCity, 9, 1, 1, 5);
-  grid->addWidget(Caption(frame, "State:"), 10, 0);
+  grid->addWidget(Caption(frame, QT_TRANSLATE_NOOP("astro::frmMatch", "State:")), 10, 0);
   grid->addWidget(c.txtState, 10, 1, 1, 5);
-  grid->addWidget(Caption(frame, "Country:"), 11, 0);
+  grid->addWidget(Caption(frame, QT_TRANSLATE_NOOP("astro::frmMatch", "Country:")), 11, 0);
   grid->addWidget(c.txtCountry, 11, 1, 1, 5);
 }
 
@@ -182,7 +187,7 @@ void AddPlaceRows(QWidget* frame, QGridLayout* grid, const ControlName& name, ch
 // One partner's frame, its rows from the name down to the country, then the
 // buttons that reach the book of people.
 QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex, PartnerControls& c) {
-  auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+  auto* frame = new QGroupBox(QCoreApplication::translate("astro::frmMatch", caption), parent);
   auto* grid = new QGridLayout(frame);
   // Close enough for both frames side by side on a screen 800 pixels wide.
   grid->setHorizontalSpacing(kPartnerSpacing);
@@ -194,16 +199,16 @@ QGroupBox* frmMatch::PartnerFrame(QWidget* parent, const char* caption, char sex
   // East/West on the Longitude row.
   c.txtLD = NumberBox(frame, name("txt%1LD"));
   c.txtLM = NumberBox(frame, name("txt%1LM"));
-  c.optLong = OptionPair(frame, name("opt%1Long"), "North", "South");
-  AddCoordinateRow(frame, grid, 5, "Latitude:", c.txtLD, c.txtLM, c.optLong);
+  c.optLong = OptionPair(frame, name("opt%1Long"), QT_TRANSLATE_NOOP("astro::frmMatch", "North"), QT_TRANSLATE_NOOP("astro::frmMatch", "South"));
+  AddCoordinateRow(frame, grid, 5, QT_TRANSLATE_NOOP("astro::frmMatch", "Latitude:"), c.txtLD, c.txtLM, c.optLong);
   c.txtLoD = NumberBox(frame, name("txt%1LoD"));
   c.txtLoM = NumberBox(frame, name("txt%1LoM"));
-  c.optLat = OptionPair(frame, name("opt%1Lat"), "East", "West");
-  AddCoordinateRow(frame, grid, 6, "Longitude:", c.txtLoD, c.txtLoM, c.optLat);
+  c.optLat = OptionPair(frame, name("opt%1Lat"), QT_TRANSLATE_NOOP("astro::frmMatch", "East"), QT_TRANSLATE_NOOP("astro::frmMatch", "West"));
+  AddCoordinateRow(frame, grid, 6, QT_TRANSLATE_NOOP("astro::frmMatch", "Longitude:"), c.txtLoD, c.txtLoM, c.optLat);
 
   AddPlaceRows(frame, grid, name, sex, c);
-  c.cmdChoose = shell::NamedButton(frame, name("cmd%1Choose").constData(), "Choose Person...");
-  c.cmdSavePerson = shell::NamedButton(frame, name("cmd%1SavePerson").constData(), "Save Person");
+  c.cmdChoose = shell::NamedButton(frame, name("cmd%1Choose").constData(), QCoreApplication::translate("astro::frmMatch", "Choose Person..."));
+  c.cmdSavePerson = shell::NamedButton(frame, name("cmd%1SavePerson").constData(), QCoreApplication::translate("astro::frmMatch", "Save Person"));
   auto* people = new QHBoxLayout();
   people->addWidget(c.cmdChoose);
   people->addWidget(c.cmdSavePerson);
@@ -218,27 +223,27 @@ namespace {
 // the group's title ("Male"), the value ("1936") or a caption both partners
 // share names otherwise.
 constexpr shell::SpokenName kSpokenNames[] = {
-    {"txt%1Name", "%1 name"},
-    {"cbo%1Date", "%1 birth day"},
-    {"cbo%1Month", "%1 birth month"},
-    {"cbo%1Year", "%1 birth year"},
-    {"cbo%1HH", "%1 birth hour"},
-    {"cbo%1MM", "%1 birth minute"},
-    {"cmb%1TimeZone", "%1 time zone"},
-    {"chk%1DST", "%1 daylight saving time"},
-    {"txt%1LD", "%1 latitude degrees"},
-    {"txt%1LM", "%1 latitude minutes"},
-    {"opt%1Long", "%1 latitude %2"},
-    {"txt%1LoD", "%1 longitude degrees"},
-    {"txt%1LoM", "%1 longitude minutes"},
-    {"opt%1Lat", "%1 longitude %2"},
-    {"Command1", "Find the male latitude and longitude"},
-    {"Command2", "Find the female latitude and longitude"},
-    {"txt%1City", "%1 city"},
-    {"txt%1State", "%1 state"},
-    {"txt%1Country", "%1 country"},
-    {"cmd%1Choose", "Choose Person for %1..."},
-    {"cmd%1SavePerson", "Save Person for %1"},
+    {"txt%1Name", QT_TRANSLATE_NOOP("SpokenNames", "%1 name")},
+    {"cbo%1Date", QT_TRANSLATE_NOOP("SpokenNames", "%1 birth day")},
+    {"cbo%1Month", QT_TRANSLATE_NOOP("SpokenNames", "%1 birth month")},
+    {"cbo%1Year", QT_TRANSLATE_NOOP("SpokenNames", "%1 birth year")},
+    {"cbo%1HH", QT_TRANSLATE_NOOP("SpokenNames", "%1 birth hour")},
+    {"cbo%1MM", QT_TRANSLATE_NOOP("SpokenNames", "%1 birth minute")},
+    {"cmb%1TimeZone", QT_TRANSLATE_NOOP("SpokenNames", "%1 time zone")},
+    {"chk%1DST", QT_TRANSLATE_NOOP("SpokenNames", "%1 daylight saving time")},
+    {"txt%1LD", QT_TRANSLATE_NOOP("SpokenNames", "%1 latitude degrees")},
+    {"txt%1LM", QT_TRANSLATE_NOOP("SpokenNames", "%1 latitude minutes")},
+    {"opt%1Long", QT_TRANSLATE_NOOP("SpokenNames", "%1 latitude %2")},
+    {"txt%1LoD", QT_TRANSLATE_NOOP("SpokenNames", "%1 longitude degrees")},
+    {"txt%1LoM", QT_TRANSLATE_NOOP("SpokenNames", "%1 longitude minutes")},
+    {"opt%1Lat", QT_TRANSLATE_NOOP("SpokenNames", "%1 longitude %2")},
+    {"Command1", QT_TRANSLATE_NOOP("SpokenNames", "Find the male latitude and longitude")},
+    {"Command2", QT_TRANSLATE_NOOP("SpokenNames", "Find the female latitude and longitude")},
+    {"txt%1City", QT_TRANSLATE_NOOP("SpokenNames", "%1 city")},
+    {"txt%1State", QT_TRANSLATE_NOOP("SpokenNames", "%1 state")},
+    {"txt%1Country", QT_TRANSLATE_NOOP("SpokenNames", "%1 country")},
+    {"cmd%1Choose", QT_TRANSLATE_NOOP("SpokenNames", "Choose Person for %1...")},
+    {"cmd%1SavePerson", QT_TRANSLATE_NOOP("SpokenNames", "Save Person for %1")},
 };
 
 }  // namespace
@@ -253,8 +258,8 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
   // The partners' frames are made first (they come first in the tab order),
   // the heading over them.
   auto* partners = new QHBoxLayout();
-  partners->addWidget(PartnerFrame(central, "Male", 'M', male_));
-  partners->addWidget(PartnerFrame(central, "Female", 'F', female_));
+  partners->addWidget(PartnerFrame(central, QT_TRANSLATE_NOOP("astro::frmMatch", "Male"), 'M', male_));
+  partners->addWidget(PartnerFrame(central, QT_TRANSLATE_NOOP("astro::frmMatch", "Female"), 'F', female_));
   MakeHeadingAndInstruction(central, layout, partners);
   MakeCommands(central, layout);
   setCentralWidget(central);
@@ -271,14 +276,14 @@ frmMatch::frmMatch(QWidget* parent) : Form("frmMatch", parent) {
 }
 
 void frmMatch::MakeHeadingAndInstruction(QWidget* central, QVBoxLayout* layout, QHBoxLayout* partners) {
-  auto* heading = new QLabel(QStringLiteral("QM Orvanel Software"), central);
+  auto* heading = new QLabel(QCoreApplication::translate("astro::frmMatch", "QM Orvanel Software"), central);
   heading->setObjectName(QStringLiteral("Label1"));
   shell::MakeHeading(heading, 1.5);
   layout->addWidget(heading, 0, Qt::AlignHCenter);
   layout->addLayout(partners);
 
   auto* instruction = new QLabel(
-      QStringLiteral("Enter the City, State and Country, then press the button above them to find "
+      QCoreApplication::translate("astro::frmMatch", "Enter the City, State and Country, then press the button above them to find "
                      "the Latitude and Longitude of the place of birth."),
       central);
   instruction->setObjectName(QStringLiteral("lblInstruction"));
@@ -288,10 +293,10 @@ void frmMatch::MakeHeadingAndInstruction(QWidget* central, QVBoxLayout* layout, 
 
 void frmMatch::MakeCommands(QWidget* central, QVBoxLayout* layout) {
   auto* commands = new QHBoxLayout();
-  auto* cmdCalculate = new QPushButton(QStringLiteral("Analyze Compatibility"), central);
+  auto* cmdCalculate = new QPushButton(QCoreApplication::translate("astro::frmMatch", "Analyze Compatibility"), central);
   cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
   auto* cmdNav = shell::MakeArrayMember<QPushButton>(central, "cmdNav", 1);
-  cmdNav->setText(QStringLiteral("Exit"));
+  cmdNav->setText(QCoreApplication::translate("astro::frmMatch", "Exit"));
   commands->addStretch();
   commands->addWidget(cmdCalculate);
   commands->addWidget(cmdNav);
@@ -303,16 +308,16 @@ void frmMatch::MakeCommands(QWidget* central, QVBoxLayout* layout) {
 }
 
 void frmMatch::MakeMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(QCoreApplication::translate("astro::frmMatch", "&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  connect(shell::NamedMenuEntry(file, "mnuCalculate", "&Analyze Compatibility"), &QAction::triggered, this,
+  connect(shell::NamedMenuEntry(file, "mnuCalculate", QCoreApplication::translate("astro::frmMatch", "&Analyze Compatibility")), &QAction::triggered, this,
           &frmMatch::cmdCalculate_Click);
   file->addSeparator();
-  connect(shell::NamedMenuEntry(file, "mnuPeople", "&People..."), &QAction::triggered, this,
+  connect(shell::NamedMenuEntry(file, "mnuPeople", QCoreApplication::translate("astro::frmMatch", "&People...")), &QAction::triggered, this,
           [] { navigation::ShowPeople(); });
   file->addSeparator();
-  connect(shell::NamedMenuEntry(file, "mnuExit", "&Exit"), &QAction::triggered, this, &frmMatch::cmdNav_Click);
-  shell::AddHelpMenu(this, "&Online Help", "&Visit Us Online");
+  connect(shell::NamedMenuEntry(file, "mnuExit", QCoreApplication::translate("astro::frmMatch", "&Exit")), &QAction::triggered, this, &frmMatch::cmdNav_Click);
+  shell::AddLanguageEntry(shell::AddHelpMenu(this, QCoreApplication::translate("astro::frmMatch", "&Online Help"), QCoreApplication::translate("astro::frmMatch", "&Visit Us Online")), this);
 }
 
 // A partner's buttons of the book, and what ends the following of a zone
@@ -430,7 +435,7 @@ namespace {
 void ApplyFailure(QWidget* owner, const zentara::AstroCheckFailure& failure, QWidget* focus,
                   QRadioButton* directionDefault) {
   auto& desktop = platform::current();
-  desktop.showMessage(owner, platform::ToQt(failure.Message),
+  desktop.showMessage(owner, platform::Translated("Checks", failure.Message),
                       failure.Icon == zentara::CheckIcon::Critical ? platform::Icon::Critical
                                                                    : platform::Icon::Information,
                       platform::Buttons::Ok);
@@ -584,7 +589,7 @@ void frmMatch::Command2_Click() { LookUpPlace(Partner::Female); }
 
 void frmMatch::RefuseEntry(KeyFilteredBox* box) {
   auto& desktop = platform::current();
-  desktop.showMessage(this, platform::ToQt(zentara::RefusalMessage(box->filter())), platform::Icon::Critical,
+  desktop.showMessage(this, platform::Translated("Checks", zentara::RefusalMessage(box->filter())), platform::Icon::Critical,
                       platform::Buttons::Ok);
   if (zentara::RefusalRefocuses(box->filter())) desktop.setFocus(box);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -49,8 +50,8 @@ QLineEdit* SearchBox(QWidget* parent, const char* name, const std::string& text)
 // The window's heading, bold and larger: whose birthplace is looked up.
 QLabel* Heading(QWidget* parent, const QString& whose) {
   auto* heading = NamedLabel(parent, "lblHeading",
-                             whose.isEmpty() ? QStringLiteral("Find the Place of Birth")
-                                             : QStringLiteral("Find the Place of Birth: %1").arg(whose),
+                             whose.isEmpty() ? QCoreApplication::translate("astro::frmPlaceLookup", "Find the Place of Birth")
+                                             : QCoreApplication::translate("astro::frmPlaceLookup", "Find the Place of Birth: %1").arg(whose),
                              Wrap::No);
   shell::MakeHeading(heading, 1.3);
   return heading;
@@ -111,7 +112,7 @@ QTreeWidget* PlacesList(QWidget* parent) {
 
 frmPlaceLookup::frmPlaceLookup(zentara::Partner partner, const zentara::AstroPartnerEntries& entries,
                                const zentara::places::LoadedAtlas& atlas, QWidget* parent)
-    : frmPlaceLookup(partner == zentara::Partner::Male ? QStringLiteral("Male") : QStringLiteral("Female"), entries,
+    : frmPlaceLookup(partner == zentara::Partner::Male ? QCoreApplication::translate("astro::frmPlaceLookup", "Male") : QCoreApplication::translate("astro::frmPlaceLookup", "Female"), entries,
                      atlas, parent) {}
 
 frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartnerEntries& entries,
@@ -132,7 +133,7 @@ frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartner
   layout->addLayout(MakeCommands(central));
   setCentralWidget(central);
   static constexpr shell::SpokenName kSpokenNames[] = {
-      {"txtLookupCity", "City"}, {"txtLookupState", "State"}, {"txtLookupCountry", "Country"}, {"lstPlaces", "Places"}};
+      {"txtLookupCity", QT_TRANSLATE_NOOP("SpokenNames", "City")}, {"txtLookupState", QT_TRANSLATE_NOOP("SpokenNames", "State")}, {"txtLookupCountry", QT_TRANSLATE_NOOP("SpokenNames", "Country")}, {"lstPlaces", QT_TRANSLATE_NOOP("SpokenNames", "Places")}};
   shell::GiveSpokenNames(this, kSpokenNames);
   resize(shell::GrownWithFont({960, 520}));
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
@@ -170,15 +171,15 @@ void frmPlaceLookup::AddStatusLines(QWidget* central, QVBoxLayout* layout) {
   layout->addWidget(lblStatus_);
   layout->addWidget(lblSuggestion_);
   layout->addWidget(
-      NamedLabel(central, "lblCredit", QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0"), Wrap::No));
+      NamedLabel(central, "lblCredit", QCoreApplication::translate("astro::frmPlaceLookup", "Places: GeoNames (geonames.org), CC BY 4.0"), Wrap::No));
 }
 
 QHBoxLayout* frmPlaceLookup::MakeCommands(QWidget* central) {
   auto* commands = new QHBoxLayout();
-  cmdWebSearch_ = shell::NamedButton(central, "cmdWebSearch", "Search the &Web");
-  cmdFill_ = shell::NamedButton(central, "cmdFill", "&Fill In");
+  cmdWebSearch_ = shell::NamedButton(central, "cmdWebSearch", QCoreApplication::translate("astro::frmPlaceLookup", "Search the &Web"));
+  cmdFill_ = shell::NamedButton(central, "cmdFill", QCoreApplication::translate("astro::frmPlaceLookup", "&Fill In"));
   cmdFill_->setDefault(true);
-  QPushButton* cmdClose = shell::NamedButton(central, "cmdClose", "&Close");
+  QPushButton* cmdClose = shell::NamedButton(central, "cmdClose", QCoreApplication::translate("astro::frmPlaceLookup", "&Close"));
   commands->addWidget(cmdWebSearch_);
   commands->addStretch();
   commands->addWidget(cmdFill_);
@@ -193,7 +194,7 @@ QHBoxLayout* frmPlaceLookup::MakeCommands(QWidget* central) {
 // and offers the web instead.
 void frmPlaceLookup::ShowAtlasMissing(const std::string& error) {
   lblStatus_->setText("The atlas of places could not be loaded: " + ToQt(error));
-  lblSuggestion_->setText(QStringLiteral("Search the Web looks the place up on the web instead."));
+  lblSuggestion_->setText(QCoreApplication::translate("astro::frmPlaceLookup", "Search the Web looks the place up on the web instead."));
   for (QWidget* control : {static_cast<QWidget*>(txtCity_), static_cast<QWidget*>(txtState_),
                            static_cast<QWidget*>(txtCountry_), static_cast<QWidget*>(lstPlaces_),
                            static_cast<QWidget*>(cmdFill_)}) {
@@ -233,7 +234,8 @@ void frmPlaceLookup::Search() {
   FitColumnsToTexts();
   if (!items.isEmpty()) lstPlaces_->setCurrentItem(items.first());
   // What a reader says of the list when it reaches it.
-  lstPlaces_->setAccessibleDescription(QStringLiteral("Places, %1 found").arg(items.size()));
+  const int found = static_cast<int>(items.size());
+  lstPlaces_->setAccessibleDescription(QCoreApplication::translate("astro::frmPlaceLookup", "Places, %n found", "", found));
   lblStatus_->setText(ToQt(zentara::PlaceLookupStatus(city, state, country, result)));
   ShowSuggestion();
 }
@@ -297,7 +299,7 @@ void frmPlaceLookup::cmdWebSearch_Click() {
   shown.Country = platform::ToStd(txtCountry_->text());
   const auto lookup = platform::current().newWebLookup();
   if (!lookup->lookUp(ToQt(zentara::PlaceSearchText(shown)), ToQt(zentara::WebPageAddress(zentara::HomePageKey)))) {
-    platform::current().showMessage(this, QStringLiteral("No web browser could be started to search for the place."),
+    platform::current().showMessage(this, QCoreApplication::translate("astro::frmPlaceLookup", "No web browser could be started to search for the place."),
                                     platform::Icon::Information, platform::Buttons::Ok);
     return;
   }

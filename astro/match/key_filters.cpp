@@ -1,5 +1,7 @@
 #include "astro/match/key_filters.h"
 
+#include "common/translatable.h"
+
 namespace zentara {
 namespace {
 
@@ -22,7 +24,7 @@ bool TextAccepted(KeyFilter filter, std::string_view utf8Text) {
 }
 
 std::string_view RefusalMessage(KeyFilter filter) {
-  return filter == KeyFilter::Letters ? "Please enter only letters" : "Please enter only numbers";
+  return filter == KeyFilter::Letters ? QT_TRANSLATE_NOOP("Checks", "Please enter only letters") : QT_TRANSLATE_NOOP("Checks", "Please enter only numbers");
 }
 
 bool RefusalRefocuses(KeyFilter filter) { return filter == KeyFilter::Letters; }
