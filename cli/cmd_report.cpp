@@ -55,6 +55,10 @@ int RunReport(const ReportOptions& options, Streams io) {
                           .Orbs = ToOrbs(options.orbs)};
   input.Numerology = BookNumerology(options.couple.people, io, status);
   if (status != ExitSuccess) return status;
+  if (const auto refusal = CoupleReportRefusal(input)) {
+    io.err << *refusal << "\n";
+    return ExitRefused;
+  }
   std::string problem;
   const auto pdf = CoupleReportPdf(input, problem);
   if (!pdf) {

@@ -1,5 +1,11 @@
 #include "reports/couple_report.h"
 
+#include "common/translatable.h"
+
+#include <vector>
+
+#include <algorithm>
+
 #include "astro/engine/houses/chart_houses.h"
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/house_overlays.h"
@@ -14,6 +20,26 @@
 #include "site_config.h"
 
 namespace zentara {
+
+std::optional<std::string_view> CoupleReportRefusal(const CoupleReportInput& input) {
+  // Letters, not bytes: a UTF-8 continuation byte starts no letter.
+  const auto letters = [](const std::string& name) {
+    return static_cast<std::size_t>(std::count_if(name.begin(), name.end(), [](char c) {
+      return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+  };
+  std::vector<const std::string*> names = {&input.Astro.Male.Name, &input.Astro.Female.Name};
+  if (input.Numerology) {
+    const NumerologyEntries& e = *input.Numerology;
+    names.insert(names.end(), {&e.maleFirst, &e.maleMiddle, &e.maleLast, &e.femaleFirst, &e.femaleMiddle, &e.femaleLast});
+  }
+  for (const std::string* name : names) {
+    if (letters(*name) > MaxCoupleReportNameLetters) {
+      return QT_TRANSLATE_NOOP("Checks", "The couple report takes names of at most 100 letters.");
+    }
+  }
+  return std::nullopt;
+}
 namespace {
 
 class Html {

@@ -41,6 +41,15 @@ inline constexpr std::string_view CoupleReportHeadings[] = {
     "Aspects",       "Houses",     "The Composite Chart", "The Davison Chart", "Options",
 };
 
+// The longest name the report takes, in letters. Every aspect and overlay
+// text names the partners, so a name of thousands of letters would make a
+// report of thousands of pages: one of 20,000 letters made 640.
+inline constexpr std::size_t MaxCoupleReportNameLetters = 100;
+
+// Why the report cannot be made of `input` ("The couple report takes names of
+// at most 100 letters."), or nothing when it can.
+std::optional<std::string_view> CoupleReportRefusal(const CoupleReportInput& input);
+
 // The document, or nothing when the astro entries do not make a match.
 std::optional<std::string> CoupleReportHtml(const CoupleReportInput& input);
 // The same from the match of `input`'s entries and options, made already.

@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
   if (input->Numerology && zentara::CheckNumerologyEntries(*input->Numerology)) {
     return Fail("the request's numerology entries fail their checks", 1);
   }
+  if (const auto refusal = zentara::CoupleReportRefusal(*input)) return Fail(std::string(*refusal).c_str(), 1);
   // No display is needed: the pages are drawn in memory.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QUrl>
 
 #include "astro/engine/houses/chart_houses.h"
@@ -14,6 +15,7 @@
 #include "astro/match/chart_wheel_view.h"
 #include "astro/match/relationship_charts.h"
 #include "common/application_title.h"
+#include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "reports/file_export.h"
 
@@ -32,11 +34,18 @@ void AddPicture(QTextDocument& document, std::string_view name, const zentara::C
 }  // namespace
 
 bool WriteCoupleReportPdf(QIODevice& device, const zentara::CoupleReportInput& input) {
+  if (zentara::CoupleReportRefusal(input)) return false;
   const auto match = zentara::CalculateAstroMatch(input.Astro, input.Options);
   if (!match) return false;
   const std::string html = zentara::CoupleReportHtml(input, *match);
   QTextDocument document;
   document.setDefaultFont(QFont(platform::ToQt(zentara::WheelFontFamily), static_cast<int>(kTextPoints)));
+  // A name longer than a line (one word of thousands of letters) is broken
+  // where the line ends, instead of overflowing the page and being measured
+  // again at every layout pass.
+  QTextOption wrapping = document.defaultTextOption();
+  wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  document.setDefaultTextOption(wrapping);
   const zentara::ChartHouses his = zentara::CastChartHouses(match->MaleHouseBasis, input.Houses);
   AddPicture(document, zentara::CoupleWheelPicture,
              zentara::LayoutChartWheel(match->Male, match->Female,
@@ -63,6 +72,11 @@ bool WriteCoupleReportPdf(QIODevice& device, const zentara::CoupleReportInput& i
 }
 
 void ExportCoupleReport(QWidget* owner, const zentara::CoupleReportInput& input, const std::string& name) {
+  if (const auto refusal = zentara::CoupleReportRefusal(input)) {
+    platform::current().showMessage(owner, platform::Translated("Checks", *refusal), platform::Icon::Information,
+                                    platform::Buttons::Ok);
+    return;
+  }
   reports::ExportPdf(owner, QStringLiteral("Couple Report"), platform::ToQt(name),
                      [&](QIODevice& device) { return WriteCoupleReportPdf(device, input); });
 }

@@ -11,11 +11,13 @@ class QWidget;
 
 namespace astro {
 
-// False when the entries make no match or the pages could not be written.
+// False when the entries make no match, the report refuses them
+// (CoupleReportRefusal) or the pages could not be written.
 bool WriteCoupleReportPdf(QIODevice& device, const zentara::CoupleReportInput& input);
 
 // Asks for a PDF file name, suggesting `name` in the folder of the last PDF
-// file, and writes the report there.
+// file, and writes the report there; says why instead when the report
+// refuses the entries.
 void ExportCoupleReport(QWidget* owner, const zentara::CoupleReportInput& input, const std::string& name);
 
 }  // namespace astro

@@ -159,6 +159,7 @@ T = {
  "South": ("Süd", "Sud", "Sur"),
  "State": ("Bundesland", "Région", "Estado"),
  "State:": ("Bundesland:", "Région :", "Estado:"),
+ "The couple report takes names of at most 100 letters.": ("Der Paarbericht nimmt Namen mit höchstens 100 Buchstaben.", "Le rapport du couple accepte des noms de 100 lettres au plus.", "El informe de pareja admite nombres de 100 letras como máximo."),
  "This program has been designed keeping in mind date settings according to MM/DD/YYYY format":
    ("Dieses Programm erwartet Datumsangaben im Format MM/TT/JJJJ",
     "Ce programme attend les dates au format MM/JJ/AAAA",

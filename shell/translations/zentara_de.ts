@@ -119,6 +119,10 @@
             <source>Please enter only numbers</source>
             <translation>Bitte nur Ziffern eingeben</translation>
         </message>
+        <message>
+            <source>The couple report takes names of at most 100 letters.</source>
+            <translation>Der Paarbericht nimmt Namen mit höchstens 100 Buchstaben.</translation>
+        </message>
     </context>
     <context>
         <name>HelpMenu</name>

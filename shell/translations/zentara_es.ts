@@ -119,6 +119,10 @@
             <source>Please enter only numbers</source>
             <translation>Escriba solo números</translation>
         </message>
+        <message>
+            <source>The couple report takes names of at most 100 letters.</source>
+            <translation>El informe de pareja admite nombres de 100 letras como máximo.</translation>
+        </message>
     </context>
     <context>
         <name>HelpMenu</name>

@@ -119,6 +119,10 @@
             <source>Please enter only numbers</source>
             <translation>Veuillez ne saisir que des chiffres</translation>
         </message>
+        <message>
+            <source>The couple report takes names of at most 100 letters.</source>
+            <translation>Le rapport du couple accepte des noms de 100 lettres au plus.</translation>
+        </message>
     </context>
     <context>
         <name>HelpMenu</name>

@@ -3,7 +3,8 @@
 # left out, as it says) and from people of the book (numerology in, the same
 # reading the reading command gives); a writer that is missing, fails or
 # writes no PDF, and an output that is a folder, each exit status 3 with the
-# file kept; the writer itself refusing requests it cannot use.
+# file kept; names too long for a report; the writer itself refusing requests
+# it cannot use.
 set -uo pipefail
 cli=$1
 writer=$2
@@ -61,6 +62,12 @@ expect "the file kept" test "$(cat "$work/kept.pdf")" = kept
 check "no --pdf" 2 "" "" "$cli" report "${couple[@]}"
 check "a refused entry" 1 "" "Please Enter Male Name" "$cli" report --male-name "" "${couple[@]:2}" --pdf "$work/x.pdf"
 expect "nothing written after a refusal" test ! -e "$work/x.pdf"
+# Every text names the partners: a name of thousands of letters would make
+# thousands of pages, so the report takes at most 100.
+long=$(printf 'A%.0s' {1..101})
+check "a name of 101 letters" 1 "" "The couple report takes names of at most 100 letters." \
+  "$cli" report --male-name "$long" "${couple[@]:2}" --pdf "$work/x.pdf"
+check "a name of 100 letters" 0 "" "" "$cli" report --male-name "${long:1}" "${couple[@]:2}" --pdf "$work/x.pdf"
 
 # The writer takes only what zentara-cli sends it.
 check "writer: not JSON" 1 "" "zentara-couple-report: the request is not one zentara-cli writes" \
