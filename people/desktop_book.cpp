@@ -19,8 +19,7 @@ std::unique_ptr<zentara::book::Book>& Shared() {
 
 void TellDamaged(QWidget* owner, const std::string& path, const std::string& finding) {
   platform::current().showMessage(owner,
-                                  QStringLiteral("The book of people cannot be written: ") +
-                                      platform::ToQt(zentara::book::DamagedBookAdvice(path, finding)),
+                                  QCoreApplication::translate("PeopleBook", "The book of people cannot be written: %1").arg(platform::ToQt(zentara::book::DamagedBookAdvice(path, finding))),
                                   platform::Icon::Critical, platform::Buttons::Ok);
 }
 
@@ -96,7 +95,7 @@ zentara::book::Book* OpenBook(QWidget* owner) {
   std::string error;
   book = zentara::book::Book::Open(zentara::book::DefaultBookPath(), error);
   if (!book) {
-    platform::current().showMessage(owner, QStringLiteral("The book of people cannot be used: ") + platform::ToQt(error),
+    platform::current().showMessage(owner, QCoreApplication::translate("PeopleBook", "The book of people cannot be used: %1").arg(platform::ToQt(error)),
                                     platform::Icon::Critical, platform::Buttons::Ok);
     return nullptr;
   }
@@ -127,16 +126,16 @@ void TellBookFailure(QWidget* owner, const zentara::book::BookError& failure) {
       // book opens what is at the path now.
       Check().Stop();
       Shared().reset();
-      text = QStringLiteral("The book of people: ") + platform::ToQt(failure.what());
+      text = QCoreApplication::translate("PeopleBook", "The book of people: %1").arg(platform::ToQt(failure.what()));
       break;
     case zentara::book::BookFault::Damaged:
     case zentara::book::BookFault::ReadOnly:
       if (const auto& book = Shared(); book && book->WhyReadOnly()) {
-        text = QStringLiteral("The book of people cannot be written: ") + platform::ToQt(*book->WhyReadOnly());
+        text = QCoreApplication::translate("PeopleBook", "The book of people cannot be written: %1").arg(platform::ToQt(*book->WhyReadOnly()));
         break;
       }
       [[fallthrough]];
-    default: text = QStringLiteral("The book of people: ") + QString::fromUtf8(failure.what());
+    default: text = QCoreApplication::translate("PeopleBook", "The book of people: %1").arg(QString::fromUtf8(failure.what()));
   }
   platform::current().showMessage(owner, text, platform::Icon::Critical, platform::Buttons::Ok);
 }

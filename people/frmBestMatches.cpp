@@ -1,5 +1,6 @@
 #include "people/frmBestMatches.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -57,18 +58,18 @@ void FitColumn(QTableView* view, int column, const QStringList& texts) {
 frmBestMatches::frmBestMatches(zentara::book::Ranking ranking, QWidget* parent)
     : Form("frmBestMatches", parent), ranking_(std::move(ranking)) {
   const bool male = ranking_.frame == zentara::Partner::Male;
-  setWindowTitle(QStringLiteral("Best Matches for %1").arg(ToQt(ranking_.name)));
+  setWindowTitle(QCoreApplication::translate("frmBestMatches", "Best Matches for %1").arg(ToQt(ranking_.name)));
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
-  auto* heading = new QLabel(QStringLiteral("Best matches for %1 (as %2), by Percentage, then P * H:")
-                                 .arg(ToQt(ranking_.name), male ? QStringLiteral("Male") : QStringLiteral("Female")),
+  auto* heading = new QLabel(QCoreApplication::translate("frmBestMatches", "Best matches for %1 (as %2), by Percentage, then P * H:")
+                                 .arg(ToQt(ranking_.name), male ? QCoreApplication::translate("frmBestMatches", "Male") : QCoreApplication::translate("frmBestMatches", "Female")),
                              central);
   heading->setObjectName(QStringLiteral("lblHeading"));
   layout->addWidget(heading);
 
   auto* ranked = new RowsModel(
-      {QStringLiteral("Partner"), QStringLiteral("Percentage"), QStringLiteral("P * H"), QStringLiteral("Power"),
-       QStringLiteral("Harmony"), QStringLiteral("Comment")},
+      {QCoreApplication::translate("frmBestMatches", "Partner"), QCoreApplication::translate("frmBestMatches", "Percentage"), QCoreApplication::translate("frmBestMatches", "P * H"), QCoreApplication::translate("frmBestMatches", "Power"),
+       QCoreApplication::translate("frmBestMatches", "Harmony"), QCoreApplication::translate("frmBestMatches", "Comment")},
       [this](int row, int column) -> QString {
         const zentara::book::RankedPartner& p = ranking_.ranked[static_cast<std::size_t>(row)];
         switch (column) {
@@ -93,7 +94,7 @@ frmBestMatches::frmBestMatches(zentara::book::Ranking ranking, QWidget* parent)
   FitColumn(lstRanked_, kRankedColumns - 1, comments);
   layout->addWidget(lstRanked_, 3);
 
-  auto* unranked = new RowsModel({QStringLiteral("Not ranked"), QStringLiteral("Why")},
+  auto* unranked = new RowsModel({QCoreApplication::translate("frmBestMatches", "Not ranked"), QCoreApplication::translate("frmBestMatches", "Why")},
                                  [this](int row, int column) -> QString {
                                    const zentara::book::UnrankedPerson& p = ranking_.unranked[static_cast<std::size_t>(row)];
                                    return ToQt(column == 0 ? p.name : p.reason);
@@ -104,7 +105,7 @@ frmBestMatches::frmBestMatches(zentara::book::Ranking ranking, QWidget* parent)
   lstUnranked->setColumnWidth(0, 170);
   layout->addWidget(lstUnranked, 1);
 
-  auto* cmdClose = shell::NamedButton(central, "cmdClose", "Close");
+  auto* cmdClose = shell::NamedButton(central, "cmdClose", QCoreApplication::translate("frmBestMatches", "Close"));
   layout->addWidget(cmdClose, 0, Qt::AlignRight);
   setCentralWidget(central);
   resize(shell::GrownWithFont({820, 560}));

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFile>
 #include <QGridLayout>
@@ -46,21 +47,21 @@ void Tell(QWidget* owner, const QString& text, platform::Icon icon = platform::I
 }
 
 const platform::FileDialogRequest CsvRequest(const char* title, unsigned flags) {
-  return {QStringLiteral("CSV Files (*.csv)|*.csv"), QStringLiteral("csv"), flags, QString::fromLatin1(title), QString()};
+  return {QCoreApplication::translate("frmPeople", "CSV Files (*.csv)|*.csv"), QStringLiteral("csv"), flags, QString::fromLatin1(title), QString()};
 }
 
 }  // namespace
 
 frmPeople::frmPeople(PeopleMode mode, QWidget* parent) : Form("frmPeople", parent), mode_(mode) {
-  setWindowTitle(mode == PeopleMode::Choose ? QStringLiteral("Choose Person") : QStringLiteral("People"));
+  setWindowTitle(mode == PeopleMode::Choose ? QCoreApplication::translate("frmPeople", "Choose Person") : QCoreApplication::translate("frmPeople", "People"));
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   MakeSearchRow(central, layout);
   MakeList(central, layout);
   MakeCommands(central, layout);
   layout->addWidget(new QLabel(mode == PeopleMode::Choose
-                                   ? QStringLiteral("Type to search; Up and Down choose a person, Enter takes them.")
-                                   : QStringLiteral("Type to search; Up and Down move, Enter edits, Delete deletes; "
+                                   ? QCoreApplication::translate("frmPeople", "Type to search; Up and Down choose a person, Enter takes them.")
+                                   : QCoreApplication::translate("frmPeople", "Type to search; Up and Down move, Enter edits, Delete deletes; "
                                                     "select two people (Ctrl+click) for a match."),
                                central));
   setCentralWidget(central);
@@ -81,10 +82,10 @@ frmPeople::frmPeople(PeopleMode mode, QWidget* parent) : Form("frmPeople", paren
 
 void frmPeople::MakeSearchRow(QWidget* central, QVBoxLayout* layout) {
   auto* searchRow = new QHBoxLayout();
-  auto* searchLabel = new QLabel(QStringLiteral("&Search:"), central);
+  auto* searchLabel = new QLabel(QCoreApplication::translate("frmPeople", "&Search:"), central);
   txtSearch_ = new QLineEdit(central);
   txtSearch_->setObjectName(QStringLiteral("txtSearch"));
-  txtSearch_->setPlaceholderText(QStringLiteral("any name, place or note"));
+  txtSearch_->setPlaceholderText(QCoreApplication::translate("frmPeople", "any name, place or note"));
   txtSearch_->setClearButtonEnabled(true);
   searchLabel->setBuddy(txtSearch_);
   searchRow->addWidget(searchLabel);
@@ -95,7 +96,7 @@ void frmPeople::MakeSearchRow(QWidget* central, QVBoxLayout* layout) {
 // The list of people, each row read from the book when first shown, and the
 // count under it.
 void frmPeople::MakeList(QWidget* central, QVBoxLayout* layout) {
-  model_ = new RowsModel({QStringLiteral("Name"), QStringLiteral("Born"), QStringLiteral("Place")},
+  model_ = new RowsModel({QCoreApplication::translate("frmPeople", "Name"), QCoreApplication::translate("frmPeople", "Born"), QCoreApplication::translate("frmPeople", "Place")},
                          [this](int row, int column) -> QString {
                            const auto& p = SummaryOf(search_->IdAt(shown_[static_cast<std::size_t>(row)]));
                            return ToQt(column == 0 ? p.name : column == 1 ? p.born : p.place);
@@ -125,28 +126,28 @@ void frmPeople::MakeList(QWidget* central, QVBoxLayout* layout) {
 // The buttons: to choose a person, or to manage the book and match people.
 void frmPeople::MakeCommands(QWidget* central, QVBoxLayout* layout) {
   auto* commands = new QGridLayout();
-  const auto button = [&](const char* name, const char* caption, int row, int column, void (frmPeople::*slot)()) {
+  const auto button = [&](const char* name, const QString& caption, int row, int column, void (frmPeople::*slot)()) {
     QPushButton* made = shell::NamedButton(central, name, caption);
     commands->addWidget(made, row, column);
     connect(made, &QPushButton::clicked, this, slot);
     return made;
   };
   if (mode_ == PeopleMode::Choose) {
-    button("cmdChoose", "&Choose", 0, 0, &frmPeople::cmdChoose_Click)->setDefault(true);
-    button("cmdAdd", "&Add...", 0, 1, &frmPeople::cmdAdd_Click);
-    button("cmdEdit", "&Edit...", 0, 2, &frmPeople::cmdEdit_Click);
-    button("cmdClose", "Close", 0, 4, &frmPeople::cmdClose_Click);
+    button("cmdChoose", QCoreApplication::translate("frmPeople", "&Choose"), 0, 0, &frmPeople::cmdChoose_Click)->setDefault(true);
+    button("cmdAdd", QCoreApplication::translate("frmPeople", "&Add..."), 0, 1, &frmPeople::cmdAdd_Click);
+    button("cmdEdit", QCoreApplication::translate("frmPeople", "&Edit..."), 0, 2, &frmPeople::cmdEdit_Click);
+    button("cmdClose", QCoreApplication::translate("frmPeople", "Close"), 0, 4, &frmPeople::cmdClose_Click);
   } else {
-    button("cmdAdd", "&Add...", 0, 0, &frmPeople::cmdAdd_Click);
-    button("cmdEdit", "&Edit...", 0, 1, &frmPeople::cmdEdit_Click);
-    button("cmdDelete", "&Delete", 0, 2, &frmPeople::cmdDelete_Click);
-    button("cmdImport", "&Import...", 0, 3, &frmPeople::cmdImport_Click);
-    button("cmdExport", "E&xport...", 0, 4, &frmPeople::cmdExport_Click);
-    button("cmdNumerology", "&Numerology Match", 1, 0, &frmPeople::cmdNumerology_Click);
-    button("cmdAstro", "Astro &Match", 1, 1, &frmPeople::cmdAstro_Click);
-    button("cmdBest", "&Best Matches for...", 1, 2, &frmPeople::cmdBest_Click);
-    button("cmdCoupleReport", "Couple &Report...", 1, 3, &frmPeople::cmdCoupleReport_Click);
-    button("cmdClose", "Close", 1, 4, &frmPeople::cmdClose_Click);
+    button("cmdAdd", QCoreApplication::translate("frmPeople", "&Add..."), 0, 0, &frmPeople::cmdAdd_Click);
+    button("cmdEdit", QCoreApplication::translate("frmPeople", "&Edit..."), 0, 1, &frmPeople::cmdEdit_Click);
+    button("cmdDelete", QCoreApplication::translate("frmPeople", "&Delete"), 0, 2, &frmPeople::cmdDelete_Click);
+    button("cmdImport", QCoreApplication::translate("frmPeople", "&Import..."), 0, 3, &frmPeople::cmdImport_Click);
+    button("cmdExport", QCoreApplication::translate("frmPeople", "E&xport..."), 0, 4, &frmPeople::cmdExport_Click);
+    button("cmdNumerology", QCoreApplication::translate("frmPeople", "&Numerology Match"), 1, 0, &frmPeople::cmdNumerology_Click);
+    button("cmdAstro", QCoreApplication::translate("frmPeople", "Astro &Match"), 1, 1, &frmPeople::cmdAstro_Click);
+    button("cmdBest", QCoreApplication::translate("frmPeople", "&Best Matches for..."), 1, 2, &frmPeople::cmdBest_Click);
+    button("cmdCoupleReport", QCoreApplication::translate("frmPeople", "Couple &Report..."), 1, 3, &frmPeople::cmdCoupleReport_Click);
+    button("cmdClose", QCoreApplication::translate("frmPeople", "Close"), 1, 4, &frmPeople::cmdClose_Click);
   }
   commands->setColumnStretch(5, 1);
   layout->addLayout(commands);
@@ -178,7 +179,8 @@ void frmPeople::Search() {
   selectionOrder_.clear();
   model_->Reset(static_cast<int>(shown_.size()));
   if (!shown_.empty()) lstPeople_->selectRow(0);
-  lblCount_->setText(QStringLiteral("%1 of %2 people").arg(shown_.size()).arg(search_->Size()));
+  const int total = static_cast<int>(search_->Size());
+  lblCount_->setText(QCoreApplication::translate("frmPeople", "%1 of %n people", "", total).arg(shown_.size()));
 }
 
 void frmPeople::SelectionChanged() {
@@ -249,8 +251,8 @@ void frmPeople::cmdDelete_Click() {
     names += (names.isEmpty() ? QString() : QStringLiteral(", ")) + ToQt(SummaryOf(id).name);
   }
   const QString question = selectionOrder_.size() == 1
-                               ? QStringLiteral("Delete %1 from the book of people?").arg(names)
-                               : QStringLiteral("Delete these %1 people from the book of people: %2?")
+                               ? QCoreApplication::translate("frmPeople", "Delete %1 from the book of people?").arg(names)
+                               : QCoreApplication::translate("frmPeople", "Delete these %1 people from the book of people: %2?")
                                      .arg(selectionOrder_.size()).arg(names);
   if (platform::current().showMessage(this, question, platform::Icon::Information, platform::Buttons::YesNo) !=
       platform::Answer::Yes) {
@@ -267,7 +269,7 @@ void frmPeople::cmdDelete_Click() {
       which += (which.isEmpty() ? QString() : QStringLiteral(", ")) + ToQt(SummaryOf(id).name);
     }
     Tell(this,
-         QStringLiteral("No one was deleted: %1 changed in the book of people, or left it, since this list showed "
+         QCoreApplication::translate("frmPeople", "No one was deleted: %1 changed in the book of people, or left it, since this list showed "
                         "them. The list now shows the book as it is; choose again.")
              .arg(which),
          platform::Icon::Critical);
@@ -284,7 +286,7 @@ void frmPeople::cmdImport_Click() {
   if (path.isEmpty()) return;
   const int input = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
   if (input < 0) {
-    Tell(this, QStringLiteral("%1 cannot be read.").arg(path), platform::Icon::Critical);
+    Tell(this, QCoreApplication::translate("frmPeople", "%1 cannot be read.").arg(path), platform::Icon::Critical);
     return;
   }
   zentara::book::ImportReport report;
@@ -292,17 +294,21 @@ void frmPeople::cmdImport_Click() {
   ::close(input);
   if (!imported) return;
   if (report.unreadable || report.headerProblem) {
-    Tell(this, QStringLiteral("No one was added: %1.").arg(ToQt(report.unreadable ? *report.unreadable : *report.headerProblem)),
+    Tell(this, QCoreApplication::translate("frmPeople", "No one was added: %1.").arg(ToQt(report.unreadable ? *report.unreadable : *report.headerProblem)),
          platform::Icon::Critical);
     return;
   }
-  QString text = QStringLiteral("%1 added.").arg(report.added == 1 ? QStringLiteral("1 person")
-                                                                    : QStringLiteral("%1 people").arg(report.added));
+  const int added = static_cast<int>(report.added);
+  QString text = QCoreApplication::translate("frmPeople", "%n people added.", "", added);
   if (!report.refusedRows.empty()) {
     constexpr std::size_t kListed = 10;
-    text += QStringLiteral(" %1 rows were left out:").arg(report.refusedRows.size());
+    const int refused = static_cast<int>(report.refusedRows.size());
+    text += QCoreApplication::translate("frmPeople", " %n rows were left out:", "", refused);
     for (std::size_t i = 0; i < std::min(kListed, report.refusedRows.size()); ++i) text += "\n" + ToQt(report.refusedRows[i]);
-    if (report.refusedRows.size() > kListed) text += QStringLiteral("\n... and %1 more.").arg(report.refusedRows.size() - kListed);
+    if (report.refusedRows.size() > kListed) {
+      const int more = static_cast<int>(report.refusedRows.size() - kListed);
+      text += QCoreApplication::translate("frmPeople", "\n... and %n more.", "", more);
+    }
   }
   Tell(this, text);
   Reload();
@@ -326,7 +332,7 @@ void frmPeople::cmdExport_Click() {
 bool frmPeople::TwoPeople(zentara::book::Person& male, zentara::book::Person& female) {
   zentara::book::Book* book = selectionOrder_.size() == 2 ? OpenBook(this) : nullptr;
   if (selectionOrder_.size() != 2) {
-    Tell(this, QStringLiteral("Select two people for a match (Ctrl+click the second)."));
+    Tell(this, QCoreApplication::translate("frmPeople", "Select two people for a match (Ctrl+click the second)."));
     return false;
   }
   if (!book) return false;
@@ -381,7 +387,7 @@ void frmPeople::cmdBest_Click() {
   const auto id = CurrentId();
   zentara::book::Book* book = id ? OpenBook(this) : nullptr;
   if (!book) {
-    if (!id) Tell(this, QStringLiteral("Select the person whose best matches you want."));
+    if (!id) Tell(this, QCoreApplication::translate("frmPeople", "Select the person whose best matches you want."));
     return;
   }
   std::optional<zentara::book::Ranking> ranking;

@@ -1,5 +1,8 @@
 #include "people/frmPerson.h"
 
+#include "common/translatable.h"
+
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -36,18 +39,18 @@ struct Row {
 };
 
 constexpr Row TextRows[] = {
-    {Column::First, "First Name:", "txtFirst", ""},
-    {Column::Middle, "Middle Name:", "txtMiddle", ""},
-    {Column::Last, "Last Name:", "txtLast", ""},
-    {Column::Name, "Name on the Astro Form:", "txtName", "first and last name when empty"},
-    {Column::Date, "Date of Birth:", "txtDate", "YYYY-MM-DD"},
-    {Column::Time, "Time of Birth:", "txtTime", "HH:MM, empty when unknown"},
-    {Column::City, "City:", "txtCity", ""},
-    {Column::State, "State:", "txtState", ""},
-    {Column::Country, "Country:", "txtCountry", ""},
-    {Column::Lat, "Latitude:", "txtLat", "such as 41N52"},
-    {Column::Lon, "Longitude:", "txtLon", "such as 87W38"},
-    {Column::Timezone, "IANA Time Zone:", "txtTimezone", "from the atlas"},
+    {Column::First, QT_TRANSLATE_NOOP("frmPerson", "First Name:"), "txtFirst", ""},
+    {Column::Middle, QT_TRANSLATE_NOOP("frmPerson", "Middle Name:"), "txtMiddle", ""},
+    {Column::Last, QT_TRANSLATE_NOOP("frmPerson", "Last Name:"), "txtLast", ""},
+    {Column::Name, QT_TRANSLATE_NOOP("frmPerson", "Name on the Astro Form:"), "txtName", QT_TRANSLATE_NOOP("frmPerson", "first and last name when empty")},
+    {Column::Date, QT_TRANSLATE_NOOP("frmPerson", "Date of Birth:"), "txtDate", QT_TRANSLATE_NOOP("frmPerson", "YYYY-MM-DD")},
+    {Column::Time, QT_TRANSLATE_NOOP("frmPerson", "Time of Birth:"), "txtTime", QT_TRANSLATE_NOOP("frmPerson", "HH:MM, empty when unknown")},
+    {Column::City, QT_TRANSLATE_NOOP("frmPerson", "City:"), "txtCity", ""},
+    {Column::State, QT_TRANSLATE_NOOP("frmPerson", "State:"), "txtState", ""},
+    {Column::Country, QT_TRANSLATE_NOOP("frmPerson", "Country:"), "txtCountry", ""},
+    {Column::Lat, QT_TRANSLATE_NOOP("frmPerson", "Latitude:"), "txtLat", QT_TRANSLATE_NOOP("frmPerson", "such as 41N52")},
+    {Column::Lon, QT_TRANSLATE_NOOP("frmPerson", "Longitude:"), "txtLon", QT_TRANSLATE_NOOP("frmPerson", "such as 87W38")},
+    {Column::Timezone, QT_TRANSLATE_NOOP("frmPerson", "IANA Time Zone:"), "txtTimezone", QT_TRANSLATE_NOOP("frmPerson", "from the atlas")},
 };
 
 const char* LabelOf(Column column) {
@@ -55,10 +58,10 @@ const char* LabelOf(Column column) {
     if (row.column == column) return row.label;
   }
   switch (column) {
-    case Column::Frame: return "Usual Frame:";
-    case Column::Zone: return "Time Zone:";
-    case Column::Dst: return "Daylight Saving Time:";
-    default: return "Note:";
+    case Column::Frame: return QT_TRANSLATE_NOOP("frmPerson", "Usual Frame:");
+    case Column::Zone: return QT_TRANSLATE_NOOP("frmPerson", "Time Zone:");
+    case Column::Dst: return QT_TRANSLATE_NOOP("frmPerson", "Daylight Saving Time:");
+    default: return QT_TRANSLATE_NOOP("frmPerson", "Note:");
   }
 }
 
@@ -66,51 +69,51 @@ const char* LabelOf(Column column) {
 
 frmPerson::frmPerson(const zentara::book::Person& person, QWidget* parent)
     : Form("frmPerson", parent), person_(person) {
-  setWindowTitle(person.id == 0 ? QStringLiteral("Add Person") : QStringLiteral("Edit Person"));
+  setWindowTitle(person.id == 0 ? QCoreApplication::translate("frmPerson", "Add Person") : QCoreApplication::translate("frmPerson", "Edit Person"));
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   auto* form = new QFormLayout();
   for (const Row& row : TextRows) {
     auto* box = new QLineEdit(central);
     box->setObjectName(QString::fromLatin1(row.name));
-    box->setPlaceholderText(QString::fromLatin1(row.placeholder));
+    box->setPlaceholderText(QCoreApplication::translate("frmPerson", row.placeholder));
     boxes_[static_cast<std::size_t>(row.column)] = box;
     if (row.column == Column::Lat) {  // the look-up stands by the coordinates
-      auto* cmdFind = shell::NamedButton(central, "cmdFindPlace", "&Find Place...");
+      auto* cmdFind = shell::NamedButton(central, "cmdFindPlace", QCoreApplication::translate("frmPerson", "&Find Place..."));
       connect(cmdFind, &QPushButton::clicked, this, &frmPerson::cmdFindPlace_Click);
       form->addRow(QString(), cmdFind);
     }
-    form->addRow(QString::fromLatin1(row.label), box);
+    form->addRow(QCoreApplication::translate("frmPerson", row.label), box);
     if (row.column == Column::Name) {
       cboFrame_ = new QComboBox(central);
       cboFrame_->setObjectName(QStringLiteral("cboFrame"));
-      cboFrame_->addItems({QStringLiteral("Not said"), QStringLiteral("Male"), QStringLiteral("Female")});
-      form->addRow(QString::fromLatin1(LabelOf(Column::Frame)), cboFrame_);
+      cboFrame_->addItems({QCoreApplication::translate("frmPerson", "Not said"), QCoreApplication::translate("frmPerson", "Male"), QCoreApplication::translate("frmPerson", "Female")});
+      form->addRow(QCoreApplication::translate("frmPerson", LabelOf(Column::Frame)), cboFrame_);
     }
   }
   cboZone_ = new QComboBox(central);
   cboZone_->setObjectName(QStringLiteral("cboZone"));
-  cboZone_->addItem(QStringLiteral("(unknown)"));
+  cboZone_->addItem(QCoreApplication::translate("frmPerson", "(unknown)"));
   const zentara::TimeZoneTable& zones = zentara::LoadTimeZoneTable();
   for (std::size_t row = 0; row < zentara::TimeZoneRowCount; ++row) cboZone_->addItem(ToQt(zones.TimeZoneNames[row]));
-  chkDst_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
+  chkDst_ = new QCheckBox(QCoreApplication::translate("frmPerson", "Daylight Saving Time"), central);
   chkDst_->setObjectName(QStringLiteral("chkDst"));
-  form->addRow(QString::fromLatin1(LabelOf(Column::Zone)), cboZone_);
+  form->addRow(QCoreApplication::translate("frmPerson", LabelOf(Column::Zone)), cboZone_);
   form->addRow(QString(), chkDst_);
   txtNote_ = new QPlainTextEdit(central);
   txtNote_->setObjectName(QStringLiteral("txtNote"));
   txtNote_->setTabChangesFocus(true);
   txtNote_->setMaximumHeight(txtNote_->fontMetrics().lineSpacing() * 4);
-  form->addRow(QString::fromLatin1(LabelOf(Column::Note)), txtNote_);
+  form->addRow(QCoreApplication::translate("frmPerson", LabelOf(Column::Note)), txtNote_);
   // The lists are spoken by these names rather than by their items.
   static constexpr shell::SpokenName kSpokenNames[] = {{"cboFrame", QT_TRANSLATE_NOOP("SpokenNames", "Usual frame")}, {"cboZone", QT_TRANSLATE_NOOP("SpokenNames", "Time zone")}};
   shell::GiveSpokenNames(this, kSpokenNames);
   layout->addLayout(form);
 
   auto* commands = new QHBoxLayout();
-  auto* cmdSave = shell::NamedButton(central, "cmdSave", "&Save");
+  auto* cmdSave = shell::NamedButton(central, "cmdSave", QCoreApplication::translate("frmPerson", "&Save"));
   cmdSave->setDefault(true);
-  auto* cmdCancel = shell::NamedButton(central, "cmdCancel", "Cancel");
+  auto* cmdCancel = shell::NamedButton(central, "cmdCancel", QCoreApplication::translate("frmPerson", "Cancel"));
   commands->addStretch();
   commands->addWidget(cmdSave);
   commands->addWidget(cmdCancel);
@@ -178,19 +181,19 @@ void frmPerson::cmdSave_Click() {
 bool frmPerson::SaveOverChange(zentara::book::Book::SaveOutcome outcome, zentara::book::Person person, std::int64_t& id) {
   const bool removed = outcome == zentara::book::Book::SaveOutcome::Removed;
   const QString name = ToQt(zentara::book::DisplayName(person_));
-  const QString saveAsNew = QStringLiteral("Save as &New Person");
+  const QString saveAsNew = QCoreApplication::translate("frmPerson", "Save as &New Person");
   QStringList choices;
   QString text;
   if (removed) {
-    text = QStringLiteral("%1 was removed from the book of people by another window or program since this window "
+    text = QCoreApplication::translate("frmPerson", "%1 was removed from the book of people by another window or program since this window "
                           "opened. Save what this window holds as a new person?").arg(name);
-    choices = {saveAsNew, QStringLiteral("Cancel")};
+    choices = {saveAsNew, QCoreApplication::translate("frmPerson", "Cancel")};
   } else {
-    text = QStringLiteral("%1 was changed in the book of people by another window or program since this window "
+    text = QCoreApplication::translate("frmPerson", "%1 was changed in the book of people by another window or program since this window "
                           "opened, so saving here would undo that change. Reload the person as the book now has them "
                           "(what you typed here is then lost), or save what this window holds as a new person?")
                .arg(name);
-    choices = {QStringLiteral("&Reload"), saveAsNew, QStringLiteral("Cancel")};
+    choices = {QCoreApplication::translate("frmPerson", "&Reload"), saveAsNew, QCoreApplication::translate("frmPerson", "Cancel")};
   }
   const int chosen = platform::current().askChoice(this, text, platform::Icon::Critical, choices);
   if (choices[chosen] == saveAsNew) {

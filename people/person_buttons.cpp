@@ -19,7 +19,7 @@ std::int64_t SavePerson(QWidget* owner, std::int64_t chosenId, zentara::book::Fr
   }
   if (const auto problem = take(*person)) {
     desktop.showMessage(owner,
-                        QStringLiteral("The person cannot be saved: %1: %2")
+                        QCoreApplication::translate("PersonButtons", "The person cannot be saved: %1: %2")
                             .arg(platform::ToQt(zentara::book::ColumnName(problem->column)), platform::ToQt(problem->message)),
                         platform::Icon::Critical, platform::Buttons::Ok);
     return 0;
@@ -33,15 +33,15 @@ std::int64_t SavePerson(QWidget* owner, std::int64_t chosenId, zentara::book::Fr
     // Changed or removed by another program in the moment since it was read:
     // nothing is written over it.
     desktop.showMessage(owner,
-                        QStringLiteral("%1 was not saved: another window or program changed or removed the person "
+                        QCoreApplication::translate("PersonButtons", "%1 was not saved: another window or program changed or removed the person "
                                        "just now. Save again to store the entries.")
                             .arg(platform::ToQt(zentara::book::DisplayName(*person))),
                         platform::Icon::Critical, platform::Buttons::Ok);
     return 0;
   }
   desktop.showMessage(owner,
-                      (added ? QStringLiteral("%1 was added to the book of people.")
-                             : QStringLiteral("%1 was saved in the book of people."))
+                      (added ? QCoreApplication::translate("PersonButtons", "%1 was added to the book of people.")
+                             : QCoreApplication::translate("PersonButtons", "%1 was saved in the book of people."))
                           .arg(platform::ToQt(zentara::book::DisplayName(*person))),
                       platform::Icon::Information, platform::Buttons::Ok);
   return person->id;

@@ -1,5 +1,6 @@
 #include "reports/file_export.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -28,14 +29,14 @@ bool WriteFileSafely(QWidget* owner, const QString& path, const FileWriter& writ
   contents.open(QIODevice::WriteOnly);
   QString reason;
   if (!write(contents)) {
-    reason = QStringLiteral("its contents could not be made");
+    reason = QCoreApplication::translate("FileExport", "its contents could not be made");
   } else if (const auto failure = ReplaceFileBytes(path, contents.data())) {
     reason = *failure;
   } else {
     return true;
   }
   platform::current().showMessage(
-      owner, QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason),
+      owner, QCoreApplication::translate("FileExport", "Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason),
       platform::Icon::Critical, platform::Buttons::Ok);
   return false;
 }
@@ -49,7 +50,7 @@ std::optional<QString> ReplaceFileBytes(const QString& path, const QByteArray& b
 
 platform::FileDialogRequest PdfExportRequest(const QString& title, const QString& name) {
   return {
-      QStringLiteral("PDF Document (*.pdf)|*.pdf"),
+      QCoreApplication::translate("FileExport", "PDF Document (*.pdf)|*.pdf"),
       QStringLiteral("pdf"),
       platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly |
           platform::FileFlags::PathMustExist | platform::FileFlags::NoReadOnlyReturn,
@@ -74,7 +75,7 @@ void ExportPdf(QWidget* owner, const QString& title, const QString& name, const 
 void ExportReadingPdf(QWidget* owner, QTextEdit* box) {
   const zentara::NumerologyEntries& partners = modNumerologyComaptibility::SavedReadingEntries;
   const QString name = platform::ToQt(zentara::CoupleFileName(partners.maleFirst, partners.femaleFirst, "Reading", "pdf"));
-  ExportPdf(owner, QStringLiteral("Export as PDF"), name, [box](QIODevice& device) {
+  ExportPdf(owner, QCoreApplication::translate("FileExport", "Export as PDF"), name, [box](QIODevice& device) {
     WriteDocumentPdf(*PaperCopy(*box), device);
     return true;
   });

@@ -1,5 +1,8 @@
 #include "reports/frmDisp.h"
 
+#include "common/translatable.h"
+
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
 #include <QTextEdit>
@@ -29,10 +32,10 @@ bool CollapsesSelection(QEvent::Type type) {
 }  // namespace
 
 frmDisp::frmDisp(QWidget* returnTo) : ReportWindow("frmDisp", "txtDisp", returnTo) {
-  connect(AddButton("cmdPrint", "&Print"), &QPushButton::clicked, this, &frmDisp::cmdPrint_Click);
-  connect(AddButton("cmdSave", "&Save"), &QPushButton::clicked, this, &frmDisp::cmdSave_Click);
-  connect(AddButton("cmdBack", "&Back"), &QPushButton::clicked, this, &frmDisp::cmdBack_Click);
-  connect(AddButton("cmdExit", "&Exit"), &QPushButton::clicked, this, &frmDisp::cmdExit_Click);
+  connect(AddButton("cmdPrint", QT_TRANSLATE_NOOP("ReportWindow", "&Print")), &QPushButton::clicked, this, &frmDisp::cmdPrint_Click);
+  connect(AddButton("cmdSave", QT_TRANSLATE_NOOP("ReportWindow", "&Save")), &QPushButton::clicked, this, &frmDisp::cmdSave_Click);
+  connect(AddButton("cmdBack", QT_TRANSLATE_NOOP("ReportWindow", "&Back")), &QPushButton::clicked, this, &frmDisp::cmdBack_Click);
+  connect(AddButton("cmdExit", QT_TRANSLATE_NOOP("ReportWindow", "&Exit")), &QPushButton::clicked, this, &frmDisp::cmdExit_Click);
   txtDisp()->installEventFilter(this);
   txtDisp()->viewport()->installEventFilter(this);
 }

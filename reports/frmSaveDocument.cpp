@@ -1,5 +1,8 @@
 #include "reports/frmSaveDocument.h"
 
+#include "common/translatable.h"
+
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
 #include <QTextEdit>
@@ -18,9 +21,9 @@ bool ClearsClipboard(QEvent::Type type) {
 }  // namespace
 
 frmSaveDocument::frmSaveDocument(QWidget* returnTo) : ReportWindow("frmSaveDocument", "RTB", returnTo) {
-  connect(AddButton("cmdPrint", "&Print"), &QPushButton::clicked, this, &frmSaveDocument::cmdPrint_Click);
-  connect(AddButton("cmdBack", "&Back"), &QPushButton::clicked, this, &frmSaveDocument::cmdBack_Click);
-  connect(AddButton("cmdSave", "&Save"), &QPushButton::clicked, this, &frmSaveDocument::cmdSave_Click);
+  connect(AddButton("cmdPrint", QT_TRANSLATE_NOOP("ReportWindow", "&Print")), &QPushButton::clicked, this, &frmSaveDocument::cmdPrint_Click);
+  connect(AddButton("cmdBack", QT_TRANSLATE_NOOP("ReportWindow", "&Back")), &QPushButton::clicked, this, &frmSaveDocument::cmdBack_Click);
+  connect(AddButton("cmdSave", QT_TRANSLATE_NOOP("ReportWindow", "&Save")), &QPushButton::clicked, this, &frmSaveDocument::cmdSave_Click);
   connect(RTB(), &QTextEdit::textChanged, this, [] { platform::current().clearClipboard(); });
   RTB()->viewport()->installEventFilter(this);
 }

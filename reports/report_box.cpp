@@ -1,5 +1,6 @@
 #include "reports/report_box.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QEvent>
 #include <QFile>
@@ -108,17 +109,17 @@ void PrintWholeText(QTextEdit* box) {
 
 void SayNoPrinterIsAvailable(QWidget* owner) {
   // A print that silently does not happen would pass for one that did.
-  platform::current().showMessage(owner, QStringLiteral("No printer is available."), platform::Icon::Information,
+  platform::current().showMessage(owner, QCoreApplication::translate("ReadingBox", "No printer is available."), platform::Icon::Information,
                                   platform::Buttons::Ok);
 }
 
 void SaveReading(QWidget* owner) {
   const platform::FileDialogRequest request{
-      QStringLiteral("Rich Text Format | *.kvz"),
+      QCoreApplication::translate("ReadingBox", "Rich Text Format | *.kvz"),
       QStringLiteral("kvz"),
       platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly |
           platform::FileFlags::PathMustExist | platform::FileFlags::NoReadOnlyReturn,
-      QStringLiteral("Save Your Numerology Compatibility Result ...."),
+      QCoreApplication::translate("ReadingBox", "Save Your Numerology Compatibility Result ...."),
       QString(),
   };
   const QString chosen = AskSaveFileName(owner, FileKind::Readings, request);

@@ -1,5 +1,6 @@
 #include "reports/report_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -21,21 +22,22 @@ ReportWindow::ReportWindow(const char* name, const char* boxName, QWidget* retur
   auto* layout = new QVBoxLayout(central);
   box_ = MakeReportBox(central, boxName);
   // A reader speaks the box by what it holds rather than as a nameless text.
-  box_->setAccessibleName(QStringLiteral("Reading"));
+  box_->setAccessibleName(QCoreApplication::translate("ReportWindow", "Reading"));
   layout->addWidget(box_);
   buttons_ = new QHBoxLayout();
   layout->addLayout(buttons_);
   setCentralWidget(central);
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(QCoreApplication::translate("ReportWindow", "&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  connect(shell::NamedMenuEntry(file, "mnuExportPDF", "Export as &PDF..."), &QAction::triggered, this,
+  connect(shell::NamedMenuEntry(file, "mnuExportPDF", QCoreApplication::translate("ReportWindow", "Export as &PDF...")), &QAction::triggered, this,
           &ReportWindow::mnuExportPDF_Click);
   resize(shell::GrownWithFont({600, 480}));
   modRTB::HookLinkClicks(box_, this);
 }
 
 QPushButton* ReportWindow::AddButton(const char* name, const char* caption) {
-  QPushButton* button = shell::NamedButton(centralWidget(), name, caption);
+  // Captions are marked for translation where they are written.
+  QPushButton* button = shell::NamedButton(centralWidget(), name, QCoreApplication::translate("ReportWindow", caption));
   buttons_->addWidget(button);
   return button;
 }

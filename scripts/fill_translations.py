@@ -11,6 +11,8 @@ sys.path.insert(0, str(root))
 from translations import T  # noqa: E402
 
 LANGUAGES = ("de", "fr", "es")
+# English: only its plurals, from the English forms in translations.py.
+from translations import PLURALS_EN  # noqa: E402
 missing = set()
 for index, code in enumerate(LANGUAGES):
     path = root / f"zentara_{code}.ts"
@@ -39,6 +41,25 @@ for index, code in enumerate(LANGUAGES):
         out.write(b'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
         tree.write(out, encoding="utf-8", xml_declaration=False)
         out.write(b"\n")
+english = root / "zentara_en.ts"
+tree = ET.parse(english)
+for message in tree.getroot().iter("message"):
+    source = message.find("source").text
+    if source not in PLURALS_EN:
+        missing.add(source)
+        continue
+    translation = message.find("translation")
+    for child in list(translation):
+        translation.remove(child)
+    translation.attrib.pop("type", None)
+    translation.text = None
+    for form in PLURALS_EN[source]:
+        ET.SubElement(translation, "numerusform").text = form
+ET.indent(tree, space="    ")
+with open(english, "wb") as out:
+    out.write(b'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
+    tree.write(out, encoding="utf-8", xml_declaration=False)
+    out.write(b"\n")
 if missing:
     print("no translation for:", *sorted(missing), sep="\n  ", file=sys.stderr)
     sys.exit(1)

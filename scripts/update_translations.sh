@@ -7,6 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=/usr/lib/qt6/bin/lupdate
 [ -x "$lupdate" ] || lupdate=$(command -v lupdate)
-"$lupdate" -no-obsolete -locations none -extensions cpp,h \
-  shell numerology astro people reports web common platform \
+folders=(shell numerology astro people reports web common platform)
+"$lupdate" -no-obsolete -locations none -extensions cpp,h "${folders[@]}" \
   -ts shell/translations/zentara_de.ts shell/translations/zentara_fr.ts shell/translations/zentara_es.ts
+# English needs only the forms of its plurals ("1 person", "2 people").
+"$lupdate" -no-obsolete -locations none -pluralonly -extensions cpp,h "${folders[@]}" \
+  -ts shell/translations/zentara_en.ts

@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -45,13 +46,13 @@ frmAbout::frmAbout(QWidget* parent) : Form("frmAbout", parent) {
   text->setMinimumWidth(360);
   layout->addWidget(text, 1, 1);
 
-  auto* link = new QLabel(QStringLiteral("<a href=\"home\">Visit our home page</a>"), central);
+  auto* link = new QLabel(QCoreApplication::translate("frmAbout", "<a href=\"home\">Visit our home page</a>"), central);
   link->setObjectName(QStringLiteral("lblHomePage"));
   link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   link->setOpenExternalLinks(false);
   layout->addWidget(link, 2, 1);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), central);
+  auto* ok = new QPushButton(QCoreApplication::translate("frmAbout", "OK"), central);
   ok->setObjectName(QStringLiteral("cmdOK"));
   ok->setDefault(true);
   layout->addWidget(ok, 3, 1, Qt::AlignRight);

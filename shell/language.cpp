@@ -55,15 +55,17 @@ QString StartingLanguage() {
 }
 
 bool InstallTranslations(QCoreApplication& application, const QString& code) {
-  if (code == QLatin1String("en") || !Known(code)) return true;
+  if (!Known(code)) return true;
   bool complete = true;
-  // Parented to the application, they last as long as it does.
+  // Parented to the application, they last as long as it does. English has
+  // only the forms of its plurals, and needs none of Qt's.
   auto* program = new QTranslator(&application);
   if (program->load(QStringLiteral(":/zentara/i18n/zentara_") + code)) {
     QCoreApplication::installTranslator(program);
   } else {
     complete = false;
   }
+  if (code == QLatin1String("en")) return complete;
   auto* qt = new QTranslator(&application);
   if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(qt);

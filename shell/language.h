@@ -25,7 +25,8 @@ std::span<const Language> Languages();
 QString StartingLanguage();
 
 // Loads the program's translation and Qt's own (its buttons and file dialogs)
-// for `code`; English needs none. False when a file is missing.
+// for `code`; for English, only the forms of its plurals. False when a file is
+// missing.
 bool InstallTranslations(QCoreApplication& application, const QString& code);
 
 // "&Language..." (mnuLanguage) at the end of `help`: asks for a language and

@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include <QCoreApplication>
+
 #include "platform/platform.h"
 #include "shell/exit_application.h"
 #include "shell/navigation.h"
@@ -11,7 +13,7 @@ bool RunStartup() {
   auto& desktop = platform::current();
   if (desktop.anotherCopyRunning()) {
     // The running copy is left as it is; this one says so and ends.
-    desktop.showMessage(nullptr, QStringLiteral("Application is already running"),
+    desktop.showMessage(nullptr, QCoreApplication::translate("Startup", "Application is already running"),
                         platform::Icon::Information, platform::Buttons::Ok);
     ExitApplication();
     return false;

@@ -1,5 +1,8 @@
 #include "astro/match/MDIForm1.h"
 
+#include "common/translatable.h"
+
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -72,17 +75,17 @@ struct HouseSystemEntry {
   const char* caption;
 };
 constexpr HouseSystemEntry kHouseSystemEntries[] = {
-    {zentara::HouseSystem::Placidus, "mnuHousesPlacidus", "&Placidus"},
-    {zentara::HouseSystem::Koch, "mnuHousesKoch", "&Koch"},
-    {zentara::HouseSystem::Regiomontanus, "mnuHousesRegiomontanus", "&Regiomontanus"},
-    {zentara::HouseSystem::Campanus, "mnuHousesCampanus", "&Campanus"},
-    {zentara::HouseSystem::Porphyry, "mnuHousesPorphyry", "P&orphyry"},
-    {zentara::HouseSystem::Equal, "mnuHousesEqual", "&Equal"},
-    {zentara::HouseSystem::WholeSign, "mnuHousesWholeSign", "&Whole Sign"},
+    {zentara::HouseSystem::Placidus, "mnuHousesPlacidus", QT_TRANSLATE_NOOP("MDIForm1", "&Placidus")},
+    {zentara::HouseSystem::Koch, "mnuHousesKoch", QT_TRANSLATE_NOOP("MDIForm1", "&Koch")},
+    {zentara::HouseSystem::Regiomontanus, "mnuHousesRegiomontanus", QT_TRANSLATE_NOOP("MDIForm1", "&Regiomontanus")},
+    {zentara::HouseSystem::Campanus, "mnuHousesCampanus", QT_TRANSLATE_NOOP("MDIForm1", "&Campanus")},
+    {zentara::HouseSystem::Porphyry, "mnuHousesPorphyry", QT_TRANSLATE_NOOP("MDIForm1", "P&orphyry")},
+    {zentara::HouseSystem::Equal, "mnuHousesEqual", QT_TRANSLATE_NOOP("MDIForm1", "&Equal")},
+    {zentara::HouseSystem::WholeSign, "mnuHousesWholeSign", QT_TRANSLATE_NOOP("MDIForm1", "&Whole Sign")},
 };
 
 QPushButton* TopBarButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  auto* button = new QPushButton(QCoreApplication::translate("MDIForm1", caption), parent);
   button->setObjectName(QString::fromLatin1(name));
   button->adjustSize();
   button->move(0, (kTopBarHeight - button->height()) / 2);
@@ -148,7 +151,7 @@ void MDIForm1::MakeTopBar(QWidget* central, QVBoxLayout* layout) {
   picTop_ = new TopBar(central);
   picTop_->setObjectName(QStringLiteral("picTop"));
   picTop_->setFixedHeight(kTopBarHeight);
-  lblHeading_ = new QLabel(QStringLiteral("QM Orvanel Software"), picTop_);
+  lblHeading_ = new QLabel(QCoreApplication::translate("MDIForm1", "QM Orvanel Software"), picTop_);
   lblHeading_->setObjectName(QStringLiteral("lblHeading"));
   // A label's text is drawn as it is, never kept as a picture: its own palette costs nothing.
   QPalette headingPalette = lblHeading_->palette();
@@ -157,9 +160,9 @@ void MDIForm1::MakeTopBar(QWidget* central, QVBoxLayout* layout) {
   shell::MakeHeading(lblHeading_, 1.4);
   lblHeading_->adjustSize();
   lblHeading_->move(0, (kTopBarHeight - lblHeading_->height()) / 2);
-  cmdPrint_ = TopBarButton(picTop_, "cmdPrint", "&Print");
-  cmdBack_ = TopBarButton(picTop_, "cmdBack", "&Back");
-  cmdExit_ = TopBarButton(picTop_, "cmdExit", "&Exit");
+  cmdPrint_ = TopBarButton(picTop_, "cmdPrint", QT_TRANSLATE_NOOP("MDIForm1", "&Print"));
+  cmdBack_ = TopBarButton(picTop_, "cmdBack", QT_TRANSLATE_NOOP("MDIForm1", "&Back"));
+  cmdExit_ = TopBarButton(picTop_, "cmdExit", QT_TRANSLATE_NOOP("MDIForm1", "&Exit"));
   layout->addWidget(picTop_);
   // The frame's layout sizes the top bar after the frame's own resize.
   picTop_->installEventFilter(this);
@@ -171,17 +174,17 @@ void MDIForm1::MakeWheelWindow() {
   houseSystem_ = StoredHouseSystem();
   wheelTabs_ = new QTabWidget();
   wheelTabs_->setObjectName(QStringLiteral("wheelTabs"));
-  wheelTabs_->setWindowTitle(QStringLiteral("Chart Wheel"));
+  wheelTabs_->setWindowTitle(QCoreApplication::translate("MDIForm1", "Chart Wheel"));
   wheel_ = new ChartWheelView(zentara::ChartWheel{});
   aspects_ = new AspectsView();
   houses_ = new HousesView();
   relationship_ = new RelationshipView();
   scores_ = new ScoresView();
-  wheelTabs_->addTab(wheel_, QStringLiteral("Chart Wheel"));
-  wheelTabs_->addTab(aspects_, QStringLiteral("Aspects"));
-  wheelTabs_->addTab(houses_, QStringLiteral("Houses"));
-  wheelTabs_->addTab(relationship_, QStringLiteral("Relationship"));
-  wheelTabs_->addTab(scores_, QStringLiteral("Scores"));
+  wheelTabs_->addTab(wheel_, QCoreApplication::translate("MDIForm1", "Chart Wheel"));
+  wheelTabs_->addTab(aspects_, QCoreApplication::translate("MDIForm1", "Aspects"));
+  wheelTabs_->addTab(houses_, QCoreApplication::translate("MDIForm1", "Houses"));
+  wheelTabs_->addTab(relationship_, QCoreApplication::translate("MDIForm1", "Relationship"));
+  wheelTabs_->addTab(scores_, QCoreApplication::translate("MDIForm1", "Scores"));
   MakeHousesOfChoice();
   ShowWheelAndAspects();
   wheelWindow_ = AddSubWindow(
@@ -199,7 +202,7 @@ void MDIForm1::MakeHousesOfChoice() {
   auto* row = new QHBoxLayout(choice);
   row->setContentsMargins(6, 0, 6, 0);
   cboHousesOf_ = shell::AddCaptionedChoice(choice, row, "lblHousesOf", "Houses &of:", "cboHousesOf",
-                                           {QStringLiteral("Male"), QStringLiteral("Female")});
+                                           {QCoreApplication::translate("MDIForm1", "Male"), QCoreApplication::translate("MDIForm1", "Female")});
   wheelTabs_->setCornerWidget(choice, Qt::TopRightCorner);
   connect(cboHousesOf_, &QComboBox::activated, this, &MDIForm1::cboHousesOf_Click);
   connect(wheelTabs_, &QTabWidget::currentChanged, choice,
@@ -216,58 +219,58 @@ void MDIForm1::MakeReportWindow(frmReport* report) {
 }
 
 void MDIForm1::MakeMenus(const zentara::ChartOptions& shown) {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(QCoreApplication::translate("MDIForm1", "&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  const auto entry = [this, file](const char* name, const char* caption, auto slot) {
+  const auto entry = [this, file](const char* name, const QString& caption, auto slot) {
     QAction* made = shell::NamedMenuEntry(file, name, caption);
     connect(made, &QAction::triggered, this, slot);
     return made;
   };
-  entry("mnuPrint", "&Print", &MDIForm1::cmdPrint_Click);
-  entry("mnuExportPDF", "Export as &PDF...", &MDIForm1::mnuExportPDF_Click);
-  entry("mnuSavePicture", "Save Chart &Picture...", &MDIForm1::mnuSavePicture_Click);
-  entry("mnuCoupleReport", "Couple &Report...", &MDIForm1::mnuCoupleReport_Click);
+  entry("mnuPrint", QCoreApplication::translate("MDIForm1", "&Print"), &MDIForm1::cmdPrint_Click);
+  entry("mnuExportPDF", QCoreApplication::translate("MDIForm1", "Export as &PDF..."), &MDIForm1::mnuExportPDF_Click);
+  entry("mnuSavePicture", QCoreApplication::translate("MDIForm1", "Save Chart &Picture..."), &MDIForm1::mnuSavePicture_Click);
+  entry("mnuCoupleReport", QCoreApplication::translate("MDIForm1", "Couple &Report..."), &MDIForm1::mnuCoupleReport_Click);
   file->addSeparator();
-  QAction* mnuEquinoxOfDate = entry("mnuEquinoxOfDate", "Positions on the Equinox of &Date", &MDIForm1::mnuEquinoxOfDate_Click);
+  QAction* mnuEquinoxOfDate = entry("mnuEquinoxOfDate", QCoreApplication::translate("MDIForm1", "Positions on the Equinox of &Date"), &MDIForm1::mnuEquinoxOfDate_Click);
   mnuEquinoxOfDate->setCheckable(true);
   mnuEquinoxOfDate->setChecked(shown.PositionsEquinox == zentara::Equinox::OfDate);
   // The node shown, one of two.
   auto* nodes = new QActionGroup(this);
-  QAction* mnuMeanNode = entry("mnuMeanNode", "&Mean Node", [this] { UseNode(zentara::LunarNode::Mean); });
-  QAction* mnuTrueNode = entry("mnuTrueNode", "&True Node", [this] { UseNode(zentara::LunarNode::True); });
+  QAction* mnuMeanNode = entry("mnuMeanNode", QCoreApplication::translate("MDIForm1", "&Mean Node"), [this] { UseNode(zentara::LunarNode::Mean); });
+  QAction* mnuTrueNode = entry("mnuTrueNode", QCoreApplication::translate("MDIForm1", "&True Node"), [this] { UseNode(zentara::LunarNode::True); });
   for (QAction* node : {mnuMeanNode, mnuTrueNode}) {
     node->setCheckable(true);
     nodes->addAction(node);
   }
   (shown.Node == zentara::LunarNode::True ? mnuTrueNode : mnuMeanNode)->setChecked(true);
-  entry("mnuAspectOrbs", "Aspect &Orbs...", &MDIForm1::mnuAspectOrbs_Click);
+  entry("mnuAspectOrbs", QCoreApplication::translate("MDIForm1", "Aspect &Orbs..."), &MDIForm1::mnuAspectOrbs_Click);
   MakeHouseSystemMenu(file);
   file->addSeparator();
-  entry("mnuBack", "&Back", &MDIForm1::cmdBack_Click);
+  entry("mnuBack", QCoreApplication::translate("MDIForm1", "&Back"), &MDIForm1::cmdBack_Click);
   file->addSeparator();
-  entry("mnuExit", "&Exit", &MDIForm1::cmdExit_Click);
+  entry("mnuExit", QCoreApplication::translate("MDIForm1", "&Exit"), &MDIForm1::cmdExit_Click);
 
-  QMenu* windows = menuBar()->addMenu(QStringLiteral("&Window"));
+  QMenu* windows = menuBar()->addMenu(QCoreApplication::translate("MDIForm1", "&Window"));
   windows->setObjectName(QStringLiteral("mnuWindow"));
-  connect(shell::NamedMenuEntry(windows, "mnuReport", "&Report"), &QAction::triggered, this, &MDIForm1::mnuReport_Click);
-  connect(shell::NamedMenuEntry(windows, "mnuChartWheel", "Chart &Wheel"), &QAction::triggered, this,
+  connect(shell::NamedMenuEntry(windows, "mnuReport", QCoreApplication::translate("MDIForm1", "&Report")), &QAction::triggered, this, &MDIForm1::mnuReport_Click);
+  connect(shell::NamedMenuEntry(windows, "mnuChartWheel", QCoreApplication::translate("MDIForm1", "Chart &Wheel")), &QAction::triggered, this,
           &MDIForm1::mnuChartWheel_Click);
-  connect(shell::NamedMenuEntry(windows, "mnuAspects", "&Aspects"), &QAction::triggered, this,
+  connect(shell::NamedMenuEntry(windows, "mnuAspects", QCoreApplication::translate("MDIForm1", "&Aspects")), &QAction::triggered, this,
           &MDIForm1::mnuAspects_Click);
-  connect(shell::NamedMenuEntry(windows, "mnuHouses", "&Houses"), &QAction::triggered, this,
+  connect(shell::NamedMenuEntry(windows, "mnuHouses", QCoreApplication::translate("MDIForm1", "&Houses")), &QAction::triggered, this,
           &MDIForm1::mnuHouses_Click);
-  connect(shell::NamedMenuEntry(windows, "mnuRelationship", "Re&lationship"), &QAction::triggered, this,
+  connect(shell::NamedMenuEntry(windows, "mnuRelationship", QCoreApplication::translate("MDIForm1", "Re&lationship")), &QAction::triggered, this,
           &MDIForm1::mnuRelationship_Click);
-  connect(shell::NamedMenuEntry(windows, "mnuScores", "&Scores"), &QAction::triggered, this, &MDIForm1::mnuScores_Click);
-  shell::AddHelpMenu(this, QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"));
+  connect(shell::NamedMenuEntry(windows, "mnuScores", QCoreApplication::translate("MDIForm1", "&Scores")), &QAction::triggered, this, &MDIForm1::mnuScores_Click);
+  shell::AddHelpMenu(this, QCoreApplication::translate("MDIForm1", "&Online Help"), QCoreApplication::translate("MDIForm1", "&Visit Us Online"));
 }
 
 void MDIForm1::MakeHouseSystemMenu(QMenu* file) {
-  QMenu* systems = file->addMenu(QStringLiteral("House &System"));
+  QMenu* systems = file->addMenu(QCoreApplication::translate("MDIForm1", "House &System"));
   systems->setObjectName(QStringLiteral("mnuHouseSystem"));
   auto* group = new QActionGroup(this);
   for (const HouseSystemEntry& entry : kHouseSystemEntries) {
-    QAction* action = shell::NamedMenuEntry(systems, entry.name, entry.caption);
+    QAction* action = shell::NamedMenuEntry(systems, entry.name, QCoreApplication::translate("MDIForm1", entry.caption));
     action->setCheckable(true);
     action->setChecked(entry.system == houseSystem_);
     group->addAction(action);

@@ -1,5 +1,6 @@
 #include "astro/match/aspect_grid_accessible.h"
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <memory>
 #include <vector>
@@ -18,8 +19,9 @@ constexpr int kPoints = static_cast<int>(zentara::AspectPointCount);
 constexpr int kSquares = kPoints + 1;
 
 QString PointName(bool his, int index) {
-  return (his ? QStringLiteral("His ") : QStringLiteral("Her ")) +
-         platform::ToQt(zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(index)]]);
+  const QString point = platform::ToQt(zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(index)]]);
+  return (his ? QCoreApplication::translate("AspectGrid", "His %1") : QCoreApplication::translate("AspectGrid", "Her %1"))
+      .arg(point);
 }
 
 class GridAccessible;
@@ -91,9 +93,9 @@ class GridAccessible final : public QAccessibleWidget, public QAccessibleTableIn
   }
 
   QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Name) return QStringLiteral("Aspects grid");
+    if (kind == QAccessible::Name) return QCoreApplication::translate("AspectGrid", "Aspects grid");
     if (kind == QAccessible::Description) {
-      return QStringLiteral("His points down, her points across; each cell says the aspect they make, if any.");
+      return QCoreApplication::translate("AspectGrid", "His points down, her points across; each cell says the aspect they make, if any.");
     }
     return QAccessibleWidget::text(kind);
   }
@@ -154,14 +156,16 @@ QAccessibleInterface* SquareAccessible::table() const { return table_; }
 
 QString SquareAccessible::text(QAccessible::Text kind) const {
   if (kind != QAccessible::Name) return {};
-  if (row_ == 0 && column_ == 0) return QStringLiteral("His points down, her points across");
+  if (row_ == 0 && column_ == 0) return QCoreApplication::translate("AspectGrid", "His points down, her points across");
   if (row_ == 0) return PointName(false, column_ - 1);
   if (column_ == 0) return PointName(true, row_ - 1);
   const auto& aspect = table_->grid()->grid().Cells[static_cast<std::size_t>(row_ - 1)][static_cast<std::size_t>(column_ - 1)];
-  const QString pair = PointName(true, row_ - 1) + QStringLiteral(" and ") + PointName(false, column_ - 1).toLower();
-  if (!aspect) return pair + QStringLiteral(": no aspect");
-  return pair + QStringLiteral(": ") + platform::ToQt(zentara::AspectKindOf(aspect->Kind).Name) + QStringLiteral(", ") +
-         platform::ToQt(zentara::SeparationText(aspect->SeparationMinutes)) + QStringLiteral(" from exact");
+  const QString his = platform::ToQt(zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(row_ - 1)]]);
+  const QString hers = platform::ToQt(zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(column_ - 1)]]);
+  if (!aspect) return QCoreApplication::translate("AspectGrid", "His %1 and her %2: no aspect").arg(his, hers.toLower());
+  return QCoreApplication::translate("AspectGrid", "His %1 and her %2: %3, %4 from exact")
+      .arg(his, hers.toLower(), platform::ToQt(zentara::AspectKindOf(aspect->Kind).Name),
+           platform::ToQt(zentara::SeparationText(aspect->SeparationMinutes)));
 }
 
 QRect SquareAccessible::rect() const {

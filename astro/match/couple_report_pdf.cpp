@@ -1,5 +1,6 @@
 #include "astro/match/couple_report_pdf.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QIODevice>
@@ -64,7 +65,7 @@ bool WriteCoupleReportPdf(QIODevice& device, const zentara::CoupleReportInput& i
   QPdfWriter writer(&device);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setCreator(platform::ToQt(zentara::ApplicationTitle));
-  writer.setTitle(QStringLiteral("Couple Report"));
+  writer.setTitle(QStringLiteral("Couple Report"));  // the document is English
   // Not paginated itself, the document is broken into the writer's pages with
   // their numbers at the foot.
   document.print(&writer);
@@ -77,7 +78,7 @@ void ExportCoupleReport(QWidget* owner, const zentara::CoupleReportInput& input,
                                     platform::Buttons::Ok);
     return;
   }
-  reports::ExportPdf(owner, QStringLiteral("Couple Report"), platform::ToQt(name),
+  reports::ExportPdf(owner, QCoreApplication::translate("CoupleReport", "Couple Report"), platform::ToQt(name),
                      [&](QIODevice& device) { return WriteCoupleReportPdf(device, input); });
 }
 

@@ -1,5 +1,6 @@
 #include "astro/match/frmOrbs.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -27,7 +28,7 @@ QSpinBox* OrbBox(QWidget* parent, const char* name, int value) {
 
 frmOrbs::frmOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent)
     : Form("frmOrbs", parent), chosen_(std::move(chosen)) {
-  setWindowTitle(QStringLiteral("Aspect Orbs"));
+  setWindowTitle(QCoreApplication::translate("frmOrbs", "Aspect Orbs"));
   auto* central = new QWidget(this);
   auto* layout = new QGridLayout(central);
   spnLuminaries_ = OrbBox(central, "spnLuminaries", orbs.Luminaries);
@@ -45,11 +46,11 @@ frmOrbs::frmOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent
     layout->addWidget(label, row, 0);
     layout->addWidget(box, row++, 1);
   }
-  auto* note = new QLabel(QStringLiteral("A pair of points takes the larger orb of its two."), central);
+  auto* note = new QLabel(QCoreApplication::translate("frmOrbs", "A pair of points takes the larger orb of its two."), central);
   layout->addWidget(note, row++, 0, 1, 2);
   auto* buttons = new QHBoxLayout();
-  QPushButton* ok = shell::NamedButton(central, "cmdOK", "OK");
-  cmdCancel_ = shell::NamedButton(central, "cmdCancel", "Cancel");
+  QPushButton* ok = shell::NamedButton(central, "cmdOK", QCoreApplication::translate("frmOrbs", "OK"));
+  cmdCancel_ = shell::NamedButton(central, "cmdCancel", QCoreApplication::translate("frmOrbs", "Cancel"));
   ok->setDefault(true);
   buttons->addStretch(1);
   buttons->addWidget(ok);

@@ -1,5 +1,6 @@
 #include "astro/match/houses_view.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
@@ -107,7 +108,7 @@ double PaintTable(QPainter& painter, const zentara::HouseTable& table, double le
 void PaintHouseTables(QPainter& painter, const zentara::CoupleHouseTables& tables, const QRect& page, double line) {
   double y = page.top();
   painter.drawText(QRectF(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Houses of both charts and where each partner's points fall"));
+                   QCoreApplication::translate("HousesView", "Houses of both charts and where each partner's points fall"));
   y += 1.5 * line;
   for (const std::string& note : tables.Notes) {
     painter.drawText(QRectF(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter,

@@ -1,5 +1,6 @@
 #include "astro/match/relationship_view.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,7 +61,7 @@ RelationshipView::RelationshipView(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout();
   cboRelationship_ = shell::AddCaptionedChoice(this, bar, "lblRelationship", "&Chart:", "cboRelationship",
-                                               {QStringLiteral("Composite"), QStringLiteral("Davison")});
+                                               {QCoreApplication::translate("RelationshipView", "Composite"), QCoreApplication::translate("RelationshipView", "Davison")});
   bar->addStretch(1);
   layout->addLayout(bar);
   statement_ = shell::NamedParagraphs(this, "lblRelationshipStatement");
@@ -77,8 +78,8 @@ RelationshipView::RelationshipView(QWidget* parent) : QWidget(parent) {
   auto* tablesLayout = new QVBoxLayout(tables);
   auto* row = new QHBoxLayout();
   positions_ =
-      shell::MakeTextTable(tables, "tblRelationshipPositions", {QStringLiteral("Point"), QStringLiteral("Position")});
-  cusps_ = shell::MakeTextTable(tables, "tblRelationshipCusps", {QStringLiteral("House"), QStringLiteral("Cusp")});
+      shell::MakeTextTable(tables, "tblRelationshipPositions", {QCoreApplication::translate("RelationshipView", "Point"), QCoreApplication::translate("RelationshipView", "Position")});
+  cusps_ = shell::MakeTextTable(tables, "tblRelationshipCusps", {QCoreApplication::translate("RelationshipView", "House"), QCoreApplication::translate("RelationshipView", "Cusp")});
   row->addWidget(positions_, 0, Qt::AlignTop);
   row->addWidget(cusps_, 0, Qt::AlignTop);
   row->addStretch(1);
@@ -124,9 +125,9 @@ void RelationshipView::Show() {
   wheel_->setWheel(wheelOf(chart_));
   FillTable(positions_, PositionRows(chart_));
   FillTable(cusps_, CuspRows(chart_));
-  QStringList lines{QStringLiteral("Aspects within the chart:")};
+  QStringList lines{QCoreApplication::translate("RelationshipView", "Aspects within the chart:")};
   for (const zentara::Aspect& aspect : wheel_->wheel().Aspects) lines << platform::ToQt(zentara::AspectSentence(aspect));
-  if (wheel_->wheel().Aspects.empty()) lines << QStringLiteral("None within the orbs.");
+  if (wheel_->wheel().Aspects.empty()) lines << QCoreApplication::translate("RelationshipView", "None within the orbs.");
   aspects_->setText(lines.join(u'\n'));
 }
 
@@ -156,7 +157,7 @@ void PaintRelationshipPage(QPainter& painter, const zentara::RelationshipChart& 
   }
   y = top;
   for (const auto& [house, cusp] : CuspRows(chart)) {
-    write(QStringLiteral("Cusp ") + platform::ToQt(house), page.left() + 2 * column, column);
+    write(QCoreApplication::translate("RelationshipView", "Cusp %1").arg(platform::ToQt(house)), page.left() + 2 * column, column);
     write(platform::ToQt(cusp), page.left() + 3 * column, column);
     y += line;
   }

@@ -1,5 +1,6 @@
 #include "astro/match/scores_view.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -31,11 +32,11 @@ ScoresView::ScoresView(QWidget* parent) : QWidget(parent) {
   outer->addWidget(scroll);
   auto* page = new QWidget(scroll);
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(shell::NamedHeading(page, "lblFiguresHeading", QStringLiteral("The four figures"), kHeadingScale));
+  layout->addWidget(shell::NamedHeading(page, "lblFiguresHeading", QCoreApplication::translate("ScoresView", "The four figures"), kHeadingScale));
   figures_ = shell::NamedParagraphs(page, "lblFigures");
   layout->addWidget(figures_);
   layout->addSpacing(12);
-  layout->addWidget(shell::NamedHeading(page, "lblSecondScoreHeading", QStringLiteral("A second score"), kHeadingScale));
+  layout->addWidget(shell::NamedHeading(page, "lblSecondScoreHeading", QCoreApplication::translate("ScoresView", "A second score"), kHeadingScale));
   secondScore_ = shell::NamedParagraphs(page, "lblSecondScore");
   layout->addWidget(secondScore_);
   layout->addStretch(1);

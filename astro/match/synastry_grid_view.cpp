@@ -1,5 +1,6 @@
 #include "astro/match/synastry_grid_view.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -160,7 +161,9 @@ QString AspectGridView::toolTipAt(QPoint point) const {
   if (square->Row == 0 || square->Column == 0) {
     const bool his = square->Column == 0;
     const zentara::ChartSlot slot = zentara::AspectPoints[(his ? square->Row : square->Column) - 1];
-    return (his ? QStringLiteral("His ") : QStringLiteral("Her ")) + platform::ToQt(zentara::SlotWords[slot]);
+    const QString point = platform::ToQt(zentara::SlotWords[slot]);
+    return (his ? QCoreApplication::translate("AspectsView", "His %1") : QCoreApplication::translate("AspectsView", "Her %1"))
+        .arg(point);
   }
   const std::optional<zentara::Aspect>& aspect = grid_.Cells[square->Row - 1][square->Column - 1];
   return aspect ? platform::ToQt(zentara::AspectSentence(*aspect)) : QString();
@@ -208,9 +211,9 @@ AspectsView::AspectsView(QWidget* parent) : QWidget(parent) {
 void AspectsView::setAspects(const std::vector<zentara::Aspect>& aspects, std::string_view hisName,
                              std::string_view herName) {
   grid_->setAspects(aspects);
-  QStringList lines{QStringLiteral("Tightest aspects:")};
+  QStringList lines{QCoreApplication::translate("AspectsView", "Tightest aspects:")};
   for (const std::string& sentence : zentara::TightestAspectSentences(aspects)) lines << platform::ToQt(sentence);
-  if (aspects.empty()) lines << QStringLiteral("None within the orbs.");
+  if (aspects.empty()) lines << QCoreApplication::translate("AspectsView", "None within the orbs.");
   tightest_->setText(lines.join(u'\n'));
   QStringList paragraphs;
   for (const zentara::Aspect& aspect : aspects) {

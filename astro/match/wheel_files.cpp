@@ -1,5 +1,6 @@
 #include "astro/match/wheel_files.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QIODevice>
 #include <QPageSize>
@@ -53,7 +54,7 @@ platform::FileDialogRequest PictureRequest(const std::string& name) {
       platform::ToQt(kPictureKinds[0].extension),
       platform::FileFlags::OverwritePrompt | platform::FileFlags::HideReadOnly |
           platform::FileFlags::PathMustExist | platform::FileFlags::NoReadOnlyReturn,
-      QStringLiteral("Save Chart Picture"),
+      QCoreApplication::translate("WheelFiles", "Save Chart Picture"),
       platform::ToQt(name),
   };
 }
@@ -79,7 +80,7 @@ void PaintAspectsPage(QPainter& painter, const zentara::ChartWheel& wheel, const
     painter.drawText(QRectF(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
     y += line;
   };
-  write(QStringLiteral("Aspects between the charts: his points down, hers across"), Qt::black);
+  write(QCoreApplication::translate("WheelFiles", "Aspects between the charts: his points down, hers across"), Qt::black);
   y += line / 2;
   const double side = qMin<double>(page.width(), page.height() * kGridShareOfHeight);
   painter.save();
@@ -87,7 +88,7 @@ void PaintAspectsPage(QPainter& painter, const zentara::ChartWheel& wheel, const
   PaintAspectGrid(painter, zentara::ArrangeAspectGrid(wheel.Aspects), side);
   painter.restore();
   y += side + line;
-  write(QStringLiteral("Tightest aspects:"), Qt::black);
+  write(QCoreApplication::translate("WheelFiles", "Tightest aspects:"), Qt::black);
   for (const std::string& sentence : zentara::TightestAspectSentences(wheel.Aspects)) {
     write(platform::ToQt(sentence), Qt::black);
   }
@@ -167,7 +168,7 @@ bool WriteReportPdf(QIODevice& device, const ReportPdf& pdf) {
 }
 
 void ExportReportPdf(QWidget* owner, const ReportPdf& pdf, const std::string& name) {
-  reports::ExportPdf(owner, QStringLiteral("Export as PDF"), platform::ToQt(name),
+  reports::ExportPdf(owner, QCoreApplication::translate("WheelFiles", "Export as PDF"), platform::ToQt(name),
                      [&](QIODevice& device) { return WriteReportPdf(device, pdf); });
 }
 

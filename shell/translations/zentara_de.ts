@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
     <context>
+        <name>AspectGrid</name>
+        <message>
+            <source>His %1</source>
+            <translation>Sein %1</translation>
+        </message>
+        <message>
+            <source>Her %1</source>
+            <translation>Ihr %1</translation>
+        </message>
+        <message>
+            <source>Aspects grid</source>
+            <translation>Aspekttabelle</translation>
+        </message>
+        <message>
+            <source>His points down, her points across; each cell says the aspect they make, if any.</source>
+            <translation>Seine Punkte untereinander, ihre nebeneinander; jede Zelle nennt den Aspekt, den sie bilden, falls einer besteht.</translation>
+        </message>
+        <message>
+            <source>His points down, her points across</source>
+            <translation>Seine Punkte untereinander, ihre nebeneinander</translation>
+        </message>
+        <message>
+            <source>His %1 and her %2: no aspect</source>
+            <translation>Sein %1 und ihr %2: kein Aspekt</translation>
+        </message>
+        <message>
+            <source>His %1 and her %2: %3, %4 from exact</source>
+            <translation>Sein %1 und ihr %2: %3, %4 vom exakten Winkel</translation>
+        </message>
+    </context>
+    <context>
+        <name>AspectsView</name>
+        <message>
+            <source>His %1</source>
+            <translation>Sein %1</translation>
+        </message>
+        <message>
+            <source>Her %1</source>
+            <translation>Ihr %1</translation>
+        </message>
+        <message>
+            <source>Tightest aspects:</source>
+            <translation>Engste Aspekte:</translation>
+        </message>
+        <message>
+            <source>None within the orbs.</source>
+            <translation>Keiner innerhalb der Orben.</translation>
+        </message>
+    </context>
+    <context>
         <name>Checks</name>
         <message>
             <source>Please Enter your Correct Date Or Month!</source>
@@ -125,6 +175,32 @@
         </message>
     </context>
     <context>
+        <name>CoupleReport</name>
+        <message>
+            <source>Couple Report</source>
+            <translation>Paarbericht</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileExport</name>
+        <message>
+            <source>its contents could not be made</source>
+            <translation>sein Inhalt konnte nicht erstellt werden</translation>
+        </message>
+        <message>
+            <source>Could not save %1: %2</source>
+            <translation>%1 konnte nicht gespeichert werden: %2</translation>
+        </message>
+        <message>
+            <source>PDF Document (*.pdf)|*.pdf</source>
+            <translation>PDF-Dokument (*.pdf)|*.pdf</translation>
+        </message>
+        <message>
+            <source>Export as PDF</source>
+            <translation>Als PDF exportieren</translation>
+        </message>
+    </context>
+    <context>
         <name>HelpMenu</name>
         <message>
             <source>&amp;Help</source>
@@ -140,6 +216,13 @@
         </message>
     </context>
     <context>
+        <name>HousesView</name>
+        <message>
+            <source>Houses of both charts and where each partner's points fall</source>
+            <translation>Häuser beider Horoskope und wohin die Punkte jedes Partners fallen</translation>
+        </message>
+    </context>
+    <context>
         <name>Language</name>
         <message>
             <source>&amp;Language...</source>
@@ -152,6 +235,153 @@
         <message>
             <source>Choose the language of the windows. It is used from the next time the program starts.</source>
             <translation>Wählen Sie die Sprache der Fenster. Sie gilt ab dem nächsten Start des Programms.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MDIForm1</name>
+        <message>
+            <source>&amp;Placidus</source>
+            <translation>&amp;Placidus</translation>
+        </message>
+        <message>
+            <source>&amp;Koch</source>
+            <translation>&amp;Koch</translation>
+        </message>
+        <message>
+            <source>&amp;Regiomontanus</source>
+            <translation>&amp;Regiomontanus</translation>
+        </message>
+        <message>
+            <source>&amp;Campanus</source>
+            <translation>&amp;Campanus</translation>
+        </message>
+        <message>
+            <source>P&amp;orphyry</source>
+            <translation>P&amp;orphyrius</translation>
+        </message>
+        <message>
+            <source>&amp;Equal</source>
+            <translation>&amp;Äqual</translation>
+        </message>
+        <message>
+            <source>&amp;Whole Sign</source>
+            <translation>&amp;Ganzzeichen</translation>
+        </message>
+        <message>
+            <source>QM Orvanel Software</source>
+            <translation>QM Orvanel Software</translation>
+        </message>
+        <message>
+            <source>&amp;Print</source>
+            <translation>&amp;Drucken</translation>
+        </message>
+        <message>
+            <source>&amp;Back</source>
+            <translation>&amp;Zurück</translation>
+        </message>
+        <message>
+            <source>&amp;Exit</source>
+            <translation>&amp;Beenden</translation>
+        </message>
+        <message>
+            <source>Chart Wheel</source>
+            <translation>Horoskoprad</translation>
+        </message>
+        <message>
+            <source>Aspects</source>
+            <translation>Aspekte</translation>
+        </message>
+        <message>
+            <source>Houses</source>
+            <translation>Häuser</translation>
+        </message>
+        <message>
+            <source>Relationship</source>
+            <translation>Beziehung</translation>
+        </message>
+        <message>
+            <source>Scores</source>
+            <translation>Wertungen</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Mann</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Frau</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Datei</translation>
+        </message>
+        <message>
+            <source>Export as &amp;PDF...</source>
+            <translation>Als &amp;PDF exportieren...</translation>
+        </message>
+        <message>
+            <source>Save Chart &amp;Picture...</source>
+            <translation>Horoskop&amp;bild speichern...</translation>
+        </message>
+        <message>
+            <source>Couple &amp;Report...</source>
+            <translation>Paar&amp;bericht...</translation>
+        </message>
+        <message>
+            <source>Positions on the Equinox of &amp;Date</source>
+            <translation>Positionen auf das Äquinoktium des &amp;Datums</translation>
+        </message>
+        <message>
+            <source>&amp;Mean Node</source>
+            <translation>&amp;Mittlerer Mondknoten</translation>
+        </message>
+        <message>
+            <source>&amp;True Node</source>
+            <translation>&amp;Wahrer Mondknoten</translation>
+        </message>
+        <message>
+            <source>Aspect &amp;Orbs...</source>
+            <translation>Aspekt&amp;orben...</translation>
+        </message>
+        <message>
+            <source>&amp;Window</source>
+            <translation>&amp;Fenster</translation>
+        </message>
+        <message>
+            <source>&amp;Report</source>
+            <translation>&amp;Bericht</translation>
+        </message>
+        <message>
+            <source>Chart &amp;Wheel</source>
+            <translation>Horoskop&amp;rad</translation>
+        </message>
+        <message>
+            <source>&amp;Aspects</source>
+            <translation>&amp;Aspekte</translation>
+        </message>
+        <message>
+            <source>&amp;Houses</source>
+            <translation>&amp;Häuser</translation>
+        </message>
+        <message>
+            <source>Re&amp;lationship</source>
+            <translation>Be&amp;ziehung</translation>
+        </message>
+        <message>
+            <source>&amp;Scores</source>
+            <translation>&amp;Wertungen</translation>
+        </message>
+        <message>
+            <source>&amp;Online Help</source>
+            <translation>&amp;Online-Hilfe</translation>
+        </message>
+        <message>
+            <source>&amp;Visit Us Online</source>
+            <translation>Besuchen Sie &amp;uns online</translation>
+        </message>
+        <message>
+            <source>House &amp;System</source>
+            <translation>Häuser&amp;system</translation>
         </message>
     </context>
     <context>
@@ -203,6 +433,136 @@
         <message>
             <source>December</source>
             <translation>Dezember</translation>
+        </message>
+    </context>
+    <context>
+        <name>PeopleBook</name>
+        <message>
+            <source>The book of people cannot be written: %1</source>
+            <translation>Das Personenbuch kann nicht geschrieben werden: %1</translation>
+        </message>
+        <message>
+            <source>The book of people cannot be used: %1</source>
+            <translation>Das Personenbuch kann nicht benutzt werden: %1</translation>
+        </message>
+        <message>
+            <source>The book of people: %1</source>
+            <translation>Das Personenbuch: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>PersonButtons</name>
+        <message>
+            <source>The person cannot be saved: %1: %2</source>
+            <translation>Die Person kann nicht gespeichert werden: %1: %2</translation>
+        </message>
+        <message>
+            <source>%1 was not saved: another window or program changed or removed the person just now. Save again to store the entries.</source>
+            <translation>%1 wurde nicht gespeichert: Ein anderes Fenster oder Programm hat die Person gerade geändert oder entfernt. Speichern Sie erneut, um die Angaben abzulegen.</translation>
+        </message>
+        <message>
+            <source>%1 was added to the book of people.</source>
+            <translation>%1 wurde dem Personenbuch hinzugefügt.</translation>
+        </message>
+        <message>
+            <source>%1 was saved in the book of people.</source>
+            <translation>%1 wurde im Personenbuch gespeichert.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReadingBox</name>
+        <message>
+            <source>No printer is available.</source>
+            <translation>Kein Drucker verfügbar.</translation>
+        </message>
+        <message>
+            <source>Rich Text Format | *.kvz</source>
+            <translation>Rich Text Format | *.kvz</translation>
+        </message>
+        <message>
+            <source>Save Your Numerology Compatibility Result ....</source>
+            <translation>Ihr numerologisches Ergebnis speichern ....</translation>
+        </message>
+    </context>
+    <context>
+        <name>RelationshipView</name>
+        <message>
+            <source>Composite</source>
+            <translation>Komposit</translation>
+        </message>
+        <message>
+            <source>Davison</source>
+            <translation>Davison</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>Punkt</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>Haus</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>Spitze</translation>
+        </message>
+        <message>
+            <source>Aspects within the chart:</source>
+            <translation>Aspekte innerhalb des Horoskops:</translation>
+        </message>
+        <message>
+            <source>None within the orbs.</source>
+            <translation>Keiner innerhalb der Orben.</translation>
+        </message>
+        <message>
+            <source>Cusp %1</source>
+            <translation>Spitze %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportWindow</name>
+        <message>
+            <source>&amp;Print</source>
+            <translation>&amp;Drucken</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Speichern</translation>
+        </message>
+        <message>
+            <source>&amp;Back</source>
+            <translation>&amp;Zurück</translation>
+        </message>
+        <message>
+            <source>&amp;Exit</source>
+            <translation>&amp;Beenden</translation>
+        </message>
+        <message>
+            <source>Reading</source>
+            <translation>Deutung</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Datei</translation>
+        </message>
+        <message>
+            <source>Export as &amp;PDF...</source>
+            <translation>Als &amp;PDF exportieren...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScoresView</name>
+        <message>
+            <source>The four figures</source>
+            <translation>Die vier Werte</translation>
+        </message>
+        <message>
+            <source>A second score</source>
+            <translation>Eine zweite Wertung</translation>
         </message>
     </context>
     <context>
@@ -383,6 +743,40 @@
             <source>Time zone</source>
             <translation>Zeitzone</translation>
         </message>
+        <message>
+            <source>%1 date of birth</source>
+            <translation>%1: Geburtsdatum</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%2 (%1)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Startup</name>
+        <message>
+            <source>Application is already running</source>
+            <translation>Die Anwendung läuft bereits</translation>
+        </message>
+    </context>
+    <context>
+        <name>WheelFiles</name>
+        <message>
+            <source>Save Chart Picture</source>
+            <translation>Horoskopbild speichern</translation>
+        </message>
+        <message>
+            <source>Aspects between the charts: his points down, hers across</source>
+            <translation>Aspekte zwischen den Horoskopen: seine Punkte untereinander, ihre nebeneinander</translation>
+        </message>
+        <message>
+            <source>Tightest aspects:</source>
+            <translation>Engste Aspekte:</translation>
+        </message>
+        <message>
+            <source>Export as PDF</source>
+            <translation>Als PDF exportieren</translation>
+        </message>
     </context>
     <context>
         <name>astro::frmMatch</name>
@@ -555,6 +949,531 @@
                 <numerusform>Orte, %n gefunden</numerusform>
                 <numerusform>Orte, %n gefunden</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>frmAbout</name>
+        <message>
+            <source>&lt;a href="home"&gt;Visit our home page&lt;/a&gt;</source>
+            <translation>&lt;a href="home"&gt;Besuchen Sie unsere Homepage&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmBestMatches</name>
+        <message>
+            <source>Best Matches for %1</source>
+            <translation>Beste Partner für %1</translation>
+        </message>
+        <message>
+            <source>Best matches for %1 (as %2), by Percentage, then P * H:</source>
+            <translation>Beste Partner für %1 (als %2), nach Prozent, dann P * H:</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Mann</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Frau</translation>
+        </message>
+        <message>
+            <source>Partner</source>
+            <translation>Partner</translation>
+        </message>
+        <message>
+            <source>Percentage</source>
+            <translation>Prozent</translation>
+        </message>
+        <message>
+            <source>P * H</source>
+            <translation>P * H</translation>
+        </message>
+        <message>
+            <source>Power</source>
+            <translation>Kraft</translation>
+        </message>
+        <message>
+            <source>Harmony</source>
+            <translation>Harmonie</translation>
+        </message>
+        <message>
+            <source>Comment</source>
+            <translation>Kommentar</translation>
+        </message>
+        <message>
+            <source>Not ranked</source>
+            <translation>Nicht eingestuft</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Warum</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmOrbs</name>
+        <message>
+            <source>Aspect Orbs</source>
+            <translation>Aspektorben</translation>
+        </message>
+        <message>
+            <source>A pair of points takes the larger orb of its two.</source>
+            <translation>Ein Punktepaar erhält den größeren seiner beiden Orben.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmPeople</name>
+        <message>
+            <source>CSV Files (*.csv)|*.csv</source>
+            <translation>CSV-Dateien (*.csv)|*.csv</translation>
+        </message>
+        <message>
+            <source>Choose Person</source>
+            <translation>Person wählen</translation>
+        </message>
+        <message>
+            <source>People</source>
+            <translation>Personen</translation>
+        </message>
+        <message>
+            <source>Type to search; Up and Down choose a person, Enter takes them.</source>
+            <translation>Tippen zum Suchen; Auf und Ab wählen eine Person, Eingabe übernimmt sie.</translation>
+        </message>
+        <message>
+            <source>Type to search; Up and Down move, Enter edits, Delete deletes; select two people (Ctrl+click) for a match.</source>
+            <translation>Tippen zum Suchen; Auf und Ab bewegen, Eingabe bearbeitet, Entf löscht; zwei Personen (Strg+Klick) für einen Vergleich wählen.</translation>
+        </message>
+        <message>
+            <source>&amp;Search:</source>
+            <translation>&amp;Suchen:</translation>
+        </message>
+        <message>
+            <source>any name, place or note</source>
+            <translation>ein Name, Ort oder eine Notiz</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Born</source>
+            <translation>Geboren</translation>
+        </message>
+        <message>
+            <source>Place</source>
+            <translation>Ort</translation>
+        </message>
+        <message>
+            <source>&amp;Choose</source>
+            <translation>&amp;Wählen</translation>
+        </message>
+        <message>
+            <source>&amp;Add...</source>
+            <translation>&amp;Hinzufügen...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>&amp;Bearbeiten...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Löschen</translation>
+        </message>
+        <message>
+            <source>&amp;Import...</source>
+            <translation>&amp;Importieren...</translation>
+        </message>
+        <message>
+            <source>E&amp;xport...</source>
+            <translation>E&amp;xportieren...</translation>
+        </message>
+        <message>
+            <source>&amp;Numerology Match</source>
+            <translation>&amp;Numerologischer Vergleich</translation>
+        </message>
+        <message>
+            <source>Astro &amp;Match</source>
+            <translation>Astrologischer &amp;Vergleich</translation>
+        </message>
+        <message>
+            <source>&amp;Best Matches for...</source>
+            <translation>&amp;Beste Partner für...</translation>
+        </message>
+        <message>
+            <source>Couple &amp;Report...</source>
+            <translation>Paar&amp;bericht...</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 of %n people</source>
+            <translation>
+                <numerusform>%1 von %n Person</numerusform>
+                <numerusform>%1 von %n Personen</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Delete %1 from the book of people?</source>
+            <translation>%1 aus dem Personenbuch löschen?</translation>
+        </message>
+        <message>
+            <source>Delete these %1 people from the book of people: %2?</source>
+            <translation>Diese %1 Personen aus dem Personenbuch löschen: %2?</translation>
+        </message>
+        <message>
+            <source>No one was deleted: %1 changed in the book of people, or left it, since this list showed them. The list now shows the book as it is; choose again.</source>
+            <translation>Niemand wurde gelöscht: %1 hat sich im Personenbuch geändert oder ist nicht mehr darin, seit diese Liste sie zeigte. Die Liste zeigt jetzt das Buch, wie es ist; wählen Sie erneut.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be read.</source>
+            <translation>%1 kann nicht gelesen werden.</translation>
+        </message>
+        <message>
+            <source>No one was added: %1.</source>
+            <translation>Niemand wurde hinzugefügt: %1.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n people added.</source>
+            <translation>
+                <numerusform>%n Person hinzugefügt.</numerusform>
+                <numerusform>%n Personen hinzugefügt.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source> %n rows were left out:</source>
+            <translation>
+                <numerusform> %n Zeile wurde ausgelassen:</numerusform>
+                <numerusform> %n Zeilen wurden ausgelassen:</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>
+... and %n more.</source>
+            <translation>
+                <numerusform>
+... und %n weitere.</numerusform>
+                <numerusform>
+... und %n weitere.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Select two people for a match (Ctrl+click the second).</source>
+            <translation>Wählen Sie zwei Personen für einen Vergleich (die zweite mit Strg+Klick).</translation>
+        </message>
+        <message>
+            <source>Select the person whose best matches you want.</source>
+            <translation>Wählen Sie die Person, deren beste Partner Sie sehen möchten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmPerson</name>
+        <message>
+            <source>First Name:</source>
+            <translation>Vorname:</translation>
+        </message>
+        <message>
+            <source>Middle Name:</source>
+            <translation>Zweiter Vorname:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Nachname:</translation>
+        </message>
+        <message>
+            <source>Name on the Astro Form:</source>
+            <translation>Name im Astro-Formular:</translation>
+        </message>
+        <message>
+            <source>first and last name when empty</source>
+            <translation>Vor- und Nachname, wenn leer</translation>
+        </message>
+        <message>
+            <source>Date of Birth:</source>
+            <translation>Geburtsdatum:</translation>
+        </message>
+        <message>
+            <source>YYYY-MM-DD</source>
+            <translation>JJJJ-MM-TT</translation>
+        </message>
+        <message>
+            <source>Time of Birth:</source>
+            <translation>Geburtszeit:</translation>
+        </message>
+        <message>
+            <source>HH:MM, empty when unknown</source>
+            <translation>HH:MM, leer wenn unbekannt</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Stadt:</translation>
+        </message>
+        <message>
+            <source>State:</source>
+            <translation>Bundesland:</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>Land:</translation>
+        </message>
+        <message>
+            <source>Latitude:</source>
+            <translation>Breite:</translation>
+        </message>
+        <message>
+            <source>such as 41N52</source>
+            <translation>etwa 41N52</translation>
+        </message>
+        <message>
+            <source>Longitude:</source>
+            <translation>Länge:</translation>
+        </message>
+        <message>
+            <source>such as 87W38</source>
+            <translation>etwa 87W38</translation>
+        </message>
+        <message>
+            <source>IANA Time Zone:</source>
+            <translation>IANA-Zeitzone:</translation>
+        </message>
+        <message>
+            <source>from the atlas</source>
+            <translation>aus dem Atlas</translation>
+        </message>
+        <message>
+            <source>Usual Frame:</source>
+            <translation>Üblicher Rahmen:</translation>
+        </message>
+        <message>
+            <source>Time Zone:</source>
+            <translation>Zeitzone:</translation>
+        </message>
+        <message>
+            <source>Daylight Saving Time:</source>
+            <translation>Sommerzeit:</translation>
+        </message>
+        <message>
+            <source>Note:</source>
+            <translation>Notiz:</translation>
+        </message>
+        <message>
+            <source>Add Person</source>
+            <translation>Person hinzufügen</translation>
+        </message>
+        <message>
+            <source>Edit Person</source>
+            <translation>Person bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Find Place...</source>
+            <translation>Ort &amp;finden...</translation>
+        </message>
+        <message>
+            <source>Not said</source>
+            <translation>Keine Angabe</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Mann</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Frau</translation>
+        </message>
+        <message>
+            <source>(unknown)</source>
+            <translation>(unbekannt)</translation>
+        </message>
+        <message>
+            <source>Daylight Saving Time</source>
+            <translation>Sommerzeit</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Speichern</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Save as &amp;New Person</source>
+            <translation>Als &amp;neue Person speichern</translation>
+        </message>
+        <message>
+            <source>%1 was removed from the book of people by another window or program since this window opened. Save what this window holds as a new person?</source>
+            <translation>%1 wurde von einem anderen Fenster oder Programm aus dem Personenbuch entfernt, seit dieses Fenster geöffnet wurde. Den Inhalt dieses Fensters als neue Person speichern?</translation>
+        </message>
+        <message>
+            <source>%1 was changed in the book of people by another window or program since this window opened, so saving here would undo that change. Reload the person as the book now has them (what you typed here is then lost), or save what this window holds as a new person?</source>
+            <translation>%1 wurde seit dem Öffnen dieses Fensters von einem anderen Fenster oder Programm im Personenbuch geändert; hier zu speichern würde diese Änderung rückgängig machen. Die Person neu laden, wie das Buch sie jetzt hat (was Sie hier eingegeben haben, geht dann verloren), oder den Inhalt dieses Fensters als neue Person speichern?</translation>
+        </message>
+        <message>
+            <source>&amp;Reload</source>
+            <translation>&amp;Neu laden</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmReport</name>
+        <message>
+            <source>The result generated by QM Free Orvanel Software for the input set of data is displayed as below:</source>
+            <translation>Das von QM Free Orvanel Software für die eingegebenen Daten erzeugte Ergebnis wird unten angezeigt:</translation>
+        </message>
+        <message>
+            <source>The power of a planet depends on which house it occupies and other details. The power of each planet, sign or house is also associated with harmony or discord.</source>
+            <translation>Die Kraft eines Planeten hängt davon ab, welches Haus er besetzt, und von weiteren Einzelheiten. Die Kraft jedes Planeten, Zeichens oder Hauses ist auch mit Harmonie oder Disharmonie verbunden.</translation>
+        </message>
+        <message>
+            <source>In simple terms, Power represents the strength of bonding between two people and Harmony represents the level of comfort you share with the other person. It is believed by research that the product of the two gives the best result regarding relationship between two people.</source>
+            <translation>Einfach gesagt steht die Kraft für die Stärke der Bindung zwischen zwei Menschen und die Harmonie für das Maß an Wohlbehagen, das Sie mit dem anderen teilen. Nach Forschungsannahmen gibt das Produkt beider das beste Ergebnis für die Beziehung zweier Menschen.</translation>
+        </message>
+        <message>
+            <source>Thus, Power, Harmony and Power * Harmony are displayed in the report. Based on the average values calculated for a random group of people, the percentage level of compatibility is calculated and displayed.</source>
+            <translation>Daher zeigt der Bericht Kraft, Harmonie und Kraft * Harmonie. Aus den Durchschnittswerten einer zufälligen Gruppe von Menschen wird der prozentuale Grad der Verträglichkeit berechnet und angezeigt.</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>Sonne</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Mond</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Merkur</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Venus</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Mars</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Jupiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Saturn</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Uranus</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptun</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Pluto</translation>
+        </message>
+        <message>
+            <source>N Node</source>
+            <translation>N-Knoten</translation>
+        </message>
+        <message>
+            <source>S Node</source>
+            <translation>S-Knoten</translation>
+        </message>
+        <message>
+            <source>Asc</source>
+            <translation>AC</translation>
+        </message>
+        <message>
+            <source>MC</source>
+            <translation>MC</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>QM Orvanel Software</source>
+            <translation>QM Orvanel Software</translation>
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>Date of Birth:</source>
+            <translation>Geburtsdatum:</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Stadt:</translation>
+        </message>
+        <message>
+            <source>State:</source>
+            <translation>Bundesland:</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>Land:</translation>
+        </message>
+        <message>
+            <source>QM Orvanel Software v2.0</source>
+            <translation>QM Orvanel Software v2.0</translation>
+        </message>
+        <message>
+            <source>Male:</source>
+            <translation>Mann:</translation>
+        </message>
+        <message>
+            <source>Female:</source>
+            <translation>Frau:</translation>
+        </message>
+        <message>
+            <source>Compatibility:</source>
+            <translation>Verträglichkeit:</translation>
+        </message>
+        <message>
+            <source>Compatibility Report:</source>
+            <translation>Verträglichkeitsbericht:</translation>
+        </message>
+        <message>
+            <source>Power</source>
+            <translation>Kraft</translation>
+        </message>
+        <message>
+            <source>Harmony</source>
+            <translation>Harmonie</translation>
+        </message>
+        <message>
+            <source>P * H</source>
+            <translation>P * H</translation>
+        </message>
+        <message>
+            <source>Percentage</source>
+            <translation>Prozent</translation>
+        </message>
+        <message>
+            <source>Comment</source>
+            <translation>Kommentar</translation>
+        </message>
+        <message>
+            <source>Natal Position Data:</source>
+            <translation>Geburtspositionen:</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
     <context>
+        <name>AspectGrid</name>
+        <message>
+            <source>His %1</source>
+            <translation>Su %1 (él)</translation>
+        </message>
+        <message>
+            <source>Her %1</source>
+            <translation>Su %1 (ella)</translation>
+        </message>
+        <message>
+            <source>Aspects grid</source>
+            <translation>Cuadrícula de aspectos</translation>
+        </message>
+        <message>
+            <source>His points down, her points across; each cell says the aspect they make, if any.</source>
+            <translation>Los puntos de él en filas, los de ella en columnas; cada celda dice el aspecto que forman, si lo hay.</translation>
+        </message>
+        <message>
+            <source>His points down, her points across</source>
+            <translation>Los puntos de él en filas, los de ella en columnas</translation>
+        </message>
+        <message>
+            <source>His %1 and her %2: no aspect</source>
+            <translation>Su %1 (él) y su %2 (ella): ningún aspecto</translation>
+        </message>
+        <message>
+            <source>His %1 and her %2: %3, %4 from exact</source>
+            <translation>Su %1 (él) y su %2 (ella): %3, a %4 del exacto</translation>
+        </message>
+    </context>
+    <context>
+        <name>AspectsView</name>
+        <message>
+            <source>His %1</source>
+            <translation>Su %1 (él)</translation>
+        </message>
+        <message>
+            <source>Her %1</source>
+            <translation>Su %1 (ella)</translation>
+        </message>
+        <message>
+            <source>Tightest aspects:</source>
+            <translation>Aspectos más cerrados:</translation>
+        </message>
+        <message>
+            <source>None within the orbs.</source>
+            <translation>Ninguno dentro de los orbes.</translation>
+        </message>
+    </context>
+    <context>
         <name>Checks</name>
         <message>
             <source>Please Enter your Correct Date Or Month!</source>
@@ -125,6 +175,32 @@
         </message>
     </context>
     <context>
+        <name>CoupleReport</name>
+        <message>
+            <source>Couple Report</source>
+            <translation>Informe de pareja</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileExport</name>
+        <message>
+            <source>its contents could not be made</source>
+            <translation>no se pudo crear su contenido</translation>
+        </message>
+        <message>
+            <source>Could not save %1: %2</source>
+            <translation>No se pudo guardar %1: %2</translation>
+        </message>
+        <message>
+            <source>PDF Document (*.pdf)|*.pdf</source>
+            <translation>Documento PDF (*.pdf)|*.pdf</translation>
+        </message>
+        <message>
+            <source>Export as PDF</source>
+            <translation>Exportar como PDF</translation>
+        </message>
+    </context>
+    <context>
         <name>HelpMenu</name>
         <message>
             <source>&amp;Help</source>
@@ -140,6 +216,13 @@
         </message>
     </context>
     <context>
+        <name>HousesView</name>
+        <message>
+            <source>Houses of both charts and where each partner's points fall</source>
+            <translation>Casas de ambas cartas y dónde caen los puntos de cada miembro de la pareja</translation>
+        </message>
+    </context>
+    <context>
         <name>Language</name>
         <message>
             <source>&amp;Language...</source>
@@ -152,6 +235,153 @@
         <message>
             <source>Choose the language of the windows. It is used from the next time the program starts.</source>
             <translation>Elija el idioma de las ventanas. Se usará a partir del próximo inicio del programa.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MDIForm1</name>
+        <message>
+            <source>&amp;Placidus</source>
+            <translation>&amp;Placidus</translation>
+        </message>
+        <message>
+            <source>&amp;Koch</source>
+            <translation>&amp;Koch</translation>
+        </message>
+        <message>
+            <source>&amp;Regiomontanus</source>
+            <translation>&amp;Regiomontanus</translation>
+        </message>
+        <message>
+            <source>&amp;Campanus</source>
+            <translation>&amp;Campanus</translation>
+        </message>
+        <message>
+            <source>P&amp;orphyry</source>
+            <translation>P&amp;orfirio</translation>
+        </message>
+        <message>
+            <source>&amp;Equal</source>
+            <translation>&amp;Iguales</translation>
+        </message>
+        <message>
+            <source>&amp;Whole Sign</source>
+            <translation>Signos &amp;enteros</translation>
+        </message>
+        <message>
+            <source>QM Orvanel Software</source>
+            <translation>QM Orvanel Software</translation>
+        </message>
+        <message>
+            <source>&amp;Print</source>
+            <translation>&amp;Imprimir</translation>
+        </message>
+        <message>
+            <source>&amp;Back</source>
+            <translation>&amp;Volver</translation>
+        </message>
+        <message>
+            <source>&amp;Exit</source>
+            <translation>&amp;Salir</translation>
+        </message>
+        <message>
+            <source>Chart Wheel</source>
+            <translation>Rueda de la carta</translation>
+        </message>
+        <message>
+            <source>Aspects</source>
+            <translation>Aspectos</translation>
+        </message>
+        <message>
+            <source>Houses</source>
+            <translation>Casas</translation>
+        </message>
+        <message>
+            <source>Relationship</source>
+            <translation>Relación</translation>
+        </message>
+        <message>
+            <source>Scores</source>
+            <translation>Puntuaciones</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Hombre</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Mujer</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Archivo</translation>
+        </message>
+        <message>
+            <source>Export as &amp;PDF...</source>
+            <translation>Exportar como &amp;PDF...</translation>
+        </message>
+        <message>
+            <source>Save Chart &amp;Picture...</source>
+            <translation>Guardar &amp;imagen de la carta...</translation>
+        </message>
+        <message>
+            <source>Couple &amp;Report...</source>
+            <translation>&amp;Informe de pareja...</translation>
+        </message>
+        <message>
+            <source>Positions on the Equinox of &amp;Date</source>
+            <translation>Posiciones sobre el equinoccio de la &amp;fecha</translation>
+        </message>
+        <message>
+            <source>&amp;Mean Node</source>
+            <translation>Nodo &amp;medio</translation>
+        </message>
+        <message>
+            <source>&amp;True Node</source>
+            <translation>Nodo &amp;verdadero</translation>
+        </message>
+        <message>
+            <source>Aspect &amp;Orbs...</source>
+            <translation>&amp;Orbes de los aspectos...</translation>
+        </message>
+        <message>
+            <source>&amp;Window</source>
+            <translation>&amp;Ventana</translation>
+        </message>
+        <message>
+            <source>&amp;Report</source>
+            <translation>&amp;Informe</translation>
+        </message>
+        <message>
+            <source>Chart &amp;Wheel</source>
+            <translation>&amp;Rueda de la carta</translation>
+        </message>
+        <message>
+            <source>&amp;Aspects</source>
+            <translation>&amp;Aspectos</translation>
+        </message>
+        <message>
+            <source>&amp;Houses</source>
+            <translation>&amp;Casas</translation>
+        </message>
+        <message>
+            <source>Re&amp;lationship</source>
+            <translation>Re&amp;lación</translation>
+        </message>
+        <message>
+            <source>&amp;Scores</source>
+            <translation>&amp;Puntuaciones</translation>
+        </message>
+        <message>
+            <source>&amp;Online Help</source>
+            <translation>Ayuda en &amp;línea</translation>
+        </message>
+        <message>
+            <source>&amp;Visit Us Online</source>
+            <translation>&amp;Visítenos en línea</translation>
+        </message>
+        <message>
+            <source>House &amp;System</source>
+            <translation>&amp;Sistema de casas</translation>
         </message>
     </context>
     <context>
@@ -203,6 +433,136 @@
         <message>
             <source>December</source>
             <translation>diciembre</translation>
+        </message>
+    </context>
+    <context>
+        <name>PeopleBook</name>
+        <message>
+            <source>The book of people cannot be written: %1</source>
+            <translation>No se puede escribir en la libreta de personas: %1</translation>
+        </message>
+        <message>
+            <source>The book of people cannot be used: %1</source>
+            <translation>No se puede usar la libreta de personas: %1</translation>
+        </message>
+        <message>
+            <source>The book of people: %1</source>
+            <translation>La libreta de personas: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>PersonButtons</name>
+        <message>
+            <source>The person cannot be saved: %1: %2</source>
+            <translation>No se puede guardar a la persona: %1: %2</translation>
+        </message>
+        <message>
+            <source>%1 was not saved: another window or program changed or removed the person just now. Save again to store the entries.</source>
+            <translation>%1 no se guardó: otra ventana u otro programa acaba de cambiar o quitar a la persona. Guarde de nuevo para conservar los datos.</translation>
+        </message>
+        <message>
+            <source>%1 was added to the book of people.</source>
+            <translation>%1 se añadió a la libreta de personas.</translation>
+        </message>
+        <message>
+            <source>%1 was saved in the book of people.</source>
+            <translation>%1 se guardó en la libreta de personas.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReadingBox</name>
+        <message>
+            <source>No printer is available.</source>
+            <translation>No hay ninguna impresora disponible.</translation>
+        </message>
+        <message>
+            <source>Rich Text Format | *.kvz</source>
+            <translation>Rich Text Format | *.kvz</translation>
+        </message>
+        <message>
+            <source>Save Your Numerology Compatibility Result ....</source>
+            <translation>Guardar su resultado de compatibilidad numerológica ....</translation>
+        </message>
+    </context>
+    <context>
+        <name>RelationshipView</name>
+        <message>
+            <source>Composite</source>
+            <translation>Compuesta</translation>
+        </message>
+        <message>
+            <source>Davison</source>
+            <translation>Davison</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>Punto</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Posición</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>Casa</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>Cúspide</translation>
+        </message>
+        <message>
+            <source>Aspects within the chart:</source>
+            <translation>Aspectos dentro de la carta:</translation>
+        </message>
+        <message>
+            <source>None within the orbs.</source>
+            <translation>Ninguno dentro de los orbes.</translation>
+        </message>
+        <message>
+            <source>Cusp %1</source>
+            <translation>Cúspide %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportWindow</name>
+        <message>
+            <source>&amp;Print</source>
+            <translation>&amp;Imprimir</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Guardar</translation>
+        </message>
+        <message>
+            <source>&amp;Back</source>
+            <translation>&amp;Volver</translation>
+        </message>
+        <message>
+            <source>&amp;Exit</source>
+            <translation>&amp;Salir</translation>
+        </message>
+        <message>
+            <source>Reading</source>
+            <translation>Lectura</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Archivo</translation>
+        </message>
+        <message>
+            <source>Export as &amp;PDF...</source>
+            <translation>Exportar como &amp;PDF...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScoresView</name>
+        <message>
+            <source>The four figures</source>
+            <translation>Las cuatro cifras</translation>
+        </message>
+        <message>
+            <source>A second score</source>
+            <translation>Una segunda puntuación</translation>
         </message>
     </context>
     <context>
@@ -383,6 +743,40 @@
             <source>Time zone</source>
             <translation>Zona horaria</translation>
         </message>
+        <message>
+            <source>%1 date of birth</source>
+            <translation>%1: fecha de nacimiento</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%2 (%1)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Startup</name>
+        <message>
+            <source>Application is already running</source>
+            <translation>La aplicación ya se está ejecutando</translation>
+        </message>
+    </context>
+    <context>
+        <name>WheelFiles</name>
+        <message>
+            <source>Save Chart Picture</source>
+            <translation>Guardar imagen de la carta</translation>
+        </message>
+        <message>
+            <source>Aspects between the charts: his points down, hers across</source>
+            <translation>Aspectos entre las cartas: los puntos de él en filas, los de ella en columnas</translation>
+        </message>
+        <message>
+            <source>Tightest aspects:</source>
+            <translation>Aspectos más cerrados:</translation>
+        </message>
+        <message>
+            <source>Export as PDF</source>
+            <translation>Exportar como PDF</translation>
+        </message>
     </context>
     <context>
         <name>astro::frmMatch</name>
@@ -555,6 +949,531 @@
                 <numerusform>Lugares, %n encontrado</numerusform>
                 <numerusform>Lugares, %n encontrados</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>frmAbout</name>
+        <message>
+            <source>&lt;a href="home"&gt;Visit our home page&lt;/a&gt;</source>
+            <translation>&lt;a href="home"&gt;Visite nuestra página de inicio&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmBestMatches</name>
+        <message>
+            <source>Best Matches for %1</source>
+            <translation>Mejores parejas para %1</translation>
+        </message>
+        <message>
+            <source>Best matches for %1 (as %2), by Percentage, then P * H:</source>
+            <translation>Mejores parejas para %1 (como %2), por porcentaje y luego P * H:</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Hombre</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Mujer</translation>
+        </message>
+        <message>
+            <source>Partner</source>
+            <translation>Pareja</translation>
+        </message>
+        <message>
+            <source>Percentage</source>
+            <translation>Porcentaje</translation>
+        </message>
+        <message>
+            <source>P * H</source>
+            <translation>P * H</translation>
+        </message>
+        <message>
+            <source>Power</source>
+            <translation>Fuerza</translation>
+        </message>
+        <message>
+            <source>Harmony</source>
+            <translation>Armonía</translation>
+        </message>
+        <message>
+            <source>Comment</source>
+            <translation>Comentario</translation>
+        </message>
+        <message>
+            <source>Not ranked</source>
+            <translation>Sin clasificar</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Por qué</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmOrbs</name>
+        <message>
+            <source>Aspect Orbs</source>
+            <translation>Orbes de los aspectos</translation>
+        </message>
+        <message>
+            <source>A pair of points takes the larger orb of its two.</source>
+            <translation>Un par de puntos toma el mayor de sus dos orbes.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmPeople</name>
+        <message>
+            <source>CSV Files (*.csv)|*.csv</source>
+            <translation>Archivos CSV (*.csv)|*.csv</translation>
+        </message>
+        <message>
+            <source>Choose Person</source>
+            <translation>Elegir persona</translation>
+        </message>
+        <message>
+            <source>People</source>
+            <translation>Personas</translation>
+        </message>
+        <message>
+            <source>Type to search; Up and Down choose a person, Enter takes them.</source>
+            <translation>Escriba para buscar; Arriba y Abajo eligen a una persona, Intro la toma.</translation>
+        </message>
+        <message>
+            <source>Type to search; Up and Down move, Enter edits, Delete deletes; select two people (Ctrl+click) for a match.</source>
+            <translation>Escriba para buscar; Arriba y Abajo se mueven, Intro edita, Supr borra; elija a dos personas (Ctrl+clic) para una comparación.</translation>
+        </message>
+        <message>
+            <source>&amp;Search:</source>
+            <translation>&amp;Buscar:</translation>
+        </message>
+        <message>
+            <source>any name, place or note</source>
+            <translation>cualquier nombre, lugar o nota</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Born</source>
+            <translation>Nacimiento</translation>
+        </message>
+        <message>
+            <source>Place</source>
+            <translation>Lugar</translation>
+        </message>
+        <message>
+            <source>&amp;Choose</source>
+            <translation>&amp;Elegir</translation>
+        </message>
+        <message>
+            <source>&amp;Add...</source>
+            <translation>&amp;Añadir...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>&amp;Editar...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Borrar</translation>
+        </message>
+        <message>
+            <source>&amp;Import...</source>
+            <translation>&amp;Importar...</translation>
+        </message>
+        <message>
+            <source>E&amp;xport...</source>
+            <translation>E&amp;xportar...</translation>
+        </message>
+        <message>
+            <source>&amp;Numerology Match</source>
+            <translation>Comparación &amp;numerológica</translation>
+        </message>
+        <message>
+            <source>Astro &amp;Match</source>
+            <translation>Comparación &amp;astrológica</translation>
+        </message>
+        <message>
+            <source>&amp;Best Matches for...</source>
+            <translation>&amp;Mejores parejas para...</translation>
+        </message>
+        <message>
+            <source>Couple &amp;Report...</source>
+            <translation>&amp;Informe de pareja...</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 of %n people</source>
+            <translation>
+                <numerusform>%1 de %n persona</numerusform>
+                <numerusform>%1 de %n personas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Delete %1 from the book of people?</source>
+            <translation>¿Borrar a %1 de la libreta de personas?</translation>
+        </message>
+        <message>
+            <source>Delete these %1 people from the book of people: %2?</source>
+            <translation>¿Borrar a estas %1 personas de la libreta de personas: %2?</translation>
+        </message>
+        <message>
+            <source>No one was deleted: %1 changed in the book of people, or left it, since this list showed them. The list now shows the book as it is; choose again.</source>
+            <translation>No se borró a nadie: %1 cambió en la libreta de personas, o salió de ella, desde que esta lista lo mostró. La lista muestra ahora la libreta tal como está; elija de nuevo.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be read.</source>
+            <translation>No se puede leer %1.</translation>
+        </message>
+        <message>
+            <source>No one was added: %1.</source>
+            <translation>No se añadió a nadie: %1.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n people added.</source>
+            <translation>
+                <numerusform>%n persona añadida.</numerusform>
+                <numerusform>%n personas añadidas.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source> %n rows were left out:</source>
+            <translation>
+                <numerusform> Se omitió %n fila:</numerusform>
+                <numerusform> Se omitieron %n filas:</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>
+... and %n more.</source>
+            <translation>
+                <numerusform>
+... y %n más.</numerusform>
+                <numerusform>
+... y %n más.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Select two people for a match (Ctrl+click the second).</source>
+            <translation>Elija a dos personas para una comparación (Ctrl+clic en la segunda).</translation>
+        </message>
+        <message>
+            <source>Select the person whose best matches you want.</source>
+            <translation>Elija a la persona cuyas mejores parejas quiere ver.</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmPerson</name>
+        <message>
+            <source>First Name:</source>
+            <translation>Nombre:</translation>
+        </message>
+        <message>
+            <source>Middle Name:</source>
+            <translation>Segundo nombre:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Apellido:</translation>
+        </message>
+        <message>
+            <source>Name on the Astro Form:</source>
+            <translation>Nombre en el formulario astrológico:</translation>
+        </message>
+        <message>
+            <source>first and last name when empty</source>
+            <translation>nombre y apellido si está vacío</translation>
+        </message>
+        <message>
+            <source>Date of Birth:</source>
+            <translation>Fecha de nacimiento:</translation>
+        </message>
+        <message>
+            <source>YYYY-MM-DD</source>
+            <translation>AAAA-MM-DD</translation>
+        </message>
+        <message>
+            <source>Time of Birth:</source>
+            <translation>Hora de nacimiento:</translation>
+        </message>
+        <message>
+            <source>HH:MM, empty when unknown</source>
+            <translation>HH:MM, vacío si se desconoce</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Ciudad:</translation>
+        </message>
+        <message>
+            <source>State:</source>
+            <translation>Estado:</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>País:</translation>
+        </message>
+        <message>
+            <source>Latitude:</source>
+            <translation>Latitud:</translation>
+        </message>
+        <message>
+            <source>such as 41N52</source>
+            <translation>por ejemplo 41N52</translation>
+        </message>
+        <message>
+            <source>Longitude:</source>
+            <translation>Longitud:</translation>
+        </message>
+        <message>
+            <source>such as 87W38</source>
+            <translation>por ejemplo 87W38</translation>
+        </message>
+        <message>
+            <source>IANA Time Zone:</source>
+            <translation>Zona horaria IANA:</translation>
+        </message>
+        <message>
+            <source>from the atlas</source>
+            <translation>del atlas</translation>
+        </message>
+        <message>
+            <source>Usual Frame:</source>
+            <translation>Marco habitual:</translation>
+        </message>
+        <message>
+            <source>Time Zone:</source>
+            <translation>Zona horaria:</translation>
+        </message>
+        <message>
+            <source>Daylight Saving Time:</source>
+            <translation>Horario de verano:</translation>
+        </message>
+        <message>
+            <source>Note:</source>
+            <translation>Nota:</translation>
+        </message>
+        <message>
+            <source>Add Person</source>
+            <translation>Añadir persona</translation>
+        </message>
+        <message>
+            <source>Edit Person</source>
+            <translation>Editar persona</translation>
+        </message>
+        <message>
+            <source>&amp;Find Place...</source>
+            <translation>&amp;Buscar lugar...</translation>
+        </message>
+        <message>
+            <source>Not said</source>
+            <translation>Sin indicar</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Hombre</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Mujer</translation>
+        </message>
+        <message>
+            <source>(unknown)</source>
+            <translation>(desconocida)</translation>
+        </message>
+        <message>
+            <source>Daylight Saving Time</source>
+            <translation>Horario de verano</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Guardar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Save as &amp;New Person</source>
+            <translation>Guardar como persona &amp;nueva</translation>
+        </message>
+        <message>
+            <source>%1 was removed from the book of people by another window or program since this window opened. Save what this window holds as a new person?</source>
+            <translation>Otra ventana u otro programa quitó a %1 de la libreta de personas desde que se abrió esta ventana. ¿Guardar lo que contiene esta ventana como persona nueva?</translation>
+        </message>
+        <message>
+            <source>%1 was changed in the book of people by another window or program since this window opened, so saving here would undo that change. Reload the person as the book now has them (what you typed here is then lost), or save what this window holds as a new person?</source>
+            <translation>Otra ventana u otro programa cambió a %1 en la libreta de personas desde que se abrió esta ventana; guardar aquí desharía ese cambio. ¿Volver a cargar a la persona como la tiene ahora la libreta (lo que escribió aquí se pierde) o guardar lo que contiene esta ventana como persona nueva?</translation>
+        </message>
+        <message>
+            <source>&amp;Reload</source>
+            <translation>&amp;Recargar</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmReport</name>
+        <message>
+            <source>The result generated by QM Free Orvanel Software for the input set of data is displayed as below:</source>
+            <translation>El resultado generado por QM Free Orvanel Software para los datos introducidos se muestra a continuación:</translation>
+        </message>
+        <message>
+            <source>The power of a planet depends on which house it occupies and other details. The power of each planet, sign or house is also associated with harmony or discord.</source>
+            <translation>La fuerza de un planeta depende de la casa que ocupa y de otros detalles. La fuerza de cada planeta, signo o casa también se asocia con la armonía o la discordia.</translation>
+        </message>
+        <message>
+            <source>In simple terms, Power represents the strength of bonding between two people and Harmony represents the level of comfort you share with the other person. It is believed by research that the product of the two gives the best result regarding relationship between two people.</source>
+            <translation>En pocas palabras, la fuerza representa la solidez del vínculo entre dos personas y la armonía el grado de comodidad que comparte con la otra persona. Según la investigación, el producto de ambas da el mejor resultado sobre la relación entre dos personas.</translation>
+        </message>
+        <message>
+            <source>Thus, Power, Harmony and Power * Harmony are displayed in the report. Based on the average values calculated for a random group of people, the percentage level of compatibility is calculated and displayed.</source>
+            <translation>Así, el informe muestra la fuerza, la armonía y fuerza * armonía. A partir de los valores medios calculados para un grupo de personas al azar, se calcula y se muestra el porcentaje de compatibilidad.</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>Sol</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Luna</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Mercurio</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Venus</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Marte</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Júpiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Saturno</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Urano</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptuno</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Plutón</translation>
+        </message>
+        <message>
+            <source>N Node</source>
+            <translation>Nodo N</translation>
+        </message>
+        <message>
+            <source>S Node</source>
+            <translation>Nodo S</translation>
+        </message>
+        <message>
+            <source>Asc</source>
+            <translation>Asc</translation>
+        </message>
+        <message>
+            <source>MC</source>
+            <translation>MC</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>QM Orvanel Software</source>
+            <translation>QM Orvanel Software</translation>
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation>Nombre:</translation>
+        </message>
+        <message>
+            <source>Date of Birth:</source>
+            <translation>Fecha de nacimiento:</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Ciudad:</translation>
+        </message>
+        <message>
+            <source>State:</source>
+            <translation>Estado:</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>País:</translation>
+        </message>
+        <message>
+            <source>QM Orvanel Software v2.0</source>
+            <translation>QM Orvanel Software v2.0</translation>
+        </message>
+        <message>
+            <source>Male:</source>
+            <translation>Hombre:</translation>
+        </message>
+        <message>
+            <source>Female:</source>
+            <translation>Mujer:</translation>
+        </message>
+        <message>
+            <source>Compatibility:</source>
+            <translation>Compatibilidad:</translation>
+        </message>
+        <message>
+            <source>Compatibility Report:</source>
+            <translation>Informe de compatibilidad:</translation>
+        </message>
+        <message>
+            <source>Power</source>
+            <translation>Fuerza</translation>
+        </message>
+        <message>
+            <source>Harmony</source>
+            <translation>Armonía</translation>
+        </message>
+        <message>
+            <source>P * H</source>
+            <translation>P * H</translation>
+        </message>
+        <message>
+            <source>Percentage</source>
+            <translation>Porcentaje</translation>
+        </message>
+        <message>
+            <source>Comment</source>
+            <translation>Comentario</translation>
+        </message>
+        <message>
+            <source>Natal Position Data:</source>
+            <translation>Posiciones natales:</translation>
         </message>
     </context>
     <context>

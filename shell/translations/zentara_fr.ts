@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
     <context>
+        <name>AspectGrid</name>
+        <message>
+            <source>His %1</source>
+            <translation>Son %1 (lui)</translation>
+        </message>
+        <message>
+            <source>Her %1</source>
+            <translation>Son %1 (elle)</translation>
+        </message>
+        <message>
+            <source>Aspects grid</source>
+            <translation>Grille des aspects</translation>
+        </message>
+        <message>
+            <source>His points down, her points across; each cell says the aspect they make, if any.</source>
+            <translation>Ses points à lui en lignes, ceux d'elle en colonnes ; chaque case dit l'aspect qu'ils forment, s'il y en a un.</translation>
+        </message>
+        <message>
+            <source>His points down, her points across</source>
+            <translation>Ses points en lignes, ceux d'elle en colonnes</translation>
+        </message>
+        <message>
+            <source>His %1 and her %2: no aspect</source>
+            <translation>Son %1 à lui et son %2 à elle : aucun aspect</translation>
+        </message>
+        <message>
+            <source>His %1 and her %2: %3, %4 from exact</source>
+            <translation>Son %1 à lui et son %2 à elle : %3, à %4 de l'exactitude</translation>
+        </message>
+    </context>
+    <context>
+        <name>AspectsView</name>
+        <message>
+            <source>His %1</source>
+            <translation>Son %1 (lui)</translation>
+        </message>
+        <message>
+            <source>Her %1</source>
+            <translation>Son %1 (elle)</translation>
+        </message>
+        <message>
+            <source>Tightest aspects:</source>
+            <translation>Aspects les plus serrés :</translation>
+        </message>
+        <message>
+            <source>None within the orbs.</source>
+            <translation>Aucun dans les orbes.</translation>
+        </message>
+    </context>
+    <context>
         <name>Checks</name>
         <message>
             <source>Please Enter your Correct Date Or Month!</source>
@@ -125,6 +175,32 @@
         </message>
     </context>
     <context>
+        <name>CoupleReport</name>
+        <message>
+            <source>Couple Report</source>
+            <translation>Rapport du couple</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileExport</name>
+        <message>
+            <source>its contents could not be made</source>
+            <translation>son contenu n'a pas pu être créé</translation>
+        </message>
+        <message>
+            <source>Could not save %1: %2</source>
+            <translation>Impossible d'enregistrer %1 : %2</translation>
+        </message>
+        <message>
+            <source>PDF Document (*.pdf)|*.pdf</source>
+            <translation>Document PDF (*.pdf)|*.pdf</translation>
+        </message>
+        <message>
+            <source>Export as PDF</source>
+            <translation>Exporter en PDF</translation>
+        </message>
+    </context>
+    <context>
         <name>HelpMenu</name>
         <message>
             <source>&amp;Help</source>
@@ -140,6 +216,13 @@
         </message>
     </context>
     <context>
+        <name>HousesView</name>
+        <message>
+            <source>Houses of both charts and where each partner's points fall</source>
+            <translation>Maisons des deux thèmes et où tombent les points de chaque partenaire</translation>
+        </message>
+    </context>
+    <context>
         <name>Language</name>
         <message>
             <source>&amp;Language...</source>
@@ -152,6 +235,153 @@
         <message>
             <source>Choose the language of the windows. It is used from the next time the program starts.</source>
             <translation>Choisissez la langue des fenêtres. Elle s'applique au prochain démarrage du programme.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MDIForm1</name>
+        <message>
+            <source>&amp;Placidus</source>
+            <translation>&amp;Placidus</translation>
+        </message>
+        <message>
+            <source>&amp;Koch</source>
+            <translation>&amp;Koch</translation>
+        </message>
+        <message>
+            <source>&amp;Regiomontanus</source>
+            <translation>&amp;Regiomontanus</translation>
+        </message>
+        <message>
+            <source>&amp;Campanus</source>
+            <translation>&amp;Campanus</translation>
+        </message>
+        <message>
+            <source>P&amp;orphyry</source>
+            <translation>P&amp;orphyre</translation>
+        </message>
+        <message>
+            <source>&amp;Equal</source>
+            <translation>&amp;Égales</translation>
+        </message>
+        <message>
+            <source>&amp;Whole Sign</source>
+            <translation>Signes &amp;entiers</translation>
+        </message>
+        <message>
+            <source>QM Orvanel Software</source>
+            <translation>QM Orvanel Software</translation>
+        </message>
+        <message>
+            <source>&amp;Print</source>
+            <translation>&amp;Imprimer</translation>
+        </message>
+        <message>
+            <source>&amp;Back</source>
+            <translation>&amp;Retour</translation>
+        </message>
+        <message>
+            <source>&amp;Exit</source>
+            <translation>&amp;Quitter</translation>
+        </message>
+        <message>
+            <source>Chart Wheel</source>
+            <translation>Roue du thème</translation>
+        </message>
+        <message>
+            <source>Aspects</source>
+            <translation>Aspects</translation>
+        </message>
+        <message>
+            <source>Houses</source>
+            <translation>Maisons</translation>
+        </message>
+        <message>
+            <source>Relationship</source>
+            <translation>Relation</translation>
+        </message>
+        <message>
+            <source>Scores</source>
+            <translation>Scores</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Homme</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Femme</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Fichier</translation>
+        </message>
+        <message>
+            <source>Export as &amp;PDF...</source>
+            <translation>Exporter en &amp;PDF...</translation>
+        </message>
+        <message>
+            <source>Save Chart &amp;Picture...</source>
+            <translation>Enregistrer l'&amp;image du thème...</translation>
+        </message>
+        <message>
+            <source>Couple &amp;Report...</source>
+            <translation>&amp;Rapport du couple...</translation>
+        </message>
+        <message>
+            <source>Positions on the Equinox of &amp;Date</source>
+            <translation>Positions sur l'équinoxe de la &amp;date</translation>
+        </message>
+        <message>
+            <source>&amp;Mean Node</source>
+            <translation>Nœud &amp;moyen</translation>
+        </message>
+        <message>
+            <source>&amp;True Node</source>
+            <translation>Nœud &amp;vrai</translation>
+        </message>
+        <message>
+            <source>Aspect &amp;Orbs...</source>
+            <translation>&amp;Orbes des aspects...</translation>
+        </message>
+        <message>
+            <source>&amp;Window</source>
+            <translation>Fe&amp;nêtre</translation>
+        </message>
+        <message>
+            <source>&amp;Report</source>
+            <translation>&amp;Rapport</translation>
+        </message>
+        <message>
+            <source>Chart &amp;Wheel</source>
+            <translation>&amp;Roue du thème</translation>
+        </message>
+        <message>
+            <source>&amp;Aspects</source>
+            <translation>&amp;Aspects</translation>
+        </message>
+        <message>
+            <source>&amp;Houses</source>
+            <translation>&amp;Maisons</translation>
+        </message>
+        <message>
+            <source>Re&amp;lationship</source>
+            <translation>Re&amp;lation</translation>
+        </message>
+        <message>
+            <source>&amp;Scores</source>
+            <translation>&amp;Scores</translation>
+        </message>
+        <message>
+            <source>&amp;Online Help</source>
+            <translation>&amp;Aide en ligne</translation>
+        </message>
+        <message>
+            <source>&amp;Visit Us Online</source>
+            <translation>&amp;Nous rendre visite en ligne</translation>
+        </message>
+        <message>
+            <source>House &amp;System</source>
+            <translation>&amp;Système de maisons</translation>
         </message>
     </context>
     <context>
@@ -203,6 +433,136 @@
         <message>
             <source>December</source>
             <translation>décembre</translation>
+        </message>
+    </context>
+    <context>
+        <name>PeopleBook</name>
+        <message>
+            <source>The book of people cannot be written: %1</source>
+            <translation>Le carnet de personnes ne peut pas être écrit : %1</translation>
+        </message>
+        <message>
+            <source>The book of people cannot be used: %1</source>
+            <translation>Le carnet de personnes ne peut pas être utilisé : %1</translation>
+        </message>
+        <message>
+            <source>The book of people: %1</source>
+            <translation>Le carnet de personnes : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>PersonButtons</name>
+        <message>
+            <source>The person cannot be saved: %1: %2</source>
+            <translation>La personne ne peut pas être enregistrée : %1 : %2</translation>
+        </message>
+        <message>
+            <source>%1 was not saved: another window or program changed or removed the person just now. Save again to store the entries.</source>
+            <translation>%1 n'a pas été enregistré : une autre fenêtre ou un autre programme vient de modifier ou de retirer la personne. Enregistrez de nouveau pour conserver les saisies.</translation>
+        </message>
+        <message>
+            <source>%1 was added to the book of people.</source>
+            <translation>%1 a été ajouté au carnet de personnes.</translation>
+        </message>
+        <message>
+            <source>%1 was saved in the book of people.</source>
+            <translation>%1 a été enregistré dans le carnet de personnes.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReadingBox</name>
+        <message>
+            <source>No printer is available.</source>
+            <translation>Aucune imprimante n'est disponible.</translation>
+        </message>
+        <message>
+            <source>Rich Text Format | *.kvz</source>
+            <translation>Rich Text Format | *.kvz</translation>
+        </message>
+        <message>
+            <source>Save Your Numerology Compatibility Result ....</source>
+            <translation>Enregistrer votre résultat de compatibilité numérologique ....</translation>
+        </message>
+    </context>
+    <context>
+        <name>RelationshipView</name>
+        <message>
+            <source>Composite</source>
+            <translation>Composite</translation>
+        </message>
+        <message>
+            <source>Davison</source>
+            <translation>Davison</translation>
+        </message>
+        <message>
+            <source>Point</source>
+            <translation>Point</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>Maison</translation>
+        </message>
+        <message>
+            <source>Cusp</source>
+            <translation>Cuspide</translation>
+        </message>
+        <message>
+            <source>Aspects within the chart:</source>
+            <translation>Aspects au sein du thème :</translation>
+        </message>
+        <message>
+            <source>None within the orbs.</source>
+            <translation>Aucun dans les orbes.</translation>
+        </message>
+        <message>
+            <source>Cusp %1</source>
+            <translation>Cuspide %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportWindow</name>
+        <message>
+            <source>&amp;Print</source>
+            <translation>&amp;Imprimer</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Enregistrer</translation>
+        </message>
+        <message>
+            <source>&amp;Back</source>
+            <translation>&amp;Retour</translation>
+        </message>
+        <message>
+            <source>&amp;Exit</source>
+            <translation>&amp;Quitter</translation>
+        </message>
+        <message>
+            <source>Reading</source>
+            <translation>Lecture</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Fichier</translation>
+        </message>
+        <message>
+            <source>Export as &amp;PDF...</source>
+            <translation>Exporter en &amp;PDF...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScoresView</name>
+        <message>
+            <source>The four figures</source>
+            <translation>Les quatre chiffres</translation>
+        </message>
+        <message>
+            <source>A second score</source>
+            <translation>Un second score</translation>
         </message>
     </context>
     <context>
@@ -383,6 +743,40 @@
             <source>Time zone</source>
             <translation>Fuseau horaire</translation>
         </message>
+        <message>
+            <source>%1 date of birth</source>
+            <translation>%1 : date de naissance</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%2 (%1)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Startup</name>
+        <message>
+            <source>Application is already running</source>
+            <translation>L'application est déjà lancée</translation>
+        </message>
+    </context>
+    <context>
+        <name>WheelFiles</name>
+        <message>
+            <source>Save Chart Picture</source>
+            <translation>Enregistrer l'image du thème</translation>
+        </message>
+        <message>
+            <source>Aspects between the charts: his points down, hers across</source>
+            <translation>Aspects entre les thèmes : ses points à lui en lignes, ceux d'elle en colonnes</translation>
+        </message>
+        <message>
+            <source>Tightest aspects:</source>
+            <translation>Aspects les plus serrés :</translation>
+        </message>
+        <message>
+            <source>Export as PDF</source>
+            <translation>Exporter en PDF</translation>
+        </message>
     </context>
     <context>
         <name>astro::frmMatch</name>
@@ -555,6 +949,531 @@
                 <numerusform>Lieux, %n trouvé</numerusform>
                 <numerusform>Lieux, %n trouvés</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>frmAbout</name>
+        <message>
+            <source>&lt;a href="home"&gt;Visit our home page&lt;/a&gt;</source>
+            <translation>&lt;a href="home"&gt;Visitez notre page d'accueil&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmBestMatches</name>
+        <message>
+            <source>Best Matches for %1</source>
+            <translation>Meilleurs partenaires pour %1</translation>
+        </message>
+        <message>
+            <source>Best matches for %1 (as %2), by Percentage, then P * H:</source>
+            <translation>Meilleurs partenaires pour %1 (en tant que %2), par pourcentage, puis P * H :</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Homme</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Femme</translation>
+        </message>
+        <message>
+            <source>Partner</source>
+            <translation>Partenaire</translation>
+        </message>
+        <message>
+            <source>Percentage</source>
+            <translation>Pourcentage</translation>
+        </message>
+        <message>
+            <source>P * H</source>
+            <translation>P * H</translation>
+        </message>
+        <message>
+            <source>Power</source>
+            <translation>Puissance</translation>
+        </message>
+        <message>
+            <source>Harmony</source>
+            <translation>Harmonie</translation>
+        </message>
+        <message>
+            <source>Comment</source>
+            <translation>Commentaire</translation>
+        </message>
+        <message>
+            <source>Not ranked</source>
+            <translation>Non classés</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Pourquoi</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmOrbs</name>
+        <message>
+            <source>Aspect Orbs</source>
+            <translation>Orbes des aspects</translation>
+        </message>
+        <message>
+            <source>A pair of points takes the larger orb of its two.</source>
+            <translation>Une paire de points prend le plus grand de ses deux orbes.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmPeople</name>
+        <message>
+            <source>CSV Files (*.csv)|*.csv</source>
+            <translation>Fichiers CSV (*.csv)|*.csv</translation>
+        </message>
+        <message>
+            <source>Choose Person</source>
+            <translation>Choisir une personne</translation>
+        </message>
+        <message>
+            <source>People</source>
+            <translation>Personnes</translation>
+        </message>
+        <message>
+            <source>Type to search; Up and Down choose a person, Enter takes them.</source>
+            <translation>Tapez pour chercher ; Haut et Bas choisissent une personne, Entrée la prend.</translation>
+        </message>
+        <message>
+            <source>Type to search; Up and Down move, Enter edits, Delete deletes; select two people (Ctrl+click) for a match.</source>
+            <translation>Tapez pour chercher ; Haut et Bas se déplacent, Entrée modifie, Suppr supprime ; choisissez deux personnes (Ctrl+clic) pour une comparaison.</translation>
+        </message>
+        <message>
+            <source>&amp;Search:</source>
+            <translation>&amp;Chercher :</translation>
+        </message>
+        <message>
+            <source>any name, place or note</source>
+            <translation>un nom, un lieu ou une note</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>Born</source>
+            <translation>Né le</translation>
+        </message>
+        <message>
+            <source>Place</source>
+            <translation>Lieu</translation>
+        </message>
+        <message>
+            <source>&amp;Choose</source>
+            <translation>&amp;Choisir</translation>
+        </message>
+        <message>
+            <source>&amp;Add...</source>
+            <translation>&amp;Ajouter...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>&amp;Modifier...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>&amp;Import...</source>
+            <translation>&amp;Importer...</translation>
+        </message>
+        <message>
+            <source>E&amp;xport...</source>
+            <translation>E&amp;xporter...</translation>
+        </message>
+        <message>
+            <source>&amp;Numerology Match</source>
+            <translation>Comparaison &amp;numérologique</translation>
+        </message>
+        <message>
+            <source>Astro &amp;Match</source>
+            <translation>Comparaison &amp;astrologique</translation>
+        </message>
+        <message>
+            <source>&amp;Best Matches for...</source>
+            <translation>&amp;Meilleurs partenaires pour...</translation>
+        </message>
+        <message>
+            <source>Couple &amp;Report...</source>
+            <translation>&amp;Rapport du couple...</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 of %n people</source>
+            <translation>
+                <numerusform>%1 sur %n personne</numerusform>
+                <numerusform>%1 sur %n personnes</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Delete %1 from the book of people?</source>
+            <translation>Supprimer %1 du carnet de personnes ?</translation>
+        </message>
+        <message>
+            <source>Delete these %1 people from the book of people: %2?</source>
+            <translation>Supprimer ces %1 personnes du carnet de personnes : %2 ?</translation>
+        </message>
+        <message>
+            <source>No one was deleted: %1 changed in the book of people, or left it, since this list showed them. The list now shows the book as it is; choose again.</source>
+            <translation>Personne n'a été supprimé : %1 a changé dans le carnet de personnes, ou l'a quitté, depuis que cette liste l'affichait. La liste montre maintenant le carnet tel qu'il est ; choisissez de nouveau.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be read.</source>
+            <translation>%1 ne peut pas être lu.</translation>
+        </message>
+        <message>
+            <source>No one was added: %1.</source>
+            <translation>Personne n'a été ajouté : %1.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n people added.</source>
+            <translation>
+                <numerusform>%n personne ajoutée.</numerusform>
+                <numerusform>%n personnes ajoutées.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source> %n rows were left out:</source>
+            <translation>
+                <numerusform> %n ligne a été laissée de côté :</numerusform>
+                <numerusform> %n lignes ont été laissées de côté :</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>
+... and %n more.</source>
+            <translation>
+                <numerusform>
+... et %n autre.</numerusform>
+                <numerusform>
+... et %n autres.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Select two people for a match (Ctrl+click the second).</source>
+            <translation>Choisissez deux personnes pour une comparaison (Ctrl+clic sur la seconde).</translation>
+        </message>
+        <message>
+            <source>Select the person whose best matches you want.</source>
+            <translation>Choisissez la personne dont vous voulez les meilleurs partenaires.</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmPerson</name>
+        <message>
+            <source>First Name:</source>
+            <translation>Prénom :</translation>
+        </message>
+        <message>
+            <source>Middle Name:</source>
+            <translation>Deuxième prénom :</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Nom de famille :</translation>
+        </message>
+        <message>
+            <source>Name on the Astro Form:</source>
+            <translation>Nom sur le formulaire astrologique :</translation>
+        </message>
+        <message>
+            <source>first and last name when empty</source>
+            <translation>prénom et nom si vide</translation>
+        </message>
+        <message>
+            <source>Date of Birth:</source>
+            <translation>Date de naissance :</translation>
+        </message>
+        <message>
+            <source>YYYY-MM-DD</source>
+            <translation>AAAA-MM-JJ</translation>
+        </message>
+        <message>
+            <source>Time of Birth:</source>
+            <translation>Heure de naissance :</translation>
+        </message>
+        <message>
+            <source>HH:MM, empty when unknown</source>
+            <translation>HH:MM, vide si inconnue</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Ville :</translation>
+        </message>
+        <message>
+            <source>State:</source>
+            <translation>Région :</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>Pays :</translation>
+        </message>
+        <message>
+            <source>Latitude:</source>
+            <translation>Latitude :</translation>
+        </message>
+        <message>
+            <source>such as 41N52</source>
+            <translation>par exemple 41N52</translation>
+        </message>
+        <message>
+            <source>Longitude:</source>
+            <translation>Longitude :</translation>
+        </message>
+        <message>
+            <source>such as 87W38</source>
+            <translation>par exemple 87W38</translation>
+        </message>
+        <message>
+            <source>IANA Time Zone:</source>
+            <translation>Fuseau horaire IANA :</translation>
+        </message>
+        <message>
+            <source>from the atlas</source>
+            <translation>d'après l'atlas</translation>
+        </message>
+        <message>
+            <source>Usual Frame:</source>
+            <translation>Cadre habituel :</translation>
+        </message>
+        <message>
+            <source>Time Zone:</source>
+            <translation>Fuseau horaire :</translation>
+        </message>
+        <message>
+            <source>Daylight Saving Time:</source>
+            <translation>Heure d'été :</translation>
+        </message>
+        <message>
+            <source>Note:</source>
+            <translation>Note :</translation>
+        </message>
+        <message>
+            <source>Add Person</source>
+            <translation>Ajouter une personne</translation>
+        </message>
+        <message>
+            <source>Edit Person</source>
+            <translation>Modifier la personne</translation>
+        </message>
+        <message>
+            <source>&amp;Find Place...</source>
+            <translation>&amp;Trouver le lieu...</translation>
+        </message>
+        <message>
+            <source>Not said</source>
+            <translation>Non précisé</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Homme</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Femme</translation>
+        </message>
+        <message>
+            <source>(unknown)</source>
+            <translation>(inconnu)</translation>
+        </message>
+        <message>
+            <source>Daylight Saving Time</source>
+            <translation>Heure d'été</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Enregistrer</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Save as &amp;New Person</source>
+            <translation>Enregistrer comme &amp;nouvelle personne</translation>
+        </message>
+        <message>
+            <source>%1 was removed from the book of people by another window or program since this window opened. Save what this window holds as a new person?</source>
+            <translation>%1 a été retiré du carnet de personnes par une autre fenêtre ou un autre programme depuis l'ouverture de cette fenêtre. Enregistrer le contenu de cette fenêtre comme nouvelle personne ?</translation>
+        </message>
+        <message>
+            <source>%1 was changed in the book of people by another window or program since this window opened, so saving here would undo that change. Reload the person as the book now has them (what you typed here is then lost), or save what this window holds as a new person?</source>
+            <translation>%1 a été modifié dans le carnet de personnes par une autre fenêtre ou un autre programme depuis l'ouverture de cette fenêtre ; enregistrer ici annulerait ce changement. Recharger la personne telle que le carnet l'a maintenant (ce que vous avez saisi ici est alors perdu), ou enregistrer le contenu de cette fenêtre comme nouvelle personne ?</translation>
+        </message>
+        <message>
+            <source>&amp;Reload</source>
+            <translation>&amp;Recharger</translation>
+        </message>
+    </context>
+    <context>
+        <name>frmReport</name>
+        <message>
+            <source>The result generated by QM Free Orvanel Software for the input set of data is displayed as below:</source>
+            <translation>Le résultat produit par QM Free Orvanel Software pour les données saisies est affiché ci-dessous :</translation>
+        </message>
+        <message>
+            <source>The power of a planet depends on which house it occupies and other details. The power of each planet, sign or house is also associated with harmony or discord.</source>
+            <translation>La puissance d'une planète dépend de la maison qu'elle occupe et d'autres détails. La puissance de chaque planète, signe ou maison est aussi liée à l'harmonie ou à la discorde.</translation>
+        </message>
+        <message>
+            <source>In simple terms, Power represents the strength of bonding between two people and Harmony represents the level of comfort you share with the other person. It is believed by research that the product of the two gives the best result regarding relationship between two people.</source>
+            <translation>En termes simples, la puissance représente la force du lien entre deux personnes et l'harmonie le degré d'aisance que vous partagez avec l'autre. Selon la recherche, le produit des deux donne le meilleur résultat quant à la relation entre deux personnes.</translation>
+        </message>
+        <message>
+            <source>Thus, Power, Harmony and Power * Harmony are displayed in the report. Based on the average values calculated for a random group of people, the percentage level of compatibility is calculated and displayed.</source>
+            <translation>Ainsi, la puissance, l'harmonie et puissance * harmonie sont affichées dans le rapport. À partir des valeurs moyennes calculées pour un groupe de personnes pris au hasard, le pourcentage de compatibilité est calculé et affiché.</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>Soleil</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Lune</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Mercure</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Vénus</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Mars</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Jupiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Saturne</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Uranus</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptune</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Pluton</translation>
+        </message>
+        <message>
+            <source>N Node</source>
+            <translation>Nœud N</translation>
+        </message>
+        <message>
+            <source>S Node</source>
+            <translation>Nœud S</translation>
+        </message>
+        <message>
+            <source>Asc</source>
+            <translation>Asc</translation>
+        </message>
+        <message>
+            <source>MC</source>
+            <translation>MC</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>QM Orvanel Software</source>
+            <translation>QM Orvanel Software</translation>
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation>Nom :</translation>
+        </message>
+        <message>
+            <source>Date of Birth:</source>
+            <translation>Date de naissance :</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Ville :</translation>
+        </message>
+        <message>
+            <source>State:</source>
+            <translation>Région :</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>Pays :</translation>
+        </message>
+        <message>
+            <source>QM Orvanel Software v2.0</source>
+            <translation>QM Orvanel Software v2.0</translation>
+        </message>
+        <message>
+            <source>Male:</source>
+            <translation>Homme :</translation>
+        </message>
+        <message>
+            <source>Female:</source>
+            <translation>Femme :</translation>
+        </message>
+        <message>
+            <source>Compatibility:</source>
+            <translation>Compatibilité :</translation>
+        </message>
+        <message>
+            <source>Compatibility Report:</source>
+            <translation>Rapport de compatibilité :</translation>
+        </message>
+        <message>
+            <source>Power</source>
+            <translation>Puissance</translation>
+        </message>
+        <message>
+            <source>Harmony</source>
+            <translation>Harmonie</translation>
+        </message>
+        <message>
+            <source>P * H</source>
+            <translation>P * H</translation>
+        </message>
+        <message>
+            <source>Percentage</source>
+            <translation>Pourcentage</translation>
+        </message>
+        <message>
+            <source>Comment</source>
+            <translation>Commentaire</translation>
+        </message>
+        <message>
+            <source>Natal Position Data:</source>
+            <translation>Positions natales :</translation>
         </message>
     </context>
     <context>

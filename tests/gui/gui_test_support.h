@@ -13,6 +13,7 @@
 #include "platform/fake_platform.h"
 #include "shell/control_array.h"
 #include "shell/form.h"
+#include "shell/language.h"
 
 namespace testing_support {
 
@@ -60,6 +61,7 @@ Control* Child(const QWidget* root, const char* name) {
     QLocale::setDefault(QLocale::c());                       \
     QApplication app(argc, argv);                            \
     app.setQuitOnLastWindowClosed(false);                    \
+    shell::InstallTranslations(app, QStringLiteral("en"));   \
     TestClass test;                                          \
     return QTest::qExec(&test, argc, argv);                  \
   }
