@@ -73,6 +73,28 @@ QTreeWidgetItem* RowItem(const zentara::PlaceRowTexts& row) {
   return new QTreeWidgetItem(texts);
 }
 
+// The look-up's sentences in the user's language: each translated whole, then
+// filled, joined by spaces as in English.
+QString TranslatedSentences(const std::vector<zentara::Sentence>& sentences) {
+  QStringList texts;
+  for (const zentara::Sentence& sentence : sentences) {
+    const QString format = QCoreApplication::translate(zentara::LookupContext, sentence.Format, "", sentence.Count);
+    // %1 to %9 filled in one pass, so a typed name holding "%2" stays as typed.
+    QString text;
+    for (qsizetype at = 0; at < format.size(); ++at) {
+      const qsizetype arg = at + 1 < format.size() ? format[at + 1].digitValue() - 1 : -1;
+      if (format[at] == QLatin1Char('%') && arg >= 0 && arg < static_cast<qsizetype>(sentence.Args.size())) {
+        text += ToQt(sentence.Args[static_cast<std::size_t>(arg)]);
+        ++at;
+      } else {
+        text += format[at];
+      }
+    }
+    texts << text;
+  }
+  return texts.join(QLatin1Char(' '));
+}
+
 // A tree widget whose current row changes without telling a screen reader
 // that the focus is on it, while it has not: Qt's tree view announces every
 // change of the current row as a move of the focus, so each search made while
@@ -125,7 +147,7 @@ frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartner
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->addWidget(Heading(central, whose));
-  layout->addWidget(NamedLabel(central, "lblBirthTime", ToQt(zentara::OffsetsDateText(entries))));
+  layout->addWidget(NamedLabel(central, "lblBirthTime", TranslatedSentences(zentara::OffsetsDateSentences(entries))));
   layout->addLayout(MakeSearchBoxes(central, entries));
   lstPlaces_ = PlacesList(central);
   layout->addWidget(lstPlaces_, 1);
@@ -236,7 +258,7 @@ void frmPlaceLookup::Search() {
   // What a reader says of the list when it reaches it.
   const int found = static_cast<int>(items.size());
   lstPlaces_->setAccessibleDescription(QCoreApplication::translate("astro::frmPlaceLookup", "Places, %n found", "", found));
-  lblStatus_->setText(ToQt(zentara::PlaceLookupStatus(city, state, country, result)));
+  lblStatus_->setText(TranslatedSentences(zentara::PlaceLookupStatusSentences(city, state, country, result)));
   ShowSuggestion();
 }
 
@@ -266,7 +288,7 @@ void frmPlaceLookup::FitColumnsToTexts() {
 void frmPlaceLookup::ShowSuggestion() {
   const int row = SelectedRow();
   cmdFill_->setEnabled(row >= 0);
-  lblSuggestion_->setText(row >= 0 ? ToQt(zentara::ZoneSuggestionText(places_[static_cast<std::size_t>(row)], birth_))
+  lblSuggestion_->setText(row >= 0 ? TranslatedSentences(zentara::ZoneSuggestionSentences(places_[static_cast<std::size_t>(row)], birth_))
                                    : QString());
 }
 

@@ -1,11 +1,13 @@
 #include "astro/match/place_lookup.h"
 
+#include <algorithm>
 #include <array>
 
 #include "astro/match/birth_from_entries.h"
 #include "astro/match/zone_list.h"
 #include "astro/places/fold_text.h"
 #include "common/shown_text.h"
+#include "common/translatable.h"
 
 namespace zentara {
 namespace {
@@ -25,14 +27,19 @@ constexpr std::array<Attempt, 4> Attempts = {{
 
 std::string Quoted(std::string_view text) { return "\"" + ShownText(text) + "\""; }
 
-// "Did you mean "Chicago", "Chico" or "Chino"?"; "" for no names.
-std::string DidYouMean(const std::vector<std::string>& names) {
-  std::string text;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    text += i == 0 ? "Did you mean " : i + 1 == names.size() ? " or " : ", ";
-    text += "\"" + names[i] + "\"";
-  }
-  return names.empty() ? text : text + "?";
+// "Did you mean "Chicago", "Chico" or "Chino"?" as a sentence, one form for
+// each number of names (up to the five the atlas offers).
+Sentence DidYouMean(const std::vector<std::string>& names) {
+  static constexpr const char* Forms[] = {
+      QT_TRANSLATE_NOOP("PlaceLookup", "Did you mean %1?"),
+      QT_TRANSLATE_NOOP("PlaceLookup", "Did you mean %1 or %2?"),
+      QT_TRANSLATE_NOOP("PlaceLookup", "Did you mean %1, %2 or %3?"),
+      QT_TRANSLATE_NOOP("PlaceLookup", "Did you mean %1, %2, %3 or %4?"),
+      QT_TRANSLATE_NOOP("PlaceLookup", "Did you mean %1, %2, %3, %4 or %5?"),
+  };
+  Sentence sentence{Forms[std::min(names.size(), std::size(Forms)) - 1], nullptr, -1, {}};
+  for (std::size_t i = 0; i < names.size() && i < std::size(Forms); ++i) sentence.Args.push_back("\"" + names[i] + "\"");
+  return sentence;
 }
 
 bool IsBlank(std::string_view text) { return places::FoldForSearch(text).empty(); }
@@ -56,9 +63,16 @@ PlaceLookupResult LookUpPlaces(const places::Atlas& atlas, std::string_view city
   return {{}, Widening::None, unknownCountry, atlas.SuggestNames(places::PlaceQuery{std::string(city), "", "", 0})};
 }
 
+std::vector<Sentence> NothingFoundSentences(std::string_view city, const std::vector<std::string>& suggestions) {
+  std::vector<Sentence> sentences{
+      {QT_TRANSLATE_NOOP("PlaceLookup", "No place is named %1 or has a name beginning with it."), nullptr, -1,
+       {Quoted(city)}}};
+  if (!suggestions.empty()) sentences.push_back(DidYouMean(suggestions));
+  return sentences;
+}
+
 std::string NothingFoundText(std::string_view city, const std::vector<std::string>& suggestions) {
-  const std::string text = "No place is named " + Quoted(city) + " or has a name beginning with it.";
-  return suggestions.empty() ? text : text + " " + DidYouMean(suggestions);
+  return EnglishText(NothingFoundSentences(city, suggestions));
 }
 
 bool HoldsNoName(std::string_view query) { return IsBlank(query.substr(0, query.find(','))); }
@@ -77,7 +91,7 @@ std::optional<std::string> UnknownStateOrCountry(const places::Atlas& atlas, std
   } else {
     return std::nullopt;
   }
-  return nearest.empty() ? text : text + ". " + DidYouMean(nearest);
+  return nearest.empty() ? text : text + ". " + EnglishText({DidYouMean(nearest)});
 }
 
 std::string NoPlaceNamedText(std::string_view name, std::string_view state, std::string_view country) {
@@ -88,37 +102,60 @@ std::string NoPlaceNamedText(std::string_view name, std::string_view state, std:
   return "No place named " + ShownText(name) + where;
 }
 
-std::string PlaceLookupStatus(std::string_view city, std::string_view state, std::string_view country,
-                              const PlaceLookupResult& result, std::size_t limit) {
-  if (HoldsNoName(city)) return "Type the name of the city.";
-  const std::string noCountry = "No country named " + ShownText(country);
+std::vector<Sentence> PlaceLookupStatusSentences(std::string_view city, std::string_view state,
+                                                 std::string_view country, const PlaceLookupResult& result,
+                                                 std::size_t limit) {
+  if (HoldsNoName(city)) return {{QT_TRANSLATE_NOOP("PlaceLookup", "Type the name of the city."), nullptr, -1, {}}};
+  const std::string shownCountry = ShownText(country);
+  std::vector<Sentence> sentences;
   if (result.matches.empty()) {
-    return (result.unknownCountry ? noCountry + ". " : "") + NothingFoundText(city, result.suggestions);
+    if (result.unknownCountry) {
+      sentences.push_back({QT_TRANSLATE_NOOP("PlaceLookup", "No country named %1."), nullptr, -1, {shownCountry}});
+    }
+    for (Sentence& sentence : NothingFoundSentences(city, result.suggestions)) sentences.push_back(std::move(sentence));
+    return sentences;
   }
-  std::string status;
   switch (result.widening) {
     case Widening::None: break;
     case Widening::WithoutState:
-      status = "No " + Quoted(city) + " in the state " + Quoted(state) + ": the state is left out. ";
+      sentences.push_back({QT_TRANSLATE_NOOP("PlaceLookup", "No %1 in the state %2: the state is left out."), nullptr,
+                           -1, {Quoted(city), Quoted(state)}});
       break;
     case Widening::WithoutCountry:
-      status = result.unknownCountry
-                   ? noCountry + ": the country is left out. "
-                   : "No " + Quoted(city) + " in the country " + Quoted(country) + ": the country is left out. ";
+      if (result.unknownCountry) {
+        sentences.push_back({QT_TRANSLATE_NOOP("PlaceLookup", "No country named %1: the country is left out."),
+                             nullptr, -1, {shownCountry}});
+      } else {
+        sentences.push_back({QT_TRANSLATE_NOOP("PlaceLookup", "No %1 in the country %2: the country is left out."),
+                             nullptr, -1, {Quoted(city), Quoted(country)}});
+      }
       break;
     case Widening::WithoutEither:
-      status = result.unknownCountry
-                   ? noCountry + ", and no " + Quoted(city) + " in the state " + Quoted(state) +
-                         ": both are left out. "
-                   : "No " + Quoted(city) + " with the state " + Quoted(state) + " or the country " +
-                         Quoted(country) + ": both are left out. ";
+      if (result.unknownCountry) {
+        sentences.push_back(
+            {QT_TRANSLATE_NOOP("PlaceLookup", "No country named %1, and no %2 in the state %3: both are left out."),
+             nullptr, -1, {shownCountry, Quoted(city), Quoted(state)}});
+      } else {
+        sentences.push_back(
+            {QT_TRANSLATE_NOOP("PlaceLookup", "No %1 with the state %2 or the country %3: both are left out."),
+             nullptr, -1, {Quoted(city), Quoted(state), Quoted(country)}});
+      }
       break;
   }
-  const std::size_t count = result.matches.size();
-  if (limit != 0 && count >= limit) {
-    return status + "The first " + std::to_string(count) + " places found; type more of the name to narrow them.";
+  const int count = static_cast<int>(result.matches.size());
+  if (limit != 0 && result.matches.size() >= limit) {
+    sentences.push_back({QT_TRANSLATE_N_NOOP("PlaceLookup",
+                                             "The first %n places found; type more of the name to narrow them."),
+                         nullptr, count, {}});
+  } else {
+    sentences.push_back({QT_TRANSLATE_N_NOOP("PlaceLookup", "%n places found."), "%n place found.", count, {}});
   }
-  return status + std::to_string(count) + (count == 1 ? " place found." : " places found.");
+  return sentences;
+}
+
+std::string PlaceLookupStatus(std::string_view city, std::string_view state, std::string_view country,
+                              const PlaceLookupResult& result, std::size_t limit) {
+  return EnglishText(PlaceLookupStatusSentences(city, state, country, result, limit));
 }
 
 places::LocalDateTime LocalBirthTime(const AstroPartnerEntries& entries) {
@@ -130,16 +167,21 @@ std::string LocalBirthTimeText(const AstroPartnerEntries& entries) {
   return AstroBirthDateText(entries) + ", " + BirthClockText(entries.HourPosition, entries.MinutePosition);
 }
 
-std::string OffsetsDateText(const AstroPartnerEntries& entries) {
-  std::string text = "Offsets at the birth date and time on the form: " + LocalBirthTimeText(entries) + ".";
+std::vector<Sentence> OffsetsDateSentences(const AstroPartnerEntries& entries) {
+  std::vector<Sentence> sentences{{QT_TRANSLATE_NOOP("PlaceLookup", "Offsets at the birth date and time on the form: %1."),
+                                   nullptr, -1, {LocalBirthTimeText(entries)}}};
   const AstroPartnerEntries start;
   if (entries.DayPosition == start.DayPosition && entries.MonthPosition == start.MonthPosition &&
       entries.YearPosition == start.YearPosition) {
-    text += " The birth date is still the form's start value, so the offsets shown are for " +
-            AstroBirthDateText(entries) + "; after Fill In the time zone follows the birth date when it is set.";
+    sentences.push_back({QT_TRANSLATE_NOOP("PlaceLookup",
+                                           "The birth date is still the form's start value, so the offsets shown are "
+                                           "for %1; after Fill In the time zone follows the birth date when it is set."),
+                         nullptr, -1, {AstroBirthDateText(entries)}});
   }
-  return text;
+  return sentences;
 }
+
+std::string OffsetsDateText(const AstroPartnerEntries& entries) { return EnglishText(OffsetsDateSentences(entries)); }
 
 PlaceRowTexts PlaceRow(const places::PlaceEntries& entries) {
   PlaceRowTexts row;
@@ -163,37 +205,53 @@ PlaceRowTexts PlaceRow(const places::PlaceEntries& entries) {
   return row;
 }
 
-std::string ZoneSuggestionText(const places::PlaceEntries& entries, const places::LocalDateTime& birth) {
-  constexpr const char* CoordinatesOnly = "Fill In sets the latitude and longitude only.";
+std::vector<Sentence> ZoneSuggestionSentences(const places::PlaceEntries& entries,
+                                              const places::LocalDateTime& birth) {
   if (!entries.offset) {
     if (!places::IsValidLocalDateTime(birth)) {
-      return std::string("The birth date on the form is not on the calendar, so no time zone is suggested: ") +
-             CoordinatesOnly;
+      return {{QT_TRANSLATE_NOOP("PlaceLookup",
+                                 "The birth date on the form is not on the calendar, so no time zone is suggested: "
+                                 "Fill In sets the latitude and longitude only."),
+               nullptr, -1, {}}};
     }
-    return "The time-zone database has no zone " + Quoted(entries.place.timeZone) +
-           ", so no time zone is suggested: " + CoordinatesOnly;
+    return {{QT_TRANSLATE_NOOP("PlaceLookup",
+                               "The time-zone database has no zone %1, so no time zone is suggested: Fill In sets "
+                               "the latitude and longitude only."),
+             nullptr, -1, {Quoted(entries.place.timeZone)}}};
   }
   const places::ZoneOffset& offset = *entries.offset;
-  std::string text;
+  std::vector<Sentence> sentences;
   if (entries.zone) {
-    text = "Fill In sets the time zone " + Quoted(LoadTimeZoneTable().TimeZoneNames[entries.zone->zoneRow]) +
-           (entries.zone->daylightSaving ? " and checks" : " and clears") + " Daylight Saving Time.";
+    const std::string zone = Quoted(LoadTimeZoneTable().TimeZoneNames[entries.zone->zoneRow]);
+    sentences.push_back(
+        {entries.zone->daylightSaving
+             ? QT_TRANSLATE_NOOP("PlaceLookup", "Fill In sets the time zone %1 and checks Daylight Saving Time.")
+             : QT_TRANSLATE_NOOP("PlaceLookup", "Fill In sets the time zone %1 and clears Daylight Saving Time."),
+         nullptr, -1, {zone}});
   } else {
-    text = "No time zone of the list gives UTC" + places::UtcOffsetText(offset.utcOffsetSeconds) +
-           ": Fill In sets the latitude and longitude only and leaves the time zone and Daylight Saving Time "
-           "as they are.";
+    sentences.push_back({QT_TRANSLATE_NOOP("PlaceLookup",
+                                           "No time zone of the list gives UTC%1: Fill In sets the latitude and "
+                                           "longitude only and leaves the time zone and Daylight Saving Time as they "
+                                           "are."),
+                         nullptr, -1, {places::UtcOffsetText(offset.utcOffsetSeconds)}});
   }
   const std::string time = BirthClockText(birth.hour, birth.minute);
   if (offset.clockChange == places::ClockChange::Skipped) {
-    text += " The birth time " + time +
-            " never showed on the place's clocks, which were put forward over it; the offset is the one in force "
-            "before the change.";
+    sentences.push_back({QT_TRANSLATE_NOOP("PlaceLookup",
+                                           "The birth time %1 never showed on the place's clocks, which were put "
+                                           "forward over it; the offset is the one in force before the change."),
+                         nullptr, -1, {time}});
   } else if (offset.clockChange == places::ClockChange::Repeated) {
-    text += " The birth time " + time +
-            " showed twice on the place's clocks, which were put back over it; the offset is that of the first "
-            "time.";
+    sentences.push_back({QT_TRANSLATE_NOOP("PlaceLookup",
+                                           "The birth time %1 showed twice on the place's clocks, which were put "
+                                           "back over it; the offset is that of the first time."),
+                         nullptr, -1, {time}});
   }
-  return text;
+  return sentences;
+}
+
+std::string ZoneSuggestionText(const places::PlaceEntries& entries, const places::LocalDateTime& birth) {
+  return EnglishText(ZoneSuggestionSentences(entries, birth));
 }
 
 }  // namespace zentara

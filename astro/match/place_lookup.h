@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "astro/match/astro_entries.h"
+#include "astro/match/lookup_sentences.h"
 #include "astro/places/atlas.h"
 #include "astro/match/form_entry.h"
 
@@ -49,11 +50,16 @@ PlaceLookupResult LookUpPlaces(const places::Atlas& atlas, std::string_view city
 // once spaces and punctuation are set aside) and the closest names.
 std::string PlaceLookupStatus(std::string_view city, std::string_view state, std::string_view country,
                               const PlaceLookupResult& result, std::size_t limit = PlaceLookupLimit);
+// The same as sentences for the desktop to translate (lookup_sentences.h).
+std::vector<Sentence> PlaceLookupStatusSentences(std::string_view city, std::string_view state,
+                                                 std::string_view country, const PlaceLookupResult& result,
+                                                 std::size_t limit = PlaceLookupLimit);
 
 // "No place is named "Chicgo" or has a name beginning with it.", followed by
 // the names offered instead, if any: "Did you mean "Chicago"?", "... "Chicago"
 // or "Chico"?", "... "Chicago", "Chico" or "Chino"?".
 std::string NothingFoundText(std::string_view city, const std::vector<std::string>& suggestions);
+std::vector<Sentence> NothingFoundSentences(std::string_view city, const std::vector<std::string>& suggestions);
 
 // True when `query` holds no name to look up: nothing but spaces and
 // punctuation before its first comma.
@@ -77,6 +83,7 @@ std::string NoPlaceNamedText(std::string_view name, std::string_view state, std:
 // the form: August 15, 1975, 14:30." While the birth date is still the form's
 // start value, 1 January 1901, it says that the offsets are for that date.
 std::string OffsetsDateText(const AstroPartnerEntries& entries);
+std::vector<Sentence> OffsetsDateSentences(const AstroPartnerEntries& entries);
 
 // The birth date and time the partner's pick lists show, on the local clock.
 places::LocalDateTime LocalBirthTime(const AstroPartnerEntries& entries);
@@ -98,5 +105,7 @@ PlaceRowTexts PlaceRow(const places::PlaceEntries& entries);
 // why it leaves them as they are, for the birth time `birth`; with a sentence
 // on a skipped or repeated local time.
 std::string ZoneSuggestionText(const places::PlaceEntries& entries, const places::LocalDateTime& birth);
+std::vector<Sentence> ZoneSuggestionSentences(const places::PlaceEntries& entries,
+                                              const places::LocalDateTime& birth);
 
 }  // namespace zentara

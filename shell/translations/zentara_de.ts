@@ -470,6 +470,111 @@
         </message>
     </context>
     <context>
+        <name>PlaceLookup</name>
+        <message>
+            <source>Did you mean %1?</source>
+            <translation>Meinten Sie %1?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1 or %2?</source>
+            <translation>Meinten Sie %1 oder %2?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1, %2 or %3?</source>
+            <translation>Meinten Sie %1, %2 oder %3?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1, %2, %3 or %4?</source>
+            <translation>Meinten Sie %1, %2, %3 oder %4?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1, %2, %3, %4 or %5?</source>
+            <translation>Meinten Sie %1, %2, %3, %4 oder %5?</translation>
+        </message>
+        <message>
+            <source>No place is named %1 or has a name beginning with it.</source>
+            <translation>Kein Ort heißt %1 oder hat einen Namen, der so beginnt.</translation>
+        </message>
+        <message>
+            <source>Type the name of the city.</source>
+            <translation>Geben Sie den Namen der Stadt ein.</translation>
+        </message>
+        <message>
+            <source>No country named %1.</source>
+            <translation>Kein Land namens %1.</translation>
+        </message>
+        <message>
+            <source>No %1 in the state %2: the state is left out.</source>
+            <translation>Kein %1 im Bundesland %2: Das Bundesland wird weggelassen.</translation>
+        </message>
+        <message>
+            <source>No country named %1: the country is left out.</source>
+            <translation>Kein Land namens %1: Das Land wird weggelassen.</translation>
+        </message>
+        <message>
+            <source>No %1 in the country %2: the country is left out.</source>
+            <translation>Kein %1 im Land %2: Das Land wird weggelassen.</translation>
+        </message>
+        <message>
+            <source>No country named %1, and no %2 in the state %3: both are left out.</source>
+            <translation>Kein Land namens %1 und kein %2 im Bundesland %3: Beide werden weggelassen.</translation>
+        </message>
+        <message>
+            <source>No %1 with the state %2 or the country %3: both are left out.</source>
+            <translation>Kein %1 mit dem Bundesland %2 oder dem Land %3: Beide werden weggelassen.</translation>
+        </message>
+        <message numerus="yes">
+            <source>The first %n places found; type more of the name to narrow them.</source>
+            <translation>
+                <numerusform>Der erste gefundene Ort; tippen Sie mehr vom Namen, um die Suche einzugrenzen.</numerusform>
+                <numerusform>Die ersten %n gefundenen Orte; tippen Sie mehr vom Namen, um die Suche einzugrenzen.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n places found.</source>
+            <translation>
+                <numerusform>%n Ort gefunden.</numerusform>
+                <numerusform>%n Orte gefunden.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Offsets at the birth date and time on the form: %1.</source>
+            <translation>Zeitverschiebungen zum Geburtsdatum und zur Geburtszeit im Formular: %1.</translation>
+        </message>
+        <message>
+            <source>The birth date is still the form's start value, so the offsets shown are for %1; after Fill In the time zone follows the birth date when it is set.</source>
+            <translation>Das Geburtsdatum ist noch der Startwert des Formulars, daher gelten die gezeigten Verschiebungen für %1; nach „Übernehmen“ folgt die Zeitzone dem Geburtsdatum, sobald es gesetzt ist.</translation>
+        </message>
+        <message>
+            <source>The birth date on the form is not on the calendar, so no time zone is suggested: Fill In sets the latitude and longitude only.</source>
+            <translation>Das Geburtsdatum im Formular steht nicht im Kalender, daher wird keine Zeitzone vorgeschlagen: „Übernehmen“ setzt nur Breite und Länge.</translation>
+        </message>
+        <message>
+            <source>The time-zone database has no zone %1, so no time zone is suggested: Fill In sets the latitude and longitude only.</source>
+            <translation>Die Zeitzonendatenbank kennt die Zone %1 nicht, daher wird keine Zeitzone vorgeschlagen: „Übernehmen“ setzt nur Breite und Länge.</translation>
+        </message>
+        <message>
+            <source>Fill In sets the time zone %1 and checks Daylight Saving Time.</source>
+            <translation>„Übernehmen“ setzt die Zeitzone %1 und kreuzt Sommerzeit an.</translation>
+        </message>
+        <message>
+            <source>Fill In sets the time zone %1 and clears Daylight Saving Time.</source>
+            <translation>„Übernehmen“ setzt die Zeitzone %1 und entfernt das Kreuz bei Sommerzeit.</translation>
+        </message>
+        <message>
+            <source>No time zone of the list gives UTC%1: Fill In sets the latitude and longitude only and leaves the time zone and Daylight Saving Time as they are.</source>
+            <translation>Keine Zeitzone der Liste ergibt UTC%1: „Übernehmen“ setzt nur Breite und Länge und lässt Zeitzone und Sommerzeit, wie sie sind.</translation>
+        </message>
+        <message>
+            <source>The birth time %1 never showed on the place's clocks, which were put forward over it; the offset is the one in force before the change.</source>
+            <translation>Die Geburtszeit %1 zeigten die Uhren des Ortes nie, sie wurden darüber vorgestellt; die Verschiebung ist die vor der Umstellung gültige.</translation>
+        </message>
+        <message>
+            <source>The birth time %1 showed twice on the place's clocks, which were put back over it; the offset is that of the first time.</source>
+            <translation>Die Geburtszeit %1 zeigten die Uhren des Ortes zweimal, sie wurden darüber zurückgestellt; die Verschiebung ist die des ersten Mals.</translation>
+        </message>
+    </context>
+    <context>
         <name>ReadingBox</name>
         <message>
             <source>No printer is available.</source>

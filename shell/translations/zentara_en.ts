@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
     <context>
+        <name>PlaceLookup</name>
+        <message numerus="yes">
+            <source>The first %n places found; type more of the name to narrow them.</source>
+            <translation>
+                <numerusform>The first %n places found; type more of the name to narrow them.</numerusform>
+                <numerusform>The first %n places found; type more of the name to narrow them.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n places found.</source>
+            <translation>
+                <numerusform>%n place found.</numerusform>
+                <numerusform>%n places found.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>astro::frmPlaceLookup</name>
         <message numerus="yes">
             <source>Places, %n found</source>

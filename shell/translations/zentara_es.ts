@@ -470,6 +470,111 @@
         </message>
     </context>
     <context>
+        <name>PlaceLookup</name>
+        <message>
+            <source>Did you mean %1?</source>
+            <translation>¿Quiso decir %1?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1 or %2?</source>
+            <translation>¿Quiso decir %1 o %2?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1, %2 or %3?</source>
+            <translation>¿Quiso decir %1, %2 o %3?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1, %2, %3 or %4?</source>
+            <translation>¿Quiso decir %1, %2, %3 o %4?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1, %2, %3, %4 or %5?</source>
+            <translation>¿Quiso decir %1, %2, %3, %4 o %5?</translation>
+        </message>
+        <message>
+            <source>No place is named %1 or has a name beginning with it.</source>
+            <translation>Ningún lugar se llama %1 ni tiene un nombre que empiece así.</translation>
+        </message>
+        <message>
+            <source>Type the name of the city.</source>
+            <translation>Escriba el nombre de la ciudad.</translation>
+        </message>
+        <message>
+            <source>No country named %1.</source>
+            <translation>Ningún país llamado %1.</translation>
+        </message>
+        <message>
+            <source>No %1 in the state %2: the state is left out.</source>
+            <translation>Ningún %1 en el estado %2: se omite el estado.</translation>
+        </message>
+        <message>
+            <source>No country named %1: the country is left out.</source>
+            <translation>Ningún país llamado %1: se omite el país.</translation>
+        </message>
+        <message>
+            <source>No %1 in the country %2: the country is left out.</source>
+            <translation>Ningún %1 en el país %2: se omite el país.</translation>
+        </message>
+        <message>
+            <source>No country named %1, and no %2 in the state %3: both are left out.</source>
+            <translation>Ningún país llamado %1 y ningún %2 en el estado %3: se omiten ambos.</translation>
+        </message>
+        <message>
+            <source>No %1 with the state %2 or the country %3: both are left out.</source>
+            <translation>Ningún %1 con el estado %2 o el país %3: se omiten ambos.</translation>
+        </message>
+        <message numerus="yes">
+            <source>The first %n places found; type more of the name to narrow them.</source>
+            <translation>
+                <numerusform>El primer lugar encontrado; escriba más del nombre para acotar.</numerusform>
+                <numerusform>Los primeros %n lugares encontrados; escriba más del nombre para acotar.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n places found.</source>
+            <translation>
+                <numerusform>%n lugar encontrado.</numerusform>
+                <numerusform>%n lugares encontrados.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Offsets at the birth date and time on the form: %1.</source>
+            <translation>Desfases en la fecha y hora de nacimiento del formulario: %1.</translation>
+        </message>
+        <message>
+            <source>The birth date is still the form's start value, so the offsets shown are for %1; after Fill In the time zone follows the birth date when it is set.</source>
+            <translation>La fecha de nacimiento es aún el valor inicial del formulario, así que los desfases mostrados son para %1; tras «Rellenar» la zona horaria sigue a la fecha de nacimiento cuando se fije.</translation>
+        </message>
+        <message>
+            <source>The birth date on the form is not on the calendar, so no time zone is suggested: Fill In sets the latitude and longitude only.</source>
+            <translation>La fecha de nacimiento del formulario no existe en el calendario, así que no se sugiere ninguna zona horaria: «Rellenar» solo pone la latitud y la longitud.</translation>
+        </message>
+        <message>
+            <source>The time-zone database has no zone %1, so no time zone is suggested: Fill In sets the latitude and longitude only.</source>
+            <translation>La base de zonas horarias no tiene la zona %1, así que no se sugiere ninguna zona horaria: «Rellenar» solo pone la latitud y la longitud.</translation>
+        </message>
+        <message>
+            <source>Fill In sets the time zone %1 and checks Daylight Saving Time.</source>
+            <translation>«Rellenar» pone la zona horaria %1 y marca Horario de verano.</translation>
+        </message>
+        <message>
+            <source>Fill In sets the time zone %1 and clears Daylight Saving Time.</source>
+            <translation>«Rellenar» pone la zona horaria %1 y desmarca Horario de verano.</translation>
+        </message>
+        <message>
+            <source>No time zone of the list gives UTC%1: Fill In sets the latitude and longitude only and leaves the time zone and Daylight Saving Time as they are.</source>
+            <translation>Ninguna zona horaria de la lista da UTC%1: «Rellenar» solo pone la latitud y la longitud y deja la zona horaria y Horario de verano como están.</translation>
+        </message>
+        <message>
+            <source>The birth time %1 never showed on the place's clocks, which were put forward over it; the offset is the one in force before the change.</source>
+            <translation>La hora de nacimiento %1 nunca apareció en los relojes del lugar, que se adelantaron sobre ella; el desfase es el vigente antes del cambio.</translation>
+        </message>
+        <message>
+            <source>The birth time %1 showed twice on the place's clocks, which were put back over it; the offset is that of the first time.</source>
+            <translation>La hora de nacimiento %1 apareció dos veces en los relojes del lugar, que se atrasaron sobre ella; el desfase es el de la primera vez.</translation>
+        </message>
+    </context>
+    <context>
         <name>ReadingBox</name>
         <message>
             <source>No printer is available.</source>

@@ -470,6 +470,111 @@
         </message>
     </context>
     <context>
+        <name>PlaceLookup</name>
+        <message>
+            <source>Did you mean %1?</source>
+            <translation>Vouliez-vous dire %1 ?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1 or %2?</source>
+            <translation>Vouliez-vous dire %1 ou %2 ?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1, %2 or %3?</source>
+            <translation>Vouliez-vous dire %1, %2 ou %3 ?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1, %2, %3 or %4?</source>
+            <translation>Vouliez-vous dire %1, %2, %3 ou %4 ?</translation>
+        </message>
+        <message>
+            <source>Did you mean %1, %2, %3, %4 or %5?</source>
+            <translation>Vouliez-vous dire %1, %2, %3, %4 ou %5 ?</translation>
+        </message>
+        <message>
+            <source>No place is named %1 or has a name beginning with it.</source>
+            <translation>Aucun lieu ne s'appelle %1 ni n'a de nom qui commence ainsi.</translation>
+        </message>
+        <message>
+            <source>Type the name of the city.</source>
+            <translation>Tapez le nom de la ville.</translation>
+        </message>
+        <message>
+            <source>No country named %1.</source>
+            <translation>Aucun pays nommé %1.</translation>
+        </message>
+        <message>
+            <source>No %1 in the state %2: the state is left out.</source>
+            <translation>Aucun %1 dans la région %2 : la région est laissée de côté.</translation>
+        </message>
+        <message>
+            <source>No country named %1: the country is left out.</source>
+            <translation>Aucun pays nommé %1 : le pays est laissé de côté.</translation>
+        </message>
+        <message>
+            <source>No %1 in the country %2: the country is left out.</source>
+            <translation>Aucun %1 dans le pays %2 : le pays est laissé de côté.</translation>
+        </message>
+        <message>
+            <source>No country named %1, and no %2 in the state %3: both are left out.</source>
+            <translation>Aucun pays nommé %1, et aucun %2 dans la région %3 : les deux sont laissés de côté.</translation>
+        </message>
+        <message>
+            <source>No %1 with the state %2 or the country %3: both are left out.</source>
+            <translation>Aucun %1 avec la région %2 ou le pays %3 : les deux sont laissés de côté.</translation>
+        </message>
+        <message numerus="yes">
+            <source>The first %n places found; type more of the name to narrow them.</source>
+            <translation>
+                <numerusform>Le premier lieu trouvé ; tapez davantage du nom pour affiner.</numerusform>
+                <numerusform>Les %n premiers lieux trouvés ; tapez davantage du nom pour affiner.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n places found.</source>
+            <translation>
+                <numerusform>%n lieu trouvé.</numerusform>
+                <numerusform>%n lieux trouvés.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Offsets at the birth date and time on the form: %1.</source>
+            <translation>Décalages à la date et à l'heure de naissance du formulaire : %1.</translation>
+        </message>
+        <message>
+            <source>The birth date is still the form's start value, so the offsets shown are for %1; after Fill In the time zone follows the birth date when it is set.</source>
+            <translation>La date de naissance est encore la valeur de départ du formulaire ; les décalages affichés valent donc pour le %1 ; après « Remplir », le fuseau horaire suit la date de naissance une fois saisie.</translation>
+        </message>
+        <message>
+            <source>The birth date on the form is not on the calendar, so no time zone is suggested: Fill In sets the latitude and longitude only.</source>
+            <translation>La date de naissance du formulaire n'existe pas au calendrier, aucun fuseau horaire n'est donc proposé : « Remplir » règle seulement la latitude et la longitude.</translation>
+        </message>
+        <message>
+            <source>The time-zone database has no zone %1, so no time zone is suggested: Fill In sets the latitude and longitude only.</source>
+            <translation>La base des fuseaux horaires n'a pas de fuseau %1, aucun fuseau horaire n'est donc proposé : « Remplir » règle seulement la latitude et la longitude.</translation>
+        </message>
+        <message>
+            <source>Fill In sets the time zone %1 and checks Daylight Saving Time.</source>
+            <translation>« Remplir » règle le fuseau horaire %1 et coche Heure d'été.</translation>
+        </message>
+        <message>
+            <source>Fill In sets the time zone %1 and clears Daylight Saving Time.</source>
+            <translation>« Remplir » règle le fuseau horaire %1 et décoche Heure d'été.</translation>
+        </message>
+        <message>
+            <source>No time zone of the list gives UTC%1: Fill In sets the latitude and longitude only and leaves the time zone and Daylight Saving Time as they are.</source>
+            <translation>Aucun fuseau horaire de la liste ne donne UTC%1 : « Remplir » règle seulement la latitude et la longitude et laisse le fuseau horaire et Heure d'été tels quels.</translation>
+        </message>
+        <message>
+            <source>The birth time %1 never showed on the place's clocks, which were put forward over it; the offset is the one in force before the change.</source>
+            <translation>L'heure de naissance %1 n'a jamais été affichée par les horloges du lieu, avancées par-dessus ; le décalage est celui en vigueur avant le changement.</translation>
+        </message>
+        <message>
+            <source>The birth time %1 showed twice on the place's clocks, which were put back over it; the offset is that of the first time.</source>
+            <translation>L'heure de naissance %1 a été affichée deux fois par les horloges du lieu, retardées par-dessus ; le décalage est celui de la première fois.</translation>
+        </message>
+    </context>
+    <context>
         <name>ReadingBox</name>
         <message>
             <source>No printer is available.</source>
