@@ -145,7 +145,7 @@ void AspectsAndHouses(Html& html, const CoupleReportInput& input, const AstroMat
   const CoupleHouseTables tables = MakeCoupleHouseTables(houses, match.Male, match.Female, him, her);
   for (const std::string& note : tables.Notes) html.Paragraph(note);
   for (const HouseTable* table : {&tables.Cusps, &tables.HisInHers, &tables.HersInHis}) {
-    html.Heading(3, table->Title);
+    html.Heading(3, HouseTableTitle(*table));
     html.Table(table->Columns, table->Rows);
     const std::vector<std::string>* texts = table == &tables.HisInHers   ? &tables.HisInHersTexts
                                             : table == &tables.HersInHis ? &tables.HersInHisTexts

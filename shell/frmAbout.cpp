@@ -1,5 +1,7 @@
 #include "shell/frmAbout.h"
 
+#include "common/translatable.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,11 +17,12 @@
 namespace shell {
 namespace {
 
-inline constexpr auto kAboutText =
+inline constexpr auto kAboutText = QT_TRANSLATE_NOOP(
+    "frmAbout",
     "QM Zentara Software Software is a compatibility report generator based on astrology as well "
     "as numerology. The astrology match software is based on the planetary positions at the time "
     "of birth while the numerology match software is based on Pythagorean system of numerology "
-    "and the effect of cosmic vibrations on a person.";
+    "and the effect of cosmic vibrations on a person.");
 
 // The side of the box's picture, the program's icon, in device-independent pixels.
 inline constexpr int AboutPictureSide = 72;
@@ -40,7 +43,7 @@ frmAbout::frmAbout(QWidget* parent) : Form("frmAbout", parent) {
   MakeHeading(title, 1.3);
   layout->addWidget(title, 0, 1);
 
-  auto* text = new QLabel(QString::fromLatin1(kAboutText), central);
+  auto* text = new QLabel(QCoreApplication::translate("frmAbout", kAboutText), central);
   text->setObjectName(QStringLiteral("lblDescription"));
   text->setWordWrap(true);
   text->setMinimumWidth(360);

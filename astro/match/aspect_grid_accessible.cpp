@@ -19,7 +19,7 @@ constexpr int kPoints = static_cast<int>(zentara::AspectPointCount);
 constexpr int kSquares = kPoints + 1;
 
 QString PointName(bool his, int index) {
-  const QString point = platform::ToQt(zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(index)]]);
+  const QString point = platform::Translated("Points", zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(index)]]);
   return (his ? QCoreApplication::translate("AspectGrid", "His %1") : QCoreApplication::translate("AspectGrid", "Her %1"))
       .arg(point);
 }
@@ -160,8 +160,8 @@ QString SquareAccessible::text(QAccessible::Text kind) const {
   if (row_ == 0) return PointName(false, column_ - 1);
   if (column_ == 0) return PointName(true, row_ - 1);
   const auto& aspect = table_->grid()->grid().Cells[static_cast<std::size_t>(row_ - 1)][static_cast<std::size_t>(column_ - 1)];
-  const QString his = platform::ToQt(zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(row_ - 1)]]);
-  const QString hers = platform::ToQt(zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(column_ - 1)]]);
+  const QString his = platform::Translated("Points", zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(row_ - 1)]]);
+  const QString hers = platform::Translated("Points", zentara::SlotWords[zentara::AspectPoints[static_cast<std::size_t>(column_ - 1)]]);
   if (!aspect) return QCoreApplication::translate("AspectGrid", "His %1 and her %2: no aspect").arg(his, hers.toLower());
   return QCoreApplication::translate("AspectGrid", "His %1 and her %2: %3, %4 from exact")
       .arg(his, hers.toLower(), platform::ToQt(zentara::AspectKindOf(aspect->Kind).Name),

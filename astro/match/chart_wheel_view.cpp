@@ -8,6 +8,7 @@
 #include "astro/match/chart_wheel_words.h"
 #include "astro/match/dark_palette.h"
 #include "astro/match/synastry_texts.h"
+#include "astro/match/translated_sentences.h"
 #include "shell/hover_text.h"
 #include "platform/qt_text.h"
 
@@ -108,8 +109,8 @@ void ChartWheelView::setWheel(zentara::ChartWheel wheel) {
 }
 
 void ChartWheelView::Describe() {
-  setAccessibleName(platform::ToQt(zentara::ChartWheelName(wheel_)));
-  setAccessibleDescription(platform::ToQt(zentara::ChartWheelWords(wheel_)));
+  setAccessibleName(TranslatedSentences(zentara::WheelWordsContext, {zentara::ChartWheelName(wheel_)}));
+  setAccessibleDescription(TranslatedSentences(zentara::WheelWordsContext, zentara::ChartWheelWords(wheel_)));
 }
 
 QString ChartWheelView::toolTipAt(QPoint point) const {

@@ -2,49 +2,66 @@
 
 #include "astro/match/score_explanation.h"
 #include "astro/match/synastry_texts.h"
+#include "common/translatable.h"
 
 namespace zentara {
 
 namespace {
 
-// "Sun at 22°26' Leo, Moon at 3°05' Capricorn" for the points of a ring.
-std::string RingWords(const std::vector<WheelPoint>& ring) {
-  std::string words;
+// One sentence a point: "Sun at 22°26' Leo."; the point and the sign are
+// translated on their own.
+void AddRing(std::vector<Sentence>& sentences, const std::vector<WheelPoint>& ring) {
+  if (ring.empty()) sentences.push_back({QT_TRANSLATE_NOOP("WheelWords", "No readable positions."), nullptr, -1, {}});
   for (const WheelPoint& point : ring) {
-    if (!words.empty()) words += ", ";
     const SlotPosition& at = point.Position;
-    words += std::string(SlotWords[point.Slot]) + " at " + std::to_string(at.Degrees) + "°" +
-             (at.Minutes < 10 ? "0" : "") + std::to_string(at.Minutes) + "' " + std::string(SignNames[at.Sign]);
+    const std::string angle = std::to_string(at.Degrees) + "°" + (at.Minutes < 10 ? "0" : "") +
+                              std::to_string(at.Minutes) + "'";
+    sentences.push_back({QT_TRANSLATE_NOOP("WheelWords", "%1 at %2 %3."), nullptr, -1,
+                         {std::string(SlotWords[point.Slot]), angle, std::string(SignNames[at.Sign])},
+                         {"Points", nullptr, "Signs"}});
   }
-  return words.empty() ? "no readable positions" : words;
-}
-
-std::string Count(std::size_t count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 }  // namespace
 
-std::string ChartWheelName(const ChartWheel& wheel) {
-  return wheel.Title.empty() ? "Chart wheel" : wheel.Title + " chart wheel";
+Sentence ChartWheelName(const ChartWheel& wheel) {
+  if (wheel.Title.empty()) return {QT_TRANSLATE_NOOP("WheelWords", "Chart wheel"), nullptr, -1, {}};
+  return {QT_TRANSLATE_NOOP("WheelWords", "%1 chart wheel"), nullptr, -1, {wheel.Title}, {"RelationshipView"}};
 }
 
-std::string ChartWheelWords(const ChartWheel& wheel) {
-  std::string words;
-  if (wheel.Title.empty()) {
-    words = "Chart wheel of two charts: the male chart on the inner ring, the female chart on the outer ring. Male: " +
-            RingWords(wheel.Male) + ". Female: " + RingWords(wheel.Female) + ".";
+std::vector<Sentence> ChartWheelWords(const ChartWheel& wheel) {
+  std::vector<Sentence> sentences;
+  const bool couple = wheel.Title.empty();
+  if (couple) {
+    sentences.push_back({QT_TRANSLATE_NOOP("WheelWords",
+                                           "Chart wheel of two charts: the male chart on the inner ring, the female "
+                                           "chart on the outer ring."),
+                         nullptr, -1, {}});
+    sentences.push_back({QT_TRANSLATE_NOOP("WheelWords", "Male chart:"), nullptr, -1, {}});
+    AddRing(sentences, wheel.Male);
+    sentences.push_back({QT_TRANSLATE_NOOP("WheelWords", "Female chart:"), nullptr, -1, {}});
+    AddRing(sentences, wheel.Female);
   } else {
-    words = ChartWheelName(wheel) + ": " + RingWords(wheel.Male) + ".";
+    sentences.push_back({QT_TRANSLATE_NOOP("WheelWords", "%1 chart:"), nullptr, -1, {wheel.Title}, {"RelationshipView"}});
+    AddRing(sentences, wheel.Male);
   }
   if (wheel.Houses) {
-    words += " Cusps ";
-    if (wheel.Title.empty()) words += wheel.Houses->Of == Partner::Male ? "of the male chart " : "of the female chart ";
-    words += "in " + std::string(HouseSystemTitle(wheel.Houses->System)) + " houses.";
+    const std::string system(HouseSystemTitle(wheel.Houses->System));
+    const char* format = !couple ? QT_TRANSLATE_NOOP("WheelWords", "Cusps in %1 houses.")
+                         : wheel.Houses->Of == Partner::Male
+                             ? QT_TRANSLATE_NOOP("WheelWords", "Cusps of the male chart in %1 houses.")
+                             : QT_TRANSLATE_NOOP("WheelWords", "Cusps of the female chart in %1 houses.");
+    sentences.push_back({format, nullptr, -1, {system}});
   }
-  words += " " + Count(wheel.Aspects.size(), "aspect", "aspects") +
-           (wheel.Title.empty() ? " between the charts." : " within the chart.");
-  return words;
+  const int aspects = static_cast<int>(wheel.Aspects.size());
+  if (couple) {
+    sentences.push_back({QT_TRANSLATE_N_NOOP("WheelWords", "%n aspects between the charts."),
+                         "%n aspect between the charts.", aspects, {}});
+  } else {
+    sentences.push_back({QT_TRANSLATE_N_NOOP("WheelWords", "%n aspects within the chart."),
+                         "%n aspect within the chart.", aspects, {}});
+  }
+  return sentences;
 }
 
 }  // namespace zentara

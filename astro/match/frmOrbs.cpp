@@ -1,5 +1,7 @@
 #include "astro/match/frmOrbs.h"
 
+#include "common/translatable.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,13 +37,13 @@ frmOrbs::frmOrbs(const zentara::AspectOrbs& orbs, Chosen chosen, QWidget* parent
   spnPlanets_ = OrbBox(central, "spnPlanets", orbs.Planets);
   spnPoints_ = OrbBox(central, "spnPoints", orbs.Points);
   const std::pair<const char*, QSpinBox*> rows[] = {
-      {"Orb when the &Sun or Moon takes part:", spnLuminaries_},
-      {"Orb of the other &planets:", spnPlanets_},
-      {"Orb of the &node, Asc and MC:", spnPoints_},
+      {QT_TRANSLATE_NOOP("frmOrbs", "Orb when the &Sun or Moon takes part:"), spnLuminaries_},
+      {QT_TRANSLATE_NOOP("frmOrbs", "Orb of the other &planets:"), spnPlanets_},
+      {QT_TRANSLATE_NOOP("frmOrbs", "Orb of the &node, Asc and MC:"), spnPoints_},
   };
   int row = 0;
   for (const auto& [caption, box] : rows) {
-    auto* label = new QLabel(QString::fromLatin1(caption), central);
+    auto* label = new QLabel(QCoreApplication::translate("frmOrbs", caption), central);
     label->setBuddy(box);
     layout->addWidget(label, row, 0);
     layout->addWidget(box, row++, 1);

@@ -1,5 +1,7 @@
 #include "astro/match/frmPlaceLookup.h"
 
+#include "astro/match/translated_sentences.h"
+
 #include <algorithm>
 
 #include <QCoreApplication>
@@ -73,28 +75,6 @@ QTreeWidgetItem* RowItem(const zentara::PlaceRowTexts& row) {
   return new QTreeWidgetItem(texts);
 }
 
-// The look-up's sentences in the user's language: each translated whole, then
-// filled, joined by spaces as in English.
-QString TranslatedSentences(const std::vector<zentara::Sentence>& sentences) {
-  QStringList texts;
-  for (const zentara::Sentence& sentence : sentences) {
-    const QString format = QCoreApplication::translate(zentara::LookupContext, sentence.Format, "", sentence.Count);
-    // %1 to %9 filled in one pass, so a typed name holding "%2" stays as typed.
-    QString text;
-    for (qsizetype at = 0; at < format.size(); ++at) {
-      const qsizetype arg = at + 1 < format.size() ? format[at + 1].digitValue() - 1 : -1;
-      if (format[at] == QLatin1Char('%') && arg >= 0 && arg < static_cast<qsizetype>(sentence.Args.size())) {
-        text += ToQt(sentence.Args[static_cast<std::size_t>(arg)]);
-        ++at;
-      } else {
-        text += format[at];
-      }
-    }
-    texts << text;
-  }
-  return texts.join(QLatin1Char(' '));
-}
-
 // A tree widget whose current row changes without telling a screen reader
 // that the focus is on it, while it has not: Qt's tree view announces every
 // change of the current row as a move of the focus, so each search made while
@@ -147,7 +127,7 @@ frmPlaceLookup::frmPlaceLookup(const QString& whose, const zentara::AstroPartner
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->addWidget(Heading(central, whose));
-  layout->addWidget(NamedLabel(central, "lblBirthTime", TranslatedSentences(zentara::OffsetsDateSentences(entries))));
+  layout->addWidget(NamedLabel(central, "lblBirthTime", TranslatedSentences(zentara::LookupContext, zentara::OffsetsDateSentences(entries))));
   layout->addLayout(MakeSearchBoxes(central, entries));
   lstPlaces_ = PlacesList(central);
   layout->addWidget(lstPlaces_, 1);
@@ -258,7 +238,7 @@ void frmPlaceLookup::Search() {
   // What a reader says of the list when it reaches it.
   const int found = static_cast<int>(items.size());
   lstPlaces_->setAccessibleDescription(QCoreApplication::translate("astro::frmPlaceLookup", "Places, %n found", "", found));
-  lblStatus_->setText(TranslatedSentences(zentara::PlaceLookupStatusSentences(city, state, country, result)));
+  lblStatus_->setText(TranslatedSentences(zentara::LookupContext, zentara::PlaceLookupStatusSentences(city, state, country, result)));
   ShowSuggestion();
 }
 
@@ -288,7 +268,7 @@ void frmPlaceLookup::FitColumnsToTexts() {
 void frmPlaceLookup::ShowSuggestion() {
   const int row = SelectedRow();
   cmdFill_->setEnabled(row >= 0);
-  lblSuggestion_->setText(row >= 0 ? TranslatedSentences(zentara::ZoneSuggestionSentences(places_[static_cast<std::size_t>(row)], birth_))
+  lblSuggestion_->setText(row >= 0 ? TranslatedSentences(zentara::LookupContext, zentara::ZoneSuggestionSentences(places_[static_cast<std::size_t>(row)], birth_))
                                    : QString());
 }
 

@@ -1,5 +1,7 @@
 #include "astro/match/house_tables.h"
 
+#include "common/translatable.h"
+
 #include "astro/match/reading_texts.h"
 #include "astro/match/synastry_texts.h"
 
@@ -15,7 +17,7 @@ void AddNotes(std::vector<std::string>& notes, const char* partner, const ChartH
 // partner's chart and in its own. A house of 0 (an unreadable position) shows blank.
 HouseTable OverlayTable(std::string title, std::vector<std::string> columns, const ChartPositions& chart,
                         const PointHouses& inOther, const PointHouses& inOwn) {
-  HouseTable table{std::move(title), std::move(columns), {}};
+  HouseTable table{std::move(title), {}, std::move(columns), {}};
   const auto house = [](int number) { return number > 0 ? std::to_string(number) : std::string(); };
   for (std::size_t point = 0; point < AspectPointCount; ++point) {
     const ChartSlot slot = AspectPoints[point];
@@ -26,20 +28,33 @@ HouseTable OverlayTable(std::string title, std::vector<std::string> columns, con
 
 }  // namespace
 
+std::string HouseTableTitle(const HouseTable& table) {
+  const std::size_t at = table.Title.find("%1");
+  return at == std::string::npos ? table.Title : table.Title.substr(0, at) + table.TitleArg + table.Title.substr(at + 2);
+}
+
 CoupleHouseTables MakeCoupleHouseTables(const CoupleHouses& houses, const ChartPositions& male,
                                         const ChartPositions& female, std::string_view hisName,
                                         std::string_view herName) {
   CoupleHouseTables tables;
   AddNotes(tables.Notes, "Male", houses.Male);
   AddNotes(tables.Notes, "Female", houses.Female);
-  tables.Cusps = {"Cusps: " + std::string(HouseSystemTitle(houses.System)), {"House", "Male", "Female"}, {}};
+  tables.Cusps = {QT_TRANSLATE_NOOP("HouseTables", "Cusps: %1"),
+                  std::string(HouseSystemTitle(houses.System)),
+                  {QT_TRANSLATE_NOOP("HouseTables", "House"), QT_TRANSLATE_NOOP("HouseTables", "Male"),
+                   QT_TRANSLATE_NOOP("HouseTables", "Female")},
+                  {}};
   const std::array<std::string, 12> maleCusps = CuspTexts(houses.Male), femaleCusps = CuspTexts(houses.Female);
   for (std::size_t cusp = 0; cusp < 12; ++cusp) {
     tables.Cusps.Rows.push_back({std::to_string(cusp + 1), maleCusps[cusp], femaleCusps[cusp]});
   }
-  tables.HisInHers = OverlayTable("His points in her houses", {"His point", "Position", "Her house", "His house"},
+  tables.HisInHers = OverlayTable(QT_TRANSLATE_NOOP("HouseTables", "His points in her houses"),
+                                  {QT_TRANSLATE_NOOP("HouseTables", "His point"), QT_TRANSLATE_NOOP("HouseTables", "Position"),
+                                   QT_TRANSLATE_NOOP("HouseTables", "Her house"), QT_TRANSLATE_NOOP("HouseTables", "His house")},
                                   male, houses.MaleInFemale, houses.MaleInOwn);
-  tables.HersInHis = OverlayTable("Her points in his houses", {"Her point", "Position", "His house", "Her house"},
+  tables.HersInHis = OverlayTable(QT_TRANSLATE_NOOP("HouseTables", "Her points in his houses"),
+                                  {QT_TRANSLATE_NOOP("HouseTables", "Her point"), QT_TRANSLATE_NOOP("HouseTables", "Position"),
+                                   QT_TRANSLATE_NOOP("HouseTables", "His house"), QT_TRANSLATE_NOOP("HouseTables", "Her house")},
                                   female, houses.FemaleInMale, houses.FemaleInOwn);
   for (std::size_t point = 0; point < OverlayPointCount; ++point) {
     const ChartSlot slot = AspectPoints[point];

@@ -11,10 +11,14 @@
 namespace zentara {
 
 struct HouseTable {
-  std::string Title;
+  std::string Title;     // marked for translation ("HouseTables"); "%1" stands for TitleArg
+  std::string TitleArg;  // the house system's name, in the cusps' title
   std::vector<std::string> Columns;
   std::vector<std::vector<std::string>> Rows;  // as many texts a row as Columns
 };
+
+// The title in English, filled: "Cusps: Placidus".
+std::string HouseTableTitle(const HouseTable& table);
 
 struct CoupleHouseTables {
   // "Male: Placidus has no cusps at 70° N; Porphyry used" and the like, one a

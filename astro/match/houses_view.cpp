@@ -17,16 +17,17 @@ namespace {
 constexpr double kTitleScale = 1.1;
 
 void Fill(QLabel* title, QTableWidget* table, const zentara::HouseTable& rows) {
-  title->setText(platform::ToQt(rows.Title));
+  title->setText(platform::Translated("HouseTables", rows.Title).replace(QLatin1String("%1"), platform::ToQt(rows.TitleArg)));
   table->setAccessibleName(title->text());
   QStringList headings;
-  for (const std::string& column : rows.Columns) headings << platform::ToQt(column);
+  for (const std::string& column : rows.Columns) headings << platform::Translated("HouseTables", column);
   table->setColumnCount(static_cast<int>(headings.size()));
   table->setHorizontalHeaderLabels(headings);
   QList<QStringList> texts;
   for (const std::vector<std::string>& row : rows.Rows) {
     QStringList cells;
-    for (const std::string& cell : row) cells << platform::ToQt(cell);
+    // The first column names the points ("Sun"), or numbers the houses.
+    for (const std::string& cell : row) cells << (cells.isEmpty() ? platform::Translated("Points", cell) : platform::ToQt(cell));
     texts << cells;
   }
   shell::FillTextTable(table, texts);
@@ -88,7 +89,7 @@ namespace {
 // spaced; returns the y under its last line.
 double PaintTable(QPainter& painter, const zentara::HouseTable& table, double left, double y, double width,
                   double line) {
-  painter.drawText(QRectF(left, y, width, line), Qt::AlignLeft | Qt::AlignVCenter, platform::ToQt(table.Title));
+  painter.drawText(QRectF(left, y, width, line), Qt::AlignLeft | Qt::AlignVCenter, platform::ToQt(zentara::HouseTableTitle(table)));
   y += line;
   const double column = width / static_cast<double>(table.Columns.size());
   const auto row = [&](const std::vector<std::string>& texts) {

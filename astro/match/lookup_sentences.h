@@ -1,4 +1,5 @@
-// The look-up window's sentences as their parts: an English sentence with
+// Sentences the desktop shows, as their parts (the look-up window's, the
+// wheel's words for a screen reader): an English sentence with
 // placeholders (%1, %2 ... and %n for a count), marked for translation, and
 // the texts and count that fill it. The command line and the tests read them
 // in English (EnglishText); the desktop translates each sentence whole and
@@ -18,6 +19,9 @@ struct Sentence {
   const char* Singular = nullptr;  // English for a count of one, where Format has %n
   int Count = -1;               // the %n, or -1 for none
   std::vector<std::string> Args;
+  // The context each argument is translated in ("Points" for "Sun"), or
+  // nullptr for one shown as it is; none for all shown as they are.
+  std::vector<const char*> ArgContexts = {};
 };
 
 // The sentences in English, each filled, separated by spaces.

@@ -10,12 +10,18 @@
 #include "astro/match/astro_match.h"
 #include "astro/match/relationship_score.h"
 
+#include "common/translatable.h"
+
 namespace zentara {
 
 // The signs' names, Aries first.
 inline constexpr std::array<std::string_view, 12> SignNames = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces",
+    QT_TRANSLATE_NOOP("Signs", "Aries"),     QT_TRANSLATE_NOOP("Signs", "Taurus"),
+    QT_TRANSLATE_NOOP("Signs", "Gemini"),    QT_TRANSLATE_NOOP("Signs", "Cancer"),
+    QT_TRANSLATE_NOOP("Signs", "Leo"),       QT_TRANSLATE_NOOP("Signs", "Virgo"),
+    QT_TRANSLATE_NOOP("Signs", "Libra"),     QT_TRANSLATE_NOOP("Signs", "Scorpio"),
+    QT_TRANSLATE_NOOP("Signs", "Sagittarius"), QT_TRANSLATE_NOOP("Signs", "Capricorn"),
+    QT_TRANSLATE_NOOP("Signs", "Aquarius"),  QT_TRANSLATE_NOOP("Signs", "Pisces"),
 };
 
 // The four figures explained, one paragraph a line: "His Moon at 7° of

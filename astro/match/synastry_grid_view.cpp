@@ -161,7 +161,7 @@ QString AspectGridView::toolTipAt(QPoint point) const {
   if (square->Row == 0 || square->Column == 0) {
     const bool his = square->Column == 0;
     const zentara::ChartSlot slot = zentara::AspectPoints[(his ? square->Row : square->Column) - 1];
-    const QString point = platform::ToQt(zentara::SlotWords[slot]);
+    const QString point = platform::Translated("Points", zentara::SlotWords[slot]);
     return (his ? QCoreApplication::translate("AspectsView", "His %1") : QCoreApplication::translate("AspectsView", "Her %1"))
         .arg(point);
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "astro/match/synastry.h"
+#include "common/translatable.h"
 
 namespace zentara {
 
@@ -18,9 +19,15 @@ inline constexpr std::array<std::string_view, FilledChartSlotCount> SlotKeys = {
 
 // The points' names in sentences, one a slot: "Sun" ... "Pluto", "North Node",
 // "South Node", "Ascendant", "Midheaven".
+// Marked for translation ("Points") where the desktop shows them alone.
 inline constexpr std::array<std::string_view, FilledChartSlotCount> SlotWords = {
-    "Sun",    "Moon",    "Mercury", "Venus",      "Mars",       "Jupiter",   "Saturn",
-    "Uranus", "Neptune", "Pluto",   "North Node", "South Node", "Ascendant", "Midheaven",
+    QT_TRANSLATE_NOOP("Points", "Sun"),        QT_TRANSLATE_NOOP("Points", "Moon"),
+    QT_TRANSLATE_NOOP("Points", "Mercury"),    QT_TRANSLATE_NOOP("Points", "Venus"),
+    QT_TRANSLATE_NOOP("Points", "Mars"),       QT_TRANSLATE_NOOP("Points", "Jupiter"),
+    QT_TRANSLATE_NOOP("Points", "Saturn"),     QT_TRANSLATE_NOOP("Points", "Uranus"),
+    QT_TRANSLATE_NOOP("Points", "Neptune"),    QT_TRANSLATE_NOOP("Points", "Pluto"),
+    QT_TRANSLATE_NOOP("Points", "North Node"), QT_TRANSLATE_NOOP("Points", "South Node"),
+    QT_TRANSLATE_NOOP("Points", "Ascendant"),  QT_TRANSLATE_NOOP("Points", "Midheaven"),
 };
 
 // Whole degrees, "°" and two-digit minutes: 72 arc-minutes give "1°12'".

@@ -216,6 +216,53 @@
         </message>
     </context>
     <context>
+        <name>HouseTables</name>
+        <message>
+            <source>Cusps: %1</source>
+            <translation>Spitzen: %1</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>Haus</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Mann</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Frau</translation>
+        </message>
+        <message>
+            <source>His points in her houses</source>
+            <translation>Seine Punkte in ihren Häusern</translation>
+        </message>
+        <message>
+            <source>His point</source>
+            <translation>Sein Punkt</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Her house</source>
+            <translation>Ihr Haus</translation>
+        </message>
+        <message>
+            <source>His house</source>
+            <translation>Sein Haus</translation>
+        </message>
+        <message>
+            <source>Her points in his houses</source>
+            <translation>Ihre Punkte in seinen Häusern</translation>
+        </message>
+        <message>
+            <source>Her point</source>
+            <translation>Ihr Punkt</translation>
+        </message>
+    </context>
+    <context>
         <name>HousesView</name>
         <message>
             <source>Houses of both charts and where each partner's points fall</source>
@@ -575,6 +622,65 @@
         </message>
     </context>
     <context>
+        <name>Points</name>
+        <message>
+            <source>Sun</source>
+            <translation>Sonne</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Mond</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Merkur</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Venus</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Mars</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Jupiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Saturn</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Uranus</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptun</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Pluto</translation>
+        </message>
+        <message>
+            <source>North Node</source>
+            <translation>Nördlicher Mondknoten</translation>
+        </message>
+        <message>
+            <source>South Node</source>
+            <translation>Südlicher Mondknoten</translation>
+        </message>
+        <message>
+            <source>Ascendant</source>
+            <translation>Aszendent</translation>
+        </message>
+        <message>
+            <source>Midheaven</source>
+            <translation>Medium Coeli</translation>
+        </message>
+    </context>
+    <context>
         <name>ReadingBox</name>
         <message>
             <source>No printer is available.</source>
@@ -668,6 +774,57 @@
         <message>
             <source>A second score</source>
             <translation>Eine zweite Wertung</translation>
+        </message>
+    </context>
+    <context>
+        <name>Signs</name>
+        <message>
+            <source>Aries</source>
+            <translation>Widder</translation>
+        </message>
+        <message>
+            <source>Taurus</source>
+            <translation>Stier</translation>
+        </message>
+        <message>
+            <source>Gemini</source>
+            <translation>Zwillinge</translation>
+        </message>
+        <message>
+            <source>Cancer</source>
+            <translation>Krebs</translation>
+        </message>
+        <message>
+            <source>Leo</source>
+            <translation>Löwe</translation>
+        </message>
+        <message>
+            <source>Virgo</source>
+            <translation>Jungfrau</translation>
+        </message>
+        <message>
+            <source>Libra</source>
+            <translation>Waage</translation>
+        </message>
+        <message>
+            <source>Scorpio</source>
+            <translation>Skorpion</translation>
+        </message>
+        <message>
+            <source>Sagittarius</source>
+            <translation>Schütze</translation>
+        </message>
+        <message>
+            <source>Capricorn</source>
+            <translation>Steinbock</translation>
+        </message>
+        <message>
+            <source>Aquarius</source>
+            <translation>Wassermann</translation>
+        </message>
+        <message>
+            <source>Pisces</source>
+            <translation>Fische</translation>
         </message>
     </context>
     <context>
@@ -884,6 +1041,67 @@
         </message>
     </context>
     <context>
+        <name>WheelWords</name>
+        <message>
+            <source>No readable positions.</source>
+            <translation>Keine lesbaren Positionen.</translation>
+        </message>
+        <message>
+            <source>%1 at %2 %3.</source>
+            <translation>%1 bei %2 %3.</translation>
+        </message>
+        <message>
+            <source>Chart wheel</source>
+            <translation>Horoskoprad</translation>
+        </message>
+        <message>
+            <source>%1 chart wheel</source>
+            <translation>%1-Horoskoprad</translation>
+        </message>
+        <message>
+            <source>Chart wheel of two charts: the male chart on the inner ring, the female chart on the outer ring.</source>
+            <translation>Horoskoprad zweier Horoskope: das Horoskop des Mannes im inneren Ring, das der Frau im äußeren Ring.</translation>
+        </message>
+        <message>
+            <source>Male chart:</source>
+            <translation>Horoskop des Mannes:</translation>
+        </message>
+        <message>
+            <source>Female chart:</source>
+            <translation>Horoskop der Frau:</translation>
+        </message>
+        <message>
+            <source>%1 chart:</source>
+            <translation>%1-Horoskop:</translation>
+        </message>
+        <message>
+            <source>Cusps in %1 houses.</source>
+            <translation>Spitzen in %1-Häusern.</translation>
+        </message>
+        <message>
+            <source>Cusps of the male chart in %1 houses.</source>
+            <translation>Spitzen des Horoskops des Mannes in %1-Häusern.</translation>
+        </message>
+        <message>
+            <source>Cusps of the female chart in %1 houses.</source>
+            <translation>Spitzen des Horoskops der Frau in %1-Häusern.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n aspects between the charts.</source>
+            <translation>
+                <numerusform>%n Aspekt zwischen den Horoskopen.</numerusform>
+                <numerusform>%n Aspekte zwischen den Horoskopen.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n aspects within the chart.</source>
+            <translation>
+                <numerusform>%n Aspekt innerhalb des Horoskops.</numerusform>
+                <numerusform>%n Aspekte innerhalb des Horoskops.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>astro::frmMatch</name>
         <message>
             <source>Name:</source>
@@ -1066,6 +1284,10 @@
             <source>OK</source>
             <translation>OK</translation>
         </message>
+        <message>
+            <source>QM Zentara Software Software is a compatibility report generator based on astrology as well as numerology. The astrology match software is based on the planetary positions at the time of birth while the numerology match software is based on Pythagorean system of numerology and the effect of cosmic vibrations on a person.</source>
+            <translation>QM Zentara Software erstellt Verträglichkeitsberichte aus Astrologie und Numerologie. Der astrologische Vergleich beruht auf den Planetenpositionen zur Geburtszeit, der numerologische auf dem pythagoreischen System der Numerologie und der Wirkung kosmischer Schwingungen auf einen Menschen.</translation>
+        </message>
     </context>
     <context>
         <name>frmBestMatches</name>
@@ -1139,6 +1361,18 @@
         <message>
             <source>Cancel</source>
             <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Orb when the &amp;Sun or Moon takes part:</source>
+            <translation>Orbis, wenn &amp;Sonne oder Mond beteiligt sind:</translation>
+        </message>
+        <message>
+            <source>Orb of the other &amp;planets:</source>
+            <translation>Orbis der anderen &amp;Planeten:</translation>
+        </message>
+        <message>
+            <source>Orb of the &amp;node, Asc and MC:</source>
+            <translation>Orbis von Mond&amp;knoten, AC und MC:</translation>
         </message>
     </context>
     <context>

@@ -19,6 +19,23 @@
         </message>
     </context>
     <context>
+        <name>WheelWords</name>
+        <message numerus="yes">
+            <source>%n aspects between the charts.</source>
+            <translation>
+                <numerusform>%n aspect between the charts.</numerusform>
+                <numerusform>%n aspects between the charts.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n aspects within the chart.</source>
+            <translation>
+                <numerusform>%n aspect within the chart.</numerusform>
+                <numerusform>%n aspects within the chart.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>astro::frmPlaceLookup</name>
         <message numerus="yes">
             <source>Places, %n found</source>

@@ -216,6 +216,53 @@
         </message>
     </context>
     <context>
+        <name>HouseTables</name>
+        <message>
+            <source>Cusps: %1</source>
+            <translation>Cúspides: %1</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>Casa</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Hombre</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Mujer</translation>
+        </message>
+        <message>
+            <source>His points in her houses</source>
+            <translation>Los puntos de él en las casas de ella</translation>
+        </message>
+        <message>
+            <source>His point</source>
+            <translation>Su punto (él)</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Posición</translation>
+        </message>
+        <message>
+            <source>Her house</source>
+            <translation>Su casa (ella)</translation>
+        </message>
+        <message>
+            <source>His house</source>
+            <translation>Su casa (él)</translation>
+        </message>
+        <message>
+            <source>Her points in his houses</source>
+            <translation>Los puntos de ella en las casas de él</translation>
+        </message>
+        <message>
+            <source>Her point</source>
+            <translation>Su punto (ella)</translation>
+        </message>
+    </context>
+    <context>
         <name>HousesView</name>
         <message>
             <source>Houses of both charts and where each partner's points fall</source>
@@ -575,6 +622,65 @@
         </message>
     </context>
     <context>
+        <name>Points</name>
+        <message>
+            <source>Sun</source>
+            <translation>Sol</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Luna</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Mercurio</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Venus</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Marte</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Júpiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Saturno</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Urano</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptuno</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Plutón</translation>
+        </message>
+        <message>
+            <source>North Node</source>
+            <translation>Nodo Norte</translation>
+        </message>
+        <message>
+            <source>South Node</source>
+            <translation>Nodo Sur</translation>
+        </message>
+        <message>
+            <source>Ascendant</source>
+            <translation>Ascendente</translation>
+        </message>
+        <message>
+            <source>Midheaven</source>
+            <translation>Medio cielo</translation>
+        </message>
+    </context>
+    <context>
         <name>ReadingBox</name>
         <message>
             <source>No printer is available.</source>
@@ -668,6 +774,57 @@
         <message>
             <source>A second score</source>
             <translation>Una segunda puntuación</translation>
+        </message>
+    </context>
+    <context>
+        <name>Signs</name>
+        <message>
+            <source>Aries</source>
+            <translation>Aries</translation>
+        </message>
+        <message>
+            <source>Taurus</source>
+            <translation>Tauro</translation>
+        </message>
+        <message>
+            <source>Gemini</source>
+            <translation>Géminis</translation>
+        </message>
+        <message>
+            <source>Cancer</source>
+            <translation>Cáncer</translation>
+        </message>
+        <message>
+            <source>Leo</source>
+            <translation>Leo</translation>
+        </message>
+        <message>
+            <source>Virgo</source>
+            <translation>Virgo</translation>
+        </message>
+        <message>
+            <source>Libra</source>
+            <translation>Libra</translation>
+        </message>
+        <message>
+            <source>Scorpio</source>
+            <translation>Escorpio</translation>
+        </message>
+        <message>
+            <source>Sagittarius</source>
+            <translation>Sagitario</translation>
+        </message>
+        <message>
+            <source>Capricorn</source>
+            <translation>Capricornio</translation>
+        </message>
+        <message>
+            <source>Aquarius</source>
+            <translation>Acuario</translation>
+        </message>
+        <message>
+            <source>Pisces</source>
+            <translation>Piscis</translation>
         </message>
     </context>
     <context>
@@ -884,6 +1041,67 @@
         </message>
     </context>
     <context>
+        <name>WheelWords</name>
+        <message>
+            <source>No readable positions.</source>
+            <translation>Ninguna posición legible.</translation>
+        </message>
+        <message>
+            <source>%1 at %2 %3.</source>
+            <translation>%1 a %2 %3.</translation>
+        </message>
+        <message>
+            <source>Chart wheel</source>
+            <translation>Rueda de la carta</translation>
+        </message>
+        <message>
+            <source>%1 chart wheel</source>
+            <translation>Rueda de la carta %1</translation>
+        </message>
+        <message>
+            <source>Chart wheel of two charts: the male chart on the inner ring, the female chart on the outer ring.</source>
+            <translation>Rueda de dos cartas: la carta del hombre en el anillo interior y la de la mujer en el exterior.</translation>
+        </message>
+        <message>
+            <source>Male chart:</source>
+            <translation>Carta del hombre:</translation>
+        </message>
+        <message>
+            <source>Female chart:</source>
+            <translation>Carta de la mujer:</translation>
+        </message>
+        <message>
+            <source>%1 chart:</source>
+            <translation>Carta %1:</translation>
+        </message>
+        <message>
+            <source>Cusps in %1 houses.</source>
+            <translation>Cúspides en casas %1.</translation>
+        </message>
+        <message>
+            <source>Cusps of the male chart in %1 houses.</source>
+            <translation>Cúspides de la carta del hombre en casas %1.</translation>
+        </message>
+        <message>
+            <source>Cusps of the female chart in %1 houses.</source>
+            <translation>Cúspides de la carta de la mujer en casas %1.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n aspects between the charts.</source>
+            <translation>
+                <numerusform>%n aspecto entre las cartas.</numerusform>
+                <numerusform>%n aspectos entre las cartas.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n aspects within the chart.</source>
+            <translation>
+                <numerusform>%n aspecto dentro de la carta.</numerusform>
+                <numerusform>%n aspectos dentro de la carta.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>astro::frmMatch</name>
         <message>
             <source>Name:</source>
@@ -1066,6 +1284,10 @@
             <source>OK</source>
             <translation>Aceptar</translation>
         </message>
+        <message>
+            <source>QM Zentara Software Software is a compatibility report generator based on astrology as well as numerology. The astrology match software is based on the planetary positions at the time of birth while the numerology match software is based on Pythagorean system of numerology and the effect of cosmic vibrations on a person.</source>
+            <translation>QM Zentara Software genera informes de compatibilidad basados en la astrología y la numerología. La comparación astrológica se basa en las posiciones de los planetas en el momento del nacimiento y la numerológica en el sistema pitagórico de numerología y el efecto de las vibraciones cósmicas en una persona.</translation>
+        </message>
     </context>
     <context>
         <name>frmBestMatches</name>
@@ -1139,6 +1361,18 @@
         <message>
             <source>Cancel</source>
             <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Orb when the &amp;Sun or Moon takes part:</source>
+            <translation>Orbe cuando participan el &amp;Sol o la Luna:</translation>
+        </message>
+        <message>
+            <source>Orb of the other &amp;planets:</source>
+            <translation>Orbe de los demás &amp;planetas:</translation>
+        </message>
+        <message>
+            <source>Orb of the &amp;node, Asc and MC:</source>
+            <translation>Orbe del &amp;nodo, el Asc y el MC:</translation>
         </message>
     </context>
     <context>

@@ -216,6 +216,53 @@
         </message>
     </context>
     <context>
+        <name>HouseTables</name>
+        <message>
+            <source>Cusps: %1</source>
+            <translation>Cuspides : %1</translation>
+        </message>
+        <message>
+            <source>House</source>
+            <translation>Maison</translation>
+        </message>
+        <message>
+            <source>Male</source>
+            <translation>Homme</translation>
+        </message>
+        <message>
+            <source>Female</source>
+            <translation>Femme</translation>
+        </message>
+        <message>
+            <source>His points in her houses</source>
+            <translation>Ses points à lui dans les maisons d'elle</translation>
+        </message>
+        <message>
+            <source>His point</source>
+            <translation>Son point (lui)</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Her house</source>
+            <translation>Sa maison (elle)</translation>
+        </message>
+        <message>
+            <source>His house</source>
+            <translation>Sa maison (lui)</translation>
+        </message>
+        <message>
+            <source>Her points in his houses</source>
+            <translation>Ses points à elle dans les maisons de lui</translation>
+        </message>
+        <message>
+            <source>Her point</source>
+            <translation>Son point (elle)</translation>
+        </message>
+    </context>
+    <context>
         <name>HousesView</name>
         <message>
             <source>Houses of both charts and where each partner's points fall</source>
@@ -575,6 +622,65 @@
         </message>
     </context>
     <context>
+        <name>Points</name>
+        <message>
+            <source>Sun</source>
+            <translation>Soleil</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Lune</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Mercure</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Vénus</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Mars</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Jupiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Saturne</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Uranus</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptune</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Pluton</translation>
+        </message>
+        <message>
+            <source>North Node</source>
+            <translation>Nœud Nord</translation>
+        </message>
+        <message>
+            <source>South Node</source>
+            <translation>Nœud Sud</translation>
+        </message>
+        <message>
+            <source>Ascendant</source>
+            <translation>Ascendant</translation>
+        </message>
+        <message>
+            <source>Midheaven</source>
+            <translation>Milieu du ciel</translation>
+        </message>
+    </context>
+    <context>
         <name>ReadingBox</name>
         <message>
             <source>No printer is available.</source>
@@ -668,6 +774,57 @@
         <message>
             <source>A second score</source>
             <translation>Un second score</translation>
+        </message>
+    </context>
+    <context>
+        <name>Signs</name>
+        <message>
+            <source>Aries</source>
+            <translation>Bélier</translation>
+        </message>
+        <message>
+            <source>Taurus</source>
+            <translation>Taureau</translation>
+        </message>
+        <message>
+            <source>Gemini</source>
+            <translation>Gémeaux</translation>
+        </message>
+        <message>
+            <source>Cancer</source>
+            <translation>Cancer</translation>
+        </message>
+        <message>
+            <source>Leo</source>
+            <translation>Lion</translation>
+        </message>
+        <message>
+            <source>Virgo</source>
+            <translation>Vierge</translation>
+        </message>
+        <message>
+            <source>Libra</source>
+            <translation>Balance</translation>
+        </message>
+        <message>
+            <source>Scorpio</source>
+            <translation>Scorpion</translation>
+        </message>
+        <message>
+            <source>Sagittarius</source>
+            <translation>Sagittaire</translation>
+        </message>
+        <message>
+            <source>Capricorn</source>
+            <translation>Capricorne</translation>
+        </message>
+        <message>
+            <source>Aquarius</source>
+            <translation>Verseau</translation>
+        </message>
+        <message>
+            <source>Pisces</source>
+            <translation>Poissons</translation>
         </message>
     </context>
     <context>
@@ -884,6 +1041,67 @@
         </message>
     </context>
     <context>
+        <name>WheelWords</name>
+        <message>
+            <source>No readable positions.</source>
+            <translation>Aucune position lisible.</translation>
+        </message>
+        <message>
+            <source>%1 at %2 %3.</source>
+            <translation>%1 à %2 %3.</translation>
+        </message>
+        <message>
+            <source>Chart wheel</source>
+            <translation>Roue du thème</translation>
+        </message>
+        <message>
+            <source>%1 chart wheel</source>
+            <translation>Roue du thème %1</translation>
+        </message>
+        <message>
+            <source>Chart wheel of two charts: the male chart on the inner ring, the female chart on the outer ring.</source>
+            <translation>Roue de deux thèmes : le thème de l'homme sur l'anneau intérieur, celui de la femme sur l'anneau extérieur.</translation>
+        </message>
+        <message>
+            <source>Male chart:</source>
+            <translation>Thème de l'homme :</translation>
+        </message>
+        <message>
+            <source>Female chart:</source>
+            <translation>Thème de la femme :</translation>
+        </message>
+        <message>
+            <source>%1 chart:</source>
+            <translation>Thème %1 :</translation>
+        </message>
+        <message>
+            <source>Cusps in %1 houses.</source>
+            <translation>Cuspides en maisons %1.</translation>
+        </message>
+        <message>
+            <source>Cusps of the male chart in %1 houses.</source>
+            <translation>Cuspides du thème de l'homme en maisons %1.</translation>
+        </message>
+        <message>
+            <source>Cusps of the female chart in %1 houses.</source>
+            <translation>Cuspides du thème de la femme en maisons %1.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n aspects between the charts.</source>
+            <translation>
+                <numerusform>%n aspect entre les thèmes.</numerusform>
+                <numerusform>%n aspects entre les thèmes.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n aspects within the chart.</source>
+            <translation>
+                <numerusform>%n aspect au sein du thème.</numerusform>
+                <numerusform>%n aspects au sein du thème.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>astro::frmMatch</name>
         <message>
             <source>Name:</source>
@@ -1066,6 +1284,10 @@
             <source>OK</source>
             <translation>OK</translation>
         </message>
+        <message>
+            <source>QM Zentara Software Software is a compatibility report generator based on astrology as well as numerology. The astrology match software is based on the planetary positions at the time of birth while the numerology match software is based on Pythagorean system of numerology and the effect of cosmic vibrations on a person.</source>
+            <translation>QM Zentara Software produit des rapports de compatibilité fondés sur l'astrologie et la numérologie. La comparaison astrologique repose sur les positions des planètes à l'heure de la naissance, la comparaison numérologique sur le système pythagoricien de numérologie et l'effet des vibrations cosmiques sur une personne.</translation>
+        </message>
     </context>
     <context>
         <name>frmBestMatches</name>
@@ -1139,6 +1361,18 @@
         <message>
             <source>Cancel</source>
             <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Orb when the &amp;Sun or Moon takes part:</source>
+            <translation>Orbe quand le &amp;Soleil ou la Lune participe :</translation>
+        </message>
+        <message>
+            <source>Orb of the other &amp;planets:</source>
+            <translation>Orbe des autres &amp;planètes :</translation>
+        </message>
+        <message>
+            <source>Orb of the &amp;node, Asc and MC:</source>
+            <translation>Orbe du &amp;nœud, de l'Asc et du MC :</translation>
         </message>
     </context>
     <context>

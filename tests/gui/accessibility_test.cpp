@@ -228,7 +228,7 @@ class AccessibilityTest : public QObject {
     const auto match = zentara::CalculateAstroMatch(JohnAndMary());
     const auto sun = zentara::ReadSlotText(match->Female[0]);
     QVERIFY(sun);
-    const QString herSun = QStringLiteral("Female: Sun at %1°%2' %3")
+    const QString herSun = QStringLiteral("Female chart: Sun at %1°%2' %3.")
                                .arg(sun->Degrees)
                                .arg(sun->Minutes, 2, 10, QLatin1Char('0'))
                                .arg(QString::fromLatin1(zentara::SignNames[static_cast<std::size_t>(sun->Sign)].data()));
