@@ -38,9 +38,9 @@ void FillTextTable(QTableWidget* table, const QList<QStringList>& rows) {
   table->setFixedSize(table->horizontalHeader()->length() + 2 * table->frameWidth(), height);
 }
 
-QComboBox* AddCaptionedChoice(QWidget* parent, QBoxLayout* row, const char* labelName, const char* caption,
+QComboBox* AddCaptionedChoice(QWidget* parent, QBoxLayout* row, const char* labelName, const QString& caption,
                               const char* boxName, const QStringList& items) {
-  auto* label = new QLabel(QString::fromLatin1(caption), parent);
+  auto* label = new QLabel(caption, parent);
   label->setObjectName(QString::fromLatin1(labelName));
   auto* box = new QComboBox(parent);
   box->setObjectName(QString::fromLatin1(boxName));

@@ -21,7 +21,7 @@ void FillTextTable(QTableWidget* table, const QList<QStringList>& rows);
 
 // "Houses &of: [Male]": a label named `labelName` and a list named `boxName`
 // holding `items`, added to `row`. Returns the list.
-QComboBox* AddCaptionedChoice(QWidget* parent, QBoxLayout* row, const char* labelName, const char* caption,
+QComboBox* AddCaptionedChoice(QWidget* parent, QBoxLayout* row, const char* labelName, const QString& caption,
                               const char* boxName, const QStringList& items);
 
 }  // namespace shell

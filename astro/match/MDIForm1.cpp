@@ -201,7 +201,8 @@ void MDIForm1::MakeHousesOfChoice() {
   choice->setObjectName(QStringLiteral("housesOfChoice"));
   auto* row = new QHBoxLayout(choice);
   row->setContentsMargins(6, 0, 6, 0);
-  cboHousesOf_ = shell::AddCaptionedChoice(choice, row, "lblHousesOf", "Houses &of:", "cboHousesOf",
+  cboHousesOf_ = shell::AddCaptionedChoice(choice, row, "lblHousesOf",
+                                           QCoreApplication::translate("MDIForm1", "Houses &of:"), "cboHousesOf",
                                            {QCoreApplication::translate("MDIForm1", "Male"), QCoreApplication::translate("MDIForm1", "Female")});
   wheelTabs_->setCornerWidget(choice, Qt::TopRightCorner);
   connect(cboHousesOf_, &QComboBox::activated, this, &MDIForm1::cboHousesOf_Click);

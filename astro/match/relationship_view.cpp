@@ -60,7 +60,8 @@ RelationshipView::RelationshipView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("relationshipView"));
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout();
-  cboRelationship_ = shell::AddCaptionedChoice(this, bar, "lblRelationship", "&Chart:", "cboRelationship",
+  cboRelationship_ = shell::AddCaptionedChoice(this, bar, "lblRelationship",
+                                               QCoreApplication::translate("RelationshipView", "&Chart:"), "cboRelationship",
                                                {QCoreApplication::translate("RelationshipView", "Composite"), QCoreApplication::translate("RelationshipView", "Davison")});
   bar->addStretch(1);
   layout->addLayout(bar);

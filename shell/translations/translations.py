@@ -400,6 +400,8 @@ T = {
  "Orb of the other &planets:": ("Orbis der anderen &Planeten:", "Orbe des autres &planètes :", "Orbe de los demás &planetas:"),
  "Orb of the &node, Asc and MC:": ("Orbis von Mond&knoten, AC und MC:", "Orbe du &nœud, de l'Asc et du MC :", "Orbe del &nodo, el Asc y el MC:"),
  "QM Zentara Software Software is a compatibility report generator based on astrology as well as numerology. The astrology match software is based on the planetary positions at the time of birth while the numerology match software is based on Pythagorean system of numerology and the effect of cosmic vibrations on a person.": ("QM Zentara Software erstellt Verträglichkeitsberichte aus Astrologie und Numerologie. Der astrologische Vergleich beruht auf den Planetenpositionen zur Geburtszeit, der numerologische auf dem pythagoreischen System der Numerologie und der Wirkung kosmischer Schwingungen auf einen Menschen.", "QM Zentara Software produit des rapports de compatibilité fondés sur l'astrologie et la numérologie. La comparaison astrologique repose sur les positions des planètes à l'heure de la naissance, la comparaison numérologique sur le système pythagoricien de numérologie et l'effet des vibrations cosmiques sur une personne.", "QM Zentara Software genera informes de compatibilidad basados en la astrología y la numerología. La comparación astrológica se basa en las posiciones de los planetas en el momento del nacimiento y la numerológica en el sistema pitagórico de numerología y el efecto de las vibraciones cósmicas en una persona."),
+ "Houses &of:": ("Häuser &von:", "Maisons &de :", "Casas &de:"),
+ "&Chart:": ("&Horoskop:", "&Thème :", "&Carta:"),
 }
 
 # English keeps its own texts; only its plurals need their two forms.

@@ -430,6 +430,10 @@
             <source>House &amp;System</source>
             <translation>Häuser&amp;system</translation>
         </message>
+        <message>
+            <source>Houses &amp;of:</source>
+            <translation>Häuser &amp;von:</translation>
+        </message>
     </context>
     <context>
         <name>Months</name>
@@ -732,6 +736,10 @@
         <message>
             <source>Cusp %1</source>
             <translation>Spitze %1</translation>
+        </message>
+        <message>
+            <source>&amp;Chart:</source>
+            <translation>&amp;Horoskop:</translation>
         </message>
     </context>
     <context>

@@ -430,6 +430,10 @@
             <source>House &amp;System</source>
             <translation>&amp;Sistema de casas</translation>
         </message>
+        <message>
+            <source>Houses &amp;of:</source>
+            <translation>Casas &amp;de:</translation>
+        </message>
     </context>
     <context>
         <name>Months</name>
@@ -732,6 +736,10 @@
         <message>
             <source>Cusp %1</source>
             <translation>Cúspide %1</translation>
+        </message>
+        <message>
+            <source>&amp;Chart:</source>
+            <translation>&amp;Carta:</translation>
         </message>
     </context>
     <context>

@@ -430,6 +430,10 @@
             <source>House &amp;System</source>
             <translation>&amp;Système de maisons</translation>
         </message>
+        <message>
+            <source>Houses &amp;of:</source>
+            <translation>Maisons &amp;de :</translation>
+        </message>
     </context>
     <context>
         <name>Months</name>
@@ -732,6 +736,10 @@
         <message>
             <source>Cusp %1</source>
             <translation>Cuspide %1</translation>
+        </message>
+        <message>
+            <source>&amp;Chart:</source>
+            <translation>&amp;Thème :</translation>
         </message>
     </context>
     <context>
