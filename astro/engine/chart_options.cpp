@@ -1,5 +1,7 @@
 #include "astro/engine/chart_options.h"
 
+#include "common/translatable.h"
+
 namespace zentara {
 
 PositionsStatementLines PositionsStatementHalves(const ChartOptions& options) {
@@ -12,8 +14,15 @@ PositionsStatementLines PositionsStatementHalves(const ChartOptions& options) {
 }
 
 std::string PositionsStatement(const ChartOptions& options) {
-  const PositionsStatementLines halves = PositionsStatementHalves(options);
-  return halves.First + " " + halves.Second;
+  // Whole, each as the desktop translates it (context "Positions"); the
+  // halves above joined by a space.
+  const bool trueNode = options.Node == LunarNode::True;
+  if (options.PositionsEquinox == Equinox::J2000) {
+    return trueNode ? QT_TRANSLATE_NOOP("Positions", "Sun to Pluto on the equinox of J2000; true node")
+                    : QT_TRANSLATE_NOOP("Positions", "Sun to Pluto on the equinox of J2000");
+  }
+  return trueNode ? QT_TRANSLATE_NOOP("Positions", "Positions of date, true to the sky; true node; scores use these positions")
+                  : QT_TRANSLATE_NOOP("Positions", "Positions of date, true to the sky; scores use these positions");
 }
 
 }  // namespace zentara

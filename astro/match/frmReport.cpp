@@ -220,7 +220,7 @@ QGroupBox* frmReport::MakeNatalPositions(QWidget* page) {
   charts->addWidget(ChartFrame(natal, QT_TRANSLATE_NOOP("frmReport", "Female:"), "lblPlanetPosition_Female", lblPlanetPosition_Female_));
   natalLayout->addLayout(charts);
   lblEquinox_ = ValueLabel(natal, "lblEquinox");
-  lblEquinox_->setText(platform::ToQt(zentara::PositionsStatement(shown_)));
+  lblEquinox_->setText(platform::Translated("Positions", zentara::PositionsStatement(shown_)));
   natalLayout->addWidget(lblEquinox_);
   return natal;
 }
@@ -286,7 +286,7 @@ void frmReport::Fill(const zentara::AstroMatchResult& match) {
   SetSpokenValue(lblComment_, QCoreApplication::translate("frmReport", "Comment"), platform::ToQt(match.Score.Comment));
   shown_ = match.Options();
   match_ = match;
-  lblEquinox_->setText(platform::ToQt(zentara::PositionsStatement(shown_)));
+  lblEquinox_->setText(platform::Translated("Positions", zentara::PositionsStatement(shown_)));
   FitPage();  // the values may need more room than the entries did
 }
 

@@ -1,5 +1,7 @@
 #include "astro/match/relationship_charts.h"
 
+#include "common/translatable.h"
+
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -165,13 +167,17 @@ std::string PlaceText(const ChartInstant& instant) {
   return AngleText(instant.Latitude, 'N', 'S') + " " + AngleText(instant.Longitude, 'E', 'W');
 }
 
-std::string RelationshipStatement(const RelationshipChart& chart) {
+Sentence RelationshipStatementSentence(const RelationshipChart& chart) {
   if (chart.Kind == RelationshipKind::Composite) {
-    return "Composite: midpoints of both charts, houses by midpoints of " +
-           std::string(HouseSystemTitle(chart.Houses.Asked)) + " cusps";
+    return {QT_TRANSLATE_NOOP("Relationship", "Composite: midpoints of both charts, houses by midpoints of %1 cusps"),
+            nullptr, -1, {std::string(HouseSystemTitle(chart.Houses.Asked))}};
   }
-  return "Davison: " + UniversalTimeText(chart.Instant) + " UT at " + PlaceText(chart.Instant) +
-         ", local mean time " + LocalMeanTimeText(chart.Instant);
+  return {QT_TRANSLATE_NOOP("Relationship", "Davison: %1 UT at %2, local mean time %3"), nullptr, -1,
+          {UniversalTimeText(chart.Instant), PlaceText(chart.Instant), LocalMeanTimeText(chart.Instant)}};
+}
+
+std::string RelationshipStatement(const RelationshipChart& chart) {
+  return EnglishText({RelationshipStatementSentence(chart)});
 }
 
 }  // namespace zentara

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/match/lookup_sentences.h"
 #include "astro/engine/chart_instant.h"
 #include "astro/engine/houses/chart_houses.h"
 #include "astro/match/astro_match.h"
@@ -70,6 +71,8 @@ RelationshipChart CastRelationshipChart(RelationshipKind kind, const AstroMatchR
 //   "Composite: midpoints of both charts, houses by midpoints of Placidus cusps"
 //   "Davison: 1976-11-12 21:47:31 UT at 34°39'20\" N 37°23'05\" W, local mean time 1976-11-12 19:17:59"
 std::string RelationshipStatement(const RelationshipChart& chart);
+// The same as a sentence the desktop translates (context "Relationship").
+Sentence RelationshipStatementSentence(const RelationshipChart& chart);
 
 // The instant as the Davison statement gives it: "1976-11-12 21:47:31" (cut
 // to the second), the local mean time of its place the same way, and the

@@ -1,5 +1,7 @@
 #include "astro/match/relationship_view.h"
 
+#include "astro/match/translated_sentences.h"
+
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -49,7 +51,7 @@ std::vector<std::pair<std::string, std::string>> CuspRows(const zentara::Relatio
 
 // The statement, and the houses' notes a line each under it.
 QString StatementText(const zentara::RelationshipChart& chart) {
-  QStringList lines{platform::ToQt(zentara::RelationshipStatement(chart))};
+  QStringList lines{TranslatedSentences("Relationship", {zentara::RelationshipStatementSentence(chart)})};
   for (const std::string& note : chart.Notes) lines << platform::ToQt(note);
   return lines.join(u'\n');
 }

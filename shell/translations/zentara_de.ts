@@ -685,6 +685,25 @@
         </message>
     </context>
     <context>
+        <name>Positions</name>
+        <message>
+            <source>Sun to Pluto on the equinox of J2000; true node</source>
+            <translation>Sonne bis Pluto auf das Äquinoktium J2000; wahrer Mondknoten</translation>
+        </message>
+        <message>
+            <source>Sun to Pluto on the equinox of J2000</source>
+            <translation>Sonne bis Pluto auf das Äquinoktium J2000</translation>
+        </message>
+        <message>
+            <source>Positions of date, true to the sky; true node; scores use these positions</source>
+            <translation>Positionen des Datums, wie am Himmel; wahrer Mondknoten; die Wertungen nutzen diese Positionen</translation>
+        </message>
+        <message>
+            <source>Positions of date, true to the sky; scores use these positions</source>
+            <translation>Positionen des Datums, wie am Himmel; die Wertungen nutzen diese Positionen</translation>
+        </message>
+    </context>
+    <context>
         <name>ReadingBox</name>
         <message>
             <source>No printer is available.</source>
@@ -697,6 +716,17 @@
         <message>
             <source>Save Your Numerology Compatibility Result ....</source>
             <translation>Ihr numerologisches Ergebnis speichern ....</translation>
+        </message>
+    </context>
+    <context>
+        <name>Relationship</name>
+        <message>
+            <source>Composite: midpoints of both charts, houses by midpoints of %1 cusps</source>
+            <translation>Komposit: Mittelpunkte beider Horoskope, Häuser aus den Mittelpunkten der %1-Spitzen</translation>
+        </message>
+        <message>
+            <source>Davison: %1 UT at %2, local mean time %3</source>
+            <translation>Davison: %1 UT in %2, mittlere Ortszeit %3</translation>
         </message>
     </context>
     <context>

@@ -685,6 +685,25 @@
         </message>
     </context>
     <context>
+        <name>Positions</name>
+        <message>
+            <source>Sun to Pluto on the equinox of J2000; true node</source>
+            <translation>Del Sol a Plutón sobre el equinoccio J2000; nodo verdadero</translation>
+        </message>
+        <message>
+            <source>Sun to Pluto on the equinox of J2000</source>
+            <translation>Del Sol a Plutón sobre el equinoccio J2000</translation>
+        </message>
+        <message>
+            <source>Positions of date, true to the sky; true node; scores use these positions</source>
+            <translation>Posiciones de la fecha, fieles al cielo; nodo verdadero; las puntuaciones usan estas posiciones</translation>
+        </message>
+        <message>
+            <source>Positions of date, true to the sky; scores use these positions</source>
+            <translation>Posiciones de la fecha, fieles al cielo; las puntuaciones usan estas posiciones</translation>
+        </message>
+    </context>
+    <context>
         <name>ReadingBox</name>
         <message>
             <source>No printer is available.</source>
@@ -697,6 +716,17 @@
         <message>
             <source>Save Your Numerology Compatibility Result ....</source>
             <translation>Guardar su resultado de compatibilidad numerológica ....</translation>
+        </message>
+    </context>
+    <context>
+        <name>Relationship</name>
+        <message>
+            <source>Composite: midpoints of both charts, houses by midpoints of %1 cusps</source>
+            <translation>Compuesta: puntos medios de ambas cartas, casas por los puntos medios de las cúspides %1</translation>
+        </message>
+        <message>
+            <source>Davison: %1 UT at %2, local mean time %3</source>
+            <translation>Davison: %1 UT en %2, hora media local %3</translation>
         </message>
     </context>
     <context>

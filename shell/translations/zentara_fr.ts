@@ -685,6 +685,25 @@
         </message>
     </context>
     <context>
+        <name>Positions</name>
+        <message>
+            <source>Sun to Pluto on the equinox of J2000; true node</source>
+            <translation>Du Soleil à Pluton sur l'équinoxe J2000 ; nœud vrai</translation>
+        </message>
+        <message>
+            <source>Sun to Pluto on the equinox of J2000</source>
+            <translation>Du Soleil à Pluton sur l'équinoxe J2000</translation>
+        </message>
+        <message>
+            <source>Positions of date, true to the sky; true node; scores use these positions</source>
+            <translation>Positions de la date, fidèles au ciel ; nœud vrai ; les scores utilisent ces positions</translation>
+        </message>
+        <message>
+            <source>Positions of date, true to the sky; scores use these positions</source>
+            <translation>Positions de la date, fidèles au ciel ; les scores utilisent ces positions</translation>
+        </message>
+    </context>
+    <context>
         <name>ReadingBox</name>
         <message>
             <source>No printer is available.</source>
@@ -697,6 +716,17 @@
         <message>
             <source>Save Your Numerology Compatibility Result ....</source>
             <translation>Enregistrer votre résultat de compatibilité numérologique ....</translation>
+        </message>
+    </context>
+    <context>
+        <name>Relationship</name>
+        <message>
+            <source>Composite: midpoints of both charts, houses by midpoints of %1 cusps</source>
+            <translation>Composite : points médians des deux thèmes, maisons par les points médians des cuspides %1</translation>
+        </message>
+        <message>
+            <source>Davison: %1 UT at %2, local mean time %3</source>
+            <translation>Davison : %1 TU à %2, heure moyenne locale %3</translation>
         </message>
     </context>
     <context>
