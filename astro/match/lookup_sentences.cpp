@@ -2,19 +2,17 @@
 
 namespace zentara {
 
-namespace {
-
-// `format` with %1 ... %9 replaced by `args` and %n by `count`, in one pass so
-// that an argument holding "%2" stays as it is.
-std::string Filled(const char* format, const std::vector<std::string>& args, int count) {
+std::string FilledText(std::string_view format, const std::vector<std::string>& args, int count) {
   std::string text;
-  for (const char* at = format; *at != '\0'; ++at) {
-    if (at[0] == '%' && at[1] >= '1' && at[1] <= '9' && static_cast<std::size_t>(at[1] - '1') < args.size()) {
-      text += args[static_cast<std::size_t>(at[1] - '1')];
-      ++at;
-    } else if (at[0] == '%' && at[1] == 'n' && count >= 0) {
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    const char* at = format.data() + i;
+    const char next = i + 1 < format.size() ? at[1] : '\0';
+    if (at[0] == '%' && next >= '1' && next <= '9' && static_cast<std::size_t>(next - '1') < args.size()) {
+      text += args[static_cast<std::size_t>(next - '1')];
+      ++i;
+    } else if (at[0] == '%' && next == 'n' && count >= 0) {
       text += std::to_string(count);
-      ++at;
+      ++i;
     } else {
       text += *at;
     }
@@ -22,14 +20,12 @@ std::string Filled(const char* format, const std::vector<std::string>& args, int
   return text;
 }
 
-}  // namespace
-
 std::string EnglishText(const std::vector<Sentence>& sentences) {
   std::string text;
   for (const Sentence& sentence : sentences) {
     if (!text.empty()) text += ' ';
     const char* format = sentence.Count == 1 && sentence.Singular ? sentence.Singular : sentence.Format;
-    text += Filled(format, sentence.Args, sentence.Count);
+    text += FilledText(format, sentence.Args, sentence.Count);
   }
   return text;
 }

@@ -7,6 +7,7 @@
 // plurals.
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zentara {
@@ -23,6 +24,10 @@ struct Sentence {
   // nullptr for one shown as it is; none for all shown as they are.
   std::vector<const char*> ArgContexts = {};
 };
+
+// `format` with %1 ... %9 replaced by `args` and %n by `count` (none when
+// negative), in one pass, so that an argument holding "%2" stays as it is.
+std::string FilledText(std::string_view format, const std::vector<std::string>& args, int count);
 
 // The sentences in English, each filled, separated by spaces.
 std::string EnglishText(const std::vector<Sentence>& sentences);
