@@ -11,6 +11,24 @@ sys.path.insert(0, str(root))
 from translations import T  # noqa: E402
 
 LANGUAGES = ("de", "fr", "es")
+
+
+def source_text(message):
+    """The source text, with the control characters lupdate writes as <byte value="xd"/>."""
+    source = message.find("source")
+    text = source.text or ""
+    for byte in source:
+        text += chr(int(byte.get("value").lstrip("x"), 16)) + (byte.tail or "")
+    return text
+
+
+def put_text(element, text):
+    """`text` into `element`, a carriage return as lupdate writes it (an XML
+    parser would read a bare one as a line feed)."""
+    parts = text.split("\r")
+    element.text = parts[0]
+    for part in parts[1:]:
+        ET.SubElement(element, "byte", value="xd").tail = part
 # English: only its plurals, from the English forms in translations.py.
 from translations import PLURALS_EN  # noqa: E402
 missing = set()
@@ -20,7 +38,7 @@ for index, code in enumerate(LANGUAGES):
     for context in tree.getroot().findall("context"):
         name = context.find("name").text
         for message in context.findall("message"):
-            source = message.find("source").text
+            source = source_text(message)
             entry = T.get(f"{name}|{source}", T.get(source))
             if entry is None:
                 missing.add(source)
@@ -35,7 +53,7 @@ for index, code in enumerate(LANGUAGES):
                 for form in text:
                     ET.SubElement(translation, "numerusform").text = form
             else:
-                translation.text = text
+                put_text(translation, text)
     ET.indent(tree, space="    ")
     with open(path, "wb") as out:
         out.write(b'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
@@ -44,7 +62,7 @@ for index, code in enumerate(LANGUAGES):
 english = root / "zentara_en.ts"
 tree = ET.parse(english)
 for message in tree.getroot().iter("message"):
-    source = message.find("source").text
+    source = source_text(message)
     if source not in PLURALS_EN:
         missing.add(source)
         continue

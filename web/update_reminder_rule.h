@@ -2,6 +2,7 @@
 // the user wants to look for a newer version; the only state is the date of the
 // last reminder, kept in the per-user settings store.
 #pragma once
+#include "common/translatable.h"
 #include <chrono>
 #include <optional>
 #include <string_view>
@@ -13,9 +14,10 @@ inline constexpr std::string_view ReminderSection = "Settings";
 inline constexpr std::string_view ReminderValueName = "Duration";
 
 // The question, with its single carriage return between the two sentences.
-inline constexpr std::string_view UpdateReminderMessage =
+inline constexpr std::string_view UpdateReminderMessage = QT_TRANSLATE_NOOP(
+    "Web",
     "There maybe an update to this software available\r"
-    "Do you want to check for an update?";
+    "Do you want to check for an update?");
 
 enum class ReminderStep {
   StoreToday,  // first run (or an unreadable date): write today, ask nothing

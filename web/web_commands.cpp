@@ -51,7 +51,7 @@ void RemindOfUpdate() {
       storeToday();
       return;
     case zentara::ReminderStep::Ask: {
-      const auto answer = desktop.showMessage(nullptr, platform::ToQt(zentara::UpdateReminderMessage),
+      const auto answer = desktop.showMessage(nullptr, platform::Translated("Web", zentara::UpdateReminderMessage),
                                               platform::Icon::Information, platform::Buttons::YesNo);
       storeToday();
       if (answer == platform::Answer::Yes) OpenDownloadPage();

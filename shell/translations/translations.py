@@ -408,6 +408,7 @@ T = {
  "Positions of date, true to the sky; true node; scores use these positions": ("Positionen des Datums, wie am Himmel; wahrer Mondknoten; die Wertungen nutzen diese Positionen", "Positions de la date, fidèles au ciel ; nœud vrai ; les scores utilisent ces positions", "Posiciones de la fecha, fieles al cielo; nodo verdadero; las puntuaciones usan estas posiciones"),
  "Composite: midpoints of both charts, houses by midpoints of %1 cusps": ("Komposit: Mittelpunkte beider Horoskope, Häuser aus den Mittelpunkten der %1-Spitzen", "Composite : points médians des deux thèmes, maisons par les points médians des cuspides %1", "Compuesta: puntos medios de ambas cartas, casas por los puntos medios de las cúspides %1"),
  "Davison: %1 UT at %2, local mean time %3": ("Davison: %1 UT in %2, mittlere Ortszeit %3", "Davison : %1 TU à %2, heure moyenne locale %3", "Davison: %1 UT en %2, hora media local %3"),
+ "There maybe an update to this software available\rDo you want to check for an update?": ("Möglicherweise gibt es eine Aktualisierung dieser Software\rMöchten Sie nach einer Aktualisierung suchen?", "Une mise à jour de ce logiciel est peut-être disponible\rVoulez-vous rechercher une mise à jour ?", "Puede que haya una actualización de este programa\r¿Desea buscar una actualización?"),
 }
 
 # English keeps its own texts; only its plurals need their two forms.

@@ -1060,6 +1060,13 @@
         </message>
     </context>
     <context>
+        <name>Web</name>
+        <message>
+            <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+            <translation>Puede que haya una actualización de este programa<byte value="xd" />¿Desea buscar una actualización?</translation>
+        </message>
+    </context>
+    <context>
         <name>WheelFiles</name>
         <message>
             <source>Save Chart Picture</source>

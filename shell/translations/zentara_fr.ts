@@ -1060,6 +1060,13 @@
         </message>
     </context>
     <context>
+        <name>Web</name>
+        <message>
+            <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+            <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd" />Voulez-vous rechercher une mise à jour ?</translation>
+        </message>
+    </context>
+    <context>
         <name>WheelFiles</name>
         <message>
             <source>Save Chart Picture</source>

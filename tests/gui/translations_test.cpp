@@ -18,6 +18,8 @@
 #include "reports/saved_reading.h"
 #include "shell/drop_down_combo.h"
 #include "shell/language.h"
+#include "platform/qt_text.h"
+#include "web/update_reminder_rule.h"
 
 using namespace testing_support;
 
@@ -44,7 +46,7 @@ QStringList Problems(const QString& path) {
   while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
     if (!xml.isStartElement()) continue;
     if (xml.name() == QLatin1String("source")) {
-      source = xml.readElementText();
+      source = xml.readElementText(QXmlStreamReader::IncludeChildElements);  // a <byte> stands for a control character
       ++messages;
     } else if (xml.name() == QLatin1String("translation")) {
       if (xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished")) {
@@ -93,6 +95,8 @@ class TranslationsTest : public QObject {
     auto* form = new numerology::frmMain();
     fake_->showModeless(form);
     const QString readingCaption = Child<QPushButton>(form, "cmdCR")->text();
+    // A message with a carriage return, which the translation files hold as a <byte>.
+    const QString reminder = platform::Translated("Web", zentara::UpdateReminderMessage);
     const QString firstMonth = Child<QComboBox>(form, "cboMM")->itemText(0);
     const zentara::NumerologyEntries entries{"John", "Paul", "Smith", "Mary", "", "Jones",
                                              "March", "4", "1970", "December", "31", "1972"};
@@ -102,6 +106,8 @@ class TranslationsTest : public QObject {
     QCoreApplication::removeTranslator(&german);
 
     QCOMPARE(readingCaption, QStringLiteral("Umfassende Deutung"));
+    QVERIFY2(reminder.startsWith(QStringLiteral("Möglicherweise")) && reminder.contains(QLatin1Char('\r')),
+             qPrintable(reminder));
     QCOMPARE(firstMonth, QStringLiteral("Januar"));
     QCOMPARE(shownMonth, QStringLiteral("März"));
     QCOMPARE(QByteArray::fromStdString(zentara::EncodeSavedReading(read)),
