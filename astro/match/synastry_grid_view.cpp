@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "astro/match/aspect_grid_accessible.h"
+#include "astro/match/synastry_grid_accessible.h"
 #include "astro/match/synastry_texts.h"
 #include "astro/match/chart_wheel.h"
 #include "astro/match/chart_wheel_drawing.h"

@@ -22,7 +22,7 @@ void PaintAspectGrid(QPainter& painter, const zentara::AspectGrid& grid, double 
 // The grid as large as the widget's smaller side, at its top left; hovering a
 // cell of an aspect names it, and hovering a header names its point. With the
 // focus, the arrow keys (Home and End too) move a current cell, framed, which
-// a screen reader speaks (aspect_grid_accessible.h).
+// a screen reader speaks (synastry_grid_accessible.h).
 class AspectGridView : public QWidget {
   Q_OBJECT
 

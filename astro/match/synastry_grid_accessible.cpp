@@ -1,4 +1,4 @@
-#include "astro/match/aspect_grid_accessible.h"
+#include "astro/match/synastry_grid_accessible.h"
 
 #include <QCoreApplication>
 #include <QAccessibleWidget>
